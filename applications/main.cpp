@@ -1,0 +1,4 @@
+#include "framework/program.h"
+#include "applications/orvenna.h"
+
+int main() { return lessons::RunInWindow("Orvenna", lessons::MakeOrvenna); }

@@ -1,0 +1,32 @@
+// The window host: one SDL window, maximised, showing the canvas scaled to
+// its client area; key presses become ReadKey characters.
+#pragma once
+
+#include <string>
+
+#include "framework/runtime/runtime.h"
+
+namespace lessons {
+
+class WindowHost : public Host {
+ public:
+  explicit WindowHost(const std::string& title);
+  ~WindowHost() override;
+  WindowHost(const WindowHost&) = delete;
+  WindowHost& operator=(const WindowHost&) = delete;
+
+  double PixelScale() const override;
+  bool TakeKey(Canvas& canvas, int& code) override;
+  void Idle(Canvas& canvas) override;
+  void Pause(Canvas& canvas, int n) override;
+  void Poll(Canvas& canvas) override;
+  void WaitForClose(Canvas& canvas) override;
+  std::string Clock() override;
+  void SetTitle(const std::string& title) override;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
+}  // namespace lessons

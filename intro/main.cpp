@@ -1,0 +1,4 @@
+#include "framework/program.h"
+#include "intro/palisteo.h"
+
+int main() { return lessons::RunInWindow("Palisteo", lessons::MakePalisteo); }

@@ -1,0 +1,4 @@
+#include "framework/program.h"
+#include "values/quendral.h"
+
+int main() { return lessons::RunInWindow("Quendral", lessons::MakeQuendral); }
