@@ -38,6 +38,13 @@ TEST(ProportionalConstantUnit, GoalOncePerVisitFromTheMainMenu) {
   // 8 is the main menu; entering the unit again shows the goal again.
   EXPECT_EQ(s.MenuDraws(8, 8), 1);
   EXPECT_TRUE(Has(s, 10, "<めあて>") && Has(s, 10, kLine));
+
+  // The sub-menu takes the entry's value: 16/2 is item 8, 1/0 is 0.
+  Replay q = RunPalisteo("3\n1/0\n16/2\n9\n");
+  EXPECT_EQ(q.result.end, RunEnd::kFinished);
+  Steps t(q.log);
+  EXPECT_TRUE(Has(t, 6, kLine));
+  EXPECT_EQ(t.MenuDraws(0, t.size() - 1), 2);
 }
 
 class NFoldScreenTest : public ::testing::Test {
