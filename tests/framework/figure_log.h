@@ -1,6 +1,7 @@
 // Reading the drawing calls of the figure routines back from the call log.
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -61,6 +62,17 @@ inline std::vector<LoggedText> VisibleTexts(const Bench& b) {
     LoggedText t{LogFloat(f[1]), LogFloat(f[2]), LogInt(f[3]),   LogInt(f[4]),
                  LogInt(f[5]),   f[6],           LogFloat(f[7]), f.back()};
     if (t.y < 1700) out.push_back(t);
+  }
+  return out;
+}
+
+// "x1 y1 x2 y2" of every line drawn, six significant digits.
+inline std::vector<std::string> Strokes(const Bench& b) {
+  std::vector<std::string> out;
+  for (const auto& l : LoggedLines(b)) {
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%g %g %g %g", l.x1, l.y1, l.x2, l.y2);
+    out.push_back(buf);
   }
   return out;
 }
