@@ -20,24 +20,24 @@ constexpr double kFar = 100000;
 bool Finite(double v) { return std::isfinite(v); }
 
 // Clips the segment to the square of half-side kFar; false when nothing of
-// it lies inside (Liang-Barsky).
+// it lies inside (Cohen-Sutherland: a clipped end is set exactly onto the
+// border, so even ends at 1e30 keep the segment's direction).
 bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
-  double t0 = 0, t1 = 1, dx = x2 - x1, dy = y2 - y1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
-    if (t0 > t1) return false;
+  auto code = [](double x, double y) {
+    return (x < -kFar) | (x > kFar) << 1 | (y < -kFar) << 2 | (y > kFar) << 3;
+  };
+  int c1 = code(x1, y1), c2 = code(x2, y2);
+  while (c1 | c2) {
+    if (c1 & c2) return false;
+    int c = c1 ? c1 : c2;
+    double x, y;
+    if (c & 1) x = -kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 2) x = kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 4) y = -kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    else y = kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    if (c == c1) x1 = x, y1 = y, c1 = code(x, y);
+    else x2 = x, y2 = y, c2 = code(x, y);
   }
-  double ox = x1, oy = y1;
-  x1 = ox + t0 * dx, y1 = oy + t0 * dy;
-  x2 = ox + t1 * dx, y2 = oy + t1 * dy;
   return true;
 }
 
@@ -269,8 +269,14 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
         cairo_text_extents(cr_, glyph.c_str(), &e);
         advance = e.x_advance;
       }
+      // Proportional faces take the em b·s; a tall pair (b of 4 or more) hangs
+      // the glyph lower by (b - 2)·s/2, so that the italic letters, which the
+      // typesetters draw at size 8 with tall pairs, stand on the line of the
+      // Gothic text around them.
+      double baseline = y + cellHeight * face->ascent;
+      if (!cells && b >= 4) baseline += (b - 2) * s / 2;
       if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
-        cairo_move_to(cr_, pen, y + cellHeight * face->ascent);
+        cairo_move_to(cr_, pen, baseline);
         cairo_show_text(cr_, glyph.c_str());
       }
     }

@@ -393,6 +393,16 @@ TEST(MathGlyphs, FlagsCarryAcrossTexts) {
   EXPECT_FLOAT_EQ(lines[0].y1, 296);
   EXPECT_EQ(b.L.SIZE1, 0);
 
+  // The exponent flag is shared with plain text, both ways.
+  b.L.KKAI_s = "^";
+  b.L.DrawPlainText();
+  Typeset(b, "2", 0, 200);
+  EXPECT_EQ(TextCalls(b).at(0).b, 2);
+  Typeset(b, "x^", 0, 200);
+  b.L.KKAI_s = "2";
+  b.L.DrawPlainText();
+  EXPECT_EQ(b.L.X1, 0);
+
   // Fractions leave the fraction-part flag at 0.
   Typeset(b, "ﾀ1/2ﾀ", 0, 200);
   EXPECT_EQ(b.L.RTASKAI1, 0);
@@ -432,7 +442,8 @@ TEST(MathGlyphs, MeasuringEqualsDrawingAndShowsNothing) {
   const std::vector<std::string> texts = {
       "y=ﾀ1/4ﾀx^2", "=ﾀa^2+4a+4-a^2/a+2-aﾀ=", "ﾀyの増加量/xの増加量ﾀ", "x=@!8ﾝ", "答 2!2ﾝ秒後",
       "-ﾀ1/2ﾀ*(ﾀ3/2ﾀ)\\2=-ﾀ1/2ﾀ*ﾀ9/4ﾀ=", "2.4=a*20^2", "#ﾀ1/2ﾀ+1ﾝ", "ﾀ!2ﾝ/3ﾀ", "ﾀ1/!3ﾝﾀ",
-      "直線l上に", "ﾀ12ﾀ", "ﾀ1/2", "&ABCD", "a%'.c", "ﾀ表/―ﾀ　", ""};
+      "直線l上に", "ﾀ12ﾀ", "ﾀ1/2", "&ABCD", "a%'.c", "ﾀ表/―ﾀ　", "ﾀ#2/3ﾀ",
+      "^ﾀ1/2ﾀ3", "ﾀ2^/3ﾀ", "ﾀ!2/3ﾀﾝ", ""};
   for (bool large : {false, true}) {
     Bench b;
     b.L.largeScriptEll = large;
