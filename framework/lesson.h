@@ -12,6 +12,7 @@
 #include <string>
 
 #include "framework/basic.h"
+#include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
 namespace lessons {
@@ -140,6 +141,31 @@ class Lesson {
   // ---- further variables of the figures ----
 
   // ---- further variables of the lesson kit ----
+  // Menus, units and screens (see lesson_kit.h for how a program uses them).
+  // The main menu: heading "＜" + II1$ + "　メニュー＞", the items, the number
+  // prompt; the last item returns (the program ends), a number outside the
+  // items draws the menu again, otherwise the target of the typed number.
+  void MainMenuLoop(const std::vector<MenuItem>& items, const std::vector<MenuTarget>& targets);
+  // A unit's sub-menu: asks `menuLine` until its last item (targets.size() + 1)
+  // is chosen, running the target of every other item; then returns.
+  void UnitSubMenu(const std::string& menuLine, const std::vector<MenuTarget>& targets);
+  // "<めあて>" in colour 3 at (44, 240), then each aim line in colour 0, 65
+  // lower each, at x 76.
+  void UnitGoalScreen(std::initializer_list<std::string> aimLines);
+  // Texts through PrintMathText; each leaves YI1 = DSM1 and B2 = DSM2.
+  void TextAt(Num x, Num y, int colour, const std::string& text);  // at (x, y)
+  void NewLine(Num indent, Num step, int colour, const std::string& text);  // (B1 + indent, B2 + step)
+  void Continue(int colour, const std::string& text);  // at (YI1, B2)
+  // A filled rectangle from (x, y), w wide and h high.
+  void FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour);
+  // Wipes from (0, 0), w wide and h high, with colour 15.
+  void WipeScreen(Num w, Num h);
+  // Table cells: the box style (GX0, SIZE, TKAI2, YMOTO), then one box at
+  // (DSM1, DSM2) of width `width` holding `text`; DSM1 moves to its right edge.
+  void CellStyle(Num height, int lineColour, int fillColour, int textColour);
+  void Cell(Num width, const std::string& text);
+  // A number as a table shows it: its text without blanks (through A$).
+  std::string NumberText(Num value);
 
  protected:
   // The program's own main menu; returns when its end item is chosen.
