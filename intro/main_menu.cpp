@@ -28,6 +28,5 @@ void Palisteo::IntroMainMenu() {
       });
 }
 
-std::unique_ptr<Lesson> MakePalisteo(Runtime& runtime) { return std::make_unique<Palisteo>(runtime); }
 
 }  // namespace lessons
