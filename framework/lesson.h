@@ -137,6 +137,10 @@ class Lesson {
   NumArray GY3{40};
 
   // ---- further variables of the typesetter ----
+  // How the script ell "l" is set: Orvenna sets it large (size 56, in
+  // fraction parts 38); Palisteo and Quendral at size 16 with the pair (6, 3).
+  // A program sets this once, in its constructor.
+  bool largeScriptEll = false;
 
   // ---- further variables of the figures ----
 
