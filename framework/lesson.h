@@ -98,7 +98,8 @@ class Lesson {
   void AddFractionsText();
   void FormatFractionPair();
   void GcdLcm();
-  void FloorMod();
+  // a - b * floor(a / b): the remainder that takes the sign of the divisor.
+  static Num FloorMod(Num a, Num b);
 
   // ---- program variables ----
   Num A = 0, A11 = 0, A21 = 0, A31 = 0, A41 = 0, AA = 0, AAA = 0, AIDA1 = 0, AINP = 0;
@@ -143,6 +144,25 @@ class Lesson {
   bool largeScriptEll = false;
 
   // ---- further variables of the figures ----
+  // The run and rise texts that DrawRunRiseArrows prepares for its labels.
+  std::string RUNTEXT_s, RISETEXT_s;
+  // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
+  Num PlaneX(Num u) const;
+  Num PlaneY(Num v) const;
+  // The number text of v without blanks (through A$ and StripSpaces).
+  std::string StrippedNumberText(Num v);
+  // Direction of the screen vector (dx, dy), anticlockwise from +x, using AX.
+  Num VectorDirection(Num dx, Num dy) const;
+  // One arrow from the tail to the head: the shaft, and the open head when
+  // the two ends differ.
+  void DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy);
+  // One step of a length arc: the point at `degrees` of the half-ellipse over
+  // the chord from (SO, YOKO), turned by the chord's direction `chordAngle`,
+  // left in II, IJ (DOTRADIUS its distance from the first point).
+  void LengthArcPoint(Num degrees, Num chordAngle, Num depth, Num half);
+  // The angle at polygon vertex k for its label: rays to the next vertex and
+  // the one after it, swapped, at the label distance N3.
+  void SetPolygonVertexAngle(Num k);
 
   // ---- further variables of the lesson kit ----
   // Menus, units and screens (see lesson_kit.h for how a program uses them).
