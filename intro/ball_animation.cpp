@@ -30,7 +30,7 @@ void Palisteo::DrawSlopeBlock(int lineColour) {
 
 // Wipes the band in which the slope and its balls are drawn.
 void Palisteo::WipeSlopeBand() {
-  rt.DrawLine(0, 0, 0, PTY(31) - 48 - 5, 1, 1440, 288, 0, 15, 2, 15, 0, 15);
+  FillRect(0, PTY(31) - 48 - 5, 1440, 288, 15, 15);
 }
 
 // A ball standing on the slope at the contact point (GY5(1), PTY(1)).
