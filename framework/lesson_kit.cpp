@@ -1,6 +1,10 @@
 // The main-menu, unit and screen patterns shared by the lesson programs.
 #include "framework/lesson.h"
 
+#include "framework/fill_box.h"
+#include "framework/main_menu_page.h"
+#include "framework/plain_text.h"
+
 namespace lessons {
 
 void Lesson::MainMenuLoop(const std::vector<MenuItem>& items,
@@ -16,29 +20,16 @@ void Lesson::MainMenuLoop(const std::vector<MenuItem>& items,
     KKAI_s = "＜" + II1_s + "　メニュー＞";
     PrintMathText();
     for (const MenuItem& item : items) {
-      YMOTO = item.colour;
+      YMOTO = static_cast<Num>(item.colour);
       DSM1 = item.x;
       DSM2 = item.y;
       KKAI_s = item.text;
       PrintMathText();
     }
-    YMOTO = 0;
-    DSM1 = Y5 - 240;
-    DSM2 = P;
-    KKAI_s = "番号を入力して下さい。";
-    DrawPlainText();
-    AskMenuNumber();
-    EraseMenuPrompt();
-    if (AINP == endItem) return;
-    if (AINP < 1 || AINP > endItem) continue;
-    WipeScreen(1760, 1800);
-    // The range test took the entry's value; the item is the typed text read
-    // as a number. An entry such as "12/2" or "8.6" passes the test but names
-    // no unit: the menu is drawn again.
-    const Num typed = Val(DS2_s);
-    if (typed < 0 || typed > endItem) continue;
-    const int item = CInt(typed);
-    if (item < 1 || item >= endItem) continue;
+    DrawPlainTextAt(*this, Y5 - 240, P, 0, "番号を入力して下さい。");
+    const int item = AskMainMenuItem(*this, endItem);
+    if (item == endItem) return;
+    if (item == 0) continue;
     const MenuTarget& target = targets.at(static_cast<size_t>(item - 1));
     if (target) target();
   }
@@ -83,7 +74,7 @@ void Lesson::NewLine(Num indent, Num step, int colour, const std::string& text) 
 void Lesson::Continue(int colour, const std::string& text) { TextAt(YI1, B2, colour, text); }
 
 void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour) {
-  rt.DrawLine(0, 0, x, y, 1, w, h, 0, lineColour, 2, fillColour, 0, 0);
+  FillBoxSized(rt, x, y, w, h, lineColour, fillColour);
 }
 
 void Lesson::WipeScreen(Num w, Num h) { FillRect(0, 0, w, h, 15, 15); }

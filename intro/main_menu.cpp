@@ -28,5 +28,4 @@ void Palisteo::IntroMainMenu() {
       });
 }
 
-
 }  // namespace lessons

@@ -99,6 +99,20 @@ void Canvas::SetColour(int colour) {
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
+// Fills the current path when `filled`, then strokes it (round caps).
+void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width,
+                           cairo_line_join_t join) {
+  if (filled) {
+    SetColour(fillColour);
+    cairo_fill_preserve(cr_);
+  }
+  SetColour(colour);
+  cairo_set_line_width(cr_, width);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, join);
+  cairo_stroke(cr_);
+}
+
 void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
   if (x0 > x1) std::swap(x0, x1);
   if (y0 > y1) std::swap(y0, y1);
@@ -142,12 +156,10 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double
   width = PenWidth(width);
   if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
   if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
-  SetColour(colour);
-  cairo_set_line_width(cr_, width);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_new_path(cr_);
   cairo_move_to(cr_, x1, y1);
   cairo_line_to(cr_, x2, y2);
-  cairo_stroke(cr_);
+  FillAndStroke(false, 0, colour, width, CAIRO_LINE_JOIN_ROUND);
   MarkDirty(x1, y1, x2, y2, width + 1);
 }
 
@@ -159,14 +171,7 @@ void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColou
   x1 = Snap(x1, width, scale_), x2 = Snap(x2, width, scale_);
   y1 = Snap(y1, width, scale_), y2 = Snap(y2, width, scale_);
   cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));
-  if (filled) {
-    SetColour(fillColour);
-    cairo_fill_preserve(cr_);
-  }
-  SetColour(lineColour);
-  cairo_set_line_width(cr_, width);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-  cairo_stroke(cr_);
+  FillAndStroke(filled, fillColour, lineColour, width, CAIRO_LINE_JOIN_MITER);
   MarkDirty(x1, y1, x2, y2, width + 1);
 }
 
@@ -183,15 +188,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
     cairo_line_to(cr_, x, y);
     x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
   }
-  if (filled) {
-    SetColour(fillColour);
-    cairo_fill_preserve(cr_);
-  }
-  SetColour(colour);
-  cairo_set_line_width(cr_, width);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr_);
+  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
   MarkDirty(x0, y0, x1, y1, width + 1);
 }
 
@@ -222,16 +219,8 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
     cairo_arc(cr_, 0, 0, 1, a0, a1);
   }
   cairo_restore(cr_);
-  if (filled) {
-    cairo_close_path(cr_);
-    SetColour(fillColour);
-    cairo_fill_preserve(cr_);
-  }
-  SetColour(colour);
-  cairo_set_line_width(cr_, width);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr_);
+  if (filled) cairo_close_path(cr_);
+  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
   MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
 }
 

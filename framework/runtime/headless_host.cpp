@@ -10,6 +10,8 @@ namespace lessons {
 
 HeadlessHost::HeadlessHost(HeadlessOptions options) : options_(std::move(options)) {
   if (!options_.logPath.empty()) {
+    auto dir = std::filesystem::path(options_.logPath).parent_path();
+    if (!dir.empty()) std::filesystem::create_directories(dir);
     logFile_ = std::fopen(options_.logPath.c_str(), "w");
     if (!logFile_) throw std::runtime_error("cannot write the log file " + options_.logPath);
   }
