@@ -94,6 +94,14 @@ Canvas::~Canvas() {
   cairo_surface_destroy(surface_);
 }
 
+// Figures are erased by drawing them again in the background colour: such a
+// stroke is one pixel wider on each side so that it also covers the
+// antialiased fringe of the figure it erases.
+double Canvas::StrokeWidth(double width, int colour) const {
+  width = PenWidth(width);
+  return PaletteIndex(colour) == kColourWhite ? width + 2 / scale_ : width;
+}
+
 void Canvas::SetColour(int colour) {
   Rgb c = PaletteColour(colour);
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
@@ -153,7 +161,7 @@ static double Snap(double v, double width, double scale) {
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
   if (!ClipFar(x1, y1, x2, y2)) return;
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
   if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
   cairo_new_path(cr_);
@@ -180,7 +188,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   if (points.empty()) return;
   for (const auto& p : points)
     if (!Finite(p.x) || !Finite(p.y)) return;
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   double x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
   cairo_new_path(cr_);
   for (const auto& p : points) {
@@ -202,7 +210,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
     if (aspect < 1) ry = radius * aspect;
     else rx = radius / aspect;
   }
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
