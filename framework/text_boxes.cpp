@@ -40,9 +40,11 @@ void Lesson::DrawTextBox() {
   const Num x0 = DSM1, y0 = DSM2;
   const std::string text = A_s;
   const Num dx = CentreOffset(*this);
+  const Num width = NASI;
   const Num dy = Int((GX0 - LineHeight(text)) / 2);
   DrawBox(*this, x0, y0);
   Typeset(*this, x0 + dx + CCC2, y0 + dy + CCC3, text);
+  NASI = width;  // the parts of a fraction were measured again meanwhile
   CCC2 = 0;
   CCC3 = 0;
   DSM1 = x0 + TANI;
@@ -54,9 +56,11 @@ void Lesson::DrawTextBoxAround() {
   const Num x0 = DSM1, y = DSM2;
   const std::string text = A_s;
   const Num dx = CentreOffset(*this);
+  const Num width = NASI;
   const Num dy = Int((GX0 - 44) / 2);
   DrawBox(*this, x0, y - dy);
   Typeset(*this, x0 + dx, y, text);
+  NASI = width;
   DSM1 = x0 + TANI;
   DSM2 = y;
 }
@@ -75,7 +79,9 @@ void Lesson::DrawTwoLineTextBox() {
   A_s = second;
   const Num h2 = LineHeight(second);
   const Num dx2 = CentreOffset(*this);
+  const Num width2 = NASI;
   Typeset(*this, x0 + dx2, y0 + h2 + Int((GX0 / 2 - h2) / 2), second);
+  NASI = width2;
 
   DSM1 = x0 + TANI;
   DSM2 = y0;

@@ -65,7 +65,9 @@ TEST(StackedFractions, BarCentringAndPen) {
   Typeset(b, "ﾀ-1+x/2ﾀ", 0, 200);
   EXPECT_EQ(b.rt.GetDrawWidth(0), 7);
   for (const auto& l : LineCalls(b))
-    if (l.y1 < 900) EXPECT_TRUE(l.width == 4 || l.width == 5) << l.width;
+    if (l.y1 < 900) {
+      EXPECT_TRUE(l.width == 4 || l.width == 5) << l.width;
+    }
   b.rt.SetDrawWidth(0, 3);
 }
 

@@ -365,9 +365,11 @@ TEST(MathGlyphs, FlagsCarryAcrossTexts) {
   EXPECT_EQ(texts.at(2).b, 2);
   Typeset(b, "^ 2", 0, 200);
   texts = TextCalls(b);
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0].b, 3);
-  EXPECT_FLOAT_EQ(texts[0].x, 24);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text, " ");  // drawn as an exponent, nothing to see
+  EXPECT_EQ(texts[0].b, 2);
+  EXPECT_EQ(texts[1].b, 3);
+  EXPECT_FLOAT_EQ(texts[1].x, 24);
 
   // "y=ax^2": y upright, a and x italic, 2 an exponent.
   Typeset(b, "y=ax^2", 0, 200);
@@ -408,7 +410,9 @@ TEST(MathGlyphs, ScannerDropsLoneFractionMarks) {
 
   // The text after a fraction is drawn after it.
   Typeset(b, "ﾀ1/2ﾀ=3", 100, 200);
-  texts = TextCalls(b);
+  texts.clear();
+  for (const auto& t : TextCalls(b))
+    if (t.y < 900) texts.push_back(t);
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[2].text, "=");
   EXPECT_FLOAT_EQ(texts[2].x, 136);
