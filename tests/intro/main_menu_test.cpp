@@ -22,7 +22,7 @@ int CountSteps(const Steps& s, const std::string& text) {
 }
 
 TEST(PalisteoMainMenu, PictureHeadingItemsAndPrompt) {
-  Replay r = RunReplay("palisteo", "9\n");
+  Replay r = RunPalisteo("9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   EXPECT_EQ(r.keysHanded, 2);
   Steps s(r.log);
@@ -49,14 +49,14 @@ TEST(PalisteoMainMenu, NumbersThatNameNoUnitDrawTheMenuAgain) {
   const std::vector<std::string> entries = {"8", "0", "-1", "10", "", "12/2", "10/5", "8.6", "5/0"};
   std::string keys;
   for (const auto& e : entries) keys += e + "\n";
-  Replay r = RunReplay("palisteo", keys + "9\n");
+  Replay r = RunPalisteo(keys + "9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_EQ(s.MenuDraws(0, s.size() - 1), static_cast<int>(entries.size()) + 1);
   EXPECT_EQ(s.Find("<めあて>"), -1);
   EXPECT_EQ(s.Find("①"), -1) << "no sub-menu line was asked";
   // 18/2 has the value 9: the program ends.
-  EXPECT_EQ(RunReplay("palisteo", "18/2\n").result.end, RunEnd::kFinished);
+  EXPECT_EQ(RunPalisteo("18/2\n").result.end, RunEnd::kFinished);
 }
 
 TEST(PalisteoMainMenu, EachUnitAsksItsLineAndItsLastItemReturns) {
@@ -75,7 +75,7 @@ TEST(PalisteoMainMenu, EachUnitAsksItsLineAndItsLastItemReturns) {
   for (const Unit& u : units) {
     SCOPED_TRACE("unit " + u.key);
     // Out-of-range choices ask the line again; the last item returns.
-    Replay r = RunReplay("palisteo", u.key + "\n0\n9\n-2\n" + u.last + "\n9\n");
+    Replay r = RunPalisteo(u.key + "\n0\n9\n-2\n" + u.last + "\n9\n");
     EXPECT_EQ(r.result.end, RunEnd::kFinished);
     Steps s(r.log);
     EXPECT_TRUE(s.WipeFrom(2, 0, 0)) << "the menu wipes the window before the unit";
@@ -89,7 +89,7 @@ TEST(PalisteoMainMenu, EachUnitAsksItsLineAndItsLastItemReturns) {
 
 TEST(PalisteoMainMenu, DispatchReadsTheTypedNumber) {
   // 6/2 has the value 3 but the typed number 6: unit 6. 1.4 is unit 1.
-  Replay r = RunReplay("palisteo", "6/2\n4\n1.4\n3\n9\n");
+  Replay r = RunPalisteo("6/2\n4\n1.4\n3\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_EQ(s.Find("①P98ひろげよう"), 4);
@@ -98,7 +98,7 @@ TEST(PalisteoMainMenu, DispatchReadsTheTypedNumber) {
 
 TEST(PalisteoMainMenu, ItemsWithoutScreensAskTheLineAgain) {
   // Unit 3's items 2 to 7 and the items of units 4 to 7 have no screens yet.
-  Replay r = RunReplay("palisteo", "3\n2\n3\n4\n5\n6\n7\n8\n4\n1\n2\n3\n4\n5\n9\n");
+  Replay r = RunPalisteo("3\n2\n3\n4\n5\n6\n7\n8\n4\n1\n2\n3\n4\n5\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_EQ(CountSteps(s, "⑤練習問題１　⑥２　⑦３　⑧終了"), 7);
@@ -131,7 +131,7 @@ TEST(PalisteoMainMenu, RoundTripsLeaveTheStackAsItWas) {
   }
   keys += "9\n";
   HeadlessOptions o;
-  o.keys = HeadlessHost::ParseKeyScript(keys);
+  o.keys = HeadlessHost::ParseKeyScript(KeyScript(keys));
   DepthHost host(o);
   Runtime rt(host);
   Palisteo program(rt);

@@ -20,6 +20,14 @@ constexpr float kMeasureY = 1700;
 
 }  // namespace
 
+std::string KeyScript(std::string_view keys) {
+  std::string out;
+  for (char c : keys) out += c == '\n' ? std::string("\\n") : std::string(1, c);
+  return out;
+}
+
+Replay RunPalisteo(std::string_view keys) { return RunReplay("palisteo", KeyScript(keys)); }
+
 std::string Canon(std::string_view text) {
   std::string out;
   for (const std::string& ch : Chars(text)) {
@@ -110,19 +118,24 @@ bool Steps::WipeFrom(int k, float x, float y) const {
 
 std::map<float, std::vector<TableCell>> Steps::Cells(int k, float height) const {
   std::map<float, std::vector<TableCell>> rows;
-  TableCell* open = nullptr;
+  TableCell* open = nullptr;  // the box drawn last, when it is a cell
+  float openTop = 0;
   for (const std::string& line : Lines(k)) {
     auto f = Fields(line);
     if (f[0] == "DrawLine" && f[5] == "fill") {
       open = nullptr;
       float x1 = F(f[1]), y1 = F(f[2]), x2 = F(f[3]), y2 = F(f[4]);
       if (std::fabs(y2 - y1 - height) < 0.01f) {
-        auto& row = rows[y1];
-        row.push_back({x1, x2 - x1, ""});
-        open = &row.back();
+        rows[y1].push_back({x1, x2 - x1, ""});
+        open = &rows[y1].back();
+        openTop = y1;
       }
-    } else if (f[0] == "DrawText" && open && F(f[2]) < kMeasureY) {
-      open->text += f.back();
+    } else if (f[0] == "DrawText" && open) {
+      // The box's own text is drawn inside it (its measuring goes below the
+      // screen); italic letters stand a little higher than their line.
+      float x = F(f[1]), y = F(f[2]);
+      if (x >= open->x && x < open->x + open->width && y >= openTop - 30 && y < openTop + height)
+        open->text += f.back();
     }
   }
   return rows;

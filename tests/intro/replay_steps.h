@@ -12,6 +12,11 @@
 
 namespace lessons::testing {
 
+// Runs Palisteo on `keys`, where a line feed stands for Enter.
+Replay RunPalisteo(std::string_view keys);
+// The key script of `keys` (a line feed becomes the Enter escape).
+std::string KeyScript(std::string_view keys);
+
 // Text as drawn glyph by glyph, made comparable: full-width ASCII becomes
 // ASCII; blanks, "+", "-" and "^" (drawn as strokes or not at all) go; "*" is
 // the sign ×.
