@@ -28,11 +28,11 @@ bool Has(const Steps& s, int k, const std::string& text) {
   return s.Text(k).find(Canon(text)) != std::string::npos;
 }
 
-// The text of a table cell (texts drawn after the last cell of a step count
-// as its own, so only its start is compared).
+// The text of a table cell; an empty cell shows no digit (the raised letter
+// of a text just below a table may reach into its last row).
 bool CellShows(const TableCell& cell, const std::string& text) {
-  const std::string got = Canon(cell.text);
-  return text.empty() ? got.empty() || got.rfind("(", 0) == 0 : got.rfind(Canon(text), 0) == 0;
+  if (text.empty()) return cell.text.find_first_of("0123456789") == std::string::npos;
+  return Canon(cell.text) == Canon(text);
 }
 
 // The balls of a step: circles of the given radius.
