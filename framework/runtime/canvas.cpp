@@ -20,24 +20,24 @@ constexpr double kFar = 100000;
 bool Finite(double v) { return std::isfinite(v); }
 
 // Clips the segment to the square of half-side kFar; false when nothing of
-// it lies inside (Liang-Barsky).
+// it lies inside (Cohen-Sutherland: a clipped end is set exactly onto the
+// border, so even ends at 1e30 keep the segment's direction).
 bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
-  double t0 = 0, t1 = 1, dx = x2 - x1, dy = y2 - y1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
-    if (t0 > t1) return false;
+  auto code = [](double x, double y) {
+    return (x < -kFar) | (x > kFar) << 1 | (y < -kFar) << 2 | (y > kFar) << 3;
+  };
+  int c1 = code(x1, y1), c2 = code(x2, y2);
+  while (c1 | c2) {
+    if (c1 & c2) return false;
+    int c = c1 ? c1 : c2;
+    double x, y;
+    if (c & 1) x = -kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 2) x = kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 4) y = -kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    else y = kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    if (c == c1) x1 = x, y1 = y, c1 = code(x, y);
+    else x2 = x, y2 = y, c2 = code(x, y);
   }
-  double ox = x1, oy = y1;
-  x1 = ox + t0 * dx, y1 = oy + t0 * dy;
-  x2 = ox + t1 * dx, y2 = oy + t1 * dy;
   return true;
 }
 
@@ -92,6 +92,14 @@ void Canvas::Rescale(double pixelScale) {
 Canvas::~Canvas() {
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
+}
+
+// Figures are erased by drawing them again in the background colour: such a
+// stroke is one pixel wider on each side so that it also covers the
+// antialiased fringe of the figure it erases.
+double Canvas::StrokeWidth(double width, int colour) const {
+  width = PenWidth(width);
+  return PaletteIndex(colour) == kColourWhite ? width + 2 / scale_ : width;
 }
 
 void Canvas::SetColour(int colour) {
@@ -153,7 +161,7 @@ static double Snap(double v, double width, double scale) {
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
   if (!ClipFar(x1, y1, x2, y2)) return;
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
   if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
   cairo_new_path(cr_);
@@ -180,7 +188,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   if (points.empty()) return;
   for (const auto& p : points)
     if (!Finite(p.x) || !Finite(p.y)) return;
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   double x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
   cairo_new_path(cr_);
   for (const auto& p : points) {
@@ -202,7 +210,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
     if (aspect < 1) ry = radius * aspect;
     else rx = radius / aspect;
   }
-  width = PenWidth(width);
+  width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {

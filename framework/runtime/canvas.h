@@ -74,6 +74,7 @@ class Canvas {
 
  private:
   void Setup();
+  double StrokeWidth(double width, int colour) const;
   void SetColour(int colour);
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);

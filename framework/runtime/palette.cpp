@@ -26,6 +26,6 @@ constexpr Rgb kPalette[16] = {
 };
 }  // namespace
 
-Rgb PaletteColour(int index) { return kPalette[((index % 16) + 16) % 16]; }
+Rgb PaletteColour(int index) { return kPalette[PaletteIndex(index)]; }
 
 }  // namespace lessons

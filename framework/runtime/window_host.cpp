@@ -80,6 +80,7 @@ struct WindowHost::Impl {
   bool lastKeyRepeated = false;  // the text input that follows belongs to a held key
   bool exposed = true;           // the window needs the whole picture again
   Uint32 lastPresent = 0;
+  Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -206,6 +207,7 @@ bool WindowHost::TakeKey(Canvas& canvas, int& code) {
 void WindowHost::Idle(Canvas& canvas) {
   impl_->Present(canvas);
   impl_->WaitEvents(kIdleWaitMs);
+  impl_->lastWait = SDL_GetTicks();
 }
 
 void WindowHost::Pause(Canvas& canvas, int n) {
@@ -217,11 +219,18 @@ void WindowHost::Pause(Canvas& canvas, int n) {
     impl_->WaitEvents(static_cast<Uint32>(end - now));
     if (impl_->exposed) impl_->Present(canvas);
   }
+  impl_->lastWait = SDL_GetTicks();
 }
 
+// A long drawing (one that does not wait for keys or pause) is shown as it
+// goes; a program that waits is shown when it waits, so that what it draws
+// between two polls (a blinking cursor) is never shown half done.
 void WindowHost::Poll(Canvas& canvas) {
   impl_->Drain();
-  if (impl_->exposed || SDL_GetTicks() - impl_->lastPresent >= kDrawingPresentMs) impl_->Present(canvas);
+  Uint32 now = SDL_GetTicks();
+  if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&
+                         now - impl_->lastPresent >= kDrawingPresentMs))
+    impl_->Present(canvas);
 }
 
 void WindowHost::WaitForClose(Canvas& canvas) {
