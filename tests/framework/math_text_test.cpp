@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/framework/typeset_log.h"
+#include "tools/program_table.h"
 
 namespace lessons::testing {
 namespace {
@@ -133,6 +134,13 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
 }
 
 TEST(MathGlyphs, LargeScriptEllOfOrvenna) {
+  {
+    HeadlessHost host(HeadlessOptions{});
+    Runtime rt(host);
+    EXPECT_TRUE(FindProgram("orvenna")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("palisteo")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("quendral")(rt)->largeScriptEll);
+  }
   Bench b;
   b.L.largeScriptEll = true;
   Typeset(b, "l", 100, 200);
