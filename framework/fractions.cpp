@@ -63,7 +63,7 @@ void Lesson::DrawStackedFraction() {
   rt.DrawLine(0, 0, x, y + 25, 1, width, 0, -1, colour, 0, colour, -1, 7);
   rt.SetDrawWidth(0, CInt(YI3));
   if (radicalState == 22) {
-    // The piece of an open "#" radicand's overline that spans the fraction.
+    // The stretch of an open "#" radicand's overline that spans the fraction.
     rt.SetDrawWidth(0, 3);
     rt.DrawLine(0, 0, x, y - 14, 1, width, 0, -1, colour, 0, colour, -1, 7);
     rt.SetDrawWidth(0, CInt(YI3));

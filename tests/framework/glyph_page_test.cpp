@@ -57,7 +57,7 @@ void Draw(Bench& b) {
   Line(b, "2.4=a*20^2　∠ABC=90%　&ABCD", 20, 500, 3);
   Line(b, "#ﾀ1/2ﾀ+ﾀ1/3ﾀﾝ　直線l上に　c=ﾀx/2ﾀ", 800, 500, 13);
   b.L.largeScriptEll = true;
-  Line(b, "直線l上に　ﾀl/2ﾀ　(Orvenna)", 20, 610, 9);
+  Line(b, "直線l上に　ﾀl/2ﾀ　l=ﾀ1/2ﾀx", 20, 610, 9);
   b.L.largeScriptEll = false;
 
   // Cell labels and boxes.

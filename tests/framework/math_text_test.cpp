@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/framework/typeset_log.h"
+#include "tools/program_table.h"
 
 namespace lessons::testing {
 namespace {
@@ -133,6 +134,13 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
 }
 
 TEST(MathGlyphs, LargeScriptEllOfOrvenna) {
+  {
+    HeadlessHost host(HeadlessOptions{});
+    Runtime rt(host);
+    EXPECT_TRUE(FindProgram("orvenna")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("palisteo")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("quendral")(rt)->largeScriptEll);
+  }
   Bench b;
   b.L.largeScriptEll = true;
   Typeset(b, "l", 100, 200);
@@ -316,15 +324,15 @@ TEST(MathGlyphs, TallRadicalOverAFraction) {
   // Every line drawn 14 above the top is part of one continuous overline
   // from the fraction's left end to the end of the radicand.
   float covered = 132;
-  int pieces = 0;
+  int segments = 0;
   for (const auto& l : LineCalls(b)) {
     if (l.y1 != 186) continue;
-    ++pieces;
+    ++segments;
     EXPECT_EQ(l.width, 3);
     EXPECT_LE(l.x1, covered);
     covered = std::max(covered, l.x2);
   }
-  EXPECT_EQ(pieces, 3);  // over the fraction, then after "+" and after "1"
+  EXPECT_EQ(segments, 3);  // over the fraction, then after "+" and after "1"
   EXPECT_FLOAT_EQ(covered, 132 + 32 + 27 + 27);
   EXPECT_FLOAT_EQ(b.L.DSM1, 218);
   EXPECT_EQ(b.L.SIZE1, 0);
