@@ -63,7 +63,8 @@ int KeyDownCode(const SDL_Keysym& key) {
   }
   if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyFunction1 + (sym - SDLK_F1);
   if (IsModifier(sym)) return 0;
-  bool typing = !(key.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI));
+  // Right Alt is AltGr, which types characters on many layouts.
+  bool typing = !(key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI));
   if (sym >= 0x20 && sym < 0x7F) return typing ? 0 : kKeyOther;
   if (IsKeypadCharacter(sym)) return typing && (key.mod & KMOD_NUM) ? 0 : kKeyOther;
   if (!(sym & SDLK_SCANCODE_MASK) && typing) return 0;  // a character key of another layout
