@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -63,18 +63,16 @@ TEST(RightAngleMark, SquareAtTheVertexWhicheverWayTheRaysAreGiven) {
     SetAngle(L, 100, 100, 200, 100, 100, 0);
     L.XW = 20, L.SIZE = 6, L.BAIY = swap;
     L.DrawRightAngleMark();
-    auto calls = b.Calls("DrawPolyline\t");
-    ASSERT_EQ(calls.size(), 1u);
-    auto f = Fields(calls[0]);  // DrawPolyline colour fill fillcolour width points...
-    EXPECT_EQ(f[1], "6");
-    EXPECT_EQ(f[2], "0");
-    ASSERT_EQ(f.size(), 8u);
+    auto polys = PolyCalls(b);
+    ASSERT_EQ(polys.size(), 1u);
+    EXPECT_EQ(polys[0].colour, 6);
+    EXPECT_FALSE(polys[0].fill);
+    ASSERT_EQ(polys[0].points.size(), 3u);
     float expected[3][2] = {{120, 100}, {120, 80}, {100, 80}};
     for (int i = 0; i < 3; ++i) {
       int at = swap == -1 ? 2 - i : i;
-      float x = LogFloat(f[5 + i]), y = LogFloat(f[5 + i].substr(f[5 + i].find(',') + 1));
-      EXPECT_NEAR(x, expected[at][0], 1e-4f);
-      EXPECT_NEAR(y, expected[at][1], 1e-4f);
+      EXPECT_NEAR(polys[0].points[i].first, expected[at][0], 1e-4f);
+      EXPECT_NEAR(polys[0].points[i].second, expected[at][1], 1e-4f);
     }
     EXPECT_EQ(L.XW, 20);  // nothing is reset
     EXPECT_EQ(L.BAIY, swap);
@@ -129,7 +127,7 @@ TEST(AngleLabel, PlacedOnTheBisectorAndResetAfterwards) {
 // The dots of a length arc, as points.
 std::vector<std::pair<float, float>> Dots(const Bench& b) {
   std::vector<std::pair<float, float>> out;
-  for (const auto& c : LoggedCircles(b)) out.push_back({c.x, c.y});
+  for (const auto& c : CircleCalls(b)) out.push_back({c.x, c.y});
   return out;
 }
 
@@ -151,8 +149,8 @@ TEST(LengthArc, HorizontalChordBelowAndAbove) {
   EXPECT_NEAR(dots[18].second, 320, 1e-3f);
   EXPECT_NEAR(dots.back().first, 300, 1e-3f);
   EXPECT_NEAR(dots.back().second, 300, 1e-3f);
-  EXPECT_EQ(LoggedCircles(b)[0].r, 0.5f);
-  EXPECT_EQ(LoggedCircles(b)[0].colour, 4);
+  EXPECT_EQ(CircleCalls(b)[0].r, 0.5f);
+  EXPECT_EQ(CircleCalls(b)[0].colour, 4);
   // The label centred below the middle, its top at 320.
   auto texts = VisibleTexts(b);
   ASSERT_FALSE(texts.empty());

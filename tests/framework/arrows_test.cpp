@@ -1,7 +1,7 @@
 // Arrows with one or two heads, and the run and rise arrows with labels.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -19,7 +19,7 @@ TEST(Arrow, HeadAtEitherEndOrBoth) {
   L.DrawArrow();
   std::vector<std::string> oneHead{"100 100 200 100", "184 108 200 100", "184 92 200 100"};
   EXPECT_EQ(Strokes(b), oneHead);
-  EXPECT_EQ(LoggedLines(b)[0].colour, 2);
+  EXPECT_EQ(LineCalls(b)[0].colour, 2);
   EXPECT_EQ(L.Y, 0);
 
   // Y = -1: the same shaft, the head at the first point.
@@ -74,7 +74,7 @@ TEST(RunRiseArrows, PointsGivenRightToLeftAreExchangedAndLabelled) {
   EXPECT_EQ(L.RP1, 300);
   EXPECT_EQ(L.GX5, 200);
 
-  auto lines = LoggedLines(b);
+  auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(Strokes(b)[0], "100 300 300 300");  // run, head at the right
   EXPECT_EQ(Strokes(b)[1], "284 308 300 300");
@@ -138,7 +138,7 @@ TEST(RunRiseArrows, FallingChordSmallRiseAndLabelChoice) {
     L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 100;
     L.NO = 40, L.DX_s = "nn";
     L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 6u);
+    EXPECT_EQ(LineCalls(b).size(), 6u);
     EXPECT_TRUE(VisibleTexts(b).empty());
   }
 }
@@ -151,7 +151,7 @@ TEST(RunRiseArrows, ZeroRunRiseOrScaleDrawNoHeadOrNoLabels) {
     L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 200;
     L.NO = 40, L.DX_s = "yy";
     L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 4u);
+    EXPECT_EQ(LineCalls(b).size(), 4u);
     EXPECT_EQ(L.RISETEXT_s, "0");
     EXPECT_TRUE(LogIsFinite(b));
   }
@@ -162,7 +162,7 @@ TEST(RunRiseArrows, ZeroRunRiseOrScaleDrawNoHeadOrNoLabels) {
     L.LT2 = 100, L.GX4 = 200, L.RP1 = 100, L.GX5 = 120;
     L.NO = 0, L.DX_s = "yy";
     L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 4u);
+    EXPECT_EQ(LineCalls(b).size(), 4u);
     EXPECT_TRUE(VisibleTexts(b).empty());
     EXPECT_TRUE(LogIsFinite(b));
   }

@@ -8,8 +8,7 @@
 #include "framework/program.h"
 #include "framework/runtime/headless_host.h"
 #include "intro/palisteo.h"
-#include "tests/intro/replay_steps.h"
-#include "tests/support/bench.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -17,7 +16,7 @@ namespace {
 int CountSteps(const Steps& s, const std::string& text) {
   int n = 0;
   for (int k = 0; k < s.size(); ++k)
-    if (s.Text(k).find(Canon(text)) != std::string::npos) ++n;
+    n += s.Has(k, text);
   return n;
 }
 
