@@ -131,6 +131,19 @@ std::vector<std::pair<float, float>> Dots(const Bench& b) {
   return out;
 }
 
+// The first, middle and last of the 37 dots of an arc lie at `ends`.
+void ExpectArc(const std::vector<std::pair<float, float>>& dots,
+               std::initializer_list<std::pair<float, float>> ends, float tolerance) {
+  ASSERT_EQ(dots.size(), 37u);
+  const size_t at[] = {0, 18, 36};
+  size_t i = 0;
+  for (auto [x, y] : ends) {
+    EXPECT_NEAR(dots[at[i]].first, x, tolerance) << at[i];
+    EXPECT_NEAR(dots[at[i]].second, y, tolerance) << at[i];
+    ++i;
+  }
+}
+
 void SetArc(Lesson& L, float x1, float y1, float x2, float y2, float side) {
   L.SO = x1, L.YOKO = y1, L.AAA = x2, L.A21 = y2;
   L.XG = side, L.ARCDEPTH = 20, L.TANI = 5, L.SIZE = 4, L.ZY0_s = "8cm", L.YMOTO = 0;
@@ -141,14 +154,7 @@ TEST(LengthArc, HorizontalChordBelowAndAbove) {
   auto& L = b.L;
   SetArc(L, 100, 300, 300, 300, 1);
   L.DrawLengthArc();
-  auto dots = Dots(b);
-  ASSERT_EQ(dots.size(), 37u);
-  EXPECT_NEAR(dots.front().first, 100, 1e-3f);
-  EXPECT_NEAR(dots.front().second, 300, 1e-3f);
-  EXPECT_NEAR(dots[18].first, 200, 1e-3f);
-  EXPECT_NEAR(dots[18].second, 320, 1e-3f);
-  EXPECT_NEAR(dots.back().first, 300, 1e-3f);
-  EXPECT_NEAR(dots.back().second, 300, 1e-3f);
+  ExpectArc(Dots(b), {{100, 300}, {200, 320}, {300, 300}}, 1e-3f);
   EXPECT_EQ(CircleCalls(b)[0].r, 0.5f);
   EXPECT_EQ(CircleCalls(b)[0].colour, 4);
   // The label centred below the middle, its top at 320.
@@ -185,13 +191,7 @@ TEST(LengthArc, VerticalAndSlantedChords) {
     SetArc(L, 100, 100, 100, 300, 1);
     L.ZY0_s = "A";
     L.DrawLengthArc();
-    auto dots = Dots(b);
-    ASSERT_EQ(dots.size(), 37u);
-    EXPECT_NEAR(dots.front().first, 100, 1e-3f);
-    EXPECT_NEAR(dots.front().second, 100, 1e-3f);
-    EXPECT_NEAR(dots[18].first, 80, 1e-3f);
-    EXPECT_NEAR(dots[18].second, 200, 1e-3f);
-    EXPECT_NEAR(dots.back().second, 300, 1e-3f);
+    ExpectArc(Dots(b), {{100, 100}, {80, 200}, {100, 300}}, 2e-3f);  // pi is 3.14159
     // The label ends at the middle of the arc, centred on it vertically.
     auto texts = VisibleTexts(b);
     ASSERT_EQ(texts.size(), 1u);
@@ -206,14 +206,8 @@ TEST(LengthArc, VerticalAndSlantedChords) {
     auto& L = b.L;
     SetArc(L, 100, 100, 220, 260, 1);
     L.DrawLengthArc();
-    auto dots = Dots(b);
-    ASSERT_EQ(dots.size(), 37u);
-    EXPECT_NEAR(dots.front().first, 100, 1e-2f);
-    EXPECT_NEAR(dots.back().first, 220, 1e-2f);
-    EXPECT_NEAR(dots.back().second, 260, 1e-2f);
     // Chord direction (0.6, 0.8); its right-hand side on the screen (-0.8, 0.6).
-    EXPECT_NEAR(dots[18].first, 160 - 16, 1e-3f);
-    EXPECT_NEAR(dots[18].second, 180 + 12, 1e-3f);
+    ExpectArc(Dots(b), {{100, 100}, {160 - 16, 180 + 12}, {220, 260}}, 1e-2f);
     EXPECT_NEAR(L.SO, 144, 1e-3f);
     EXPECT_NEAR(L.YOKO, 192, 1e-3f);
   }
