@@ -173,6 +173,12 @@ int Steps::Find(std::string_view text, int from) const {
   return -1;
 }
 
+int Steps::LastOfRun(std::string_view text, int from) const {
+  int k = from;
+  while (k < size() && Has(k, text)) ++k;
+  return k - 1;
+}
+
 bool Steps::GlyphAt(int k, float x, float y, int colour, std::string_view glyph) const {
   for (const TextCall& t : TextCalls(Lines(k)))
     if (t.x == x && t.y == y && t.colour == colour && t.text == glyph) return true;

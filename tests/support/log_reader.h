@@ -99,6 +99,9 @@ class Steps {
   bool Has(int k, std::string_view text) const;
   // The first step at or after `from` whose text holds Canon(text); -1 if none.
   int Find(std::string_view text, int from = 0) const;
+  // The last step of the run of steps from `from` on that hold `text`
+  // (from - 1 when step `from` does not): e.g. the last of a screen's key waits.
+  int LastOfRun(std::string_view text, int from) const;
   // Does step k draw a glyph `glyph` with its corner at (x, y) in `colour`?
   bool GlyphAt(int k, float x, float y, int colour, std::string_view glyph) const;
   // The visible glyphs `glyph` drawn in step k (all glyphs when empty).
