@@ -23,12 +23,14 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own: a free number, claimed through the X server's own
-# lock file (/tmp/.XN-lock holds the owner's process id); a number that
-# another server holds makes Xvfb give up, and the next one is tried.
+# A display of our own. Each test has its own slot of ten display numbers
+# (E2E_SLOT), so tests that run at once never ask for the same number; a
+# number that some other server holds (its lock file /tmp/.XN-lock names
+# another process) makes Xvfb give up, and the next one of the slot is tried.
+slot=${E2E_SLOT:-$((RANDOM % 50))}
 display=""
-for _ in $(seq 30); do
-  number=$((RANDOM % 500 + 100))
+for attempt in $(seq 0 9); do
+  number=$((300 + slot * 10 + attempt))
   Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
