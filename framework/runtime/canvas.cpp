@@ -1,0 +1,321 @@
+#include "framework/runtime/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "framework/basic.h"
+#include "framework/runtime/fonts.h"
+#include "framework/runtime/palette.h"
+
+namespace lessons {
+
+namespace {
+
+// Coordinates are kept within this many logical units of the origin before
+// they reach Cairo (whose fixed-point coordinates overflow far out); nothing
+// beyond it can be visible.
+constexpr double kFar = 100000;
+
+bool Finite(double v) { return std::isfinite(v); }
+
+// Clips the segment to the square of half-side kFar; false when nothing of
+// it lies inside (Cohen-Sutherland: a clipped end is set exactly onto the
+// border, so even ends at 1e30 keep the segment's direction).
+bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
+  auto code = [](double x, double y) {
+    return (x < -kFar) | (x > kFar) << 1 | (y < -kFar) << 2 | (y > kFar) << 3;
+  };
+  int c1 = code(x1, y1), c2 = code(x2, y2);
+  while (c1 | c2) {
+    if (c1 & c2) return false;
+    int c = c1 ? c1 : c2;
+    double x, y;
+    if (c & 1) x = -kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 2) x = kFar, y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    else if (c & 4) y = -kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    else y = kFar, x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+    if (c == c1) x1 = x, y1 = y, c1 = code(x, y);
+    else x2 = x, y2 = y, c2 = code(x, y);
+  }
+  return true;
+}
+
+double ClampFar(double v) { return std::clamp(v, -kFar, kFar); }
+
+double PenWidth(double width) { return width >= 1 ? width : 1; }
+
+}  // namespace
+
+Canvas::Canvas(double pixelScale)
+    : scale_(pixelScale > 0 ? pixelScale : 1),
+      pixelWidth_(static_cast<int>(std::lround(kWidth * scale_))),
+      pixelHeight_(static_cast<int>(std::lround(kHeight * scale_))) {
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+  Setup();
+  Clear(kColourWhite);
+}
+
+void Canvas::Setup() {
+  cr_ = cairo_create(surface_);
+  cairo_scale(cr_, scale_, scale_);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr_, options);
+  cairo_font_options_destroy(options);
+}
+
+void Canvas::Rescale(double pixelScale) {
+  if (!(pixelScale > 0) || pixelScale == scale_) return;
+  cairo_surface_t* old = surface_;
+  double ratio = pixelScale / scale_;
+  scale_ = pixelScale;
+  pixelWidth_ = static_cast<int>(std::lround(kWidth * scale_));
+  pixelHeight_ = static_cast<int>(std::lround(kHeight * scale_));
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+  cairo_t* copy = cairo_create(surface_);
+  cairo_scale(copy, ratio, ratio);
+  cairo_set_source_surface(copy, old, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(copy), CAIRO_FILTER_GOOD);
+  cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
+  cairo_paint(copy);
+  cairo_destroy(copy);
+  cairo_destroy(cr_);
+  cairo_surface_destroy(old);
+  Setup();
+  shown_.clear();
+  MarkDirty(0, 0, kWidth, kHeight, 0);
+}
+
+Canvas::~Canvas() {
+  cairo_destroy(cr_);
+  cairo_surface_destroy(surface_);
+}
+
+// Figures are erased by drawing them again in the background colour: such a
+// stroke is one pixel wider on each side so that it also covers the
+// antialiased fringe of the figure it erases.
+double Canvas::StrokeWidth(double width, int colour) const {
+  width = PenWidth(width);
+  return PaletteIndex(colour) == kColourWhite ? width + 2 / scale_ : width;
+}
+
+void Canvas::SetColour(int colour) {
+  Rgb c = PaletteColour(colour);
+  cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+// Fills the current path when `filled`, then strokes it (round caps).
+void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width,
+                           cairo_line_join_t join) {
+  if (filled) {
+    SetColour(fillColour);
+    cairo_fill_preserve(cr_);
+  }
+  SetColour(colour);
+  cairo_set_line_width(cr_, width);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, join);
+  cairo_stroke(cr_);
+}
+
+void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
+  if (x0 > x1) std::swap(x0, x1);
+  if (y0 > y1) std::swap(y0, y1);
+  auto px = [&](double v, int limit) {
+    return static_cast<int>(std::clamp(std::floor(v * scale_), 0.0, static_cast<double>(limit)));
+  };
+  PixelRect r{px(x0 - margin, pixelWidth_), px(y0 - margin, pixelHeight_),
+              px(x1 + margin + 1 / scale_, pixelWidth_) + 1, px(y1 + margin + 1 / scale_, pixelHeight_) + 1};
+  r.x1 = std::min(r.x1, pixelWidth_);
+  r.y1 = std::min(r.y1, pixelHeight_);
+  if (r.Empty()) return;
+  if (dirty_.Empty()) {
+    dirty_ = r;
+  } else {
+    dirty_.x0 = std::min(dirty_.x0, r.x0);
+    dirty_.y0 = std::min(dirty_.y0, r.y0);
+    dirty_.x1 = std::max(dirty_.x1, r.x1);
+    dirty_.y1 = std::max(dirty_.y1, r.y1);
+  }
+}
+
+void Canvas::Clear(int colour) {
+  SetColour(colour);
+  cairo_paint(cr_);
+  MarkDirty(0, 0, kWidth, kHeight, 0);
+}
+
+// Pixel-snapping for horizontal and vertical strokes, so that thin lines
+// cover whole pixels instead of blurring over two: moves a logical
+// coordinate to the pixel grid (a pixel centre for odd pixel widths).
+static double Snap(double v, double width, double scale) {
+  long pixels = std::max(1L, std::lround(width * scale));
+  double device = v * scale;
+  double snapped = (pixels % 2) ? std::floor(device) + 0.5 : std::round(device);
+  return snapped / scale;
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
+  if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
+  if (!ClipFar(x1, y1, x2, y2)) return;
+  width = StrokeWidth(width, colour);
+  if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
+  if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
+  cairo_new_path(cr_);
+  cairo_move_to(cr_, x1, y1);
+  cairo_line_to(cr_, x2, y2);
+  FillAndStroke(false, 0, colour, width, CAIRO_LINE_JOIN_ROUND);
+  MarkDirty(x1, y1, x2, y2, width + 1);
+}
+
+void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
+                       int fillColour, double width) {
+  if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
+  x1 = ClampFar(x1), y1 = ClampFar(y1), x2 = ClampFar(x2), y2 = ClampFar(y2);
+  width = PenWidth(width);
+  x1 = Snap(x1, width, scale_), x2 = Snap(x2, width, scale_);
+  y1 = Snap(y1, width, scale_), y2 = Snap(y2, width, scale_);
+  cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));
+  FillAndStroke(filled, fillColour, lineColour, width, CAIRO_LINE_JOIN_MITER);
+  MarkDirty(x1, y1, x2, y2, width + 1);
+}
+
+void Canvas::Polyline(const std::vector<Point>& points, int colour, double width, bool filled,
+                      int fillColour) {
+  if (points.empty()) return;
+  for (const auto& p : points)
+    if (!Finite(p.x) || !Finite(p.y)) return;
+  width = StrokeWidth(width, colour);
+  double x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
+  cairo_new_path(cr_);
+  for (const auto& p : points) {
+    double x = ClampFar(p.x), y = ClampFar(p.y);
+    cairo_line_to(cr_, x, y);
+    x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+  }
+  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
+  MarkDirty(x0, y0, x1, y1, width + 1);
+}
+
+void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,
+                    int colour, double width, bool filled, int fillColour) {
+  if (!Finite(x) || !Finite(y) || !Finite(radius) || !Finite(start) || !Finite(end)) return;
+  radius = std::fabs(radius);
+  if (std::fabs(x) > kFar || std::fabs(y) > kFar || radius > kFar) return;
+  double rx = radius, ry = radius;
+  if (Finite(aspect) && aspect > 0) {
+    if (aspect < 1) ry = radius * aspect;
+    else rx = radius / aspect;
+  }
+  width = StrokeWidth(width, colour);
+  bool whole = start == 0 && end == 0;
+  double a0 = 0, a1 = 2 * M_PI;
+  if (!whole) {
+    a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)
+    a1 = (end - std::floor(end)) * 2 * M_PI;
+    if (a1 <= a0) a1 += 2 * M_PI;  // wraps through 0
+  }
+  cairo_new_path(cr_);
+  if (filled && !whole) cairo_move_to(cr_, x, y);
+  cairo_save(cr_);
+  cairo_translate(cr_, x, y);
+  if (rx > 0 && ry > 0) {
+    cairo_scale(cr_, rx, ry);
+    cairo_arc(cr_, 0, 0, 1, a0, a1);
+  }
+  cairo_restore(cr_);
+  if (filled) cairo_close_path(cr_);
+  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
+  MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
+}
+
+double Canvas::Text(double x, double y, std::string_view text, int a, int b, int colour,
+                    const FontSpec& font) {
+  double s = font.size;
+  if (!Finite(x) || !Finite(y) || !Finite(s)) return x;
+  double cellWidth = a * s, cellHeight = b * s;  // a double-byte cell; single-byte is half as wide
+  bool drawable = cellWidth > 0 && cellHeight > 0 && cellHeight < kFar && cellWidth < kFar;
+  // Nothing of a line that lies wholly above or below the visible area shows
+  // (the typesetters measure their texts at y 1800).
+  if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
+
+  FaceKind kind = FaceKindOf(font.face);
+  const Face& own = GetFace(kind, font.bold, font.italic);
+  const Face& gothic = GetFace(FaceKind::kGothic, font.bold, font.italic);
+  SetColour(colour);
+  double pen = x;
+  for (const std::string& ch : Chars(text)) {
+    uint32_t code = static_cast<uint32_t>(Asc(ch));
+    if (kind == FaceKind::kExtra && code == 'l') code = 0x2113;  // the script ell
+    bool cells = kind == FaceKind::kGothic;
+    const Face* face = &own;
+    if (!own.Has(code)) {
+      face = &gothic;
+      cells = true;
+    }
+    double advance = cells ? cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5) : 0;
+    if (code >= 0x20) {
+      cairo_set_font_face(cr_, face->cairo);
+      cairo_matrix_t m;
+      if (cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
+      else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
+      cairo_set_font_matrix(cr_, &m);
+      std::string glyph = Chr(static_cast<int>(code));
+      if (!cells) {
+        cairo_text_extents_t e;
+        cairo_text_extents(cr_, glyph.c_str(), &e);
+        advance = e.x_advance;
+      }
+      if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
+        cairo_move_to(cr_, pen, y + cellHeight * face->ascent);
+        cairo_show_text(cr_, glyph.c_str());
+      }
+    }
+    pen += advance;
+  }
+  cairo_new_path(cr_);
+  MarkDirty(x, y, pen, y + cellHeight, 0.5 * cellHeight + 2);
+  return pen;
+}
+
+bool Canvas::TakeChanges() {
+  cairo_surface_flush(surface_);
+  const unsigned char* data = cairo_image_surface_get_data(surface_);
+  int stride = Stride();
+  size_t bytes = static_cast<size_t>(stride) * pixelHeight_;
+  if (shown_.size() != bytes) {
+    shown_.assign(data, data + bytes);
+    dirty_ = {};
+    return true;
+  }
+  bool changed = false;
+  if (!dirty_.Empty()) {
+    size_t from = static_cast<size_t>(dirty_.x0) * 4, len = static_cast<size_t>(dirty_.x1 - dirty_.x0) * 4;
+    for (int row = dirty_.y0; row < dirty_.y1; ++row) {
+      size_t at = static_cast<size_t>(row) * stride + from;
+      if (std::memcmp(&shown_[at], data + at, len) != 0) {
+        std::memcpy(&shown_[at], data + at, len);
+        changed = true;
+      }
+    }
+    dirty_ = {};
+  }
+  return changed;
+}
+
+const unsigned char* Canvas::Pixels() {
+  cairo_surface_flush(surface_);
+  return cairo_image_surface_get_data(surface_);
+}
+
+int Canvas::Stride() const { return cairo_image_surface_get_stride(surface_); }
+
+bool Canvas::SavePng(const std::string& path) {
+  cairo_surface_flush(surface_);
+  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace lessons

@@ -1,0 +1,90 @@
+// The retained drawing surface of the runtime: one Cairo image of the visible
+// logical area (0,0)-(1600,900) at the host's pixel scale. All coordinates
+// are logical units; whatever lies outside the area is clipped.
+#pragma once
+
+#include <cairo.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lessons {
+
+// A font as DrawText uses it.
+struct FontSpec {
+  std::string face = "ｺﾞｼｯｸ";
+  double size = 16;
+  bool bold = false;
+  bool italic = false;
+};
+
+// A rectangle of pixels, x0/y0 inclusive, x1/y1 exclusive.
+struct PixelRect {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool Empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+class Canvas {
+ public:
+  static constexpr int kWidth = 1600;  // the visible logical area
+  static constexpr int kHeight = 900;
+
+  explicit Canvas(double pixelScale);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  double Scale() const { return scale_; }
+  // Changes the pixel scale, keeping the picture (resampled).
+  void Rescale(double pixelScale);
+  int PixelWidth() const { return pixelWidth_; }
+  int PixelHeight() const { return pixelHeight_; }
+
+  // Fills the whole canvas.
+  void Clear(int colour);
+  void Line(double x1, double y1, double x2, double y2, int colour, double width);
+  // A rectangle between two opposite corners: its border in lineColour, and
+  // when `filled` its inside in fillColour.
+  void Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
+                 int fillColour, double width);
+  struct Point {
+    double x, y;
+  };
+  void Polyline(const std::vector<Point>& points, int colour, double width, bool filled,
+                int fillColour);
+  // Angles are fractions of a full turn, clockwise on the screen from +x;
+  // start > end wraps through 0; 0 and 0 give the whole circle. `filled`
+  // fills the disc or sector.
+  void Circle(double x, double y, double radius, double aspect, double start, double end,
+              int colour, double width, bool filled, int fillColour);
+  // Text with the top-left corner of its first character cell at (x, y); (a,
+  // b) is the size pair (see docs/runtime.md). Returns the pen x after it.
+  double Text(double x, double y, std::string_view text, int a, int b, int colour,
+              const FontSpec& font);
+
+  // True when the visible pixels changed since the last call (only the region
+  // drawn over since then is compared). The first call answers true.
+  bool TakeChanges();
+
+  // The image: Cairo RGB24 pixels (32 bits each, 0x00RRGGBB native).
+  const unsigned char* Pixels();
+  int Stride() const;
+  bool SavePng(const std::string& path);
+
+ private:
+  void Setup();
+  double StrokeWidth(double width, int colour) const;
+  void SetColour(int colour);
+  void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
+  void MarkDirty(double x0, double y0, double x1, double y1, double margin);
+
+  double scale_;
+  int pixelWidth_, pixelHeight_;
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+  PixelRect dirty_;
+  std::vector<unsigned char> shown_;  // pixels at the last TakeChanges
+};
+
+}  // namespace lessons

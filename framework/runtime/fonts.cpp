@@ -1,0 +1,92 @@
+#include "framework/runtime/fonts.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <map>
+#include <tuple>
+
+namespace lessons {
+
+FaceKind FaceKindOf(const std::string& name) {
+  if (name == "Times New Roman") return FaceKind::kSerif;
+  if (name == "MT Extra") return FaceKind::kExtra;
+  return FaceKind::kGothic;
+}
+
+bool Face::Has(uint32_t codePoint) const {
+  return ft != nullptr && FT_Get_Char_Index(static_cast<FT_Face>(ft), codePoint) != 0;
+}
+
+namespace {
+
+const char* FamilyOf(FaceKind kind) {
+  switch (kind) {
+    case FaceKind::kSerif: return "Liberation Serif";
+    case FaceKind::kExtra: return "DejaVu Serif";
+    case FaceKind::kGothic: break;
+  }
+  return "IPAGothic";
+}
+
+FT_Library Library() {
+  static FT_Library library = [] {
+    FT_Library l = nullptr;
+    FT_Init_FreeType(&l);
+    return l;
+  }();
+  return library;
+}
+
+Face Load(FaceKind kind, bool bold, bool italic) {
+  Face face;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(FamilyOf(kind)));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+
+  FcChar8* file = nullptr;
+  int index = 0;
+  FT_Face ft = nullptr;
+  if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    if (FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) != 0) ft = nullptr;
+  }
+  if (match) FcPatternDestroy(match);
+
+  if (ft) {
+    face.ft = ft;
+    face.cairo = cairo_ft_font_face_create_for_ft_face(ft, FT_LOAD_NO_BITMAP);
+    unsigned synth = 0;
+    if (bold && !(ft->style_flags & FT_STYLE_FLAG_BOLD)) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
+    if (italic && !(ft->style_flags & FT_STYLE_FLAG_ITALIC)) synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+    if (synth) cairo_ft_font_face_set_synthesize(face.cairo, synth);
+    double up = ft->ascender, down = -ft->descender;
+    if (up > 0 && up + down > 0) face.ascent = up / (up + down);
+  } else {
+    // No font file at all: cairo's own toy face keeps drawing possible.
+    face.cairo = cairo_toy_font_face_create("sans-serif", italic ? CAIRO_FONT_SLANT_ITALIC
+                                                                 : CAIRO_FONT_SLANT_NORMAL,
+                                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  }
+  return face;
+}
+
+}  // namespace
+
+const Face& GetFace(FaceKind kind, bool bold, bool italic) {
+  static std::map<std::tuple<FaceKind, bool, bool>, Face> faces;
+  auto key = std::make_tuple(kind, bold, italic);
+  auto it = faces.find(key);
+  if (it == faces.end()) it = faces.emplace(key, Load(kind, bold, italic)).first;
+  return it->second;
+}
+
+}  // namespace lessons

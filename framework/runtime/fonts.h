@@ -1,0 +1,31 @@
+// The font faces behind the face names the lessons select, found through
+// fontconfig and drawn with cairo's FreeType backend.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+namespace lessons {
+
+enum class FaceKind {
+  kGothic,  // "ｺﾞｼｯｸ", "ゴシック" and any unknown name: IPAGothic, fixed pitch
+  kSerif,   // "Times New Roman": Liberation Serif
+  kExtra,   // "MT Extra": a serif face with the script ell
+};
+
+FaceKind FaceKindOf(const std::string& name);
+
+struct Face {
+  cairo_font_face_t* cairo = nullptr;
+  double ascent = 0.8;  // ascender / (ascender + descender)
+  void* ft = nullptr;   // the FreeType face (FT_Face)
+  bool Has(uint32_t codePoint) const;
+};
+
+// The face of a kind in a style. A style the font lacks is synthesised
+// (emboldened or slanted). Faces are loaded once and kept.
+const Face& GetFace(FaceKind kind, bool bold, bool italic);
+
+}  // namespace lessons

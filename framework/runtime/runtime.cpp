@@ -1,0 +1,181 @@
+#include "framework/runtime/runtime.h"
+
+#include <charconv>
+
+#include "framework/runtime/canvas.h"
+
+namespace lessons {
+
+std::string FloatText(Num v) {
+  if (v == 0) return "0";  // also -0
+  char buf[32];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
+namespace {
+
+// Builds a tab-separated log line.
+class LogLineBuilder {
+ public:
+  explicit LogLineBuilder(const char* name) : line_(name) {}
+  LogLineBuilder& operator<<(Num v) { return Field(FloatText(v)); }
+  LogLineBuilder& operator<<(int v) { return Field(std::to_string(v)); }
+  LogLineBuilder& operator<<(const std::string& s) { return Field(s); }
+  LogLineBuilder& operator<<(const char* s) { return Field(s); }
+  const std::string& str() const { return line_; }
+
+ private:
+  LogLineBuilder& Field(const std::string& s) {
+    line_ += '\t';
+    line_ += s;
+    return *this;
+  }
+  std::string line_;
+};
+
+// How often drawing lets the host look at its window events.
+constexpr unsigned kDrawsPerPoll = 64;
+
+}  // namespace
+
+Runtime::Runtime(Host& host) : host_(host), canvas_(std::make_unique<Canvas>(host.PixelScale())) {}
+
+Runtime::~Runtime() = default;
+
+// ---- window, font and pen --------------------------------------------------
+
+void Runtime::SetMapMode(int window, int mode) {}
+void Runtime::MaximizeWindow(int window) {}
+void Runtime::SetFontName(int window, const std::string& face) { fontName_ = face; }
+void Runtime::SetFontSize(int window, Num size) { fontSize_ = size; }
+void Runtime::SetFontBold(int window, int flag) { bold_ = flag != 0; }
+void Runtime::SetFontItalic(int window, int flag) { italic_ = flag != 0; }
+void Runtime::SetDrawWidth(int window, int width) { width_ = width; }
+int Runtime::GetDrawWidth(int window) const { return width_; }
+
+// ---- drawing ---------------------------------------------------------------
+
+void Runtime::Touch() {
+  if (++drawCount_ % kDrawsPerPoll == 0) host_.Poll(*canvas_);
+}
+
+void Runtime::DrawLine(int window, int unused, Num x1, Num y1, int relative, Num x2, Num y2,
+                       int mode, int lineColour, int shape, int fillColour, int style,
+                       int fillMode) {
+  if (relative == 1) {
+    x2 += x1;
+    y2 += y1;
+  }
+  if (fillMode == 7) fillColour = lineColour;
+  if (host_.Logging()) {
+    const char* name = shape == 1 ? "box" : shape == 2 ? "fill" : "line";
+    LogLine((LogLineBuilder("DrawLine") << x1 << y1 << x2 << y2 << name << lineColour << fillColour
+                                        << width_).str());
+  }
+  if (shape == 1 || shape == 2)
+    canvas_->Rectangle(x1, y1, x2, y2, lineColour, shape == 2, fillColour, width_);
+  else
+    canvas_->Line(x1, y1, x2, y2, lineColour, width_);
+  Touch();
+}
+
+void Runtime::DrawPolyline(int window, const std::vector<PolyPoint>& points, int lineColour,
+                           int fill, int fillColour) {
+  std::vector<Canvas::Point> absolute;
+  absolute.reserve(points.size());
+  for (const auto& p : points) {
+    if (p.relative && !absolute.empty())
+      absolute.push_back({absolute.back().x + p.x, absolute.back().y + p.y});
+    else
+      absolute.push_back({p.x, p.y});
+  }
+  if (host_.Logging()) {
+    LogLineBuilder line("DrawPolyline");
+    line << lineColour << fill << fillColour << width_;
+    for (const auto& p : absolute)
+      line << FloatText(static_cast<Num>(p.x)) + "," + FloatText(static_cast<Num>(p.y));
+    LogLine(line.str());
+  }
+  canvas_->Polyline(absolute, lineColour, width_, fill == 1, fillColour);
+  Touch();
+}
+
+void Runtime::DrawCircle(int window, int unused, Num x, Num y, Num radius, int colour, Num aspect,
+                         Num start, Num end, int fill, int unused2, int fillColour, int fillMode) {
+  if (fillMode == 1) fillColour = colour;
+  if (host_.Logging())
+    LogLine((LogLineBuilder("DrawCircle") << x << y << radius << colour << start << end << fill
+                                          << fillColour << width_).str());
+  canvas_->Circle(x, y, radius, aspect, start, end, colour, width_, fill == 1, fillColour);
+  Touch();
+}
+
+void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& text, int a, int b,
+                       int colour, int unused2, int unused3, int unused4) {
+  if (host_.Logging())
+    LogLine((LogLineBuilder("DrawText") << x << y << a << b << colour << fontName_ << fontSize_
+                                        << (bold_ ? 1 : 0) << (italic_ ? 1 : 0) << text).str());
+  FontSpec font{fontName_, fontSize_, bold_, italic_};
+  canvas_->Text(x, y, text, a, b, colour, font);
+  Touch();
+}
+
+void Runtime::ClearScreen(int window, int unused) {
+  LogLine("ClearScreen");
+  canvas_->Clear(15);
+  Touch();
+}
+
+// ---- keyboard, time, random ------------------------------------------------
+
+std::string Runtime::ReadKey(int window) {
+  int code = 0;
+  if (host_.TakeKey(*canvas_, code)) {
+    LogLine("Key\t" + std::to_string(code));
+    return Chr(code);
+  }
+  host_.Idle(*canvas_);
+  return "";
+}
+
+void Runtime::Pause(int count) {
+  LogLine("Pause\t" + std::to_string(count));
+  host_.Pause(*canvas_, count);
+}
+
+std::string Runtime::TimeString() { return host_.Clock(); }
+
+// The generator: xorshift32, its state derived from the seed by one round of
+// a 32-bit integer hash (so that nearby seeds start far apart; never 0).
+void Runtime::Randomize(int32_t seed) {
+  uint32_t z = static_cast<uint32_t>(seed) + 0x9E3779B9u;
+  z = (z ^ (z >> 16)) * 0x85EBCA6Bu;
+  z = (z ^ (z >> 13)) * 0xC2B2AE35u;
+  z ^= z >> 16;
+  randomState_ = z ? z : 0x6D2B79F5u;
+}
+
+Num Runtime::Random(int unused) {
+  uint32_t x = randomState_;
+  x ^= x << 13;
+  x ^= x >> 17;
+  x ^= x << 5;
+  randomState_ = x;
+  // The top 24 bits: exactly representable as a float, at most 1 - 2^-24.
+  return static_cast<Num>(x >> 8) / 16777216.0f;
+}
+
+// ---- for the program runner, tests and tools --------------------------------
+
+void Runtime::SetTitle(const std::string& title) { host_.SetTitle(title); }
+
+void Runtime::WaitForClose() { host_.WaitForClose(*canvas_); }
+
+void Runtime::LogLine(std::string_view line) {
+  if (host_.Logging()) host_.Log(line);
+}
+
+bool Runtime::SavePng(const std::string& path) { return canvas_->SavePng(path); }
+
+}  // namespace lessons

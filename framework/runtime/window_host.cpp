@@ -1,0 +1,258 @@
+#include "framework/runtime/window_host.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <ctime>
+#include <deque>
+#include <stdexcept>
+
+#include "framework/basic.h"
+#include "framework/runtime/canvas.h"
+#include "framework/runtime/errors.h"
+#include "framework/runtime/palette.h"
+
+namespace lessons {
+
+namespace {
+
+// How long an idle poll waits for window events: short enough that keys
+// feel immediate, long enough that a waiting program uses no CPU.
+constexpr Uint32 kIdleWaitMs = 10;
+// While a program draws without waiting, the window is shown this often.
+constexpr Uint32 kDrawingPresentMs = 100;
+
+double FitScale(int w, int h) {
+  return std::min(w / static_cast<double>(Canvas::kWidth), h / static_cast<double>(Canvas::kHeight));
+}
+
+bool IsModifier(SDL_Keycode sym) {
+  switch (sym) {
+    case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
+    case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
+    case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK: case SDLK_MODE:
+    case SDLK_APPLICATION:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A keypad key that types a character while Num Lock is on.
+bool IsKeypadCharacter(SDL_Keycode sym) {
+  return (sym >= SDLK_KP_1 && sym <= SDLK_KP_0) || sym == SDLK_KP_PERIOD || sym == SDLK_KP_DIVIDE ||
+         sym == SDLK_KP_MULTIPLY || sym == SDLK_KP_MINUS || sym == SDLK_KP_PLUS ||
+         sym == SDLK_KP_EQUALS || sym == SDLK_KP_COMMA;
+}
+
+// The code of a key press that gives no text input: 0 when the key gives
+// nothing here (its character arrives as text input, or it is a modifier).
+int KeyDownCode(const SDL_Keysym& key) {
+  SDL_Keycode sym = key.sym;
+  switch (sym) {
+    case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return kKeyEnter;
+    case SDLK_BACKSPACE: case SDLK_KP_BACKSPACE: return kKeyBackspace;
+    case SDLK_DELETE: return kKeyClear;
+    case SDLK_TAB: case SDLK_KP_TAB: return kKeyTab;
+    case SDLK_ESCAPE: return kKeyEscape;
+    case SDLK_RIGHT: return kKeyRight;
+    case SDLK_LEFT: return kKeyLeft;
+    case SDLK_UP: return kKeyUp;
+    case SDLK_DOWN: return kKeyDown;
+    default: break;
+  }
+  if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyFunction1 + (sym - SDLK_F1);
+  if (IsModifier(sym)) return 0;
+  // Right Alt is AltGr, which types characters on many layouts.
+  bool typing = !(key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI));
+  if (sym >= 0x20 && sym < 0x7F) return typing ? 0 : kKeyOther;
+  if (IsKeypadCharacter(sym)) return typing && (key.mod & KMOD_NUM) ? 0 : kKeyOther;
+  if (!(sym & SDLK_SCANCODE_MASK) && typing) return 0;  // a character key of another layout
+  return kKeyOther;
+}
+
+}  // namespace
+
+struct WindowHost::Impl {
+  SDL_Window* window = nullptr;
+  double scale = 1;
+  std::deque<int> keys;
+  bool closed = false;
+  bool lastKeyRepeated = false;  // the text input that follows belongs to a held key
+  bool exposed = true;           // the window needs the whole picture again
+  Uint32 lastPresent = 0;
+  Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
+
+  void Handle(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT:
+        closed = true;
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed = true;
+        else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                 e.window.event == SDL_WINDOWEVENT_RESTORED ||
+                 e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
+          exposed = true;
+        break;
+      case SDL_KEYDOWN: {
+        lastKeyRepeated = e.key.repeat != 0;
+        int code = KeyDownCode(e.key.keysym);
+        if (code != 0 && !lastKeyRepeated) keys.push_back(code);
+        break;
+      }
+      case SDL_TEXTINPUT:
+        if (lastKeyRepeated) break;
+        for (const std::string& ch : Chars(e.text.text)) keys.push_back(Asc(ch));
+        break;
+      default:
+        break;
+    }
+  }
+
+  // Handles every waiting event; throws WindowClosed once the window was closed.
+  void Drain() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Handle(e);
+    if (closed) throw WindowClosed{};
+  }
+
+  // Waits up to `ms` for an event and handles it with any others waiting.
+  void WaitEvents(Uint32 ms) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(ms))) Handle(e);
+    Drain();
+  }
+
+  void Present(Canvas& canvas) {
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    if (!screen) return;
+    double fit = FitScale(screen->w, screen->h);
+    if (fit > 0 && std::abs(fit - canvas.Scale()) > 1e-9) {
+      canvas.Rescale(fit);
+      exposed = true;
+    }
+    bool changed = canvas.TakeChanges();
+    if (!changed && !exposed) return;
+    int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
+    SDL_Surface* image = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32, canvas.Stride(),
+        SDL_PIXELFORMAT_RGB888);
+    if (!image) return;
+    SDL_Rect at{(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
+    if (exposed) {
+      Rgb bg = PaletteColour(kColourWhite);
+      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
+    }
+    SDL_BlitSurface(image, nullptr, screen, &at);
+    SDL_FreeSurface(image);
+    SDL_UpdateWindowSurface(window);
+    exposed = false;
+    lastPresent = SDL_GetTicks();
+  }
+};
+
+WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::string why = SDL_GetError();
+    delete impl_;
+    throw std::runtime_error("cannot open the window: " + why);
+  }
+  SDL_Rect usable{0, 0, Canvas::kWidth, Canvas::kHeight};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+    usable = {0, 0, Canvas::kWidth, Canvas::kHeight};
+  // Without a window manager nobody maximises the window: it is created as
+  // large as the display's usable area.
+  impl_->window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+  if (!impl_->window) {
+    std::string why = SDL_GetError();
+    SDL_Quit();
+    delete impl_;
+    throw std::runtime_error("cannot open the window: " + why);
+  }
+  // A window manager maximises the window a moment later: give it that
+  // moment, so that the canvas starts at the final size.
+  Uint32 start = SDL_GetTicks();
+  while (!(SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_MAXIMIZED) && SDL_GetTicks() - start < 150) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, 10)) impl_->Handle(e);
+  }
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) impl_->Handle(e);
+  int w = usable.w, h = usable.h;
+  SDL_GetWindowSize(impl_->window, &w, &h);
+  impl_->scale = FitScale(w, h);
+  SDL_StartTextInput();
+}
+
+WindowHost::~WindowHost() {
+  SDL_StopTextInput();
+  SDL_DestroyWindow(impl_->window);
+  SDL_Quit();
+  delete impl_;
+}
+
+double WindowHost::PixelScale() const { return impl_->scale; }
+
+bool WindowHost::TakeKey(Canvas& canvas, int& code) {
+  impl_->Drain();
+  if (impl_->keys.empty()) return false;
+  code = impl_->keys.front();
+  impl_->keys.pop_front();
+  return true;
+}
+
+void WindowHost::Idle(Canvas& canvas) {
+  impl_->Present(canvas);
+  impl_->WaitEvents(kIdleWaitMs);
+  impl_->lastWait = SDL_GetTicks();
+}
+
+void WindowHost::Pause(Canvas& canvas, int n) {
+  impl_->Present(canvas);
+  impl_->Drain();
+  if (n <= 0) return;
+  Uint64 end = SDL_GetTicks64() + static_cast<Uint64>(n) * 10;
+  for (Uint64 now = SDL_GetTicks64(); now < end; now = SDL_GetTicks64()) {
+    impl_->WaitEvents(static_cast<Uint32>(end - now));
+    if (impl_->exposed) impl_->Present(canvas);
+  }
+  impl_->lastWait = SDL_GetTicks();
+}
+
+// A long drawing (one that does not wait for keys or pause) is shown as it
+// goes; a program that waits is shown when it waits, so that what it draws
+// between two polls (a blinking cursor) is never shown half done.
+void WindowHost::Poll(Canvas& canvas) {
+  impl_->Drain();
+  Uint32 now = SDL_GetTicks();
+  if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&
+                         now - impl_->lastPresent >= kDrawingPresentMs))
+    impl_->Present(canvas);
+}
+
+void WindowHost::WaitForClose(Canvas& canvas) {
+  impl_->keys.clear();
+  while (!impl_->closed) {
+    impl_->Present(canvas);
+    SDL_Event e;
+    if (SDL_WaitEvent(&e)) impl_->Handle(e);
+    while (SDL_PollEvent(&e)) impl_->Handle(e);
+  }
+}
+
+std::string WindowHost::Clock() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  return text;
+}
+
+void WindowHost::SetTitle(const std::string& title) { SDL_SetWindowTitle(impl_->window, title.c_str()); }
+
+}  // namespace lessons

@@ -1,0 +1,7 @@
+#include "intro/palisteo.h"
+
+namespace lessons {
+
+std::unique_ptr<Lesson> MakePalisteo(Runtime& runtime) { return std::make_unique<Palisteo>(runtime); }
+
+}  // namespace lessons

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# A lesson program in a real window, on its own Xvfb display.
+#
+#   window_test.sh menu  PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     the window shows the same menu as lesson-replay draws, the waiting
+#     program uses (almost) no CPU, and typing the end item and Enter (after
+#     keys that the entry clears or ignores) ends it with status 0;
+#   window_test.sh close PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     the close request a window manager sends ends it with status 0.
+set -euo pipefail
+mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
+rm -rf "$out" && mkdir -p "$out"
+
+xvfb_pid="" prog_pid=""
+cleanup() {
+  for pid in $prog_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display of our own: a free number, claimed through the X server's own
+# lock file (/tmp/.XN-lock holds the owner's process id); a number that
+# another server holds makes Xvfb give up, and the next one is tried.
+display=""
+for _ in $(seq 30); do
+  number=$((RANDOM % 500 + 100))
+  Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    if [ "$(tr -d ' \n' < "/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+       xdpyinfo -display ":$number" >/dev/null 2>&1; then
+      display=":$number"
+      break 2
+    fi
+    sleep 0.1
+  done
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+done
+[ -n "$display" ] || fail "Xvfb did not start"
+export DISPLAY=$display
+
+"$bin/$prog" >"$out/program.log" 2>&1 &
+prog_pid=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name "^$title\$" 2>/dev/null | head -n1) || true
+  [ -n "$window" ] && break
+  kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended before its window appeared"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window titled $title"
+
+# Waits up to $1 seconds for the program to end; its status must be 0.
+expect_end() {
+  for _ in $(seq $(($1 * 10))); do
+    kill -0 "$prog_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$prog_pid" 2>/dev/null && fail "$prog still runs after $1 s"
+  local status=0
+  wait "$prog_pid" || status=$?
+  prog_pid=""
+  [ "$status" -eq 0 ] || fail "$prog ended with status $status"
+}
+
+# CPU time (utime + stime, in clock ticks) the program has used so far.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$prog_pid/stat"; }
+
+if [ "$mode" = menu ]; then
+  # The menu as the replay tool draws it (no keys: it stops at the menu).
+  "$bin/lesson-replay" "$prog" --png "$out/replay" >/dev/null
+  # The window holds the canvas scaled to 1920x1080: compare at 1600x900,
+  # both slightly blurred so that the comparison weighs what is drawn where
+  # rather than how each glyph was antialiased at its scale. (The two
+  # pictures differ by about 0.010; another program's menu by over 0.02.)
+  convert "$out/replay/final.png" -blur 0x2 "$out/replay-blurred.png"
+  rmse=1
+  similar() { awk -v e="${rmse:-1}" 'BEGIN { exit !(e < 0.015) }'; }
+  for _ in $(seq 50); do
+    import -window root "$out/window.png"
+    convert "$out/window.png" -resize '1600x900!' -blur 0x2 "$out/window-blurred.png"
+    rmse=$(compare -metric RMSE "$out/window-blurred.png" "$out/replay-blurred.png" null: 2>&1 \
+             | sed -n 's/.*(\(.*\)).*/\1/p') || true
+    similar && break
+    sleep 0.2
+  done
+  similar || fail "window differs from the replay (RMSE $rmse)"
+  echo "menu matches the replay (normalised RMSE $rmse)"
+
+  # Waiting at the menu uses well under 5% of a core.
+  hz=$(getconf CLK_TCK)
+  before=$(cpu_ticks); sleep 3; after=$(cpu_ticks)
+  percent=$(( (after - before) * 100 / (3 * hz) ))
+  echo "CPU while waiting: $((after - before)) ticks in 3 s ($percent%)"
+  [ "$percent" -lt 5 ] || fail "the waiting program uses $percent% CPU"
+
+  # Backspace and Delete clear the entry; arrows, function keys and Shift
+  # alone give nothing it takes: only the end item is left when Enter comes.
+  xdotool windowfocus "$window"
+  xdotool key --delay 50 1 2 BackSpace 3 Delete Right F1 Shift_L "$end_item" Return
+  expect_end 5
+  echo "$prog ended with status 0 after its end item"
+else
+  sleep 0.5  # let it reach its menu and wait for a key
+  "$bin/send-close-request" "$window"
+  expect_end 5
+  echo "$prog ended with status 0 after the close request"
+fi

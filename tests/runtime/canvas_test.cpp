@@ -1,0 +1,219 @@
+// What the canvas draws: palette contrast, text cells, circle angles,
+// clipping, and the change tracking that lets the window skip presenting.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "framework/runtime/canvas.h"
+#include "framework/runtime/palette.h"
+
+namespace lessons {
+namespace {
+
+double Luminance(Rgb c) {
+  auto channel = [](uint8_t v) {
+    double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+double Contrast(int text, int ground) {
+  double a = Luminance(PaletteColour(text)), b = Luminance(PaletteColour(ground));
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The bounding box of the pixels in `area` that differ from white (or, with
+// `dark`, whose blue channel is below it).
+struct Ink {
+  int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
+  int count = 0;
+};
+
+Ink InkIn(Canvas& c, int ax0 = 0, int ay0 = 0, int ax1 = -1, int ay1 = -1, int dark = 256) {
+  if (ax1 < 0) ax1 = c.PixelWidth();
+  if (ay1 < 0) ay1 = c.PixelHeight();
+  Ink ink;
+  const unsigned char* p = c.Pixels();
+  for (int y = ay0; y < ay1; ++y)
+    for (int x = ax0; x < ax1; ++x) {
+      uint32_t v = *reinterpret_cast<const uint32_t*>(p + y * c.Stride() + x * 4) & 0xFFFFFF;
+      if (v == 0xFFFFFF || static_cast<int>(v & 0xFF) >= dark) continue;
+      ++ink.count;
+      ink.x0 = std::min(ink.x0, x), ink.y0 = std::min(ink.y0, y);
+      ink.x1 = std::max(ink.x1, x), ink.y1 = std::max(ink.y1, y);
+    }
+  return ink;
+}
+
+FontSpec Font(const std::string& face, double size, bool bold = false, bool italic = false) {
+  return FontSpec{face, size, bold, italic};
+}
+
+TEST(Palette, TextColoursReadableWhereTheLessonsDrawThem) {
+  EXPECT_EQ(Luminance(PaletteColour(15)), 1.0);
+  EXPECT_EQ(Luminance(PaletteColour(0)), 0.0);
+  for (int text : {0, 3, 5, 7, 9, 11, 13}) EXPECT_GE(Contrast(text, 15), 3) << text << " on 15";
+  EXPECT_GE(Contrast(9, 4), 3) << "key box";
+  EXPECT_GE(Contrast(9, 12), 3) << "next-step box";
+  EXPECT_GE(Contrast(15, 10), 3) << "menu panel";
+  EXPECT_GE(Contrast(13, 10), 3) << "menu panel";
+  EXPECT_GE(Contrast(13, 3), 3);
+  EXPECT_GE(Contrast(0, 13), 3);
+  // Colour numbers outside 0..15 wrap around instead of failing.
+  EXPECT_EQ(Luminance(PaletteColour(31)), 1.0);
+  EXPECT_EQ(Luminance(PaletteColour(-16)), 0.0);
+}
+
+TEST(CanvasText, CharactersFillTheirCells) {
+  for (bool bold : {false, true}) {
+    Canvas c(1.0);
+    // A full-width character at (1,1) size 16 lies inside its 16x16 cell and
+    // fills most of it; the pen moves on by 16. (Synthetic bold may add a
+    // faint pixel at the right.)
+    EXPECT_EQ(c.Text(100, 100, "漢", 1, 1, 0, Font("ゴシック", 16, bold)), 116);
+    Ink k = InkIn(c, 0, 0, -1, -1, bold ? 128 : 256);
+    EXPECT_GE(k.x0, 100);
+    EXPECT_LE(k.x1, 115);
+    EXPECT_GE(k.y0, 100);
+    EXPECT_LE(k.y1, 115);
+    EXPECT_GE(k.x1 - k.x0, 11);
+    EXPECT_GE(k.y1 - k.y0, 11);
+  }
+  {
+    // Single-byte characters (ASCII, half-width katakana) take half a cell.
+    Canvas c(1.0);
+    EXPECT_EQ(c.Text(100, 100, "Aﾀ漢", 1, 1, 0, Font("ｺﾞｼｯｸ", 16)), 132);
+    Ink first = InkIn(c, 0, 0, 108, 900);
+    EXPECT_GE(first.x0, 100);
+    EXPECT_LE(first.x1, 107);
+  }
+  {
+    // (3,3): a digit 24 wide and 48 high; (2,3): a double-byte one 32 x 48.
+    Canvas c(1.0);
+    EXPECT_EQ(c.Text(200, 300, "3", 3, 3, 0, Font("ゴシック", 16, true)), 224);
+    Ink k = InkIn(c);
+    EXPECT_GE(k.x0, 200);
+    EXPECT_LE(k.x1, 224);
+    EXPECT_GE(k.y0, 300);
+    EXPECT_LE(k.y1, 348);
+    EXPECT_GE(k.y1 - k.y0, 30);
+    EXPECT_EQ(c.Text(200, 400, "＋", 2, 3, 0, Font("ゴシック", 16)), 232);
+  }
+  {
+    // Proportional faces keep their natural width and take the height b*s.
+    Canvas c(1.0);
+    double end = c.Text(100, 100, "x", 10, 7, 0, Font("Times New Roman", 8, false, true));
+    EXPECT_GT(end, 110);
+    EXPECT_LT(end, 130);
+    Ink k = InkIn(c);
+    EXPECT_GE(k.y0, 100);
+    EXPECT_LE(k.y1, 156);
+  }
+  {
+    // A double-scale canvas draws the same picture twice as large.
+    Canvas c(2.0);
+    c.Text(100, 100, "漢", 1, 1, 0, Font("ゴシック", 16));
+    Ink k = InkIn(c);
+    EXPECT_GE(k.x0, 200);
+    EXPECT_LE(k.x1, 231);
+  }
+}
+
+TEST(CanvasText, FacesAndFallbacks) {
+  auto picture = [](const std::string& face, const std::string& text) {
+    Canvas c(1.0);
+    c.Text(100, 100, text, 6, 3, 0, Font(face, 16));
+    std::vector<uint32_t> px;
+    const unsigned char* p = c.Pixels();
+    for (int y = 80; y < 200; ++y)
+      for (int x = 80; x < 250; ++x) px.push_back(*reinterpret_cast<const uint32_t*>(p + y * c.Stride() + x * 4));
+    return px;
+  };
+  // "MT Extra" shows "l" as the script ell.
+  EXPECT_EQ(picture("MT Extra", "l"), picture("MT Extra", "ℓ"));
+  EXPECT_NE(picture("MT Extra", "l"), picture("Times New Roman", "l"));
+  // A face without the character falls back to the Gothic face, in cells.
+  Canvas c(1.0);
+  EXPECT_EQ(c.Text(100, 100, "あ", 1, 1, 0, Font("Times New Roman", 16)), 116);
+  EXPECT_GT(InkIn(c).count, 20);
+  // Control characters draw nothing.
+  Canvas d(1.0);
+  d.Text(100, 100, "\r", 1, 1, 0, Font("ゴシック", 16));
+  EXPECT_EQ(InkIn(d).count, 0);
+}
+
+TEST(CanvasCircle, AnglesRunClockwiseOnTheScreenFromPlusX) {
+  {
+    Canvas c(1.0);
+    c.Circle(400, 400, 100, 1, 0, 0.25, 0, 3, false, 0);  // a quarter arc
+    Ink k = InkIn(c);
+    EXPECT_GE(k.x0, 396);  // right of the centre
+    EXPECT_GE(k.y0, 396);  // below it
+    EXPECT_GE(k.x1, 498);
+    EXPECT_GE(k.y1, 498);
+  }
+  {
+    Canvas c(1.0);
+    c.Circle(400, 400, 100, 1, 0.75, 0.25, 0, 3, false, 0);  // wraps through 0: the right half
+    Ink k = InkIn(c);
+    EXPECT_GE(k.x0, 396);
+    EXPECT_LE(k.y0, 302);
+    EXPECT_GE(k.y1, 498);
+  }
+  {
+    Canvas c(1.0);
+    c.Circle(400, 400, 100, 1, 0, 0, 0, 3, true, 9);  // 0 and 0: the whole disc
+    Ink k = InkIn(c);
+    EXPECT_LE(k.x0, 302);
+    EXPECT_GE(k.x1, 498);
+    EXPECT_GT(k.count, 30000);
+  }
+}
+
+TEST(CanvasClipping, FarOutsideOrInvalidDrawsNothingAndDoesNotFault) {
+  Canvas c(1.0);
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  c.Rectangle(1600, 900, 2576, 1800, 0, true, 0, 3);
+  c.Text(100, 1800, "測定ABC", 3, 3, 0, Font("ゴシック", 16));
+  c.Text(2000, 100, "遠い", 1, 1, 0, Font("ゴシック", 16));
+  c.Line(-1e30, 5000, 1e30, 5000, 0, 3);
+  c.Line(nan, 0, 10, 10, 0, 3);
+  c.Circle(1e9, 1e9, 1e12, 1, 0, 0, 0, 3, true, 0);
+  c.Polyline({{0, inf}, {10, 10}, {20, 20}}, 0, 3, true, 0);
+  c.Text(0, 0, "a", 0, 1, 0, Font("ゴシック", 16));
+  c.Text(0, 0, "a", 1, 1, 0, Font("ゴシック", nan));
+  EXPECT_EQ(InkIn(c, 0, 0, 1598, 898).count, 0);
+  // A line that runs from far outside through the area is still drawn.
+  c.Line(-1e30, 450, 1e30, 450, 0, 2);
+  EXPECT_GT(InkIn(c).count, 3000);
+  // The canvas still works after all of that.
+  c.Clear(15);
+  c.Text(10, 10, "あ", 1, 1, 0, Font("ゴシック", 16));
+  EXPECT_GT(InkIn(c).count, 20);
+}
+
+TEST(CanvasChanges, OnlyVisibleChangesCount) {
+  Canvas c(1.2);
+  EXPECT_TRUE(c.TakeChanges());  // the first picture
+  EXPECT_FALSE(c.TakeChanges());
+  // A cursor dot drawn, erased in the background colour, drawn again.
+  c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5);
+  EXPECT_TRUE(c.TakeChanges());
+  c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15);
+  c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5);
+  EXPECT_FALSE(c.TakeChanges());
+  // Erasing in colour 15 leaves no antialiased ring behind.
+  c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15);
+  c.Line(10, 10, 300, 97, 5, 3);
+  c.Line(10, 10, 300, 97, 15, 3);
+  EXPECT_EQ(InkIn(c).count, 0);
+  EXPECT_TRUE(c.TakeChanges());
+  c.Text(100, 1800, "見えない", 1, 1, 0, Font("ゴシック", 16));
+  EXPECT_FALSE(c.TakeChanges());
+}
+
+}  // namespace
+}  // namespace lessons
