@@ -86,3 +86,26 @@ TEST(Prompts, NextStep) {
 
 }  // namespace
 }  // namespace lessons::testing
+
+namespace lessons::testing {
+namespace {
+
+// Pages of the prompt boxes, written before each key, to look at.
+TEST(Prompts, PagesOfTheBoxes) {
+  HeadlessOptions o;
+  o.keys = HeadlessHost::ParseKeyScript("x1xx1\\n");
+  o.pngDir = TestOutDir("prompts");
+  HeadlessHost host(o);
+  Runtime rt(host);
+  TestLesson L(rt);
+  L.InitProgram();
+  L.WaitAnyKey();
+  L.KKAI_s = "1で次へ:他のキーで動く";
+  L.ShowPromptWaitKey();
+  L.AskNextStep();
+  EXPECT_EQ(L.AINP, 1);
+  EXPECT_EQ(host.PngCount(), 6);
+}
+
+}  // namespace
+}  // namespace lessons::testing
