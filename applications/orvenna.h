@@ -9,7 +9,7 @@ namespace lessons {
 
 class Orvenna : public Lesson {
  public:
-  explicit Orvenna(Runtime& runtime) : Lesson(runtime, "Orvenna") {}
+  explicit Orvenna(Runtime& runtime) : Lesson(runtime, "Orvenna") { largeScriptEll = true; }
 
   void ApplicationsMainMenu();
 

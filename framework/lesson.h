@@ -12,6 +12,7 @@
 #include <string>
 
 #include "framework/basic.h"
+#include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
 namespace lessons {
@@ -97,7 +98,8 @@ class Lesson {
   void AddFractionsText();
   void FormatFractionPair();
   void GcdLcm();
-  void FloorMod();
+  // a - b * floor(a / b): the remainder that takes the sign of the divisor.
+  static Num FloorMod(Num a, Num b);
 
   // ---- program variables ----
   Num A = 0, A11 = 0, A21 = 0, A31 = 0, A41 = 0, AA = 0, AAA = 0, AIDA1 = 0, AINP = 0;
@@ -136,10 +138,58 @@ class Lesson {
   NumArray GY3{40};
 
   // ---- further variables of the typesetter ----
+  // How the script ell "l" is set: Orvenna sets it large (size 56, in
+  // fraction parts 38); Palisteo and Quendral at size 16 with the pair (6, 3).
+  // A program sets this once, in its constructor.
+  bool largeScriptEll = false;
 
   // ---- further variables of the figures ----
+  // The run and rise texts that DrawRunRiseArrows prepares for its labels.
+  std::string RUNTEXT_s, RISETEXT_s;
+  // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
+  Num PlaneX(Num u) const;
+  Num PlaneY(Num v) const;
+  // The number text of v without blanks (through A$ and StripSpaces).
+  std::string StrippedNumberText(Num v);
+  // Direction of the screen vector (dx, dy), anticlockwise from +x, using AX.
+  Num VectorDirection(Num dx, Num dy) const;
+  // One arrow from the tail to the head: the shaft, and the open head when
+  // the two ends differ.
+  void DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy);
+  // One step of a length arc: the point at `degrees` of the half-ellipse over
+  // the chord from (SO, YOKO), turned by the chord's direction `chordAngle`,
+  // left in II, IJ (DOTRADIUS its distance from the first point).
+  void LengthArcPoint(Num degrees, Num chordAngle, Num depth, Num half);
+  // The angle at polygon vertex k for its label: rays to the next vertex and
+  // the one after it, swapped, at the label distance N3.
+  void SetPolygonVertexAngle(Num k);
 
   // ---- further variables of the lesson kit ----
+  // Menus, units and screens (see lesson_kit.h for how a program uses them).
+  // The main menu: heading "＜" + II1$ + "　メニュー＞", the items, the number
+  // prompt; the last item returns (the program ends), a number outside the
+  // items draws the menu again, otherwise the target of the typed number.
+  void MainMenuLoop(const std::vector<MenuItem>& items, const std::vector<MenuTarget>& targets);
+  // A unit's sub-menu: asks `menuLine` until its last item (targets.size() + 1)
+  // is chosen, running the target of every other item; then returns.
+  void UnitSubMenu(const std::string& menuLine, const std::vector<MenuTarget>& targets);
+  // "<めあて>" in colour 3 at (44, 240), then each aim line in colour 0, 65
+  // lower each, at x 76.
+  void UnitGoalScreen(std::initializer_list<std::string> aimLines);
+  // Texts through PrintMathText; each leaves YI1 = DSM1 and B2 = DSM2.
+  void TextAt(Num x, Num y, int colour, const std::string& text);  // at (x, y)
+  void NewLine(Num indent, Num step, int colour, const std::string& text);  // (B1 + indent, B2 + step)
+  void Continue(int colour, const std::string& text);  // at (YI1, B2)
+  // A filled rectangle from (x, y), w wide and h high.
+  void FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour);
+  // Wipes from (0, 0), w wide and h high, with colour 15.
+  void WipeScreen(Num w, Num h);
+  // Table cells: the box style (GX0, SIZE, TKAI2, YMOTO), then one box at
+  // (DSM1, DSM2) of width `width` holding `text`; DSM1 moves to its right edge.
+  void CellStyle(Num height, int lineColour, int fillColour, int textColour);
+  void Cell(Num width, const std::string& text);
+  // A number as a table shows it: its text without blanks (through A$).
+  std::string NumberText(Num value);
 
  protected:
   // The program's own main menu; returns when its end item is chosen.

@@ -1,0 +1,88 @@
+// Arrows with open V-shaped heads, and the run and rise arrows that mark the
+// change between two points of a graph.
+#include <cmath>
+#include <utility>
+
+#include "framework/figure_util.h"
+#include "framework/lesson.h"
+
+namespace lessons {
+
+void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
+  int colour = CInt(SIZE);
+  PlainLine(rt, tx, ty, hx, hy, colour);
+
+  Num length = std::sqrt((hx - tx) * (hx - tx) + (hy - ty) * (hy - ty));
+  if (length == 0) return;  // no direction: the shaft alone
+  Num dx = (hx - tx) / length;
+  Num dy = (hy - ty) / length;
+  Num bx = hx - XW * dx;
+  Num by = hy - XW * dy;
+  Num half = XW / 2;
+  PlainLine(rt, bx + half * -dy, by + half * dx, hx, hy, colour);
+  PlainLine(rt, bx - half * -dy, by - half * dx, hx, hy, colour);
+}
+
+void Lesson::DrawArrow() {
+  bool headAtFirst = Y == -1;
+  Num tx = headAtFirst ? II : SO, ty = headAtFirst ? IJ : YOKO;
+  Num hx = headAtFirst ? SO : II, hy = headAtFirst ? YOKO : IJ;
+  DrawArrowStrokes(tx, ty, hx, hy);
+  if (HENK1 == 2) {
+    HENK1 = 0;
+    DrawArrowStrokes(hx, hy, tx, ty);
+  }
+  Y = 0;
+}
+
+void Lesson::DrawRunRiseArrows() {
+  if (LT2 > RP1) {
+    std::swap(LT2, RP1);
+    std::swap(GX4, GX5);
+  }
+  rt.SetDrawWidth(0, 5);
+
+  auto arrow = [&](Num x1, Num y1, Num x2, Num y2, Num colour) {
+    SO = x1;
+    YOKO = y1;
+    II = x2;
+    IJ = y2;
+    Y = 1;
+    SIZE = colour;
+    XW = 16;
+    DrawArrow();
+  };
+  // The run, left to right at the height of the first point; the rise, from
+  // the end of the run to the height of the second point.
+  arrow(LT2, GX4, RP1, GX4, 7);
+  arrow(RP1, GX4, RP1, GX5, 3);
+
+  // Without a scale there are no values to show.
+  if (NO == 0) return;
+  RUNTEXT_s = StrippedNumberText((RP1 - LT2) / NO);
+  std::string rise = StrippedNumberText((GX4 - GX5) / NO);
+  if (rise.rfind(".", 0) == 0) rise = "0" + rise;
+  else if (rise.rfind("-.", 0) == 0) rise = "-0" + rise.substr(1);
+  RISETEXT_s = rise;
+
+  if (Mid(DX_s, 1, 1) == "y") LabelRunArrow();
+  if (Mid(DX_s, 2, 1) == "y") LabelRiseArrow();
+}
+
+void Lesson::LabelRunArrow() {
+  YMOTO = 7;
+  DSM1 = (LT2 + RP1) / 2 - 14;
+  DSM2 = GX5 < GX4 ? GX4 - 44 : GX4;  // above the run when the rise goes up
+  KKAI_s = RUNTEXT_s;
+  PrintMathText();
+}
+
+void Lesson::LabelRiseArrow() {
+  YMOTO = 3;
+  DSM1 = RP1;
+  DSM2 = (GX4 + GX5) / 2 - 16;
+  KKAI_s = RISETEXT_s;
+  PrintMathText();
+}
+
+}  // namespace lessons

@@ -1,0 +1,132 @@
+// The coordinate plane: grid lines, heavy lines with their index numbers,
+// the axes and the letters "x", "y" and "0". It leaves the plane's origin,
+// edges and label size for the axis labels, points, graphs and lessons.
+#include <cmath>
+
+#include "framework/figure_util.h"
+#include "framework/lesson.h"
+
+namespace lessons {
+
+namespace {
+
+// Whether the grid index k, taken as an integer, is a multiple of 5.
+bool HeavyIndex(Num k) { return CInt(k) % 5 == 0; }
+}  // namespace
+
+Num Lesson::PlaneX(Num u) const { return X8 + NO * u / XSTEP; }
+Num Lesson::PlaneY(Num v) const { return R - NO * v / GGX; }
+
+std::string Lesson::StrippedNumberText(Num v) {
+  A_s = Str(v);
+  StripSpaces();
+  return A_s;
+}
+
+void Lesson::DrawCoordinatePlane() {
+  YI3 = static_cast<Num>(rt.GetDrawWidth(0));
+
+  if (XSTEP == 0) XSTEP = 1;
+  else if (XSTEP < 0) XSTEP = std::fabs(XSTEP);
+  if (GGX == 0) GGX = 1;
+  else if (GGX < 0) GGX = std::fabs(GGX);
+
+  // From here on the ranges are grid indices.
+  XI2 = XI2 / XSTEP;
+  B3 = B3 / XSTEP;
+  B4 = B4 / GGX;
+  X = X / GGX;
+
+  if (A41 == 0 && I == 0) {
+    A41 = 640;
+    I = 180;
+  }
+
+  X8 = A41 + NO * std::fabs(XI2);
+  R = I + NO * X;
+  GY0 = A41;
+  ZX = I;
+  GY1 = X8 + NO * B3;
+  ZY = R + NO * std::fabs(B4);
+
+  NAGASA = NO < 40 ? 26 : 30;
+  rt.SetFontSize(0, NAGASA);
+
+  if (SIZE != 0) {
+    // Thin lines half a unit before every index.
+    CountedLoop(XI0, XI2, B3, 1, [&](Num k) {
+      rt.SetDrawWidth(0, 1);
+      Num x = X8 + NO * k - 0.5f;
+      PlainLine(rt, x, ZX, x, ZY, 0);
+    });
+    CountedLoop(XI0, B4, X, 1, [&](Num k) {
+      Num y = R - NO * k - 0.5f;
+      PlainLine(rt, GY0, y, GY1, y, 0);
+    });
+
+    // The index number of a heavy line: none at the origin or when N = -1.
+    auto indexText = [&](Num k) {
+      std::string text = StrippedNumberText(k);
+      if (k == 0 || N == -1) text.clear();
+      return text;
+    };
+
+    CountedLoop(XI0, XI2, B3, 1, [&](Num k) {
+      if (!HeavyIndex(k)) return;
+      rt.SetDrawWidth(0, 3);
+      Num x = X8 + NO * k;
+      PlainLine(rt, x, ZX, x, ZY, 1);
+      std::string text = indexText(k);
+      YMOTO = 0;
+      Num L = static_cast<Num>(Len(text));
+      rt.DrawText(0, 0, x - L * NAGASA / 2, R, text, 2, 1, CInt(YMOTO));
+    });
+    CountedLoop(XI0, B4, X, 1, [&](Num k) {
+      if (!HeavyIndex(k)) return;
+      rt.SetDrawWidth(0, 3);
+      Num y = R - NO * k;
+      PlainLine(rt, GY0, y, GY1, y, 1);
+      std::string text = indexText(k);
+      YMOTO = 0;
+      Num L = static_cast<Num>(Len(text));
+      rt.DrawText(0, 0, X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1, CInt(YMOTO));
+    });
+  }
+
+  // The axes.
+  rt.SetDrawWidth(0, 4);
+  PlainLine(rt, X8, ZX, X8, ZY, 0);
+  rt.SetDrawWidth(0, 4);
+  PlainLine(rt, GY0, R, GY1, R, 0);
+
+  // "x" above the right end of the x axis, in italic.
+  rt.SetFontBold(0, -1);
+  rt.SetFontName(0, "Times New Roman");
+  rt.SetFontSize(0, 0.8f * NAGASA);
+  rt.SetFontItalic(0, -1);
+  YMOTO = 0;
+  DSM1 = GY1 - 0.8f * NAGASA;
+  DSM2 = R - 1.5f * NAGASA;
+  KKAI_s = "x";
+  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 3, 2, CInt(YMOTO));
+
+  // "0" below the origin and "y" at the top of the y axis.
+  rt.SetFontName(0, "ゴシック");
+  rt.SetFontSize(0, NAGASA);
+  rt.SetFontItalic(0, 0);
+  DSM1 = X8 - NAGASA;
+  DSM2 = R;
+  KKAI_s = "0";
+  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+  DSM1 = X8;
+  DSM2 = ZX - NAGASA / 2;
+  KKAI_s = "y";
+  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+
+  rt.SetFontBold(0, 0);
+  rt.SetFontSize(0, 16);
+  rt.SetDrawWidth(0, CInt(YI3));
+  N = 0;
+}
+
+}  // namespace lessons

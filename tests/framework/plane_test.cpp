@@ -1,0 +1,290 @@
+// The coordinate plane and its decimal axis labels.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/framework/figure_log.h"
+
+namespace lessons::testing {
+namespace {
+
+// The plane of x and y from -6 to 6, one unit per step, 44 units per step.
+void SetSixPlane(Lesson& L) {
+  L.A41 = 440;
+  L.I = 100;
+  L.XI2 = -6;
+  L.B3 = 6;
+  L.B4 = -6;
+  L.X = 6;
+  L.XSTEP = 1;
+  L.GGX = 1;
+  L.NO = 44;
+  L.SIZE = 1;
+  L.N = 0;
+}
+
+const LoggedText* FindText(const std::vector<LoggedText>& texts, const std::string& s) {
+  for (const auto& t : texts)
+    if (t.text == s) return &t;
+  return nullptr;
+}
+
+TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
+  Bench b;
+  auto& L = b.L;
+  b.rt.SetDrawWidth(0, 2);
+  SetSixPlane(L);
+  L.DrawCoordinatePlane();
+
+  EXPECT_EQ(L.X8, 704);
+  EXPECT_EQ(L.R, 364);
+  EXPECT_EQ(L.GY0, 440);
+  EXPECT_EQ(L.GY1, 968);
+  EXPECT_EQ(L.ZX, 100);
+  EXPECT_EQ(L.ZY, 628);
+  EXPECT_EQ(L.NAGASA, 30);
+  EXPECT_EQ(L.N, 0);
+  EXPECT_EQ(L.KKAI_s, "y");
+  EXPECT_EQ(L.DSM1, 704);
+  EXPECT_EQ(L.DSM2, 85);
+  EXPECT_EQ(L.YMOTO, 0);
+  EXPECT_EQ(L.YI3, 2);
+  EXPECT_EQ(b.rt.GetDrawWidth(0), 2);
+  EXPECT_EQ(b.rt.FontSize(), 16);
+  EXPECT_FALSE(b.rt.FontBold());
+  EXPECT_FALSE(b.rt.FontItalic());
+
+  // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes.
+  auto lines = LoggedLines(b);
+  ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u);
+  EXPECT_EQ(lines[0].x1, 439.5f);
+  EXPECT_EQ(lines[0].width, 1);
+  EXPECT_EQ(lines[12].x1, 967.5f);
+  EXPECT_EQ(lines[13].y1, 627.5f);
+  EXPECT_EQ(lines[25].y1, 99.5f);
+  EXPECT_EQ(lines[26].x1, 484);
+  EXPECT_EQ(lines[26].width, 3);
+  EXPECT_EQ(lines[26].colour, 1);
+  EXPECT_EQ(lines[28].x1, 924);
+  EXPECT_EQ(lines[29].y1, 584);
+  EXPECT_EQ(lines[31].y1, 144);
+  EXPECT_EQ(lines[32].x1, 704);  // y axis
+  EXPECT_EQ(lines[32].width, 4);
+  EXPECT_EQ(lines[33].y1, 364);  // x axis
+
+  // Numbers under the x axis, then beside the y axis (index 0 has none).
+  std::vector<LoggedText> texts;
+  for (const auto& t : VisibleTexts(b))
+    if (!t.text.empty()) texts.push_back(t);
+  ASSERT_EQ(texts.size(), 7u);
+  EXPECT_EQ(texts[0].text, "-5");
+  EXPECT_EQ(texts[0].x, 454);
+  EXPECT_EQ(texts[0].y, 364);
+  EXPECT_EQ(texts[0].size, 30);
+  EXPECT_EQ(texts[1].text, "5");
+  EXPECT_EQ(texts[1].x, 909);
+  EXPECT_EQ(texts[2].text, "-5");
+  EXPECT_EQ(texts[2].x, 644);
+  EXPECT_EQ(texts[2].y, 565);
+  EXPECT_EQ(texts[3].text, "5");
+  EXPECT_EQ(texts[3].x, 674);
+  EXPECT_EQ(texts[3].y, 125);
+  const LoggedText* x = FindText(texts, "x");
+  ASSERT_NE(x, nullptr);
+  EXPECT_EQ(x->x, 944);
+  EXPECT_EQ(x->y, 319);
+  EXPECT_EQ(x->face, "Times New Roman");
+  EXPECT_EQ(x->size, 24);
+  const LoggedText* zero = FindText(texts, "0");
+  ASSERT_NE(zero, nullptr);
+  EXPECT_EQ(zero->x, 674);
+  EXPECT_EQ(zero->y, 364);
+  const LoggedText* y = FindText(texts, "y");
+  ASSERT_NE(y, nullptr);
+  EXPECT_EQ(y->x, 704);
+  EXPECT_EQ(y->y, 85);
+}
+
+TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
+  {
+    // Zero and negative steps; the default corner; NO below 40.
+    Bench b;
+    auto& L = b.L;
+    L.XI2 = 0, L.B3 = 10, L.B4 = -4, L.X = 8;
+    L.XSTEP = 0, L.GGX = -2, L.NO = 39, L.SIZE = 1;
+    L.DrawCoordinatePlane();
+    EXPECT_EQ(L.XSTEP, 1);
+    EXPECT_EQ(L.GGX, 2);
+    EXPECT_EQ(L.B4, -2);
+    EXPECT_EQ(L.X, 4);
+    EXPECT_EQ(L.GY0, 640);
+    EXPECT_EQ(L.ZX, 180);
+    EXPECT_EQ(L.R, 180 + 39 * 4);
+    EXPECT_EQ(L.NAGASA, 26);
+    auto texts = VisibleTexts(b);
+    EXPECT_NE(FindText(texts, "5"), nullptr);
+    EXPECT_NE(FindText(texts, "10"), nullptr);
+  }
+  {
+    // A corner with x 0 is kept when y is not 0; SIZE 0 draws the axes only.
+    Bench b;
+    auto& L = b.L;
+    L.A41 = 0, L.I = 50, L.XI2 = -2, L.B3 = 2, L.B4 = -2, L.X = 2, L.NO = 40, L.SIZE = 0;
+    L.XI0 = 77;
+    L.DrawCoordinatePlane();
+    EXPECT_EQ(L.GY0, 0);
+    EXPECT_EQ(L.ZX, 50);
+    EXPECT_EQ(LoggedLines(b).size(), 2u);
+    EXPECT_EQ(L.XI0, 77);
+    std::vector<std::string> expected{"x", "0", "y"};
+    EXPECT_EQ(b.Texts(), expected);
+    EXPECT_EQ(L.NAGASA, 30);
+  }
+  {
+    // N = -1 draws no numbers and is 0 afterwards: the next plane is numbered.
+    Bench b;
+    auto& L = b.L;
+    SetSixPlane(L);
+    L.N = -1;
+    L.DrawCoordinatePlane();
+    for (const auto& t : VisibleTexts(b))
+      EXPECT_TRUE(t.text.empty() || t.text == "x" || t.text == "0" || t.text == "y") << t.text;
+    EXPECT_EQ(L.N, 0);
+    b.ClearLog();
+    SetSixPlane(L);
+    L.DrawCoordinatePlane();
+    EXPECT_NE(FindText(VisibleTexts(b), "-5"), nullptr);
+  }
+  {
+    // A range whose start lies above its end still draws its start once.
+    Bench b;
+    auto& L = b.L;
+    L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = -3, L.B4 = 0, L.X = 0, L.NO = 20, L.SIZE = 1;
+    L.DrawCoordinatePlane();
+    // One thin line each way, one heavy line each way (index 0), two axes.
+    EXPECT_EQ(LoggedLines(b).size(), 6u);
+  }
+}
+
+TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
+  Bench b;
+  auto& L = b.L;
+  L.A41 = 100, L.I = 100;
+  L.XI2 = 0, L.B3 = 0.5f, L.B4 = 0, L.X = 0.5f;
+  L.XSTEP = 0.02f, L.GGX = 0.02f, L.NO = 20, L.SIZE = 1, L.N = -1;
+  L.DrawCoordinatePlane();
+  EXPECT_EQ(L.B3, 25);
+  EXPECT_EQ(L.X, 25);
+  // 26 thin and 6 heavy lines each way, two axes.
+  EXPECT_EQ(LoggedLines(b).size(), 26u + 26u + 6u + 6u + 2u);
+
+  b.ClearLog();
+  L.BB1 = 5, L.BB2 = 5;
+  L.DrawDecimalAxisLabels();
+  auto texts = VisibleTexts(b);
+  // Five labels on each axis, each followed by its point.
+  ASSERT_EQ(texts.size(), 20u);
+  const char* labels[] = {"01", "02", "03", "04", "05"};
+  for (int i = 0; i < 5; ++i) {
+    const auto& label = texts[2 * i];
+    const auto& point = texts[2 * i + 1];
+    EXPECT_EQ(label.text, labels[i]);
+    EXPECT_EQ(label.x, L.X8 + 20 * 5 * (i + 1) - 26);  // two characters centred
+    EXPECT_EQ(label.y, L.R + 4);
+    EXPECT_EQ(point.text, ".");
+    EXPECT_EQ(point.x, label.x + 26 - 6);
+    EXPECT_EQ(point.y, L.R + 8);
+  }
+  const auto& y1 = texts[10];
+  EXPECT_EQ(y1.text, "01");
+  EXPECT_EQ(y1.x, L.X8 - 52);
+  EXPECT_EQ(y1.y, L.R - 100 - 13);
+  EXPECT_EQ(texts[11].y, L.R - 100 - 13 + 4);
+  EXPECT_EQ(L.BB1, 5);
+  EXPECT_EQ(L.BB2, 5);
+  EXPECT_EQ(b.rt.FontSize(), 16);
+}
+
+TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
+  {
+    // Steps of 0.5 labelled every second index: whole values without a point.
+    Bench b;
+    auto& L = b.L;
+    L.A41 = 100, L.I = 100, L.XI2 = -3.5f, L.B3 = 3.5f, L.B4 = 0, L.X = 0;
+    L.XSTEP = 0.5f, L.GGX = 1, L.NO = 30, L.SIZE = 1, L.N = -1;
+    L.DrawCoordinatePlane();
+    b.ClearLog();
+    L.XSTEP = 0.5f;
+    L.BB1 = 2, L.BB2 = 0;
+    L.DrawDecimalAxisLabels();
+    std::vector<std::string> expected{"-3", "-2", "-1", "1", "2", "3"};
+    EXPECT_EQ(b.Texts(), expected);
+  }
+  {
+    // y step 200, every index labelled.
+    Bench b;
+    auto& L = b.L;
+    L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 0, L.B4 = 0, L.X = 2000;
+    L.XSTEP = 1, L.GGX = 200, L.NO = 30, L.SIZE = 1, L.N = -1;
+    L.DrawCoordinatePlane();
+    b.ClearLog();
+    L.BB1 = 5, L.BB2 = 1;
+    L.DrawDecimalAxisLabels();
+    auto texts = b.Texts();
+    ASSERT_EQ(texts.size(), 10u);
+    EXPECT_EQ(texts.front(), "200");
+    EXPECT_EQ(texts.back(), "2000");
+  }
+}
+
+TEST(DecimalAxisLabels, ValuesOfOneOrMoreGetNoLeadingZero) {
+  Bench b;
+  auto& L = b.L;
+  struct Case {
+    float value;
+    const char* text;
+    float point;
+  } cases[] = {{0.5f, "05", 1}, {-0.5f, "-05", 2}, {2.5f, "25", 1},
+               {-2.5f, "-25", 2}, {12.25f, "1225", 2}, {3, "3", 0}};
+  for (const auto& c : cases) {
+    L.HHP = c.value;
+    L.FormatDecimalLabel();
+    EXPECT_EQ(L.P1_s, c.text) << c.value;
+    EXPECT_EQ(L.H, c.point) << c.value;
+  }
+
+  // On a plane of half steps labelled at every index, 2.5 reads "2.5".
+  L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 3, L.B4 = 0, L.X = 0;
+  L.XSTEP = 0.5f, L.GGX = 1, L.NO = 40, L.SIZE = 1, L.N = -1;
+  L.DrawCoordinatePlane();
+  b.ClearLog();
+  L.BB1 = 1;
+  L.DrawDecimalAxisLabels();
+  auto texts = VisibleTexts(b);
+  std::vector<std::string> all;
+  for (const auto& t : texts) all.push_back(t.text);
+  std::vector<std::string> expected{"05", ".", "1", "15", ".", "2", "25", ".", "3"};
+  EXPECT_EQ(all, expected);
+  // The point of "25" stands after its first character.
+  EXPECT_EQ(texts[7].x, texts[6].x + 30 - 6);
+}
+
+TEST(DecimalAxisLabels, LabelStepsBelowOneBecomeFive) {
+  for (float every : {0.4f, -3.0f, 0.0f}) {
+    Bench b;
+    auto& L = b.L;
+    L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 10, L.B4 = 0, L.X = 10;
+    L.XSTEP = 1, L.GGX = 1, L.NO = 20, L.SIZE = 1, L.N = -1;
+    L.DrawCoordinatePlane();
+    b.ClearLog();
+    L.BB1 = every, L.BB2 = every;
+    L.DrawDecimalAxisLabels();
+    std::vector<std::string> expected{"5", "10", "5", "10"};
+    EXPECT_EQ(b.Texts(), expected) << every;
+    EXPECT_EQ(L.BB1, 5);
+    EXPECT_EQ(L.BB2, 5);
+  }
+}
+
+}  // namespace
+}  // namespace lessons::testing
