@@ -20,11 +20,11 @@ constexpr bool kAddressSanitizer = false;
 TEST(MenuRoundTrips, StackDepthAndMemoryStayFlat) {
   // Palisteo: unit 1 from the main menu, then the sub-menu's last item (3)
   // back to the main menu; 9 ends the program.
-  const std::string trip = "1\n3\n";
+  const std::string trip = R"(1\n3\n)";
   const int trips = 2000, warmUp = 100;
   std::string script;
   for (int i = 0; i < trips; ++i) script += trip;
-  script += "9\n";
+  script += R"(9\n)";
   const auto keys = HeadlessHost::ParseKeyScript(script);
   const int keysPerTrip = static_cast<int>(HeadlessHost::ParseKeyScript(trip).size());
 
@@ -40,7 +40,8 @@ TEST(MenuRoundTrips, StackDepthAndMemoryStayFlat) {
   RunResult result = RunProgram(*program);
 
   ASSERT_EQ(result.end, RunEnd::kFinished) << "error " << result.errorNumber << " at line "
-                                           << result.errorLine;
+                                           << result.errorLine << " after " << host.KeysHanded()
+                                           << " keys";
   ASSERT_EQ(host.KeysHanded(), static_cast<int>(keys.size()));
 
   // Every wait of a trip happens at the same stack depth on every trip: the
