@@ -5,6 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -41,6 +42,9 @@ FT_Library Library() {
 }
 
 Face Load(FaceKind kind, bool bold, bool italic) {
+  // fontconfig keeps its configuration until FcFini: release it at exit.
+  static const bool released = [] { return std::atexit(FcFini) == 0; }();
+  (void)released;
   Face face;
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(FamilyOf(kind)));

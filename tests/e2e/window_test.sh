@@ -10,6 +10,8 @@
 set -euo pipefail
 mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
 rm -rf "$out" && mkdir -p "$out"
+# In a sanitizer build: what system libraries leave allocated at exit is not ours.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 xvfb_pid="" prog_pid=""
 cleanup() {
