@@ -24,7 +24,20 @@ void Lesson::DrawStackedFraction() {
   ZX3_s = numerator;
   TII_s = denominator;
 
+  // Each part is measured and drawn from the typesetter state found here, so
+  // that both passes advance alike and nothing a measurement leaves (an
+  // overline start at y 1800) reaches the visible pass. An exponent or small
+  // raised mark pending before the fraction waits for the glyph after it.
+  const Num pendingX1 = X1, pendingRaised = TBSIYAKX, radicalState = SIZE1, overlineStart = AY;
+  auto startPart = [&] {
+    X1 = 0;
+    TBSIYAKX = 0;
+    SIZE1 = radicalState;
+    AY = overlineStart;
+  };
+
   auto measure = [&](const std::string& part) {
+    startPart();
     DSM1 = x;
     DSM2 = y;
     A_s = part;
@@ -49,8 +62,8 @@ void Lesson::DrawStackedFraction() {
   rt.SetDrawWidth(0, 4);
   rt.DrawLine(0, 0, x, y + 25, 1, width, 0, -1, colour, 0, colour, -1, 7);
   rt.SetDrawWidth(0, CInt(YI3));
-  if (SIZE1 == 22) {
-    // The piece of an open "#" radicand's overline that spans the fraction.
+  if (radicalState == 22) {
+    // The stretch of an open "#" radicand's overline that spans the fraction.
     rt.SetDrawWidth(0, 3);
     rt.DrawLine(0, 0, x, y - 14, 1, width, 0, -1, colour, 0, colour, -1, 7);
     rt.SetDrawWidth(0, CInt(YI3));
@@ -60,12 +73,14 @@ void Lesson::DrawStackedFraction() {
   if (InStr(denominator, "√") > 0 || InStr(denominator, "^") > 0) denTop = y + 36;
   if (hasRadical) denTop += 8;
 
+  startPart();
   DSM1 = x + denIndent;
   DSM2 = denTop;
   RTASKAI1 = 1;
   A_s = denominator;
   DrawMathGlyphs();
 
+  startPart();
   DSM1 = x + numIndent;
   DSM2 = y - 10;
   RTASKAI1 = 1;
@@ -73,6 +88,8 @@ void Lesson::DrawStackedFraction() {
   DrawMathGlyphs();
 
   RTASKAI1 = 0;
+  X1 = pendingX1;
+  TBSIYAKX = pendingRaised;
   DSM1 = x + width;
   DSM2 = y;
 }

@@ -269,8 +269,14 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
         cairo_text_extents(cr_, glyph.c_str(), &e);
         advance = e.x_advance;
       }
+      // Proportional faces take the em b·s; a tall pair (b of 4 or more) hangs
+      // the glyph lower by (b - 2)·s/2, so that the italic letters, which the
+      // typesetters draw at size 8 with tall pairs, stand on the line of the
+      // Gothic text around them.
+      double baseline = y + cellHeight * face->ascent;
+      if (!cells && b >= 4) baseline += (b - 2) * s / 2;
       if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
-        cairo_move_to(cr_, pen, y + cellHeight * face->ascent);
+        cairo_move_to(cr_, pen, baseline);
         cairo_show_text(cr_, glyph.c_str());
       }
     }

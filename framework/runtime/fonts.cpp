@@ -26,7 +26,7 @@ namespace {
 const char* FamilyOf(FaceKind kind) {
   switch (kind) {
     case FaceKind::kSerif: return "Liberation Serif";
-    case FaceKind::kExtra: return "DejaVu Serif";
+    case FaceKind::kExtra: return "Liberation Serif";  // has the script ell U+2113
     case FaceKind::kGothic: break;
   }
   return "IPAGothic";

@@ -12,7 +12,7 @@ namespace lessons {
 enum class FaceKind {
   kGothic,  // "ｺﾞｼｯｸ", "ゴシック" and any unknown name: IPAGothic, fixed pitch
   kSerif,   // "Times New Roman": Liberation Serif
-  kExtra,   // "MT Extra": a serif face with the script ell
+  kExtra,   // "MT Extra": Liberation Serif, for its script ell
 };
 
 FaceKind FaceKindOf(const std::string& name);

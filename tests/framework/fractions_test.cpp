@@ -139,6 +139,28 @@ TEST(StackedFractions, ContentWithoutSlashAndWideCharacters) {
   EXPECT_FLOAT_EQ(texts.back().x, 38);
 }
 
+TEST(StackedFractions, StateAroundAndInsideParts) {
+  Bench b;
+  // An exponent pending before a fraction waits for the glyph after it; the
+  // parts are set at their own size.
+  Typeset(b, "^ﾀ1/2ﾀ3", 0, 200);
+  auto texts = TextCalls(b);
+  EXPECT_FLOAT_EQ(b.L.ITI1, 32);
+  EXPECT_EQ(texts.back().text, "3");
+  EXPECT_EQ(texts.back().b, 2);
+  EXPECT_FLOAT_EQ(b.L.DSM1, 32 + 24);
+
+  // A radicand left open in the numerator: the denominator gets no overline
+  // reaching back to where the measuring set it.
+  Typeset(b, "ﾀ!2/3ﾀﾝ", 100, 200);
+  for (const auto& l : LineCalls(b)) {
+    if (l.y1 < 900) {
+      EXPECT_GE(std::min(l.x1, l.x2), 100);
+    }
+  }
+  b.L.SIZE1 = 0;
+}
+
 TEST(StackedFractions, InsideTallRadical) {
   Bench b;
   b.L.SIZE1 = 22;

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "framework/runtime/canvas.h"
+
 #include "tests/framework/typeset_log.h"
 
 namespace lessons::testing {
@@ -55,7 +57,7 @@ void Draw(Bench& b) {
   Line(b, "2.4=a*20^2　∠ABC=90%　&ABCD", 20, 500, 3);
   Line(b, "#ﾀ1/2ﾀ+ﾀ1/3ﾀﾝ　直線l上に　c=ﾀx/2ﾀ", 800, 500, 13);
   b.L.largeScriptEll = true;
-  Line(b, "直線l上に　ﾀl/2ﾀ　(Orvenna)", 20, 610, 9);
+  Line(b, "直線l上に　ﾀl/2ﾀ　l=ﾀ1/2ﾀx", 20, 610, 9);
   b.L.largeScriptEll = false;
 
   // Cell labels and boxes.
@@ -109,6 +111,36 @@ TEST(GlyphPage, RendersEveryGlyphCase) {
   EXPECT_GT(std::filesystem::file_size(path), 10000u);
   // Nothing of the measuring passes reached the visible area's bottom band.
   for (const auto& t : TextCalls(b)) EXPECT_TRUE(t.y < 900 || t.y > 1700) << t.text;
+}
+
+// The lowest row with ink between x0 and x1 (the headless canvas has one
+// pixel per unit), or -1.
+int LowestInk(Bench& b, int x0, int x1, int yFrom, int yTo) {
+  const unsigned char* px = b.rt.canvas().Pixels();
+  const int stride = b.rt.canvas().Stride();
+  for (int y = yTo; y >= yFrom; --y)
+    for (int x = x0; x < x1; ++x) {
+      const unsigned char* p = px + y * stride + x * 4;
+      if (p[0] < 100 && p[1] < 100 && p[2] < 100) return y;
+    }
+  return -1;
+}
+
+TEST(GlyphPage, ItalicLettersAndEllStandOnTheLine) {
+  for (bool large : {false, true}) {
+    SCOPED_TRACE(large);
+    Bench b;
+    b.L.largeScriptEll = large;
+    b.rt.DrawLine(0, 0, 0, 0, 0, 1760, 1800, -1, 15, 2, 15, 0, 15);
+    Line(b, "mxmlmam", 100, 300);
+    const int base = LowestInk(b, 103, 124, 250, 400);  // "m": no descender
+    ASSERT_GT(base, 300);
+    EXPECT_NEAR(LowestInk(b, 131, 150, 250, 400), base, 3);  // x
+    EXPECT_NEAR(LowestInk(b, 183, 205, 250, 400), base, 5);  // the ell
+    EXPECT_NEAR(LowestInk(b, 244, 264, 250, 400), base, 3);  // a
+    // Each stays inside its room: no ink past the right of the next "m".
+    EXPECT_EQ(LowestInk(b, 295, 400, 250, 400), -1);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/framework/typeset_log.h"
+#include "tools/program_table.h"
 
 namespace lessons::testing {
 namespace {
@@ -133,6 +134,13 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
 }
 
 TEST(MathGlyphs, LargeScriptEllOfOrvenna) {
+  {
+    HeadlessHost host(HeadlessOptions{});
+    Runtime rt(host);
+    EXPECT_TRUE(FindProgram("orvenna")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("palisteo")(rt)->largeScriptEll);
+    EXPECT_FALSE(FindProgram("quendral")(rt)->largeScriptEll);
+  }
   Bench b;
   b.L.largeScriptEll = true;
   Typeset(b, "l", 100, 200);
@@ -316,15 +324,15 @@ TEST(MathGlyphs, TallRadicalOverAFraction) {
   // Every line drawn 14 above the top is part of one continuous overline
   // from the fraction's left end to the end of the radicand.
   float covered = 132;
-  int pieces = 0;
+  int segments = 0;
   for (const auto& l : LineCalls(b)) {
     if (l.y1 != 186) continue;
-    ++pieces;
+    ++segments;
     EXPECT_EQ(l.width, 3);
     EXPECT_LE(l.x1, covered);
     covered = std::max(covered, l.x2);
   }
-  EXPECT_EQ(pieces, 3);  // over the fraction, then after "+" and after "1"
+  EXPECT_EQ(segments, 3);  // over the fraction, then after "+" and after "1"
   EXPECT_FLOAT_EQ(covered, 132 + 32 + 27 + 27);
   EXPECT_FLOAT_EQ(b.L.DSM1, 218);
   EXPECT_EQ(b.L.SIZE1, 0);
@@ -393,6 +401,16 @@ TEST(MathGlyphs, FlagsCarryAcrossTexts) {
   EXPECT_FLOAT_EQ(lines[0].y1, 296);
   EXPECT_EQ(b.L.SIZE1, 0);
 
+  // The exponent flag is shared with plain text, both ways.
+  b.L.KKAI_s = "^";
+  b.L.DrawPlainText();
+  Typeset(b, "2", 0, 200);
+  EXPECT_EQ(TextCalls(b).at(0).b, 2);
+  Typeset(b, "x^", 0, 200);
+  b.L.KKAI_s = "2";
+  b.L.DrawPlainText();
+  EXPECT_EQ(b.L.X1, 0);
+
   // Fractions leave the fraction-part flag at 0.
   Typeset(b, "ﾀ1/2ﾀ", 0, 200);
   EXPECT_EQ(b.L.RTASKAI1, 0);
@@ -432,7 +450,8 @@ TEST(MathGlyphs, MeasuringEqualsDrawingAndShowsNothing) {
   const std::vector<std::string> texts = {
       "y=ﾀ1/4ﾀx^2", "=ﾀa^2+4a+4-a^2/a+2-aﾀ=", "ﾀyの増加量/xの増加量ﾀ", "x=@!8ﾝ", "答 2!2ﾝ秒後",
       "-ﾀ1/2ﾀ*(ﾀ3/2ﾀ)\\2=-ﾀ1/2ﾀ*ﾀ9/4ﾀ=", "2.4=a*20^2", "#ﾀ1/2ﾀ+1ﾝ", "ﾀ!2ﾝ/3ﾀ", "ﾀ1/!3ﾝﾀ",
-      "直線l上に", "ﾀ12ﾀ", "ﾀ1/2", "&ABCD", "a%'.c", "ﾀ表/―ﾀ　", ""};
+      "直線l上に", "ﾀ12ﾀ", "ﾀ1/2", "&ABCD", "a%'.c", "ﾀ表/―ﾀ　", "ﾀ#2/3ﾀ",
+      "^ﾀ1/2ﾀ3", "ﾀ2^/3ﾀ", "ﾀ!2/3ﾀﾝ", ""};
   for (bool large : {false, true}) {
     Bench b;
     b.L.largeScriptEll = large;
