@@ -58,7 +58,11 @@ void Lesson::DrawRunRiseArrows() {
   arrow(RP1, GX4, RP1, GX5, 3);
 
   // Without a scale there are no values to show.
-  if (NO == 0) return;
+  if (NO == 0) {
+    RUNTEXT_s.clear();
+    RISETEXT_s.clear();
+    return;
+  }
   RUNTEXT_s = StrippedNumberText((RP1 - LT2) / NO);
   std::string rise = StrippedNumberText((GX4 - GX5) / NO);
   if (rise.rfind(".", 0) == 0) rise = "0" + rise;

@@ -72,7 +72,7 @@ TEST(RightAngleMark, SquareAtTheVertexWhicheverWayTheRaysAreGiven) {
     float expected[3][2] = {{120, 100}, {120, 80}, {100, 80}};
     for (int i = 0; i < 3; ++i) {
       int at = swap == -1 ? 2 - i : i;
-      float x = F(f[5 + i]), y = F(f[5 + i].substr(f[5 + i].find(',') + 1));
+      float x = LogFloat(f[5 + i]), y = LogFloat(f[5 + i].substr(f[5 + i].find(',') + 1));
       EXPECT_NEAR(x, expected[at][0], 1e-4f);
       EXPECT_NEAR(y, expected[at][1], 1e-4f);
     }

@@ -6,16 +6,6 @@
 namespace lessons::testing {
 namespace {
 
-std::vector<std::string> Strokes(const Bench& b) {
-  std::vector<std::string> out;
-  for (const auto& l : LoggedLines(b)) {
-    char buf[80];
-    std::snprintf(buf, sizeof buf, "%g %g %g %g", l.x1, l.y1, l.x2, l.y2);
-    out.push_back(buf);
-  }
-  return out;
-}
-
 void SetSegment(Lesson& L, float x1, float y1, float x2, float y2) {
   L.TAKASA = x1, L.BX = y1, L.YA = x2, L.CX = y2;
 }

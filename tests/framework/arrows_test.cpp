@@ -6,17 +6,6 @@
 namespace lessons::testing {
 namespace {
 
-// "x1 y1 x2 y2" of every line drawn, rounded to whole units.
-std::vector<std::string> Strokes(const Bench& b) {
-  std::vector<std::string> out;
-  for (const auto& l : LoggedLines(b)) {
-    char buf[80];
-    std::snprintf(buf, sizeof buf, "%.0f %.0f %.0f %.0f", l.x1, l.y1, l.x2, l.y2);
-    out.push_back(buf);
-  }
-  return out;
-}
-
 void SetArrow(Lesson& L, float x1, float y1, float x2, float y2) {
   L.SO = x1, L.YOKO = y1, L.II = x2, L.IJ = y2;
   L.XW = 16, L.SIZE = 2;
