@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/lesson.h"
 
@@ -37,6 +39,44 @@ class Palisteo : public Lesson {
 
   // ---- rolling-ball unit ----
   void RollingBallUnit();
+  // The slope from (48, 360) to (1488, 600) in GY5/PTY(31..32), its angle in B.
+  void SetUpSlope();
+  void RollingBallMotionScreen();
+  void RollingBallStepsScreen();
+  void RollingBallTimesScreen();
+  void DistanceTableScreen();
+  // The table of x = 0 to 0.5 with an empty y row, its corner at
+  // (GY5(0), PTY(0)); leaves the column edges in GY5(1..7), the row edges in
+  // PTY(1..2).
+  void DrawDistanceTable();
+  void DistanceGraphScreen();
+  void SquareLawScreen();
+  void FallingBodyExampleScreen();
+  void SquareLawAnswersScreen();
+  // The ball rolling down the slope, 110 frames; the last one stays.
+  void AnimateRollingBall();
+  // Six balls at 0 to 0.5 s with their time and distance labels.
+  void DrawRollingBallPositions();
+  // The ball falling in the column (GY5/PTY(31..32)) from (GY5(33), PTY(33)),
+  // 31 frames; and its seven positions at once.
+  void AnimateFallingBall();
+  void DrawFallingBallPositions();
+  void PlaceOnSlope(Num d);
+  void DrawSlopeBlock(int lineColour);
+  void WipeSlopeBand();
+  void DrawBallOnSlope(int colour);
+  void DrawFallColumn();
+  void DrawFallingBallAtRest();
+  void DrawFallingBall(Num f);
+  // The exercise "(1) complete the table, (2) how are x² and y related,
+  // (3) y as a formula in x" of screens ⑥ and ⑦: table rows x, x², y at tops
+  // 130, 180, 230 from the left margin, the x² row revealed cell by cell, then
+  // the two answers; 10 key waits.
+  void SquareTableExercise(Num margin, Num labelWidth, Num valueWidth,
+                           const std::vector<std::string>& xTexts,
+                           const std::vector<std::string>& squareTexts,
+                           const std::vector<std::string>& yTexts, const std::string& answer2,
+                           const std::string& answer3);
 
  protected:
   void MainMenu() override { IntroMainMenu(); }

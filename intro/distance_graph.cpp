@@ -1,0 +1,87 @@
+// Unit 2, screen ⑤ "グラフ": the ball's distances as points on a plane, ever
+// denser until they form the curve of y = 2x², and how this function differs
+// from those met before.
+#include "intro/palisteo.h"
+
+namespace lessons {
+
+namespace {
+
+// Points of y = 2x² at x = k / perStep for k = 0 to last, unlabelled;
+// `waitEach` waits for a key after every point.
+void PlotSquareRun(Palisteo& L, int perStep, int last, bool waitEach) {
+  for (int k = 0; k <= last; ++k) {
+    Num x = static_cast<Num>(k) / static_cast<Num>(perStep);
+    L.KAKUDAI = x;
+    L.SENTAKU = 2 * x * x;
+    L.DOTRADIUS = 6;
+    L.TKAI2 = 3;
+    L.XSTEP = 0.02f;
+    L.GGX = 0.02f;
+    L.ZY0_s = "";
+    L.JYOU = -15;
+    L.PlotLabelledPoint();
+    if (waitEach) L.WaitAnyKey();
+  }
+}
+
+}  // namespace
+
+void Palisteo::DistanceGraphScreen() {
+  WipeScreen(1760, 1800);
+  B1 = 30;
+  TextAt(30, 20, 7, "点をかき入れてみよう。");
+
+  // The completed table.
+  GY5(0) = 30, PTY(0) = 70;
+  DrawDistanceTable();
+  const char* yTexts[] = {"0", "0.02", "0.08", "0.18", "0.32", "0.50"};
+  for (A1 = 0; A1 <= 5; A1 += 1) {
+    CellStyle(50, 0, 15, 0);
+    DSM1 = GY5(A1 + 1), DSM2 = PTY(1);
+    Cell(GY5(A1 + 2) - GY5(A1 + 1), yTexts[CInt(A1)]);
+  }
+  WaitAnyKey();
+
+  // The plane: 0 to 0.5 on both axes, 25 steps of 20 units, values every 0.1.
+  A41 = 720, I = 20 + 70;
+  XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;
+  XSTEP = 0.02f, GGX = 0.02f;
+  SIZE = 4, NO = 20, N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 0.02f, GGX = 0.02f, BB1 = 5, BB2 = 5;
+  DrawDecimalAxisLabels();
+  XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;
+
+  PlotSquareRun(*this, 10, 5, true);  // the table's six points
+  PlotSquareRun(*this, 50, 25, false);
+  WaitAnyKey();
+  PlotSquareRun(*this, 100, 50, false);
+  WaitAnyKey();
+
+  B1 = 30;
+  TextAt(B1, 190, 7, "Q");
+  Continue(3, "この関数とこれまでの関数との違いは?");
+  WaitAnyKey();
+  NewLine(0, 50, 7, "比例・反比例との違い");
+  NewLine(0, 50, 0, "xが2倍、3倍…となっても、");
+  WaitAnyKey();
+  Continue(0, "yは2倍");
+  NewLine(0, 60, 0, "3倍…にも、ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…にもならない");
+  WaitAnyKey();
+  NewLine(0, 60, 0, "グラフは、");
+  WaitAnyKey();
+  Continue(0, "直線でも双曲線でもない");
+  WaitAnyKey();
+  NewLine(0, 50, 7, "一次関数との違い");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "変化の割合が");
+  WaitAnyKey();
+  Continue(0, "一定ではない");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "グラフは、");
+  WaitAnyKey();
+  Continue(0, "曲線になっている");
+}
+
+}  // namespace lessons
