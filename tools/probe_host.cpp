@@ -106,12 +106,8 @@ bool ReadKeyFile(const std::string& path, std::vector<int>& keys) {
   if (!in) return false;
   std::string script, line;
   while (std::getline(in, line)) {
-    size_t comment = line.find("  #");
-    if (comment != std::string::npos) line.erase(comment);
-    size_t first = line.find_first_not_of(" \t\r");
-    if (first == std::string::npos || line[first] == '#') continue;
-    size_t last = line.find_last_not_of(" \t\r");
-    script += line.substr(first, last - first + 1);
+    for (char c : line.substr(0, line.find('#')))
+      if (c != ' ' && c != '\t' && c != '\r') script += c;
   }
   keys = HeadlessHost::ParseKeyScript(script);
   return true;

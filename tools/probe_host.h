@@ -87,11 +87,10 @@ double ResidentMegabytes();      // VmRSS now
 double PeakResidentMegabytes();  // VmHWM, the highest RSS so far
 double CpuSeconds();             // user + system time of all threads
 
-// Key scripts in files: a line whose first non-blank character is "#" is a
-// comment, and so is everything from "  #" (two blanks, then "#") on; blanks
-// at the ends of a line are dropped, line breaks are not keys. What remains
-// is a key script of lesson-replay (\n Enter, \b Backspace, \f code 12, \\).
-// Returns false when the file cannot be read.
+// Key scripts in files: "#" starts a comment that runs to the end of the
+// line; blanks, tabs and line breaks are dropped (they are for the reader,
+// not keys). What remains is a key script of lesson-replay (\n Enter,
+// \b Backspace, \f code 12, \\ a backslash). False when the file cannot be read.
 bool ReadKeyFile(const std::string& path, std::vector<int>& keys);
 
 // A key as key-script text: \n, \b, \f, \\, a printable character, or
