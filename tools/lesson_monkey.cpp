@@ -43,6 +43,7 @@ constexpr unsigned kStallSeconds = 60;
 struct Trail {
   char program[32] = "";
   unsigned long long seed = 0;
+  long long keysTotal = 0;
   long long keysHanded = 0;
   int ring[kRemembered] = {};
 } trail;
@@ -100,6 +101,12 @@ void Report(const char* what) {
   Put(" keys\n  last keys: ");
   long long first = trail.keysHanded > kRemembered ? trail.keysHanded - kRemembered : 0;
   for (long long i = first; i < trail.keysHanded; ++i) PutKey(trail.ring[i % kRemembered]);
+  Put("\n  again: lesson-monkey ");
+  Put(trail.program);
+  Put(" --keys ");
+  PutNumber(static_cast<unsigned long long>(trail.keysTotal));
+  Put(" --seed ");
+  PutNumber(trail.seed);
   Put("\n");
 }
 
@@ -171,6 +178,7 @@ int main(int argc, char** argv) {
 
   std::snprintf(trail.program, sizeof trail.program, "%s", program.c_str());
   trail.seed = seed;
+  trail.keysTotal = total;
   std::signal(SIGALRM, OnFatalSignal);
 #ifdef MONKEY_SANITIZED
   // The sanitizers catch crashes themselves and report them with a stack.

@@ -7,6 +7,9 @@
 #include "tests/support/bench.h"
 
 namespace lessons::testing {
+// An inline namespace of its own: draw_log.h has another TextCall, and the
+// two must not meet in one program under the same name.
+inline namespace typeset_log {
 
 struct TextCall {
   float x = 0, y = 0;
@@ -99,4 +102,5 @@ inline void Typeset(Bench& b, const std::string& text, float x, float y) {
   b.L.PrintMathText();
 }
 
+}  // namespace typeset_log
 }  // namespace lessons::testing
