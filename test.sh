@@ -10,8 +10,7 @@ build build
 cd "$ROOT/build"
 ctest -j "$(nproc)" --output-on-failure
 
-cmake -S "$ROOT" -B "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLESSONS_SANITIZE=ON >/dev/null
-cmake --build "$ROOT/build-asan" -j "$(nproc)" --target unit_tests lesson-monkey
+build build-asan -DLESSONS_SANITIZE=ON
 cd "$ROOT/build-asan"
 ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:check_initialization_order=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
