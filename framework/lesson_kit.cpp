@@ -7,6 +7,19 @@
 
 namespace lessons {
 
+namespace {
+// The program's name in full-width letters: typeset as it stands, its "a"
+// would become an italic variable and its "l" a script ell.
+std::string FullWidthName(const std::string& name) {
+  std::string out;
+  for (const std::string& ch : Chars(name)) {
+    int code = Asc(ch);
+    out += (code > 0x20 && code < 0x7F) ? Chr(code + 0xFEE0) : ch;
+  }
+  return out;
+}
+}  // namespace
+
 void Lesson::MainMenuLoop(const std::vector<MenuItem>& items,
                           const std::vector<MenuTarget>& targets) {
   const int endItem = static_cast<int>(items.size());
@@ -17,7 +30,7 @@ void Lesson::MainMenuLoop(const std::vector<MenuItem>& items,
     YMOTO = 15;
     DSM1 = 264;
     DSM2 = 30;
-    KKAI_s = "＜" + II1_s + "　メニュー＞";
+    KKAI_s = "＜" + FullWidthName(II1_s) + "　メニュー＞";
     PrintMathText();
     for (const MenuItem& item : items) {
       YMOTO = static_cast<Num>(item.colour);

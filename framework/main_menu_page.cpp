@@ -5,24 +5,12 @@
 
 namespace lessons {
 
-namespace {
-void WipeWindow(Runtime& rt) { WipeSized(rt, 0, 0, 1760, 1800); }
-}  // namespace
-
-void DrawMainMenuPage(Lesson& L, std::initializer_list<MenuLine> items) {
-  L.ClearLessonArea();
-  WipeWindow(L.rt);
-  FillBoxSized(L.rt, 22, 10, 1320, 600, 15, 10);
-  DrawPlainTextAt(L, 264, 30, 15, "＜" + L.II1_s + "　メニュー＞");
-  for (const MenuLine& item : items) DrawPlainTextAt(L, item.x, item.y, static_cast<Num>(item.colour), item.text);
-}
-
 int AskMainMenuItem(Lesson& L, int lastItem) {
   L.AskMenuNumber();
   L.EraseMenuPrompt();
   if (L.AINP == static_cast<Num>(lastItem)) return lastItem;
   if (L.AINP < 1 || L.AINP > static_cast<Num>(lastItem)) return 0;
-  WipeWindow(L.rt);
+  WipeSized(L.rt, 0, 0, 1760, 1800);  // the whole window
   // The range test is made on the entry's value, the choice on the typed
   // number (the part before a "/"); a typed number that is no item (12/2,
   // 8.6 with nine items) shows the menu again.

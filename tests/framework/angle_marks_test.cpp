@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -63,18 +63,16 @@ TEST(RightAngleMark, SquareAtTheVertexWhicheverWayTheRaysAreGiven) {
     SetAngle(L, 100, 100, 200, 100, 100, 0);
     L.XW = 20, L.SIZE = 6, L.BAIY = swap;
     L.DrawRightAngleMark();
-    auto calls = b.Calls("DrawPolyline\t");
-    ASSERT_EQ(calls.size(), 1u);
-    auto f = Fields(calls[0]);  // DrawPolyline colour fill fillcolour width points...
-    EXPECT_EQ(f[1], "6");
-    EXPECT_EQ(f[2], "0");
-    ASSERT_EQ(f.size(), 8u);
+    auto polys = PolyCalls(b);
+    ASSERT_EQ(polys.size(), 1u);
+    EXPECT_EQ(polys[0].colour, 6);
+    EXPECT_FALSE(polys[0].fill);
+    ASSERT_EQ(polys[0].points.size(), 3u);
     float expected[3][2] = {{120, 100}, {120, 80}, {100, 80}};
     for (int i = 0; i < 3; ++i) {
       int at = swap == -1 ? 2 - i : i;
-      float x = LogFloat(f[5 + i]), y = LogFloat(f[5 + i].substr(f[5 + i].find(',') + 1));
-      EXPECT_NEAR(x, expected[at][0], 1e-4f);
-      EXPECT_NEAR(y, expected[at][1], 1e-4f);
+      EXPECT_NEAR(polys[0].points[i].first, expected[at][0], 1e-4f);
+      EXPECT_NEAR(polys[0].points[i].second, expected[at][1], 1e-4f);
     }
     EXPECT_EQ(L.XW, 20);  // nothing is reset
     EXPECT_EQ(L.BAIY, swap);
@@ -129,8 +127,21 @@ TEST(AngleLabel, PlacedOnTheBisectorAndResetAfterwards) {
 // The dots of a length arc, as points.
 std::vector<std::pair<float, float>> Dots(const Bench& b) {
   std::vector<std::pair<float, float>> out;
-  for (const auto& c : LoggedCircles(b)) out.push_back({c.x, c.y});
+  for (const auto& c : CircleCalls(b)) out.push_back({c.x, c.y});
   return out;
+}
+
+// The first, middle and last of the 37 dots of an arc lie at `ends`.
+void ExpectArc(const std::vector<std::pair<float, float>>& dots,
+               std::initializer_list<std::pair<float, float>> ends, float tolerance) {
+  ASSERT_EQ(dots.size(), 37u);
+  const size_t at[] = {0, 18, 36};
+  size_t i = 0;
+  for (auto [x, y] : ends) {
+    EXPECT_NEAR(dots[at[i]].first, x, tolerance) << at[i];
+    EXPECT_NEAR(dots[at[i]].second, y, tolerance) << at[i];
+    ++i;
+  }
 }
 
 void SetArc(Lesson& L, float x1, float y1, float x2, float y2, float side) {
@@ -143,16 +154,9 @@ TEST(LengthArc, HorizontalChordBelowAndAbove) {
   auto& L = b.L;
   SetArc(L, 100, 300, 300, 300, 1);
   L.DrawLengthArc();
-  auto dots = Dots(b);
-  ASSERT_EQ(dots.size(), 37u);
-  EXPECT_NEAR(dots.front().first, 100, 1e-3f);
-  EXPECT_NEAR(dots.front().second, 300, 1e-3f);
-  EXPECT_NEAR(dots[18].first, 200, 1e-3f);
-  EXPECT_NEAR(dots[18].second, 320, 1e-3f);
-  EXPECT_NEAR(dots.back().first, 300, 1e-3f);
-  EXPECT_NEAR(dots.back().second, 300, 1e-3f);
-  EXPECT_EQ(LoggedCircles(b)[0].r, 0.5f);
-  EXPECT_EQ(LoggedCircles(b)[0].colour, 4);
+  ExpectArc(Dots(b), {{100, 300}, {200, 320}, {300, 300}}, 1e-3f);
+  EXPECT_EQ(CircleCalls(b)[0].r, 0.5f);
+  EXPECT_EQ(CircleCalls(b)[0].colour, 4);
   // The label centred below the middle, its top at 320.
   auto texts = VisibleTexts(b);
   ASSERT_FALSE(texts.empty());
@@ -187,13 +191,7 @@ TEST(LengthArc, VerticalAndSlantedChords) {
     SetArc(L, 100, 100, 100, 300, 1);
     L.ZY0_s = "A";
     L.DrawLengthArc();
-    auto dots = Dots(b);
-    ASSERT_EQ(dots.size(), 37u);
-    EXPECT_NEAR(dots.front().first, 100, 1e-3f);
-    EXPECT_NEAR(dots.front().second, 100, 1e-3f);
-    EXPECT_NEAR(dots[18].first, 80, 1e-3f);
-    EXPECT_NEAR(dots[18].second, 200, 1e-3f);
-    EXPECT_NEAR(dots.back().second, 300, 1e-3f);
+    ExpectArc(Dots(b), {{100, 100}, {80, 200}, {100, 300}}, 2e-3f);  // pi is 3.14159
     // The label ends at the middle of the arc, centred on it vertically.
     auto texts = VisibleTexts(b);
     ASSERT_EQ(texts.size(), 1u);
@@ -208,14 +206,8 @@ TEST(LengthArc, VerticalAndSlantedChords) {
     auto& L = b.L;
     SetArc(L, 100, 100, 220, 260, 1);
     L.DrawLengthArc();
-    auto dots = Dots(b);
-    ASSERT_EQ(dots.size(), 37u);
-    EXPECT_NEAR(dots.front().first, 100, 1e-2f);
-    EXPECT_NEAR(dots.back().first, 220, 1e-2f);
-    EXPECT_NEAR(dots.back().second, 260, 1e-2f);
     // Chord direction (0.6, 0.8); its right-hand side on the screen (-0.8, 0.6).
-    EXPECT_NEAR(dots[18].first, 160 - 16, 1e-3f);
-    EXPECT_NEAR(dots[18].second, 180 + 12, 1e-3f);
+    ExpectArc(Dots(b), {{100, 100}, {160 - 16, 180 + 12}, {220, 260}}, 1e-2f);
     EXPECT_NEAR(L.SO, 144, 1e-3f);
     EXPECT_NEAR(L.YOKO, 192, 1e-3f);
   }

@@ -1,7 +1,7 @@
 // Arrowhead marks and ticks on segments, and angle arcs.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -18,7 +18,7 @@ TEST(ArrowheadMarks, MarksBeyondTheDividingPointAndCounts) {
   L.DrawArrowheadMarks();
   std::vector<std::string> expected{"56 5 66 0", "56 -5 66 0", "72 5 82 0", "72 -5 82 0"};
   EXPECT_EQ(Strokes(b), expected);
-  EXPECT_EQ(LoggedLines(b)[0].colour, 5);
+  EXPECT_EQ(LineCalls(b)[0].colour, 5);
   EXPECT_EQ(L.XI0, 3);
 
   for (float count : {0.0f, 7.0f, 2.5f, 0.5f}) {
@@ -76,7 +76,7 @@ TEST(AngleArcs, ConcentricArcsOrSectorWithTheLabel) {
   L.SO = 200, L.YOKO = 200, L.AAA = 300, L.A21 = 200, L.ZY1 = 200, L.BAIX = 100;
   L.XW = 40, L.XX = 3, L.TKAI2 = 6, L.SIZE = 2, L.ZY0_s = "a", L.BAIY = 0;
   L.DrawAngleArcs();
-  auto arcs = LoggedCircles(b);
+  auto arcs = CircleCalls(b);
   ASSERT_EQ(arcs.size(), 3u);
   EXPECT_EQ(arcs[0].r, 32);
   EXPECT_EQ(arcs[1].r, 24);
@@ -93,7 +93,7 @@ TEST(AngleArcs, ConcentricArcsOrSectorWithTheLabel) {
   b.ClearLog();
   L.XW = 40, L.XX = -1;
   L.DrawAngleArcs();
-  arcs = LoggedCircles(b);
+  arcs = CircleCalls(b);
   ASSERT_EQ(arcs.size(), 1u);
   EXPECT_EQ(arcs[0].r, 40);
   EXPECT_EQ(arcs[0].colour, 2);
@@ -104,13 +104,13 @@ TEST(AngleArcs, ConcentricArcsOrSectorWithTheLabel) {
   b.ClearLog();
   L.XW = 20, L.XX = 4;
   L.DrawAngleArcs();
-  arcs = LoggedCircles(b);
+  arcs = CircleCalls(b);
   ASSERT_EQ(arcs.size(), 2u);
   EXPECT_EQ(arcs[1].r, 4);
   b.ClearLog();
   L.XW = 0, L.XX = 0;
   L.DrawAngleArcs();
-  EXPECT_TRUE(LoggedCircles(b).empty());
+  EXPECT_TRUE(CircleCalls(b).empty());
 }
 
 }  // namespace

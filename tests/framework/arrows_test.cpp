@@ -1,80 +1,79 @@
 // Arrows with one or two heads, and the run and rise arrows with labels.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
 
-void SetArrow(Lesson& L, float x1, float y1, float x2, float y2) {
-  L.SO = x1, L.YOKO = y1, L.II = x2, L.IJ = y2;
-  L.XW = 16, L.SIZE = 2;
+// Draws an arrow from (x1, y1) to (x2, y2) on a cleared log; Y and HENK1 as
+// the test left them. Returns the strokes.
+std::vector<std::string> Arrow(Bench& b, float x1, float y1, float x2, float y2) {
+  b.ClearLog();
+  b.L.SO = x1, b.L.YOKO = y1, b.L.II = x2, b.L.IJ = y2;
+  b.L.XW = 16, b.L.SIZE = 2;
+  b.L.DrawArrow();
+  return Strokes(b);
 }
+
+using Lines = std::vector<std::string>;
 
 TEST(Arrow, HeadAtEitherEndOrBoth) {
   Bench b;
   auto& L = b.L;
-  SetArrow(L, 100, 100, 200, 100);
   L.Y = 1;
-  L.DrawArrow();
-  std::vector<std::string> oneHead{"100 100 200 100", "184 108 200 100", "184 92 200 100"};
-  EXPECT_EQ(Strokes(b), oneHead);
-  EXPECT_EQ(LoggedLines(b)[0].colour, 2);
+  EXPECT_EQ(Arrow(b, 100, 100, 200, 100), (Lines{"100 100 200 100", "184 108 200 100", "184 92 200 100"}));
+  EXPECT_EQ(LineCalls(b)[0].colour, 2);
   EXPECT_EQ(L.Y, 0);
 
   // Y = -1: the same shaft, the head at the first point.
-  b.ClearLog();
-  SetArrow(L, 100, 100, 200, 100);
   L.Y = -1;
-  L.DrawArrow();
-  std::vector<std::string> headFirst{"200 100 100 100", "116 92 100 100", "116 108 100 100"};
-  EXPECT_EQ(Strokes(b), headFirst);
+  EXPECT_EQ(Arrow(b, 100, 100, 200, 100), (Lines{"200 100 100 100", "116 92 100 100", "116 108 100 100"}));
   EXPECT_EQ(L.Y, 0);
 
   // The next arrow, Y not set again, points to its second point.
-  b.ClearLog();
-  SetArrow(L, 50, 50, 50, 150);
-  L.DrawArrow();
-  std::vector<std::string> down{"50 50 50 150", "42 134 50 150", "58 134 50 150"};
-  EXPECT_EQ(Strokes(b), down);
+  EXPECT_EQ(Arrow(b, 50, 50, 50, 150), (Lines{"50 50 50 150", "42 134 50 150", "58 134 50 150"}));
 
   // Two heads: the shaft twice, a head at each end; HENK1 back to 0.
-  b.ClearLog();
-  SetArrow(L, 100, 100, 200, 100);
   L.Y = 1, L.HENK1 = 2;
-  L.DrawArrow();
-  std::vector<std::string> both{"100 100 200 100", "184 108 200 100", "184 92 200 100",
-                                "200 100 100 100", "116 92 100 100",  "116 108 100 100"};
-  EXPECT_EQ(Strokes(b), both);
+  EXPECT_EQ(Arrow(b, 100, 100, 200, 100), (Lines{"100 100 200 100", "184 108 200 100", "184 92 200 100",
+                                                  "200 100 100 100", "116 92 100 100", "116 108 100 100"}));
   EXPECT_EQ(L.HENK1, 0);
-}
 
-TEST(Arrow, CoincidentEndsDrawTheShaftOnly) {
-  Bench b;
-  auto& L = b.L;
-  SetArrow(L, 120, 80, 120, 80);
+  // Coincident ends: the shaft only, no NaN.
   L.HENK1 = 2;
-  L.DrawArrow();
-  EXPECT_EQ(Strokes(b), (std::vector<std::string>{"120 80 120 80", "120 80 120 80"}));
+  EXPECT_EQ(Arrow(b, 120, 80, 120, 80), (Lines{"120 80 120 80", "120 80 120 80"}));
   EXPECT_TRUE(LogIsFinite(b));
   EXPECT_EQ(L.Y, 0);
   EXPECT_EQ(L.HENK1, 0);
+}
+
+// Run and rise arrows of the chord (x1, y1)-(x2, y2) at scale `no`.
+void RunRise(Bench& b, float x1, float y1, float x2, float y2, float no, const char* labels) {
+  b.ClearLog();
+  b.L.LT2 = x1, b.L.GX4 = y1, b.L.RP1 = x2, b.L.GX5 = y2;
+  b.L.NO = no, b.L.DX_s = labels;
+  b.L.DrawRunRiseArrows();
+}
+
+std::string Drawn(const Bench& b) {
+  std::string out;
+  for (const auto& t : VisibleTexts(b)) out += t.text;
+  return out;
 }
 
 TEST(RunRiseArrows, PointsGivenRightToLeftAreExchangedAndLabelled) {
   Bench b;
   auto& L = b.L;
   b.rt.SetDrawWidth(0, 2);
-  L.LT2 = 300, L.GX4 = 200, L.RP1 = 100, L.GX5 = 300;
-  L.NO = 40, L.DX_s = "yy";
-  L.DrawRunRiseArrows();
+  RunRise(b, 300, 200, 100, 300, 40, "yy");
   // Exchanged in the caller's variables: the rise now goes up.
   EXPECT_EQ(L.LT2, 100);
   EXPECT_EQ(L.GX4, 300);
   EXPECT_EQ(L.RP1, 300);
   EXPECT_EQ(L.GX5, 200);
 
-  auto lines = LoggedLines(b);
+  auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(Strokes(b)[0], "100 300 300 300");  // run, head at the right
   EXPECT_EQ(Strokes(b)[1], "284 308 300 300");
@@ -102,70 +101,41 @@ TEST(RunRiseArrows, PointsGivenRightToLeftAreExchangedAndLabelled) {
   EXPECT_EQ(L.YMOTO, 3);
 }
 
-TEST(RunRiseArrows, FallingChordSmallRiseAndLabelChoice) {
-  {
-    // A falling chord: the rise points down, its text is negative with a
-    // leading zero, and the run label hangs below the run arrow.
-    Bench b;
-    auto& L = b.L;
-    L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 210;
-    L.NO = 40, L.DX_s = "yy";
-    L.DrawRunRiseArrows();
-    EXPECT_EQ(L.RISETEXT_s, "-0.25");
-    EXPECT_EQ(L.RUNTEXT_s, "2");
-    EXPECT_EQ(Strokes(b)[3], "180 200 180 210");
-    auto texts = VisibleTexts(b);
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts[0].text, "2");
-    EXPECT_EQ(texts[0].y, 200);
-  }
-  {
-    // "ny": the rise label only, "0.5" for a half.
-    Bench b;
-    auto& L = b.L;
-    L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 180;
-    L.NO = 40, L.DX_s = "ny";
-    L.DrawRunRiseArrows();
-    EXPECT_EQ(L.RISETEXT_s, "0.5");
-    std::string drawn;
-    for (const auto& t : VisibleTexts(b)) drawn += t.text;
-    EXPECT_EQ(drawn, "0.5");
-  }
-  {
-    // "nn": the two arrows only.
-    Bench b;
-    auto& L = b.L;
-    L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 100;
-    L.NO = 40, L.DX_s = "nn";
-    L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 6u);
-    EXPECT_TRUE(VisibleTexts(b).empty());
-  }
-}
+TEST(RunRiseArrows, FallingChordSmallRiseZeroRiseRunOrScaleAndLabelChoice) {
+  Bench b;
+  auto& L = b.L;
+  // A falling chord: the rise points down, its text is negative with a
+  // leading zero, and the run label hangs below the run arrow.
+  RunRise(b, 100, 200, 180, 210, 40, "yy");
+  EXPECT_EQ(L.RISETEXT_s, "-0.25");
+  EXPECT_EQ(L.RUNTEXT_s, "2");
+  EXPECT_EQ(Strokes(b)[3], "180 200 180 210");
+  auto texts = VisibleTexts(b);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts[0].text, "2");
+  EXPECT_EQ(texts[0].y, 200);
 
-TEST(RunRiseArrows, ZeroRunRiseOrScaleDrawNoHeadOrNoLabels) {
-  {
-    // A rise of 0: the rise arrow is its shaft alone.
-    Bench b;
-    auto& L = b.L;
-    L.LT2 = 100, L.GX4 = 200, L.RP1 = 180, L.GX5 = 200;
-    L.NO = 40, L.DX_s = "yy";
-    L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 4u);
-    EXPECT_EQ(L.RISETEXT_s, "0");
-    EXPECT_TRUE(LogIsFinite(b));
-  }
-  {
-    // A run of 0 likewise; and without a scale there are no labels.
-    Bench b;
-    auto& L = b.L;
-    L.LT2 = 100, L.GX4 = 200, L.RP1 = 100, L.GX5 = 120;
-    L.NO = 0, L.DX_s = "yy";
-    L.DrawRunRiseArrows();
-    EXPECT_EQ(LoggedLines(b).size(), 4u);
-    EXPECT_TRUE(VisibleTexts(b).empty());
-    EXPECT_TRUE(LogIsFinite(b));
-  }
+  // "ny": the rise label only, "0.5" for a half.
+  RunRise(b, 100, 200, 180, 180, 40, "ny");
+  EXPECT_EQ(L.RISETEXT_s, "0.5");
+  EXPECT_EQ(Drawn(b), "0.5");
+
+  // "nn": the two arrows only.
+  RunRise(b, 100, 200, 180, 100, 40, "nn");
+  EXPECT_EQ(LineCalls(b).size(), 6u);
+  EXPECT_EQ(Drawn(b), "");
+
+  // A rise of 0: the rise arrow is its shaft alone.
+  RunRise(b, 100, 200, 180, 200, 40, "yy");
+  EXPECT_EQ(LineCalls(b).size(), 4u);
+  EXPECT_EQ(L.RISETEXT_s, "0");
+  EXPECT_TRUE(LogIsFinite(b));
+
+  // A run of 0 likewise; and without a scale there are no labels.
+  RunRise(b, 100, 200, 100, 120, 0, "yy");
+  EXPECT_EQ(LineCalls(b).size(), 4u);
+  EXPECT_EQ(Drawn(b), "");
+  EXPECT_TRUE(LogIsFinite(b));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The cell typesetter: advances per kind of character and the font it leaves.
 #include <gtest/gtest.h>
 
-#include "tests/framework/typeset_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

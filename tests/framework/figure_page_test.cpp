@@ -3,7 +3,7 @@
 // plane; a triangle with its marks.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

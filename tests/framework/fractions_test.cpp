@@ -1,7 +1,7 @@
 // Stacked fractions: widths, centring, bar, denominator heights, radicals.
 #include <gtest/gtest.h>
 
-#include "tests/framework/typeset_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "framework/runtime/canvas.h"
 
-#include "tests/framework/typeset_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Labelled points and the four forms of function graph on a plane.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -27,7 +27,7 @@ TEST(PlotLabelledPoint, DotAndLabelOnThePlaneMapping) {
 
   EXPECT_EQ(L.HOUKOU, 704 + 44 * 4 / 2);
   EXPECT_EQ(L.N2, 364 - 44 * 1 / 0.5f);
-  auto dots = LoggedCircles(b);
+  auto dots = CircleCalls(b);
   ASSERT_EQ(dots.size(), 1u);
   EXPECT_EQ(dots[0].x, L.HOUKOU);
   EXPECT_EQ(dots[0].y, L.N2);
@@ -53,8 +53,8 @@ TEST(PlotLabelledPoint, DotAndLabelOnThePlaneMapping) {
   L.XSTEP = 0, L.GGX = 1, L.KAKUDAI = 1, L.SENTAKU = -9, L.ZY0_s = "";
   L.PlotLabelledPoint();
   EXPECT_EQ(L.XSTEP, 1);
-  ASSERT_EQ(LoggedCircles(b).size(), 1u);
-  EXPECT_EQ(LoggedCircles(b)[0].y, 364 + 44 * 9);
+  ASSERT_EQ(CircleCalls(b).size(), 1u);
+  EXPECT_EQ(CircleCalls(b)[0].y, 364 + 44 * 9);
   EXPECT_TRUE(VisibleTexts(b).empty());
 }
 
@@ -68,7 +68,7 @@ TEST(FunctionGraph, SquareLawFromZeroIsShiftedClippedAndLabelledAtItsLastDot) {
   L.ZY0_s = "B", L.JYOU = -88, L.LABELDY = -44;
   L.DrawFunctionGraph();
 
-  auto dots = LoggedCircles(b);
+  auto dots = CircleCalls(b);
   ASSERT_FALSE(dots.empty());
   // The first dot is at x = 0.002, not at the origin.
   EXPECT_FLOAT_EQ(dots.front().x, 704 + 44 * 0.002f);
@@ -108,7 +108,7 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
     DrawSixPlane(b);
     L.MUKI = 3, L.AA = 1, L.ZX1 = 1, L.XI2 = 0, L.B3 = 2, L.TKAI2 = 3;
     L.DrawFunctionGraph();
-    auto dots = LoggedCircles(b);
+    auto dots = CircleCalls(b);
     ASSERT_EQ(dots.size(), 5001u);
     EXPECT_EQ(dots.front().x, 704);
     EXPECT_EQ(dots.front().y, 364 - 44);
@@ -121,7 +121,7 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
     L.MUKI = 1, L.AA = 6, L.ZX1 = 0, L.XI2 = -6, L.B3 = 6, L.TKAI2 = 3;
     L.DrawFunctionGraph();
     int left = 0, right = 0;
-    for (const auto& d : LoggedCircles(b)) {
+    for (const auto& d : CircleCalls(b)) {
       EXPECT_NE(d.x, 704);
       EXPECT_GE(d.y, 100);
       EXPECT_LE(d.y, 628);
@@ -137,15 +137,15 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
     DrawSixPlane(b);
     L.MUKI = 3, L.AA = 0, L.ZX1 = -6, L.XI2 = -1, L.B3 = 1;
     L.DrawFunctionGraph();
-    EXPECT_EQ(LoggedCircles(b).size(), 5001u);
+    EXPECT_EQ(CircleCalls(b).size(), 5001u);
     b.ClearLog();
     L.MUKI = 3, L.AA = 0, L.ZX1 = 6, L.XI2 = -1, L.B3 = 1;
     L.DrawFunctionGraph();
-    EXPECT_EQ(LoggedCircles(b).size(), 5001u);
+    EXPECT_EQ(CircleCalls(b).size(), 5001u);
     b.ClearLog();
     L.MUKI = 3, L.AA = 0, L.ZX1 = -6 - 1.0f / 44, L.XI2 = -1, L.B3 = 1;
     L.DrawFunctionGraph();
-    EXPECT_TRUE(LoggedCircles(b).empty());
+    EXPECT_TRUE(CircleCalls(b).empty());
   }
   {
     // A curve wholly above the plane draws nothing and puts its label where
@@ -156,7 +156,7 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
     L.MUKI = 3, L.AA = 0, L.ZX1 = 20, L.XI2 = -1, L.B3 = 1;
     L.DSM1 = 300, L.DSM2 = 200, L.JYOU = 10, L.LABELDY = 5, L.ZY0_s = "C";
     L.DrawFunctionGraph();
-    EXPECT_TRUE(LoggedCircles(b).empty());
+    EXPECT_TRUE(CircleCalls(b).empty());
     auto texts = VisibleTexts(b);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].x, 310);
@@ -175,7 +175,7 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     EXPECT_EQ(L.MUKI, 3);
     EXPECT_EQ(L.AA, -2);
     EXPECT_EQ(L.ZX1, 4);
-    auto dots = LoggedCircles(b);
+    auto dots = CircleCalls(b);
     ASSERT_EQ(dots.size(), 5001u);
     EXPECT_EQ(dots.front().y, 364 - 44 * 4);
     EXPECT_NEAR(dots.back().y, 364 - 44 * 2, 0.01f);
@@ -190,7 +190,7 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     L.B4 = -6, L.X = 6, L.ZY0_s = "x";
     L.DrawFunctionGraph();
     EXPECT_EQ(L.R1B, 3);
-    auto lines = LoggedLines(b);
+    auto lines = LineCalls(b);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].x1, 704 + 132);
     EXPECT_EQ(lines[0].x2, 704 + 132);
@@ -212,8 +212,8 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     L.MUKI = 4, L.AA = 0, L.ZX1 = 0, L.R1B = 5;
     L.DSM1 = 400, L.DSM2 = 300, L.JYOU = -8, L.ZY0_s = "D";
     L.DrawFunctionGraph();
-    EXPECT_TRUE(LoggedLines(b).empty());
-    EXPECT_TRUE(LoggedCircles(b).empty());
+    EXPECT_TRUE(LineCalls(b).empty());
+    EXPECT_TRUE(CircleCalls(b).empty());
     EXPECT_TRUE(LogIsFinite(b));
     auto texts = VisibleTexts(b);
     ASSERT_EQ(texts.size(), 1u);
@@ -237,7 +237,7 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     EXPECT_EQ(L.XSTEP, 1);
     EXPECT_EQ(L.GGX, 1);
     // Another form is traced as a line with the shift of x = 0.
-    EXPECT_FLOAT_EQ(LoggedCircles(b).front().x, 704 + 44 * 0.002f);
+    EXPECT_FLOAT_EQ(CircleCalls(b).front().x, 704 + 44 * 0.002f);
   }
 }
 

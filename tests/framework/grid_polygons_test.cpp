@@ -1,7 +1,7 @@
 // Graph-paper grids and polygon outlines with vertex labels.
 #include <gtest/gtest.h>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -17,7 +17,7 @@ TEST(SquareGrid, FrameOnlyWithColourFifteen) {
   L.TKAI2 = 9;
   SetTriangleGrid(L, 15);
   L.DrawSquareGrid();
-  EXPECT_TRUE(LoggedLines(b).empty());
+  EXPECT_TRUE(LineCalls(b).empty());
   EXPECT_EQ(L.TKAI2, 9);
   EXPECT_EQ(b.rt.GetDrawWidth(0), 2);
   EXPECT_EQ(L.GY0, 680);
@@ -35,7 +35,7 @@ TEST(SquareGrid, EveryFifthLineFromLeftAndBottomIsHeavy) {
   b.rt.SetDrawWidth(0, 2);
   SetTriangleGrid(L, 0);
   L.DrawSquareGrid();
-  auto lines = LoggedLines(b);
+  auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 16u + 9u);
   for (int i = 0; i <= 15; ++i) {
     bool heavy = i % 5 == 0;
@@ -59,7 +59,7 @@ TEST(SquareGrid, EveryFifthLineFromLeftAndBottomIsHeavy) {
   b.ClearLog();
   L.IB8 = 6, L.GX0 = 5, L.SIZE = 0;
   L.DrawSquareGrid();
-  lines = LoggedLines(b);
+  lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 7u + 6u);
   EXPECT_EQ(lines[6].width, 1);
   EXPECT_EQ(lines[12].width, 3);
@@ -79,7 +79,7 @@ TEST(Polygon, OutlineAndLettersAtTheVertices) {
   SetTriangle(L);
   L.ZY0_s = "A";
   L.DrawPolygonOutline();
-  auto lines = LoggedLines(b);
+  auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0].x1, 100);
   EXPECT_EQ(lines[0].x2, 300);
@@ -116,7 +116,7 @@ TEST(Polygon, OutlineAndLettersAtTheVertices) {
   SetTriangle(L);
   L.ZY0_s = "";
   L.DrawPolygonOutline();
-  EXPECT_EQ(LoggedLines(b).size(), 3u);
+  EXPECT_EQ(LineCalls(b).size(), 3u);
   EXPECT_TRUE(VisibleTexts(b).empty());
 }
 

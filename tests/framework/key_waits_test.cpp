@@ -1,7 +1,7 @@
 // The step key wait, the area wipes, number arrays as texts and button keys.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -1,7 +1,7 @@
 // The main menus of the three programs: end item, range test and dispatch.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

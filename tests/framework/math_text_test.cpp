@@ -1,7 +1,7 @@
 // The math typesetter: glyph metrics, radicals, carried flags, measuring.
 #include <gtest/gtest.h>
 
-#include "tests/framework/typeset_log.h"
+#include "tests/support/log_reader.h"
 #include "tools/program_table.h"
 
 namespace lessons::testing {

@@ -2,7 +2,7 @@
 // of the typed text.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Number text: how values become the texts that screens show.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Plain text: the character tables, blank removal and the 16-unit cells.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/framework/figure_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -23,7 +23,7 @@ void SetSixPlane(Lesson& L) {
   L.N = 0;
 }
 
-const LoggedText* FindText(const std::vector<LoggedText>& texts, const std::string& s) {
+const TextCall* FindText(const std::vector<TextCall>& texts, const std::string& s) {
   for (const auto& t : texts)
     if (t.text == s) return &t;
   return nullptr;
@@ -55,7 +55,7 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_FALSE(b.rt.FontItalic());
 
   // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes.
-  auto lines = LoggedLines(b);
+  auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u);
   EXPECT_EQ(lines[0].x1, 439.5f);
   EXPECT_EQ(lines[0].width, 1);
@@ -73,7 +73,7 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_EQ(lines[33].y1, 364);  // x axis
 
   // Numbers under the x axis, then beside the y axis (index 0 has none).
-  std::vector<LoggedText> texts;
+  std::vector<TextCall> texts;
   for (const auto& t : VisibleTexts(b))
     if (!t.text.empty()) texts.push_back(t);
   ASSERT_EQ(texts.size(), 7u);
@@ -89,17 +89,17 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_EQ(texts[3].text, "5");
   EXPECT_EQ(texts[3].x, 674);
   EXPECT_EQ(texts[3].y, 125);
-  const LoggedText* x = FindText(texts, "x");
+  const TextCall* x = FindText(texts, "x");
   ASSERT_NE(x, nullptr);
   EXPECT_EQ(x->x, 944);
   EXPECT_EQ(x->y, 319);
   EXPECT_EQ(x->face, "Times New Roman");
   EXPECT_EQ(x->size, 24);
-  const LoggedText* zero = FindText(texts, "0");
+  const TextCall* zero = FindText(texts, "0");
   ASSERT_NE(zero, nullptr);
   EXPECT_EQ(zero->x, 674);
   EXPECT_EQ(zero->y, 364);
-  const LoggedText* y = FindText(texts, "y");
+  const TextCall* y = FindText(texts, "y");
   ASSERT_NE(y, nullptr);
   EXPECT_EQ(y->x, 704);
   EXPECT_EQ(y->y, 85);
@@ -134,7 +134,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
     L.DrawCoordinatePlane();
     EXPECT_EQ(L.GY0, 0);
     EXPECT_EQ(L.ZX, 50);
-    EXPECT_EQ(LoggedLines(b).size(), 2u);
+    EXPECT_EQ(LineCalls(b).size(), 2u);
     EXPECT_EQ(L.XI0, 77);
     std::vector<std::string> expected{"x", "0", "y"};
     EXPECT_EQ(b.Texts(), expected);
@@ -162,7 +162,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
     L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = -3, L.B4 = 0, L.X = 0, L.NO = 20, L.SIZE = 1;
     L.DrawCoordinatePlane();
     // One thin line each way, one heavy line each way (index 0), two axes.
-    EXPECT_EQ(LoggedLines(b).size(), 6u);
+    EXPECT_EQ(LineCalls(b).size(), 6u);
   }
 }
 
@@ -176,7 +176,7 @@ TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
   EXPECT_EQ(L.B3, 25);
   EXPECT_EQ(L.X, 25);
   // 26 thin and 6 heavy lines each way, two axes.
-  EXPECT_EQ(LoggedLines(b).size(), 26u + 26u + 6u + 6u + 2u);
+  EXPECT_EQ(LineCalls(b).size(), 26u + 26u + 6u + 6u + 2u);
 
   b.ClearLog();
   L.BB1 = 5, L.BB2 = 5;

@@ -1,7 +1,7 @@
 // The menu and step prompts: where they draw, what they wipe, what they leave.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Start-up state, the random seed from the clock, and the error screen.
 #include <gtest/gtest.h>
 
-#include "tests/framework/draw_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {

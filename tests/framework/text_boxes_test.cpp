@@ -1,7 +1,7 @@
 // Text boxes: placement of box and text, and what each leaves behind.
 #include <gtest/gtest.h>
 
-#include "tests/framework/typeset_log.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -23,14 +23,6 @@ std::vector<LineCall> VisibleLines(const Bench& b) {
   return out;
 }
 
-// The visible text calls (the measuring pass draws below y 1700).
-std::vector<TextCall> Visible(const Bench& b) {
-  std::vector<TextCall> out;
-  for (const auto& t : TextCalls(b))
-    if (t.y < 1700) out.push_back(t);
-  return out;
-}
-
 TEST(TextBoxes, HeadingAndNumberBoxesSideBySide) {
   Bench b;
   b.rt.SetDrawWidth(0, 5);
@@ -46,7 +38,7 @@ TEST(TextBoxes, HeadingAndNumberBoxesSideBySide) {
   EXPECT_FLOAT_EQ(lines[0].y1, 30);
   EXPECT_FLOAT_EQ(lines[0].x2, 400);
   EXPECT_FLOAT_EQ(lines[0].y2, 78);
-  EXPECT_EQ(lines[0].lineColour, 3);
+  EXPECT_EQ(lines[0].colour, 3);
   EXPECT_EQ(lines[0].fillColour, 13);
   EXPECT_EQ(lines[0].width, 5);
   // The box comes before the visible text.
@@ -54,10 +46,10 @@ TEST(TextBoxes, HeadingAndNumberBoxesSideBySide) {
   for (size_t i = 0; i < b.Log().size(); ++i) {
     const auto& l = b.Log()[i];
     if (l.rfind("DrawLine\t", 0) == 0) boxAt = i;
-    if (!firstText && l.rfind("DrawText\t", 0) == 0 && ParseText(l).y < 1700) firstText = i;
+    if (!firstText && l.rfind("DrawText\t", 0) == 0 && !VisibleTexts(LogLines{l}).empty()) firstText = i;
   }
   EXPECT_LT(boxAt, firstText);
-  auto texts = Visible(b);
+  auto texts = VisibleTexts(b);
   ASSERT_EQ(texts.size(), 9u);
   EXPECT_FLOAT_EQ(texts[0].x, 40 + (360 - 9 * 34) / 2.0f);
   EXPECT_FLOAT_EQ(texts[0].y, 32);
@@ -76,8 +68,8 @@ TEST(TextBoxes, HeadingAndNumberBoxesSideBySide) {
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_FLOAT_EQ(lines[0].x2, 478);
-  EXPECT_EQ(lines[0].lineColour, 4);
-  texts = Visible(b);
+  EXPECT_EQ(lines[0].colour, 4);
+  texts = VisibleTexts(b);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_FLOAT_EQ(texts[0].x, 430 + 10.5f);  // horizontal offsets are not made whole
   EXPECT_EQ(texts[0].colour, 13);
@@ -94,7 +86,7 @@ TEST(TextBoxes, OffsetsAndOverflow) {
     SCOPED_TRACE(h);
     SetBox(b, "1", 0, 100, 100, h);
     b.L.DrawTextBox();
-    EXPECT_FLOAT_EQ(Visible(b).at(0).y, 100 + plain);
+    EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).y, 100 + plain);
     SetBox(b, "ﾀ1/2ﾀ", 0, 100, 100, h);
     b.L.DrawTextBox();
     bool bar = false;
@@ -104,22 +96,22 @@ TEST(TextBoxes, OffsetsAndOverflow) {
   // A lone "ﾀ" counts as a fraction for the offset, though it is dropped.
   SetBox(b, "ﾀ1", 0, 100, 100, 60);
   b.L.DrawTextBox();
-  EXPECT_FLOAT_EQ(Visible(b).at(0).y, 105);
+  EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).y, 105);
 
   // Extra offsets are consumed by DrawTextBox.
   SetBox(b, "1", 0, 100, 47, 44);
   b.L.CCC2 = 10;
   b.L.CCC3 = 3;
   b.L.DrawTextBox();
-  EXPECT_FLOAT_EQ(Visible(b).at(0).x, 20);
-  EXPECT_FLOAT_EQ(Visible(b).at(0).y, 103);
+  EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).x, 20);
+  EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).y, 103);
   EXPECT_EQ(b.L.CCC2, 0);
   EXPECT_EQ(b.L.CCC3, 0);
 
   // A text wider than its box starts at the left edge and runs out.
   SetBox(b, "12345", 200, 100, 60, 44);
   b.L.DrawTextBox();
-  EXPECT_FLOAT_EQ(Visible(b).at(0).x, 200);
+  EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).x, 200);
   EXPECT_FLOAT_EQ(b.L.DSM1, 260);
   EXPECT_FLOAT_EQ(b.L.NASI, 135);
 
@@ -143,7 +135,7 @@ TEST(TextBoxes, BoxAroundRunningText) {
   EXPECT_FLOAT_EQ(box.y1, 392);
   EXPECT_FLOAT_EQ(box.y2, 452);
   EXPECT_FLOAT_EQ(box.x2, 400);
-  auto texts = Visible(b);
+  auto texts = VisibleTexts(b);
   EXPECT_FLOAT_EQ(texts.at(0).x, 323);  // CCC2 is not read
   EXPECT_FLOAT_EQ(texts.at(0).y, 400);
   EXPECT_FLOAT_EQ(b.L.DSM1, 400);
@@ -160,7 +152,7 @@ TEST(TextBoxes, BoxAroundRunningText) {
   SetBox(b, "12", 300, 392, 100, 60);
   b.L.DrawTextBox();
   EXPECT_FLOAT_EQ(VisibleLines(b).at(0).y1, 392);
-  EXPECT_FLOAT_EQ(Visible(b).at(0).y, 400);
+  EXPECT_FLOAT_EQ(VisibleTexts(b).at(0).y, 400);
   EXPECT_FLOAT_EQ(b.L.DSM2, 392);
 }
 
@@ -174,7 +166,7 @@ TEST(TextBoxes, TwoLineBox) {
   b.L.TANI = 200;
   b.L.GX0 = 100;
   b.L.DrawTwoLineTextBox();
-  auto texts = Visible(b);
+  auto texts = VisibleTexts(b);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_FLOAT_EQ(texts[0].y, 103);
   EXPECT_FLOAT_EQ(texts[0].x, 83);
@@ -188,7 +180,7 @@ TEST(TextBoxes, TwoLineBox) {
   b.ClearLog();
   b.L.T_s = "";
   b.L.DrawTwoLineTextBox();
-  texts = Visible(b);
+  texts = VisibleTexts(b);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_FLOAT_EQ(texts[0].y, 128);
   EXPECT_FLOAT_EQ(b.L.NASI, 0);

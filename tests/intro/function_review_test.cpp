@@ -7,18 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/intro/replay_steps.h"
-#include "tests/support/bench.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
 
 const char kLine[] = " ①表式,変化の様子　②グラフ　③終了";
 const char kAnyKey[] = "何かキーを押して下さい。";
-
-bool Has(const Steps& s, int k, const std::string& text) {
-  return s.Text(k).find(Canon(text)) != std::string::npos;
-}
 
 std::vector<std::string> RowTexts(const std::vector<TableCell>& row) {
   std::vector<std::string> out;
@@ -32,12 +27,12 @@ TEST(FunctionReviewUnit, GoalOnceThenSubMenuUntilItsLastItem) {
   Steps s(r.log);
   EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
   EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "比"));
-  EXPECT_TRUE(Has(s, 2, "<めあて>比例、反比例、1次関数の復習をしよう。"));
-  EXPECT_TRUE(Has(s, 2, kLine));
+  EXPECT_TRUE(s.Has(2, "<めあて>比例、反比例、1次関数の復習をしよう。"));
+  EXPECT_TRUE(s.Has(2, kLine));
   // 0 and 4 ask the line again without the goal text; 3 is the main menu.
-  EXPECT_TRUE(Has(s, 4, kLine));
-  EXPECT_TRUE(Has(s, 6, kLine));
-  EXPECT_FALSE(Has(s, 4, "<めあて>") || Has(s, 6, "<めあて>"));
+  EXPECT_TRUE(s.Has(4, kLine));
+  EXPECT_TRUE(s.Has(6, kLine));
+  EXPECT_FALSE(s.Has(4, "<めあて>") || s.Has(6, "<めあて>"));
   EXPECT_EQ(s.MenuDraws(8, 8), 1);
 }
 
@@ -56,7 +51,7 @@ TEST_F(ReviewTablesScreenTest, TablesAndTheFirstQuestionBeforeTheFirstKey) {
   EXPECT_TRUE(s.GlyphAt(4, 44, 440, 0, "③"));
   EXPECT_TRUE(s.GlyphAt(4, 396, 30, 0, "("));
   for (const char* text : {"①比例", "②反比例", "③1次関数", "(1)関数の式は？ "})
-    EXPECT_TRUE(Has(s, 4, text)) << text;
+    EXPECT_TRUE(s.Has(4, text)) << text;
 
   auto rows = s.Cells(4, 50);
   const std::vector<std::string> xs = {"x", "…", "0", "1", "2", "3", "…"};
@@ -75,7 +70,7 @@ TEST_F(ReviewTablesScreenTest, TablesAndTheFirstQuestionBeforeTheFirstKey) {
       EXPECT_EQ(row[i].width, 44);
     }
   }
-  for (const Glyph& g : s.Glyphs(4, "×")) EXPECT_EQ(g.colour, 3);
+  for (const TextCall& g : s.Glyphs(4, "×")) EXPECT_EQ(g.colour, 3);
 }
 
 TEST_F(ReviewTablesScreenTest, EachKeyRevealsTheNextStep) {
@@ -92,7 +87,7 @@ TEST_F(ReviewTablesScreenTest, EachKeyRevealsTheNextStep) {
       {21, "(3)xが２倍、３倍…となると、yは？①"}, {22, "２倍、３倍…となる②"},
       {23, "倍…となる③"}, {24, "一定ではない"},
   };
-  for (const auto& [key, text] : reveals) EXPECT_TRUE(Has(s, 4 + key, text)) << key << " " << text;
+  for (const auto& [key, text] : reveals) EXPECT_TRUE(s.Has(4 + key, text)) << key << " " << text;
   // Positions of the line starts.
   EXPECT_TRUE(s.GlyphAt(5, 396, 120, 0, "①"));
   EXPECT_TRUE(s.GlyphAt(9, 396, 270, 0, "②"));
@@ -111,7 +106,7 @@ TEST_F(ReviewTablesScreenTest, EachKeyRevealsTheNextStep) {
   EXPECT_EQ(summary[0].y, 30);
   EXPECT_GT(summary[0].x, 396 + 44);
   // Answers in colour 3.
-  for (const Glyph& g : s.Glyphs(28, "一")) EXPECT_EQ(g.colour, 3);
+  for (const TextCall& g : s.Glyphs(28, "一")) EXPECT_EQ(g.colour, 3);
 }
 
 TEST_F(ReviewTablesScreenTest, ErasuresAndTheReturnWithoutAWait) {
@@ -123,10 +118,9 @@ TEST_F(ReviewTablesScreenTest, ErasuresAndTheReturnWithoutAWait) {
     EXPECT_FALSE(s.WipeFrom(k, 396, 110) || s.WipeFrom(k, 396, 140)) << k;
   }
   // Twenty-four key waits, then the sub-menu line at once.
-  for (int k = 4; k <= 27; ++k) EXPECT_TRUE(Has(s, k, kAnyKey)) << k;
-  EXPECT_FALSE(Has(s, 28, kAnyKey));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 27);  // key waits in steps 4 to 27
   EXPECT_EQ(s.Find(kLine, 3), 28);
-  EXPECT_FALSE(Has(s, 28, "<めあて>"));
+  EXPECT_FALSE(s.Has(28, "<めあて>"));
   EXPECT_EQ(s.MenuDraws(30, 30), 1);
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
 }
@@ -141,36 +135,35 @@ class ReviewGraphsScreenTest : public ::testing::Test {
 
 TEST_F(ReviewGraphsScreenTest, AnswersOnePerKey) {
   EXPECT_TRUE(s.GlyphAt(4, 44, 30, 7, "課"));
-  EXPECT_TRUE(Has(s, 4, "課2 ①y=2x ②y=x6 ③y=x+1"));
-  EXPECT_TRUE(Has(s, 4, "(1)①～③の関数のグラフは？ ①"));
+  EXPECT_TRUE(s.Has(4, "課2 ①y=2x ②y=x6 ③y=x+1"));
+  EXPECT_TRUE(s.Has(4, "(1)①～③の関数のグラフは？ ①"));
   EXPECT_TRUE(s.GlyphAt(4, 44, 110, 0, "("));
   const std::vector<std::pair<int, std::string>> reveals = {
       {1, "ウ ②"}, {2, "ア  ③"}, {3, "イ "}, {4, "(2)グラフの特徴は？①"},
       {5, "原点を通る直線a>0のとき右上がり"}, {6, "a<0のとき右下がりy=3x②"},
       {7, "双曲線 a<0のときは図の位置"}, {8, "傾き１，切片１の直線上がり下がりは比例と同じ"},
   };
-  for (const auto& [key, text] : reveals) EXPECT_TRUE(Has(s, 4 + key, text)) << key << " " << text;
+  for (const auto& [key, text] : reveals) EXPECT_TRUE(s.Has(4 + key, text)) << key << " " << text;
   EXPECT_TRUE(s.GlyphAt(8, 44, 230, 0, "("));
   EXPECT_TRUE(s.GlyphAt(8, 88, 280, 0, "①"));
   EXPECT_TRUE(s.GlyphAt(10, 88, 430, 0, "②"));
   EXPECT_TRUE(s.GlyphAt(11, 88, 490, 0, "③"));
-  for (int k = 4; k <= 11; ++k) EXPECT_TRUE(Has(s, k, kAnyKey)) << k;
-  EXPECT_FALSE(Has(s, 12, kAnyKey));
-  EXPECT_TRUE(Has(s, 12, kLine));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 11);  // key waits in steps 4 to 11
+  EXPECT_TRUE(s.Has(12, kLine));
 }
 
 TEST_F(ReviewGraphsScreenTest, GraphsLieOnThePlane) {
   // Origin (980, 280), 30 per unit, plane from y 100 to 460.
-  auto onLine = [](const Dot& d, float a) {
+  auto onLine = [](const CircleCall& d, float a) {
     return std::fabs((280 - d.y) - a * (d.x - 980)) < 0.5f;
   };
-  auto onHyperbola = [](const Dot& d, float a) {
+  auto onHyperbola = [](const CircleCall& d, float a) {
     float u = (d.x - 980) / 30, v = (280 - d.y) / 30;
     return std::fabs(u * v - a) < 0.05f * std::fabs(a) + 0.05f;
   };
   int y2x = 0, yx1 = 0, y6x = 0;
-  for (const Dot& d : s.Dots(4)) {
-    if (d.radius != 1) continue;  // the dots of the curves
+  for (const CircleCall& d : s.Dots(4)) {
+    if (d.r != 1) continue;  // the dots of the curves
     EXPECT_GE(d.y, 100);
     EXPECT_LE(d.y, 460);
     if (d.colour == 7) y2x += onLine(d, 2);
@@ -181,11 +174,11 @@ TEST_F(ReviewGraphsScreenTest, GraphsLieOnThePlane) {
   EXPECT_GT(yx1, 1000);
   EXPECT_GT(y6x, 1000);
   int m3x = 0, m6x = 0;
-  for (const Dot& d : s.Dots(10)) m3x += d.colour == 7 && onLine(d, -3);
-  for (const Dot& d : s.Dots(11)) m6x += d.colour == 3 && onHyperbola(d, -6);
+  for (const CircleCall& d : s.Dots(10)) m3x += d.colour == 7 && onLine(d, -3);
+  for (const CircleCall& d : s.Dots(11)) m6x += d.colour == 3 && onHyperbola(d, -6);
   EXPECT_GT(m3x, 1000);
   EXPECT_GT(m6x, 1000);
-  EXPECT_TRUE(Has(s, 4, "アイウ"));
+  EXPECT_TRUE(s.Has(4, "アイウ"));
 }
 
 TEST_F(ReviewGraphsScreenTest, ASecondVisitDrawsTheSamePicture) {
@@ -201,7 +194,7 @@ TEST_F(ReviewGraphsScreenTest, ASecondVisitDrawsTheSamePicture) {
   EXPECT_GT(fromWipe(4).size(), 1000u);
   EXPECT_EQ(fromWipe(4), fromWipe(14));
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(s.Lines(4 + k), s.Lines(14 + k)) << k;
-  EXPECT_FALSE(Has(s, 12, "<めあて>"));
+  EXPECT_FALSE(s.Has(12, "<めあて>"));
 }
 
 }  // namespace

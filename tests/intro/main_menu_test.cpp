@@ -8,8 +8,7 @@
 #include "framework/program.h"
 #include "framework/runtime/headless_host.h"
 #include "intro/palisteo.h"
-#include "tests/intro/replay_steps.h"
-#include "tests/support/bench.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -17,7 +16,7 @@ namespace {
 int CountSteps(const Steps& s, const std::string& text) {
   int n = 0;
   for (int k = 0; k < s.size(); ++k)
-    if (s.Text(k).find(Canon(text)) != std::string::npos) ++n;
+    n += s.Has(k, text);
   return n;
 }
 
@@ -29,7 +28,7 @@ TEST(PalisteoMainMenu, PictureHeadingItemsAndPrompt) {
   EXPECT_EQ(s.MenuDraws(0, 0), 1);
   EXPECT_TRUE(s.WipeFrom(0, 0, 0));
   EXPECT_TRUE(s.GlyphAt(0, 264, 30, 15, "＜"));
-  for (const char* item : {"＜Palisteo　メニュー＞", "1　関数の振り返り", "2　斜面を転がるボール、落下",
+  for (const char* item : {"＜Ｐａｌｉｓｔｅｏ　メニュー＞", "1　関数の振り返り", "2　斜面を転がるボール、落下",
                            "3　比例定数、練習問題", "4　y=x^2のグラフ", "5　a>0のグラフ",
                            "6　a<0のグラフ", "7　グラフのまとめ", "8　", " 9　 終了",
                            "番号を入力して下さい。"})

@@ -5,18 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/intro/replay_steps.h"
-#include "tests/support/bench.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
 
 const char kLine[] = "①ひろげ　②問２　③例題１　④問３　⑤練習問題１　⑥２　⑦３　⑧終了";
 const char kAnyKey[] = "何かキーを押して下さい。";
-
-bool Has(const Steps& s, int k, const std::string& text) {
-  return s.Text(k).find(Canon(text)) != std::string::npos;
-}
 
 int Count(const std::string& text, const std::string& what) {
   int n = 0;
@@ -30,20 +25,20 @@ TEST(ProportionalConstantUnit, GoalOncePerVisitFromTheMainMenu) {
   Steps s(r.log);
   EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
   EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "比"));
-  EXPECT_TRUE(Has(s, 2, "<めあて>比例定数aを求め、yをxの式で表そう。"));
-  EXPECT_TRUE(Has(s, 2, kLine));
+  EXPECT_TRUE(s.Has(2, "<めあて>比例定数aを求め、yをxの式で表そう。"));
+  EXPECT_TRUE(s.Has(2, kLine));
   // 0 and 9 ask the line again, the goal stays as it was.
-  EXPECT_TRUE(Has(s, 4, kLine) && Has(s, 6, kLine));
-  EXPECT_FALSE(Has(s, 4, "<めあて>") || Has(s, 6, "<めあて>"));
+  EXPECT_TRUE(s.Has(4, kLine) && s.Has(6, kLine));
+  EXPECT_FALSE(s.Has(4, "<めあて>") || s.Has(6, "<めあて>"));
   // 8 is the main menu; entering the unit again shows the goal again.
   EXPECT_EQ(s.MenuDraws(8, 8), 1);
-  EXPECT_TRUE(Has(s, 10, "<めあて>") && Has(s, 10, kLine));
+  EXPECT_TRUE(s.Has(10, "<めあて>") && s.Has(10, kLine));
 
   // The sub-menu takes the entry's value: 16/2 is item 8, 1/0 is 0.
   Replay q = RunPalisteo("3\n1/0\n16/2\n9\n");
   EXPECT_EQ(q.result.end, RunEnd::kFinished);
   Steps t(q.log);
-  EXPECT_TRUE(Has(t, 6, kLine));
+  EXPECT_TRUE(t.Has(6, kLine));
   EXPECT_EQ(t.MenuDraws(0, t.size() - 1), 2);
 }
 
@@ -57,7 +52,7 @@ class NFoldScreenTest : public ::testing::Test {
 TEST_F(NFoldScreenTest, QuestionTableAndArcsBeforeTheFirstKey) {
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
   EXPECT_TRUE(s.GlyphAt(4, 40, 30, 3, "関"));
-  EXPECT_TRUE(Has(s, 4, "関数 y=3x^2 で、xの値が2倍、3倍となるとき、yの値は？"));
+  EXPECT_TRUE(s.Has(4, "関数 y=3x^2 で、xの値が2倍、3倍となるとき、yの値は？"));
   auto rows = s.Cells(4, 50);
   ASSERT_EQ(rows.size(), 2u);
   const auto& xRow = rows[210];
@@ -79,8 +74,8 @@ TEST_F(NFoldScreenTest, QuestionTableAndArcsBeforeTheFirstKey) {
   }
   // Labelled arcs above the x row, bare ones below the y row.
   int above3 = 0, above7 = 0, below3 = 0, below7 = 0;
-  for (const Dot& d : s.Dots(4)) {
-    if (d.radius != 0.5f) continue;  // the arcs' dots
+  for (const CircleCall& d : s.Dots(4)) {
+    if (d.r != 0.5f) continue;  // the arcs' dots
     EXPECT_TRUE(d.x >= 325 && d.x <= 865) << d.x;
     if (d.y < 210) (d.colour == 3 ? above3 : above7)++;
     if (d.y > 310) (d.colour == 3 ? below3 : below7)++;
@@ -107,32 +102,31 @@ TEST_F(NFoldScreenTest, ValuesOnePerKeyThenLabelsAndTheRule) {
   }
   // After 243 one more key before the first lower label.
   EXPECT_TRUE(s.Cells(13, 50).empty());
-  EXPECT_FALSE(Has(s, 13, "倍"));
-  EXPECT_TRUE(Has(s, 14, "4倍"));
-  EXPECT_TRUE(Has(s, 15, "4倍"));
-  EXPECT_TRUE(Has(s, 16, "9倍"));
-  for (const Glyph& g : s.Glyphs(14, "倍")) EXPECT_EQ(g.colour, 3);
-  for (const Glyph& g : s.Glyphs(16, "倍")) EXPECT_EQ(g.colour, 7);
+  EXPECT_FALSE(s.Has(13, "倍"));
+  EXPECT_TRUE(s.Has(14, "4倍"));
+  EXPECT_TRUE(s.Has(15, "4倍"));
+  EXPECT_TRUE(s.Has(16, "9倍"));
+  for (const TextCall& g : s.Glyphs(14, "倍")) EXPECT_EQ(g.colour, 3);
+  for (const TextCall& g : s.Glyphs(16, "倍")) EXPECT_EQ(g.colour, 7);
   for (int k : {14, 15, 16})
-    for (const Dot& d : s.Dots(k)) {
-      if (d.radius == 0.5f) {
+    for (const CircleCall& d : s.Dots(k)) {
+      if (d.r == 0.5f) {
         EXPECT_GT(d.y, 309.9f);
       }
     }
-  EXPECT_TRUE(Has(s, 17, "xの値がn倍のとき、yの値は？"));
-  EXPECT_TRUE(Has(s, 18, " n^2倍"));
-  EXPECT_TRUE(Has(s, 19, "関数y=ax^2 ではxの値がn倍になると、yの値はn^2倍になる。"));
+  EXPECT_TRUE(s.Has(17, "xの値がn倍のとき、yの値は？"));
+  EXPECT_TRUE(s.Has(18, " n^2倍"));
+  EXPECT_TRUE(s.Has(19, "関数y=ax^2 ではxの値がn倍になると、yの値はn^2倍になる。"));
   EXPECT_TRUE(s.GlyphAt(19, 40, 470, 3, "関"));
-  for (const Glyph& g : s.Glyphs(19, "n")) EXPECT_EQ(g.colour, 5);
+  for (const TextCall& g : s.Glyphs(19, "n")) EXPECT_EQ(g.colour, 5);
   EXPECT_TRUE(s.GlyphAt(20, 44, 570, 3, "教"));
-  EXPECT_TRUE(Has(s, 20, "教科書P93 問2　をやろう。"));
+  EXPECT_TRUE(s.Has(20, "教科書P93 問2　をやろう。"));
 }
 
 TEST_F(NFoldScreenTest, SixteenKeysThenTheSubMenuAtOnce) {
-  for (int k = 4; k <= 19; ++k) EXPECT_TRUE(Has(s, k, kAnyKey)) << k;
-  EXPECT_FALSE(Has(s, 20, kAnyKey));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 19);  // key waits in steps 4 to 19
   EXPECT_EQ(s.Find(kLine, 3), 20);
-  EXPECT_FALSE(Has(s, 20, "<めあて>"));
+  EXPECT_FALSE(s.Has(20, "<めあて>"));
   EXPECT_EQ(s.MenuDraws(22, 22), 1);
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
 }

@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "intro/palisteo.h"
-#include "tests/intro/replay_steps.h"
-#include "tests/support/bench.h"
+#include "tests/support/log_reader.h"
 
 namespace lessons::testing {
 namespace {
@@ -24,30 +23,11 @@ const char kNextStep[] = "次のステップは１を入力。";
 std::string Unit(const std::string& keys) { return "2\r" + keys; }
 std::string Keys(int n) { return std::string(static_cast<size_t>(n), 'k'); }
 
-bool Has(const Steps& s, int k, const std::string& text) {
-  return s.Text(k).find(Canon(text)) != std::string::npos;
-}
-
 // The text of a table cell; an empty cell shows no digit (the raised letter
 // of a text just below a table may reach into its last row).
 bool CellShows(const TableCell& cell, const std::string& text) {
   if (text.empty()) return cell.text.find_first_of("0123456789") == std::string::npos;
   return Canon(cell.text) == Canon(text);
-}
-
-// The balls of a step: circles of the given radius.
-std::vector<Dot> Balls(const Steps& s, int k, float radius) {
-  std::vector<Dot> out;
-  for (const Dot& d : s.Dots(k))
-    if (d.radius == radius) out.push_back(d);
-  return out;
-}
-
-std::vector<std::string> Lines(const Steps& s, int k, const std::string& prefix) {
-  std::vector<std::string> out;
-  for (const std::string& l : s.Lines(k))
-    if (l.rfind(prefix, 0) == 0) out.push_back(l);
-  return out;
 }
 
 const char kSlope[] = "DrawPolyline\t0\t1\t13\t3\t0,360\t48,360\t1488,600\t0,600\t0,360";
@@ -61,17 +41,17 @@ TEST(RollingBallUnit, GoalOnceThenTheLineUntilItsLastItem) {
   Steps s(r.log);
   EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
   EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "関"));
-  EXPECT_TRUE(Has(s, 2, "<めあて>関数y=ax^2の意味を理解しよう。"));
-  EXPECT_TRUE(Has(s, 2, kLine));
+  EXPECT_TRUE(s.Has(2, "<めあて>関数y=ax^2の意味を理解しよう。"));
+  EXPECT_TRUE(s.Has(2, kLine));
   // 0 and 10 ask the line again without the goal and without wiping.
   for (int k : {4, 7}) {
-    EXPECT_TRUE(Has(s, k, kLine)) << k;
-    EXPECT_FALSE(Has(s, k, "<めあて>")) << k;
+    EXPECT_TRUE(s.Has(k, kLine)) << k;
+    EXPECT_FALSE(s.Has(k, "<めあて>")) << k;
     EXPECT_FALSE(s.WipeFrom(k, 0, 0)) << k;
   }
   // 9 goes to the main menu; entering again shows the goal again.
   EXPECT_EQ(s.MenuDraws(9, 9), 1);
-  EXPECT_TRUE(Has(s, 11, "<めあて>"));
+  EXPECT_TRUE(s.Has(11, "<めあて>"));
   EXPECT_EQ(s.MenuDraws(13, 13), 1);
 }
 
@@ -122,41 +102,36 @@ TEST(RollingBallScreens, MotionScreenRollsTheBallAfterOneKey) {
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
-  EXPECT_EQ(Lines(s, 4, "DrawPolyline").front(), kSlope);
-  auto rest = Balls(s, 4, 25);
+  EXPECT_EQ(s.Lines(4, "DrawPolyline").front(), kSlope);
+  auto rest = s.Dots(4, 25);
   ASSERT_EQ(rest.size(), 1u);
   EXPECT_EQ(rest[0].x, 48);
   EXPECT_EQ(rest[0].y, 335);
   EXPECT_EQ(rest[0].colour, 8);
-  EXPECT_TRUE(Has(s, 4, kAnyKey));
+  EXPECT_TRUE(s.Has(4, kAnyKey));
 
   // Step 5: 110 frames, each a band wipe, the slope, the ball, its mark and a pause.
-  EXPECT_EQ(Lines(s, 5, "Pause\t3").size(), 110u);
-  EXPECT_EQ(Lines(s, 5, "Pause").size(), 110u);
+  EXPECT_EQ(s.Lines(5, "Pause\t3").size(), 110u);
+  EXPECT_EQ(s.Lines(5, "Pause").size(), 110u);
   EXPECT_TRUE(s.WipeFrom(5, 0, 307));
-  auto balls = Balls(s, 5, 25);
+  auto balls = s.Dots(5, 25);
   ASSERT_EQ(balls.size(), 110u);
   EXPECT_NEAR(balls.back().x, 1539.9, 0.1);
   EXPECT_NEAR(balls.back().y, 583.7, 0.1);
   // Every ball stands on the slope's line, 25 above its contact point.
-  for (const Dot& b : balls) EXPECT_NEAR(b.y + 25, 360 + (b.x - 48) / 6, 0.05) << b.x;
+  for (const CircleCall& b : balls) EXPECT_NEAR(b.y + 25, 360 + (b.x - 48) / 6, 0.05) << b.x;
   // The turning mark: arcs of radius 15, the fourth of every four running
   // from 0.9 round to 0.15.
-  std::vector<std::pair<float, float>> marks;
-  for (const std::string& l : Lines(s, 5, "DrawCircle")) {
-    auto f = Fields(l);
-    if (f[3] != "15") continue;
-    EXPECT_EQ(f[7], "0");  // not filled
-    marks.emplace_back(std::stof(f[5]), std::stof(f[6]));
-  }
+  auto marks = s.Dots(5, 15);
   ASSERT_EQ(marks.size(), 110u);
   const float starts[] = {0.3f, 0.6f, 0.9f, 0}, ends[] = {0.55f, 0.85f, 0.15f, 0.25f};
   for (size_t i = 0; i < 110; ++i) {
-    EXPECT_NEAR(marks[i].first, starts[i % 4], 1e-6) << i;
-    EXPECT_NEAR(marks[i].second, ends[i % 4], 1e-6) << i;
+    EXPECT_EQ(marks[i].fill, 0) << i;
+    EXPECT_NEAR(marks[i].start, starts[i % 4], 1e-6) << i;
+    EXPECT_NEAR(marks[i].end, ends[i % 4], 1e-6) << i;
   }
   // Then the sub-menu at once, over the last frame.
-  EXPECT_TRUE(Has(s, 5, kLine));
+  EXPECT_TRUE(s.Has(5, kLine));
   EXPECT_FALSE(s.WipeFrom(6, 0, 0));
 }
 
@@ -165,15 +140,15 @@ TEST(RollingBallScreens, StepsScreenDrawsOverTheGoal) {
   Steps s(r.log);
   EXPECT_FALSE(s.WipeFrom(4, 0, 0));
   EXPECT_FALSE(s.WipeFrom(4, 0, 307));
-  EXPECT_EQ(Lines(s, 4, "DrawPolyline").front(), kSlopeLight);
-  auto balls = Balls(s, 4, 25);
+  EXPECT_EQ(s.Lines(4, "DrawPolyline").front(), kSlopeLight);
+  auto balls = s.Dots(4, 25);
   ASSERT_EQ(balls.size(), 35u);
-  for (const Dot& b : balls) EXPECT_EQ(b.colour, 10);
+  for (const CircleCall& b : balls) EXPECT_EQ(b.colour, 10);
   // d = 0.5 for the first ball, 2380.5 for the last (far beyond the window).
   EXPECT_NEAR(balls.front().x, 48 + 0.5 * 0.986393, 0.01);
   EXPECT_NEAR(balls.back().x, 48 + 2380.5 * 0.986393, 0.5);
   EXPECT_NEAR(balls.back().y + 25, 360 + 2380.5 * 0.164403, 0.5);
-  EXPECT_TRUE(Has(s, 4, kLine));
+  EXPECT_TRUE(s.Has(4, kLine));
   EXPECT_EQ(s.MenuDraws(6, 6), 1);
 }
 
@@ -182,8 +157,8 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   Steps s(r.log);
   EXPECT_FALSE(s.WipeFrom(4, 0, 0));
   EXPECT_TRUE(s.WipeFrom(4, 0, 307));
-  EXPECT_EQ(Lines(s, 4, "DrawPolyline").front(), kSlopeLight);
-  auto balls = Balls(s, 4, 25);
+  EXPECT_EQ(s.Lines(4, "DrawPolyline").front(), kSlopeLight);
+  auto balls = s.Dots(4, 25);
   ASSERT_EQ(balls.size(), 6u);
   const float cx[] = {48.0f, 93.4f, 229.5f, 456.4f, 774.0f, 1182.4f};
   const float cy[] = {335.0f, 342.6f, 365.3f, 403.1f, 456.0f, 524.1f};
@@ -192,13 +167,13 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
     EXPECT_NEAR(balls[static_cast<size_t>(i)].y, cy[i], 0.05) << i;
     EXPECT_EQ(balls[static_cast<size_t>(i)].colour, 14);
   }
-  EXPECT_TRUE(Has(s, 4, "0秒0m0.1秒0.02m0.2秒0.08m0.3秒0.18m0.4秒0.32m0.5秒0.5m"));
+  EXPECT_TRUE(s.Has(4, "0秒0m0.1秒0.02m0.2秒0.08m0.3秒0.18m0.4秒0.32m0.5秒0.5m"));
   // Labels under the balls; the second ball's lower, the last one's above.
   EXPECT_TRUE(s.GlyphAt(4, 26, 368, 3, "0"));
   EXPECT_TRUE(s.GlyphAt(4, 26, 410, 0, "0"));
   auto zeros = s.Glyphs(4, "0");
   auto at = [&](float x, float y, int colour) {
-    for (const Glyph& g : zeros)
+    for (const TextCall& g : zeros)
       if (std::fabs(g.x - x) < 0.05f && std::fabs(g.y - y) < 0.05f && g.colour == colour) return true;
     return false;
   };
@@ -206,7 +181,7 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   EXPECT_TRUE(at(93.374f - 16, 367.563f + 150, 0));
   EXPECT_TRUE(at(1182.35f - 88, 549.06f - 100, 3));
   EXPECT_TRUE(at(1182.35f - 88, 549.06f - 10, 0));
-  EXPECT_TRUE(Has(s, 4, kLine));
+  EXPECT_TRUE(s.Has(4, kLine));
 }
 
 // ---- screen ④: the distance table -------------------------------------------
@@ -219,9 +194,9 @@ class DistanceTableTest : public ::testing::Test {
 
 TEST_F(DistanceTableTest, PictureTableAndQuestionsBeforeTheFirstKey) {
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
-  EXPECT_EQ(Balls(s, 4, 25).size(), 6u);
+  EXPECT_EQ(s.Dots(4, 25).size(), 6u);
   EXPECT_TRUE(s.GlyphAt(4, 30, 20, 7, "課"));
-  EXPECT_TRUE(Has(s, 4, "課1 x秒間にころがる距離をymとする。"));
+  EXPECT_TRUE(s.Has(4, "課1 x秒間にころがる距離をymとする。"));
   EXPECT_TRUE(s.GlyphAt(4, 30, 70, 0, "("));
   auto rows = s.Cells(4, 50);
   ASSERT_EQ(rows.size(), 2u);
@@ -242,8 +217,8 @@ TEST_F(DistanceTableTest, PictureTableAndQuestionsBeforeTheFirstKey) {
   EXPECT_TRUE(s.GlyphAt(4, 786, 70, 0, "と"));
   EXPECT_TRUE(s.GlyphAt(4, 698, 170, 0, "("));
   EXPECT_TRUE(s.GlyphAt(4, 478, 240, 0, "("));
-  EXPECT_TRUE(Has(s, 4, "(2)xが2倍、3倍…となると、yは？(3)x=0.6のときyは？(4)yはxの関数といえる理由は？"));
-  EXPECT_TRUE(Has(s, 4, kAnyKey));
+  EXPECT_TRUE(s.Has(4, "(2)xが2倍、3倍…となると、yは？(3)x=0.6のときyは？(4)yはxの関数といえる理由は？"));
+  EXPECT_TRUE(s.Has(4, kAnyKey));
 }
 
 TEST_F(DistanceTableTest, YValuesOnePerKeyThenTheAnswers) {
@@ -259,25 +234,24 @@ TEST_F(DistanceTableTest, YValuesOnePerKeyThenTheAnswers) {
   }
   // One more key before the answer of (2).
   EXPECT_TRUE(s.Cells(11, 50).empty());
-  EXPECT_FALSE(Has(s, 11, "倍"));
+  EXPECT_FALSE(s.Has(11, "倍"));
   EXPECT_TRUE(s.GlyphAt(12, 786, 120, 3, "4"));
-  EXPECT_TRUE(Has(s, 12, "4倍,9倍,16倍,…"));
+  EXPECT_TRUE(s.Has(12, "4倍,9倍,16倍,…"));
   // "0.72" right after the question of (3).
   auto g = s.Glyphs(13, "0");
   ASSERT_FALSE(g.empty());
   EXPECT_GT(g.front().x, 900);
   EXPECT_EQ(g.front().y, 170);
   EXPECT_EQ(g.front().colour, 3);
-  EXPECT_TRUE(Has(s, 13, "0.72"));
-  EXPECT_TRUE(s.GlyphAt(14, 566, 290, 3, "x") || Has(s, 14, "xの値を決めると、yの値が"));
-  EXPECT_TRUE(Has(s, 14, "xの値を決めると、yの値がただ1つに決まるから"));
+  EXPECT_TRUE(s.Has(13, "0.72"));
+  EXPECT_TRUE(s.GlyphAt(14, 566, 290, 3, "x") || s.Has(14, "xの値を決めると、yの値が"));
+  EXPECT_TRUE(s.Has(14, "xの値を決めると、yの値がただ1つに決まるから"));
 }
 
 TEST_F(DistanceTableTest, TenKeysThenTheSubMenuAtOnce) {
-  for (int k = 4; k <= 13; ++k) EXPECT_TRUE(Has(s, k, kAnyKey)) << k;
-  EXPECT_FALSE(Has(s, 14, kAnyKey));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 13);  // key waits in steps 4 to 13
   EXPECT_EQ(s.Find(kLine, 4), 14);
-  EXPECT_FALSE(Has(s, 14, "<めあて>"));
+  EXPECT_FALSE(s.Has(14, "<めあて>"));
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
 }
 
@@ -287,7 +261,7 @@ class DistanceGraphTest : public ::testing::Test {
  protected:
   Replay r = RunReplay("palisteo", Unit("5\r" + Keys(18) + "9\r9\r"));
   Steps s{r.log};
-  std::vector<Dot> Points(int k) const { return Balls(s, k, 6); }
+  std::vector<CircleCall> Points(int k) const { return s.Dots(k, 6); }
 };
 
 TEST_F(DistanceGraphTest, CompletedTableThenTheSixPointsOnePerKey) {
@@ -335,20 +309,19 @@ TEST_F(DistanceGraphTest, DenserRunsEndInTheTopRightCorner) {
 
 TEST_F(DistanceGraphTest, ClosingTextsOnePerKey) {
   EXPECT_TRUE(s.GlyphAt(13, 30, 190, 7, "Q"));
-  EXPECT_TRUE(Has(s, 13, "Qこの関数とこれまでの関数との違いは?"));
+  EXPECT_TRUE(s.Has(13, "Qこの関数とこれまでの関数との違いは?"));
   EXPECT_TRUE(s.GlyphAt(14, 30, 240, 7, "比"));
-  EXPECT_TRUE(Has(s, 14, "比例・反比例との違いxが2倍、3倍…となっても、"));
-  EXPECT_TRUE(Has(s, 15, "yは2倍3倍…にも、"));
+  EXPECT_TRUE(s.Has(14, "比例・反比例との違いxが2倍、3倍…となっても、"));
+  EXPECT_TRUE(s.Has(15, "yは2倍3倍…にも、"));
   EXPECT_TRUE(s.GlyphAt(15, 30, 350, 0, "3"));
   EXPECT_TRUE(s.GlyphAt(16, 30, 410, 0, "グ"));
-  EXPECT_TRUE(Has(s, 17, "直線でも双曲線でもない"));
+  EXPECT_TRUE(s.Has(17, "直線でも双曲線でもない"));
   EXPECT_TRUE(s.GlyphAt(18, 30, 460, 7, "一"));
   EXPECT_TRUE(s.GlyphAt(19, 30, 510, 0, "変"));
-  EXPECT_TRUE(Has(s, 20, "一定ではない"));
+  EXPECT_TRUE(s.Has(20, "一定ではない"));
   EXPECT_TRUE(s.GlyphAt(21, 30, 560, 0, "グ"));
-  EXPECT_TRUE(Has(s, 22, "曲線になっている"));
-  for (int k = 4; k <= 21; ++k) EXPECT_TRUE(Has(s, k, kAnyKey)) << k;
-  EXPECT_FALSE(Has(s, 22, kAnyKey));
+  EXPECT_TRUE(s.Has(22, "曲線になっている"));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 21);  // key waits in steps 4 to 21
   EXPECT_EQ(s.Find(kLine, 4), 22);
 }
 
@@ -378,8 +351,8 @@ void CheckExercise(const Steps& s, int k, const Exercise& e) {
   EXPECT_TRUE(s.GlyphAt(k, e.margin, 80, 0, "("));
   EXPECT_TRUE(s.GlyphAt(k, e.margin, 310, 0, "("));
   EXPECT_TRUE(s.GlyphAt(k, e.margin, 440, 0, "("));
-  EXPECT_TRUE(Has(s, k, "(1)表を完成しなさい。") && Has(s, k, "(2)x^2とyの関係は？") &&
-              Has(s, k, "(3)yをxの式で表すと"));
+  EXPECT_TRUE(s.Has(k, "(1)表を完成しなさい。") && s.Has(k, "(2)x^2とyの関係は？") &&
+              s.Has(k, "(3)yをxの式で表すと"));
   for (int i = 0; i < 6; ++i) {
     auto cells = s.Cells(k + 1 + i, 50);
     ASSERT_EQ(cells[180].size(), 1u) << i;
@@ -388,11 +361,10 @@ void CheckExercise(const Steps& s, int k, const Exercise& e) {
   }
   EXPECT_TRUE(s.Cells(k + 7, 50).empty());
   EXPECT_TRUE(s.GlyphAt(k + 8, e.margin + 88, 370, 3, "y"));
-  EXPECT_TRUE(Has(s, k + 8, e.answer2));
+  EXPECT_TRUE(s.Has(k + 8, e.answer2));
   EXPECT_TRUE(s.GlyphAt(k + 9, e.margin + 88, 500, 3, "y"));
-  EXPECT_TRUE(Has(s, k + 9, e.answer3));
-  for (int j = k; j <= k + 9; ++j) EXPECT_TRUE(Has(s, j, kAnyKey)) << j;
-  EXPECT_FALSE(Has(s, k + 10, kAnyKey));
+  EXPECT_TRUE(s.Has(k + 9, e.answer3));
+  EXPECT_EQ(s.LastOfRun(kAnyKey, k), k + 9);
 }
 
 TEST(SquareLawScreen, TableRevealedOnePerKeyThenTheDefinition) {
@@ -406,15 +378,15 @@ TEST(SquareLawScreen, TableRevealedOnePerKeyThenTheDefinition) {
                  {"0", "0.01", "0.04", "0.09", "0.16", "0.25"},
                  {"0", "0.02", "0.08", "0.18", "0.32", "0.50"}, "yはx^2の2倍", "y=2x^2"});
   // The panel and its texts, without a wait, then the sub-menu.
-  auto panel = Lines(s, 14, "DrawLine\t682\t58\t1186\t438\tfill\t13\t6");
+  auto panel = s.Lines(14, "DrawLine\t682\t58\t1186\t438\tfill\t13\t6");
   EXPECT_EQ(panel.size(), 1u);
   EXPECT_TRUE(s.GlyphAt(14, 736, 80, 13, "<"));
   EXPECT_TRUE(s.GlyphAt(14, 704, 130, 15, "y"));
   EXPECT_TRUE(s.GlyphAt(14, 704, 180, 11, "y"));
   EXPECT_TRUE(s.GlyphAt(14, 704, 230, 13, "y"));
   EXPECT_TRUE(s.GlyphAt(14, 704, 280, 15, "と"));
-  EXPECT_TRUE(Has(s, 14, "<関数y=ax^2の意味>yがxの関数でy=ax^2と表されるときyはxの２乗に比例するという。(aは比例定数)"));
-  EXPECT_TRUE(Has(s, 14, "=a"));
+  EXPECT_TRUE(s.Has(14, "<関数y=ax^2の意味>yがxの関数でy=ax^2と表されるときyはxの２乗に比例するという。(aは比例定数)"));
+  EXPECT_TRUE(s.Has(14, "=a"));
   EXPECT_EQ(s.Find(kLine, 4), 14);
 }
 
@@ -426,21 +398,21 @@ TEST(FallingBodyScreen, FallReplayedUntilOneThenTableAndFormula) {
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
-  EXPECT_TRUE(Has(s, 4, "例1 物体の落下x秒間にym落ちるとする。"));
-  EXPECT_EQ(Lines(s, 4, "DrawLine\t1120\t18\t1216\t610\tfill\t15\t0").size(), 33u);
+  EXPECT_TRUE(s.Has(4, "例1 物体の落下x秒間にym落ちるとする。"));
+  EXPECT_EQ(s.Lines(4, "DrawLine\t1120\t18\t1216\t610\tfill\t15\t0").size(), 33u);
   // Step 4: the ball at rest, one fall of 31 frames, then the question.
-  auto falls = Balls(s, 4, 16);
+  auto falls = s.Dots(4, 16);
   ASSERT_EQ(falls.size(), 2u + 31u);
   EXPECT_EQ(falls[0].x, 1168);
   EXPECT_EQ(falls[0].y, 50);
   EXPECT_EQ(falls[2].y, 34);
   EXPECT_NEAR(falls.back().y, 594, 0.01);
-  EXPECT_EQ(Lines(s, 4, "Pause\t10").size(), 31u);
-  EXPECT_TRUE(Has(s, 4, kNextStep));
+  EXPECT_EQ(s.Lines(4, "Pause\t10").size(), 31u);
+  EXPECT_TRUE(s.Has(4, kNextStep));
   // "3\r" (steps 5, 6): the fall again; "1\r" (steps 7, 8): the seven positions.
-  EXPECT_EQ(Lines(s, 6, "Pause\t10").size(), 31u);
-  EXPECT_TRUE(Lines(s, 8, "Pause").empty());
-  auto positions = Balls(s, 8, 16);
+  EXPECT_EQ(s.Lines(6, "Pause\t10").size(), 31u);
+  EXPECT_TRUE(s.Lines(8, "Pause").empty());
+  auto positions = s.Dots(8, 16);
   ASSERT_EQ(positions.size(), 8u);
   const float falls7[] = {0, 15.56f, 62.22f, 140, 248.89f, 388.89f, 560};
   for (int i = 0; i < 7; ++i)
@@ -451,31 +423,31 @@ TEST(FallingBodyScreen, FallReplayedUntilOneThenTableAndFormula) {
                 {40, 60, 135, {"0", "1", "2", "3", "4", "5"}, {"0", "1", "4", "9", "16", "25"},
                  {"0", "4.9", "19.6", "44.1", "78.4", "122.5"}, "yはx^2の4.9倍", "y=4.9x^2"});
   EXPECT_TRUE(s.GlyphAt(19, 44, 570, 3, "教"));
-  EXPECT_TRUE(Has(s, 19, "教科書P93 問1　をしなさい。"));
+  EXPECT_TRUE(s.Has(19, "教科書P93 問1　をしなさい。"));
   EXPECT_EQ(s.Find(kLine, 4), 19);
 
   // The slope is back for screen ①.
-  EXPECT_EQ(Lines(s, 21, "DrawPolyline").front(), kSlope);
-  auto rest = Balls(s, 21, 25);
+  EXPECT_EQ(s.Lines(21, "DrawPolyline").front(), kSlope);
+  auto rest = s.Dots(21, 25);
   ASSERT_EQ(rest.size(), 1u);
   EXPECT_EQ(rest[0].x, 48);
   EXPECT_EQ(rest[0].y, 335);
-  EXPECT_NEAR(Balls(s, 22, 25).back().x, 1539.9, 0.1);
+  EXPECT_NEAR(s.Dots(22, 25).back().x, 1539.9, 0.1);
 }
 
 TEST(SquareLawAnswersScreen, ThreeTextsAndTheSubMenuAtOnce) {
   Replay r = RunReplay("palisteo", Unit("8\r9\r9\r"));
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
-  EXPECT_TRUE(Lines(s, 4, "DrawLine\t0\t0\t1320\t1300\tfill\t15\t15").size() == 1);
+  EXPECT_TRUE(s.Lines(4, "DrawLine\t0\t0\t1320\t1300\tfill\t15\t15").size() == 1);
   EXPECT_TRUE(s.GlyphAt(4, 121, 30, 3, "<"));
   EXPECT_TRUE(s.GlyphAt(4, 121, 110, 0, "y"));
   EXPECT_TRUE(s.GlyphAt(4, 121, 180, 5, "y"));
-  EXPECT_TRUE(Has(s, 4, "<問1 解答>"));
+  EXPECT_TRUE(s.Has(4, "<問1 解答>"));
   // The fraction's denominator is drawn before its numerator.
-  EXPECT_TRUE(Has(s, 4, "y=31×x×x×6y=2x^2"));
-  EXPECT_FALSE(Has(s, 4, kAnyKey));
-  EXPECT_TRUE(Has(s, 4, kLine));
+  EXPECT_TRUE(s.Has(4, "y=31×x×x×6y=2x^2"));
+  EXPECT_FALSE(s.Has(4, kAnyKey));
+  EXPECT_TRUE(s.Has(4, kLine));
 }
 
 }  // namespace

@@ -102,16 +102,27 @@ TEST(CanvasText, CharactersFillTheirCells) {
     EXPECT_EQ(c.Text(200, 400, "＋", 2, 3, 0, Font("ゴシック", 16)), 232);
   }
   {
-    // Proportional faces keep their natural width and take the height b*s;
-    // a tall pair hangs the glyph (b - 2)*s/2 lower (here 20).
+    // Proportional faces keep their natural width and take the height b*s.
+    // The small magnified italic letters stand on the line of the Gothic text
+    // beside them: "x" at (+4, -22) with (10, 7) at size 8 ends where the
+    // digit "3" drawn at (0, 0) with (3, 3) at size 16 ends.
     Canvas c(1.0);
-    double end = c.Text(100, 100, "x", 10, 7, 0, Font("Times New Roman", 8, false, true));
-    EXPECT_GT(end, 110);
-    EXPECT_LT(end, 130);
-    Ink k = InkIn(c);
-    EXPECT_GE(k.y0, 120);
-    EXPECT_LE(k.y1, 176);
-    EXPECT_GE(k.y1, 160);
+    double end = c.Text(104, 78, "x", 10, 7, 0, Font("Times New Roman", 8, true, true));
+    EXPECT_GT(end, 115);
+    Ink letter = InkIn(c);
+    EXPECT_LE(letter.x1, 100 + 27 + 4);  // about the typesetter's advance of 27
+    c.Clear(15);
+    c.Text(200, 100, "3", 3, 3, 0, Font("ゴシック", 16, true));
+    Ink digit = InkIn(c);
+    EXPECT_NEAR(letter.y1, digit.y1, 3);
+    EXPECT_LT(digit.y0, letter.y0);  // the letter is lower than the digit is high
+    // At larger sizes (the plane's axis letter) the glyph lies within its
+    // b*s height.
+    Canvas d(1.0);
+    d.Text(100, 100, "x", 3, 2, 0, Font("Times New Roman", 20.8, true, true));
+    Ink axis = InkIn(d);
+    EXPECT_GE(axis.y0, 100);
+    EXPECT_LE(axis.y1, 142);
   }
   {
     // A double-scale canvas draws the same picture twice as large.
