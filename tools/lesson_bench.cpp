@@ -11,9 +11,9 @@
 //   step_*      from a key handed over until the program waits for the next
 //               key, over the program's tour (tools/tours/PROGRAM.keys),
 //               without Pause's frame delays; median and 99th percentile,
-//               headless (in this process) and in the window
+//               headless (in this process, --tour-runs times) and in the window
 //   idle_cpu    CPU time while the main menu waits, % of one core
-//   peak_rss    highest RSS of the window process over the tour
+//   peak_rss_window  highest RSS of the window process over the tour
 // --idle-test checks only idle_cpu and fails above --limit (default 5 %).
 #include <fcntl.h>
 #include <poll.h>
