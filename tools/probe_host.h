@@ -1,0 +1,100 @@
+// A host that stands between a program and a real host (headless or window)
+// to measure it: it hands over scripted keys (or the real host's keys),
+// times each step from a key handed over until the program waits for the
+// next key, and records how deep the stack is at every wait.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/runtime/runtime.h"
+
+namespace lessons {
+
+using SteadyClock = std::chrono::steady_clock;
+
+class ProbeHost : public Host {
+ public:
+  explicit ProbeHost(Host& inner) : inner_(inner) {}
+
+  // Keys to hand over, one per key the program reads (as the headless host
+  // does). When they run out and the program asks for another, the run ends
+  // as if the window were closed.
+  void ScriptKeys(std::vector<int> keys);
+  // Keys come from the inner host instead (the real keyboard of a window).
+  void UseInnerKeys() { innerKeys_ = true; }
+  // At the start of each wait the inner host shows the frame (a Pause of 0),
+  // as a person at a window would see it before typing; the step's time
+  // includes showing it.
+  void ShowFrames(bool on) { showFrames_ = on; }
+
+  // Called when the program starts to wait for a key (it may throw
+  // WindowClosed to end the run).
+  std::function<void()> onWait;
+  // Called after the first frame was shown (by ShowFrames or an Idle).
+  std::function<void()> onFirstShown;
+  // Called after every Idle (the program polled and no key waited).
+  std::function<void()> onIdle;
+  // Called with every key handed over.
+  std::function<void(int)> onKey;
+
+  // Seconds of each step: from a key handed over until the program waits
+  // for the next one, without the time spent in Pause's waits (animation
+  // frame delays are not work). The wait before the first key is not a step.
+  const std::vector<double>& StepSeconds() const { return steps_; }
+  // The stack frame address of the host at the start of every wait.
+  const std::vector<std::uintptr_t>& WaitFrames() const { return frames_; }
+  int KeysHanded() const { return handed_; }
+  int Waits() const { return static_cast<int>(frames_.size()); }
+
+  double PixelScale() const override { return inner_.PixelScale(); }
+  bool TakeKey(Canvas& canvas, int& code) override;
+  void Idle(Canvas& canvas) override;
+  void Pause(Canvas& canvas, int n) override;
+  void Poll(Canvas& canvas) override { inner_.Poll(canvas); }
+  void WaitForClose(Canvas& canvas) override { inner_.WaitForClose(canvas); }
+  std::string Clock() override { return inner_.Clock(); }
+  bool Logging() const override { return inner_.Logging(); }
+  void Log(std::string_view line) override { inner_.Log(line); }
+  void SetTitle(const std::string& title) override { inner_.SetTitle(title); }
+
+ private:
+  void Handed(int code);
+  void Shown();
+
+  Host& inner_;
+  std::vector<int> keys_;
+  size_t next_ = 0;
+  bool innerKeys_ = false;
+  bool showFrames_ = false;
+  bool waiting_ = false;
+  bool firstShown_ = false;
+  int handed_ = 0;
+  SteadyClock::time_point handedAt_;
+  SteadyClock::duration pausedSinceKey_{};
+  std::vector<double> steps_;
+  std::vector<std::uintptr_t> frames_;
+};
+
+// The p-th percentile (0..100) of the values, nearest rank; 0 for none.
+double Percentile(std::vector<double> values, double p);
+
+// Memory and CPU of this process.
+double ResidentMegabytes();      // VmRSS now
+double PeakResidentMegabytes();  // VmHWM, the highest RSS so far
+double CpuSeconds();             // user + system time of all threads
+
+// Key scripts in files: "#" starts a comment that runs to the end of the
+// line; blanks, tabs and line breaks are dropped (they are for the reader,
+// not keys). What remains is a key script of lesson-replay (\n Enter,
+// \b Backspace, \f code 12, \\ a backslash). False when the file cannot be read.
+bool ReadKeyFile(const std::string& path, std::vector<int>& keys);
+
+// A key as key-script text: \n, \b, \f, \\, a printable character, or
+// <code> for any other code (arrow keys are <28> to <31>).
+std::string KeyText(int code);
+
+}  // namespace lessons
