@@ -172,7 +172,7 @@ class Xvfb {
       dup2(null, STDOUT_FILENO);
       dup2(null, STDERR_FILENO);
       execlp("Xvfb", "Xvfb", name.c_str(), "-displayfd", "3", "-screen", "0", "1920x1080x24",
-             "-nolisten", "tcp", static_cast<char*>(nullptr));
+             "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);

@@ -21,7 +21,13 @@ cleanup() {
   done
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "$out/program.log" "$out/xvfb.log"; do
+    [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
+  done
+  exit 1
+}
 
 # A display of our own. Each test has its own slot of ten display numbers
 # (E2E_SLOT), so tests that run at once never ask for the same number; a
@@ -31,7 +37,7 @@ slot=${E2E_SLOT:-$((RANDOM % 50))}
 display=""
 for attempt in $(seq 0 9); do
   number=$((300 + slot * 10 + attempt))
-  Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+  Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     kill -0 "$xvfb_pid" 2>/dev/null || break
