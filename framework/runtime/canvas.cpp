@@ -45,6 +45,11 @@ double ClampFar(double v) { return std::clamp(v, -kFar, kFar); }
 
 double PenWidth(double width) { return width >= 1 ? width : 1; }
 
+// A width rounded to whole device pixels (at least one).
+double WholePixels(double width, double scale) {
+  return static_cast<double>(std::max(1L, std::lround(width * scale))) / scale;
+}
+
 }  // namespace
 
 Canvas::Canvas(double pixelScale)
@@ -162,6 +167,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
   if (!ClipFar(x1, y1, x2, y2)) return;
   width = StrokeWidth(width, colour);
+  if (x1 == x2 || y1 == y2) width = WholePixels(width, scale_);
   if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
   if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
   cairo_new_path(cr_);
@@ -175,7 +181,9 @@ void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColou
                        int fillColour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
   x1 = ClampFar(x1), y1 = ClampFar(y1), x2 = ClampFar(x2), y2 = ClampFar(y2);
-  width = PenWidth(width);
+  // Whole device pixels wide, on pixel edges: a box and the wipe over it
+  // cover exactly the same pixels, with no antialiased fringe left behind.
+  width = WholePixels(StrokeWidth(width, lineColour), scale_);
   x1 = Snap(x1, width, scale_), x2 = Snap(x2, width, scale_);
   y1 = Snap(y1, width, scale_), y2 = Snap(y2, width, scale_);
   cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));

@@ -5,10 +5,14 @@
 #     the window shows the same menu as lesson-replay draws, the waiting
 #     program uses (almost) no CPU, and typing the end item and Enter (after
 #     keys that the entry clears or ignores) ends it with status 0;
-#   window_test.sh close PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
-#     the close request a window manager sends ends it with status 0.
+#   window_test.sh close PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR [KEYS...]
+#     the close request a window manager sends ends it with status 0; with
+#     KEYS (xdotool key names) they are typed first and the request comes
+#     half a second later (to close it in the middle of an animation).
 set -euo pipefail
 mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
+shift 6
+keys=("$@")
 rm -rf "$out" && mkdir -p "$out"
 # In a sanitizer build: what system libraries leave allocated at exit is not ours.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -119,6 +123,12 @@ if [ "$mode" = menu ]; then
   echo "$prog ended with status 0 after its end item"
 else
   sleep 0.5  # let it reach its menu and wait for a key
+  if [ ${#keys[@]} -gt 0 ]; then
+    xdotool windowfocus "$window"
+    xdotool key --delay 100 "${keys[@]}"
+    sleep 0.5
+    kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended before the close request"
+  fi
   "$bin/send-close-request" "$window"
   expect_end 5
   echo "$prog ended with status 0 after the close request"

@@ -222,6 +222,11 @@ TEST(CanvasChanges, OnlyVisibleChangesCount) {
   c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15);
   c.Line(10, 10, 300, 97, 5, 3);
   c.Line(10, 10, 300, 97, 15, 3);
+  // The key box and the wipe over it at a window's scale: no fringe stays.
+  c.Rectangle(96, 657, 400, 693, 13, true, 4, 3);
+  c.Rectangle(0, 657, 400, 693, 15, true, 15, 3);
+  c.Line(100, 300, 700, 300, 13, 3);
+  c.Line(100, 300, 700, 300, 15, 3);
   EXPECT_EQ(InkIn(c).count, 0);
   EXPECT_TRUE(c.TakeChanges());
   c.Text(100, 1800, "見えない", 1, 1, 0, Font("ゴシック", 16));
