@@ -60,6 +60,7 @@ TEST(Palette, TextColoursReadableWhereTheLessonsDrawThem) {
   EXPECT_GE(Contrast(15, 10), 3) << "menu panel";
   EXPECT_GE(Contrast(13, 10), 3) << "menu panel";
   EXPECT_GE(Contrast(13, 3), 3);
+  for (int text : {15, 13, 11}) EXPECT_GE(Contrast(text, 6), 3) << text << " on the definition panel";
   EXPECT_GE(Contrast(0, 13), 3);
   // Colour numbers outside 0..15 wrap around instead of failing.
   EXPECT_EQ(Luminance(PaletteColour(31)), 1.0);
