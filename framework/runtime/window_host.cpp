@@ -188,12 +188,11 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
   SDL_StartTextInput();
 }
 
-WindowHost::~WindowHost() {
-  SDL_StopTextInput();
-  SDL_DestroyWindow(impl_->window);
-  SDL_Quit();
-  delete impl_;
-}
+// The program is ending: the window and the display connection go with the
+// process. Tearing SDL down here would send the X server a last few requests,
+// and an error reply to any of them (say, for a window the server already
+// dropped) makes Xlib end the process with status 1 instead of 0.
+WindowHost::~WindowHost() { delete impl_; }
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 
