@@ -18,7 +18,6 @@ void Lesson::InitProgram() {
   SeedRandomFromClock();
   II1_s = title_;
   rt.SetTitle(II1_s);
-  YMOTO = 4;
   // The shared arrays are members, created with the program and never resized.
   Y5 = 1056;
   P = 648;

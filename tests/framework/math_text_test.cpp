@@ -50,6 +50,7 @@ TEST(MathGlyphs, TextGlyphsOutsideFractions) {
       {" ", "", 0, 0, 0, 0, "", 0, false, 27},
   };
   Bench b;
+  b.L.YMOTO = 4;  // every glyph in the text colour
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in);
     Typeset(b, c.in, 100, 200);

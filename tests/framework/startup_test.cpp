@@ -30,7 +30,12 @@ TEST(StartUp, StateLeftForTheMainMenu) {
   EXPECT_EQ(L.II1_s, "Test");
   EXPECT_EQ(L.Y5, 1056);
   EXPECT_EQ(L.P, 648);
-  EXPECT_EQ(L.YMOTO, 4);
+  // Nothing else is set: the text colour, pens and results stay 0 or empty.
+  EXPECT_EQ(L.YMOTO, 0);
+  EXPECT_EQ(L.DSM1, 0);
+  EXPECT_EQ(L.X1, 0);
+  EXPECT_EQ(L.AINP, 0);
+  EXPECT_TRUE(L.KKAI_s.empty());
   EXPECT_EQ(b.rt.FontName(), "ｺﾞｼｯｸ");
   EXPECT_EQ(b.rt.FontSize(), 16);
   EXPECT_EQ(b.rt.GetDrawWidth(0), 3);
