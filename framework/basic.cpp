@@ -1,6 +1,8 @@
 #include "framework/basic.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <cstdlib>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -153,10 +155,18 @@ std::string Str(Num v) {
   }
   std::snprintf(buf, sizeof buf, "%.6g", a);
   std::string t = buf;
-  if (t.find('e') == std::string::npos) {
-    // A value that rounds to a whole number at six digits has no point left.
-    if (t.size() > 1 && t[0] == '0' && t[1] == '.') t.erase(0, 1);
+  size_t e = t.find('e');
+  if (e != std::string::npos) {
+    // Very small or large values: the same six digits in plain decimal form.
+    int exponent = std::atoi(t.c_str() + e + 1);
+    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, 5 - exponent), a);
+    t = buf;
+    if (t.find('.') != std::string::npos) {
+      while (t.back() == '0') t.pop_back();
+      if (t.back() == '.') t.pop_back();
+    }
   }
+  if (t.size() > 1 && t[0] == '0' && t[1] == '.') t.erase(0, 1);
   return sign + t;
 }
 

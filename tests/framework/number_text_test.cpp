@@ -21,6 +21,10 @@ TEST(NumberText, SignBlankAndDigits) {
   EXPECT_EQ(Str(-0.5f), "-.5");
   EXPECT_EQ(Str(250), " 250");
   EXPECT_EQ(Str(16777216.0f), " 16777216");  // whole values keep all their digits
+  // Never an exponent: a rounding leftover or a huge value in plain digits.
+  EXPECT_EQ(Str(1.49012e-8f), " .0000000149012");
+  EXPECT_EQ(Str(-0.00012f), "-.00012");
+  EXPECT_EQ(Str(1234567.5f), " 1234568");
 }
 
 TEST(NumberText, SingleFloatProductsReadShort) {
