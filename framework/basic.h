@@ -55,8 +55,7 @@ int Asc(std::string_view s);
 // Number text: a blank before zero and positive numbers, "-" before negative
 // ones, no "0" before the decimal point, no trailing zeros; whole numbers
 // without a point; fractions with six significant digits, never in exponent
-// form (0.5 -> " .5",
-// -0.5 -> "-.5", 3 -> " 3", -0 -> " 0").
+// form (0.5 -> " .5", -0.5 -> "-.5", 3 -> " 3", -0 -> " 0").
 std::string Str(Num v);
 // Decimal reading of a text: the longest leading part that forms a number
 // (optional "-", digits with at most one "."); 0 when there is none.
