@@ -25,14 +25,12 @@ TEST(FunctionReviewUnit, GoalOnceThenSubMenuUntilItsLastItem) {
   Replay r = RunPalisteo("1\n0\n4\n3\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
-  EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
-  EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "比"));
-  EXPECT_TRUE(s.Has(2, "<めあて>比例、反比例、1次関数の復習をしよう。"));
-  EXPECT_TRUE(s.Has(2, kLine));
+  ExpectGoal(s, 2, "比例、反比例、1次関数の復習をしよう。", "比", kLine);
   // 0 and 4 ask the line again without the goal text; 3 is the main menu.
-  EXPECT_TRUE(s.Has(4, kLine));
-  EXPECT_TRUE(s.Has(6, kLine));
-  EXPECT_FALSE(s.Has(4, "<めあて>") || s.Has(6, "<めあて>"));
+  for (int k : {4, 6}) {
+    EXPECT_TRUE(s.Has(k, kLine)) << k;
+    EXPECT_FALSE(s.Has(k, "<めあて>")) << k;
+  }
   EXPECT_EQ(s.MenuDraws(8, 8), 1);
 }
 
@@ -45,13 +43,9 @@ class ReviewTablesScreenTest : public ::testing::Test {
 
 TEST_F(ReviewTablesScreenTest, TablesAndTheFirstQuestionBeforeTheFirstKey) {
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 30, 7, "課"));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 100, 0, "①"));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 270, 0, "②"));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 440, 0, "③"));
-  EXPECT_TRUE(s.GlyphAt(4, 396, 30, 0, "("));
-  for (const char* text : {"①比例", "②反比例", "③1次関数", "(1)関数の式は？ "})
-    EXPECT_TRUE(s.Has(4, text)) << text;
+  ExpectGlyphs(s, {{4, 44, 30, 7, "課"}, {4, 44, 100, 0, "①"}, {4, 44, 270, 0, "②"},
+                   {4, 44, 440, 0, "③"}, {4, 396, 30, 0, "("}});
+  ExpectHas(s, 4, {"①比例", "②反比例", "③1次関数", "(1)関数の式は？ "});
 
   auto rows = s.Cells(4, 50);
   const std::vector<std::string> xs = {"x", "…", "0", "1", "2", "3", "…"};
@@ -89,17 +83,10 @@ TEST_F(ReviewTablesScreenTest, EachKeyRevealsTheNextStep) {
   };
   for (const auto& [key, text] : reveals) EXPECT_TRUE(s.Has(4 + key, text)) << key << " " << text;
   // Positions of the line starts.
-  EXPECT_TRUE(s.GlyphAt(5, 396, 120, 0, "①"));
-  EXPECT_TRUE(s.GlyphAt(9, 396, 270, 0, "②"));
-  EXPECT_TRUE(s.GlyphAt(14, 396, 210, 0, "③"));
-  EXPECT_TRUE(s.GlyphAt(20, 660, 80, 0, "③"));
-  EXPECT_TRUE(s.GlyphAt(21, 396, 150, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(21, 440, 200, 0, "①"));
-  EXPECT_TRUE(s.GlyphAt(22, 440, 250, 0, "②"));
-  EXPECT_TRUE(s.GlyphAt(23, 440, 300, 0, "③"));
-  EXPECT_TRUE(s.GlyphAt(25, 396, 370, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(26, 440, 500, 0, "②"));
-  EXPECT_TRUE(s.GlyphAt(27, 440, 580, 0, "③"));
+  ExpectGlyphs(s, {{5, 396, 120, 0, "①"}, {9, 396, 270, 0, "②"}, {14, 396, 210, 0, "③"},
+                   {20, 660, 80, 0, "③"}, {21, 396, 150, 0, "("}, {21, 440, 200, 0, "①"},
+                   {22, 440, 250, 0, "②"}, {23, 440, 300, 0, "③"}, {25, 396, 370, 0, "("},
+                   {26, 440, 500, 0, "②"}, {27, 440, 580, 0, "③"}});
   // The summary of (1) stands on the question line, right of the question.
   auto summary = s.Glyphs(13, "①");
   ASSERT_EQ(summary.size(), 1u);
@@ -134,20 +121,15 @@ class ReviewGraphsScreenTest : public ::testing::Test {
 };
 
 TEST_F(ReviewGraphsScreenTest, AnswersOnePerKey) {
-  EXPECT_TRUE(s.GlyphAt(4, 44, 30, 7, "課"));
-  EXPECT_TRUE(s.Has(4, "課2 ①y=2x ②y=x6 ③y=x+1"));
-  EXPECT_TRUE(s.Has(4, "(1)①～③の関数のグラフは？ ①"));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 110, 0, "("));
+  ExpectGlyphs(s, {{4, 44, 30, 7, "課"}, {4, 44, 110, 0, "("}, {8, 44, 230, 0, "("},
+                   {8, 88, 280, 0, "①"}, {10, 88, 430, 0, "②"}, {11, 88, 490, 0, "③"}});
+  ExpectHas(s, 4, {"課2 ①y=2x ②y=x6 ③y=x+1", "(1)①～③の関数のグラフは？ ①"});
   const std::vector<std::pair<int, std::string>> reveals = {
       {1, "ウ ②"}, {2, "ア  ③"}, {3, "イ "}, {4, "(2)グラフの特徴は？①"},
       {5, "原点を通る直線a>0のとき右上がり"}, {6, "a<0のとき右下がりy=3x②"},
       {7, "双曲線 a<0のときは図の位置"}, {8, "傾き１，切片１の直線上がり下がりは比例と同じ"},
   };
   for (const auto& [key, text] : reveals) EXPECT_TRUE(s.Has(4 + key, text)) << key << " " << text;
-  EXPECT_TRUE(s.GlyphAt(8, 44, 230, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(8, 88, 280, 0, "①"));
-  EXPECT_TRUE(s.GlyphAt(10, 88, 430, 0, "②"));
-  EXPECT_TRUE(s.GlyphAt(11, 88, 490, 0, "③"));
   EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 11);  // key waits in steps 4 to 11
   EXPECT_TRUE(s.Has(12, kLine));
 }

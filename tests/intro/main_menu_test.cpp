@@ -1,13 +1,9 @@
 // Palisteo's main menu and the sub-menus of its units, driven by key scripts.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "framework/program.h"
-#include "framework/runtime/headless_host.h"
-#include "intro/palisteo.h"
 #include "tests/support/log_reader.h"
 
 namespace lessons::testing {
@@ -27,18 +23,15 @@ TEST(PalisteoMainMenu, PictureHeadingItemsAndPrompt) {
   Steps s(r.log);
   EXPECT_EQ(s.MenuDraws(0, 0), 1);
   EXPECT_TRUE(s.WipeFrom(0, 0, 0));
-  EXPECT_TRUE(s.GlyphAt(0, 264, 30, 15, "＜"));
+  ExpectGlyphs(s, {{0, 264, 30, 15, "＜"}});
   for (const char* item : {"＜Ｐａｌｉｓｔｅｏ　メニュー＞", "1　関数の振り返り", "2　斜面を転がるボール、落下",
                            "3　比例定数、練習問題", "4　y=x^2のグラフ", "5　a>0のグラフ",
                            "6　a<0のグラフ", "7　グラフのまとめ", "8　", " 9　 終了",
                            "番号を入力して下さい。"})
     EXPECT_NE(s.Text(0).find(Canon(item)), std::string::npos) << item;
   // Odd items in colour 13, even ones in 15; item 9 heads the second column.
-  EXPECT_TRUE(s.GlyphAt(0, 44, 120, 13, "1"));
-  EXPECT_TRUE(s.GlyphAt(0, 44, 180, 15, "2"));
-  EXPECT_TRUE(s.GlyphAt(0, 44, 480, 13, "7"));
-  EXPECT_TRUE(s.GlyphAt(0, 44, 540, 15, "8"));
-  EXPECT_TRUE(s.GlyphAt(0, 687, 120, 13, "9"));
+  ExpectGlyphs(s, {{0, 44, 120, 13, "1"}, {0, 44, 180, 15, "2"}, {0, 44, 480, 13, "7"},
+                   {0, 44, 540, 15, "8"}, {0, 687, 120, 13, "9"}});
 }
 
 TEST(PalisteoMainMenu, NumbersThatNameNoUnitDrawTheMenuAgain) {
@@ -106,17 +99,6 @@ TEST(PalisteoMainMenu, ItemsWithoutScreensAskTheLineAgain) {
   EXPECT_EQ(s.MenuDraws(0, s.size() - 1), 3);
 }
 
-// A host that notes how deep the stack is whenever a key is taken.
-class DepthHost : public HeadlessHost {
- public:
-  using HeadlessHost::HeadlessHost;
-  bool TakeKey(Canvas& canvas, int& code) override {
-    depths.push_back(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
-    return HeadlessHost::TakeKey(canvas, code);
-  }
-  std::vector<std::uintptr_t> depths;
-};
-
 TEST(PalisteoMainMenu, RoundTripsLeaveTheStackAsItWas) {
   // A thousand visits: every unit's menu, its out-of-range and empty items,
   // the main menu's empty item, and now and then a screen.
@@ -128,20 +110,7 @@ TEST(PalisteoMainMenu, RoundTripsLeaveTheStackAsItWas) {
     keys += trips[static_cast<size_t>(i) % trips.size()];
     if (i % 250 == 0) keys += "1\n1\n" + std::string(24, ' ') + "3\n";  // the tables screen
   }
-  keys += "9\n";
-  HeadlessOptions o;
-  o.keys = HeadlessHost::ParseKeyScript(KeyScript(keys));
-  DepthHost host(o);
-  Runtime rt(host);
-  Palisteo program(rt);
-  RunResult result = RunProgram(program);
-  EXPECT_EQ(result.end, RunEnd::kFinished);
-  ASSERT_EQ(host.depths.size(), o.keys.size());
-  // The first key of the first menu and of the last one are read at the same depth.
-  EXPECT_EQ(host.depths.front(), host.depths[host.depths.size() - 2]);
-  std::uintptr_t lowest = host.depths.front();
-  for (auto d : host.depths) lowest = std::min(lowest, d);
-  EXPECT_LT(host.depths.front() - lowest, 64u * 1024) << "the stack grew";
+  ExpectStackStaysLevel(KeyScript(keys + "9\n"));
 }
 
 }  // namespace

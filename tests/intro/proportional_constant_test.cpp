@@ -23,10 +23,7 @@ TEST(ProportionalConstantUnit, GoalOncePerVisitFromTheMainMenu) {
   Replay r = RunPalisteo("3\n0\n9\n8\n3\n8\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
-  EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
-  EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "比"));
-  EXPECT_TRUE(s.Has(2, "<めあて>比例定数aを求め、yをxの式で表そう。"));
-  EXPECT_TRUE(s.Has(2, kLine));
+  ExpectGoal(s, 2, "比例定数aを求め、yをxの式で表そう。", "比", kLine);
   // 0 and 9 ask the line again, the goal stays as it was.
   EXPECT_TRUE(s.Has(4, kLine) && s.Has(6, kLine));
   EXPECT_FALSE(s.Has(4, "<めあて>") || s.Has(6, "<めあて>"));

@@ -4,11 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "intro/palisteo.h"
 #include "tests/support/log_reader.h"
 
 namespace lessons::testing {
@@ -39,10 +37,7 @@ TEST(RollingBallUnit, GoalOnceThenTheLineUntilItsLastItem) {
   Replay r = RunReplay("palisteo", Unit("0\r10\r9\r2\r9\r9\r"));
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
-  EXPECT_TRUE(s.GlyphAt(2, 44, 240, 3, "<"));
-  EXPECT_TRUE(s.GlyphAt(2, 76, 305, 0, "関"));
-  EXPECT_TRUE(s.Has(2, "<めあて>関数y=ax^2の意味を理解しよう。"));
-  EXPECT_TRUE(s.Has(2, kLine));
+  ExpectGoal(s, 2, "関数y=ax^2の意味を理解しよう。", "関", kLine);
   // 0 and 10 ask the line again without the goal and without wiping.
   for (int k : {4, 7}) {
     EXPECT_TRUE(s.Has(k, kLine)) << k;
@@ -54,18 +49,6 @@ TEST(RollingBallUnit, GoalOnceThenTheLineUntilItsLastItem) {
   EXPECT_TRUE(s.Has(11, "<めあて>"));
   EXPECT_EQ(s.MenuDraws(13, 13), 1);
 }
-
-// Remembers how deep the stack is whenever a key is read.
-class DepthHost : public HeadlessHost {
- public:
-  using HeadlessHost::HeadlessHost;
-  bool TakeKey(Canvas& canvas, int& code) override {
-    int here = 0;
-    depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
-    return HeadlessHost::TakeKey(canvas, code);
-  }
-  std::vector<std::uintptr_t> depths;
-};
 
 TEST(RollingBallUnit, AThousandScreensLeaveTheStackAsItWas) {
   // Every screen, then the main menu and back, over and over.
@@ -79,18 +62,7 @@ TEST(RollingBallUnit, AThousandScreensLeaveTheStackAsItWas) {
     keys += visits[static_cast<size_t>(i) % visits.size()];
     if (i % 200 == 0) keys += allScreens;
   }
-  keys += "9\r9\r";
-  HeadlessOptions o;
-  o.keys = HeadlessHost::ParseKeyScript(keys);
-  DepthHost host(o);
-  Runtime rt(host);
-  Palisteo program(rt);
-  EXPECT_EQ(RunProgram(program).end, RunEnd::kFinished);
-  ASSERT_EQ(host.depths.size(), o.keys.size());
-  // The first and the last main-menu entry are read at the same depth.
-  EXPECT_EQ(host.depths.front(), host.depths[host.depths.size() - 2]);
-  const auto lowest = *std::min_element(host.depths.begin(), host.depths.end());
-  EXPECT_LT(host.depths.front() - lowest, 64u * 1024) << "the stack grew";
+  ExpectStackStaysLevel(keys + "9\r9\r");
 }
 
 // ---- screens ① to ③ and the drawings of the ball --------------------------
@@ -169,8 +141,7 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   }
   EXPECT_TRUE(s.Has(4, "0秒0m0.1秒0.02m0.2秒0.08m0.3秒0.18m0.4秒0.32m0.5秒0.5m"));
   // Labels under the balls; the second ball's lower, the last one's above.
-  EXPECT_TRUE(s.GlyphAt(4, 26, 368, 3, "0"));
-  EXPECT_TRUE(s.GlyphAt(4, 26, 410, 0, "0"));
+  ExpectGlyphs(s, {{4, 26, 368, 3, "0"}, {4, 26, 410, 0, "0"}});
   auto zeros = s.Glyphs(4, "0");
   auto at = [&](float x, float y, int colour) {
     for (const TextCall& g : zeros)
@@ -195,9 +166,10 @@ class DistanceTableTest : public ::testing::Test {
 TEST_F(DistanceTableTest, PictureTableAndQuestionsBeforeTheFirstKey) {
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
   EXPECT_EQ(s.Dots(4, 25).size(), 6u);
-  EXPECT_TRUE(s.GlyphAt(4, 30, 20, 7, "課"));
-  EXPECT_TRUE(s.Has(4, "課1 x秒間にころがる距離をymとする。"));
-  EXPECT_TRUE(s.GlyphAt(4, 30, 70, 0, "("));
+  ExpectGlyphs(s, {{4, 30, 20, 7, "課"}, {4, 30, 70, 0, "("}, {4, 698, 20, 0, "("},
+                   {4, 786, 70, 0, "と"}, {4, 698, 170, 0, "("}, {4, 478, 240, 0, "("}});
+  ExpectHas(s, 4, {"課1 x秒間にころがる距離をymとする。",
+                   "(2)xが2倍、3倍…となると、yは？(3)x=0.6のときyは？(4)yはxの関数といえる理由は？", kAnyKey});
   auto rows = s.Cells(4, 50);
   ASSERT_EQ(rows.size(), 2u);
   const auto& xRow = rows[120];
@@ -213,12 +185,6 @@ TEST_F(DistanceTableTest, PictureTableAndQuestionsBeforeTheFirstKey) {
     EXPECT_EQ(yRow[i].x, lefts[i]);
     EXPECT_TRUE(CellShows(yRow[i], i == 0 ? "y" : "")) << i;
   }
-  EXPECT_TRUE(s.GlyphAt(4, 698, 20, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(4, 786, 70, 0, "と"));
-  EXPECT_TRUE(s.GlyphAt(4, 698, 170, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(4, 478, 240, 0, "("));
-  EXPECT_TRUE(s.Has(4, "(2)xが2倍、3倍…となると、yは？(3)x=0.6のときyは？(4)yはxの関数といえる理由は？"));
-  EXPECT_TRUE(s.Has(4, kAnyKey));
 }
 
 TEST_F(DistanceTableTest, YValuesOnePerKeyThenTheAnswers) {
@@ -308,19 +274,13 @@ TEST_F(DistanceGraphTest, DenserRunsEndInTheTopRightCorner) {
 }
 
 TEST_F(DistanceGraphTest, ClosingTextsOnePerKey) {
-  EXPECT_TRUE(s.GlyphAt(13, 30, 190, 7, "Q"));
-  EXPECT_TRUE(s.Has(13, "Qこの関数とこれまでの関数との違いは?"));
-  EXPECT_TRUE(s.GlyphAt(14, 30, 240, 7, "比"));
-  EXPECT_TRUE(s.Has(14, "比例・反比例との違いxが2倍、3倍…となっても、"));
-  EXPECT_TRUE(s.Has(15, "yは2倍3倍…にも、"));
-  EXPECT_TRUE(s.GlyphAt(15, 30, 350, 0, "3"));
-  EXPECT_TRUE(s.GlyphAt(16, 30, 410, 0, "グ"));
-  EXPECT_TRUE(s.Has(17, "直線でも双曲線でもない"));
-  EXPECT_TRUE(s.GlyphAt(18, 30, 460, 7, "一"));
-  EXPECT_TRUE(s.GlyphAt(19, 30, 510, 0, "変"));
-  EXPECT_TRUE(s.Has(20, "一定ではない"));
-  EXPECT_TRUE(s.GlyphAt(21, 30, 560, 0, "グ"));
-  EXPECT_TRUE(s.Has(22, "曲線になっている"));
+  ExpectGlyphs(s, {{13, 30, 190, 7, "Q"}, {14, 30, 240, 7, "比"}, {15, 30, 350, 0, "3"},
+                   {16, 30, 410, 0, "グ"}, {18, 30, 460, 7, "一"}, {19, 30, 510, 0, "変"},
+                   {21, 30, 560, 0, "グ"}});
+  const std::pair<int, const char*> texts[] = {
+      {13, "Qこの関数とこれまでの関数との違いは?"}, {14, "比例・反比例との違いxが2倍、3倍…となっても、"},
+      {15, "yは2倍3倍…にも、"}, {17, "直線でも双曲線でもない"}, {20, "一定ではない"}, {22, "曲線になっている"}};
+  for (const auto& [k, text] : texts) ExpectHas(s, k, {text});
   EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 21);  // key waits in steps 4 to 21
   EXPECT_EQ(s.Find(kLine, 4), 22);
 }
@@ -348,11 +308,8 @@ void CheckExercise(const Steps& s, int k, const Exercise& e) {
     EXPECT_TRUE(CellShows(rows[180][i], i == 0 ? "x2" : "")) << i;
     EXPECT_TRUE(CellShows(rows[230][i], i == 0 ? "y" : e.ys[i - 1])) << i;
   }
-  EXPECT_TRUE(s.GlyphAt(k, e.margin, 80, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(k, e.margin, 310, 0, "("));
-  EXPECT_TRUE(s.GlyphAt(k, e.margin, 440, 0, "("));
-  EXPECT_TRUE(s.Has(k, "(1)表を完成しなさい。") && s.Has(k, "(2)x^2とyの関係は？") &&
-              s.Has(k, "(3)yをxの式で表すと"));
+  ExpectGlyphs(s, {{k, e.margin, 80, 0, "("}, {k, e.margin, 310, 0, "("}, {k, e.margin, 440, 0, "("}});
+  ExpectHas(s, k, {"(1)表を完成しなさい。", "(2)x^2とyの関係は？", "(3)yをxの式で表すと"});
   for (int i = 0; i < 6; ++i) {
     auto cells = s.Cells(k + 1 + i, 50);
     ASSERT_EQ(cells[180].size(), 1u) << i;
@@ -360,10 +317,9 @@ void CheckExercise(const Steps& s, int k, const Exercise& e) {
     EXPECT_TRUE(CellShows(cells[180][0], e.squares[static_cast<size_t>(i)])) << i;
   }
   EXPECT_TRUE(s.Cells(k + 7, 50).empty());
-  EXPECT_TRUE(s.GlyphAt(k + 8, e.margin + 88, 370, 3, "y"));
-  EXPECT_TRUE(s.Has(k + 8, e.answer2));
-  EXPECT_TRUE(s.GlyphAt(k + 9, e.margin + 88, 500, 3, "y"));
-  EXPECT_TRUE(s.Has(k + 9, e.answer3));
+  ExpectGlyphs(s, {{k + 8, e.margin + 88, 370, 3, "y"}, {k + 9, e.margin + 88, 500, 3, "y"}});
+  ExpectHas(s, k + 8, {e.answer2});
+  ExpectHas(s, k + 9, {e.answer3});
   EXPECT_EQ(s.LastOfRun(kAnyKey, k), k + 9);
 }
 
@@ -372,7 +328,7 @@ TEST(SquareLawScreen, TableRevealedOnePerKeyThenTheDefinition) {
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_TRUE(s.WipeFrom(4, 0, 0));
-  EXPECT_TRUE(s.GlyphAt(4, 44, 30, 3, "課"));
+  ExpectGlyphs(s, {{4, 44, 30, 3, "課"}});
   CheckExercise(s, 4,
                 {44, 88, 88, {"0", "0.1", "0.2", "0.3", "0.4", "0.5"},
                  {"0", "0.01", "0.04", "0.09", "0.16", "0.25"},
@@ -380,13 +336,10 @@ TEST(SquareLawScreen, TableRevealedOnePerKeyThenTheDefinition) {
   // The panel and its texts, without a wait, then the sub-menu.
   auto panel = s.Lines(14, "DrawLine\t682\t58\t1186\t438\tfill\t13\t6");
   EXPECT_EQ(panel.size(), 1u);
-  EXPECT_TRUE(s.GlyphAt(14, 736, 80, 13, "<"));
-  EXPECT_TRUE(s.GlyphAt(14, 704, 130, 15, "y"));
-  EXPECT_TRUE(s.GlyphAt(14, 704, 180, 11, "y"));
-  EXPECT_TRUE(s.GlyphAt(14, 704, 230, 13, "y"));
-  EXPECT_TRUE(s.GlyphAt(14, 704, 280, 15, "と"));
-  EXPECT_TRUE(s.Has(14, "<関数y=ax^2の意味>yがxの関数でy=ax^2と表されるときyはxの２乗に比例するという。(aは比例定数)"));
-  EXPECT_TRUE(s.Has(14, "=a"));
+  ExpectGlyphs(s, {{14, 736, 80, 13, "<"}, {14, 704, 130, 15, "y"}, {14, 704, 180, 11, "y"},
+                   {14, 704, 230, 13, "y"}, {14, 704, 280, 15, "と"}});
+  ExpectHas(s, 14, {"<関数y=ax^2の意味>yがxの関数でy=ax^2と表されるときyはxの２乗に比例するという。(aは比例定数)",
+                    "=a"});
   EXPECT_EQ(s.Find(kLine, 4), 14);
 }
 
@@ -422,8 +375,8 @@ TEST(FallingBodyScreen, FallReplayedUntilOneThenTableAndFormula) {
   CheckExercise(s, 9,
                 {40, 60, 135, {"0", "1", "2", "3", "4", "5"}, {"0", "1", "4", "9", "16", "25"},
                  {"0", "4.9", "19.6", "44.1", "78.4", "122.5"}, "yはx^2の4.9倍", "y=4.9x^2"});
-  EXPECT_TRUE(s.GlyphAt(19, 44, 570, 3, "教"));
-  EXPECT_TRUE(s.Has(19, "教科書P93 問1　をしなさい。"));
+  ExpectGlyphs(s, {{19, 44, 570, 3, "教"}});
+  ExpectHas(s, 19, {"教科書P93 問1　をしなさい。"});
   EXPECT_EQ(s.Find(kLine, 4), 19);
 
   // The slope is back for screen ①.
@@ -440,14 +393,10 @@ TEST(SquareLawAnswersScreen, ThreeTextsAndTheSubMenuAtOnce) {
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_TRUE(s.Lines(4, "DrawLine\t0\t0\t1320\t1300\tfill\t15\t15").size() == 1);
-  EXPECT_TRUE(s.GlyphAt(4, 121, 30, 3, "<"));
-  EXPECT_TRUE(s.GlyphAt(4, 121, 110, 0, "y"));
-  EXPECT_TRUE(s.GlyphAt(4, 121, 180, 5, "y"));
-  EXPECT_TRUE(s.Has(4, "<問1 解答>"));
+  ExpectGlyphs(s, {{4, 121, 30, 3, "<"}, {4, 121, 110, 0, "y"}, {4, 121, 180, 5, "y"}});
   // The fraction's denominator is drawn before its numerator.
-  EXPECT_TRUE(s.Has(4, "y=31×x×x×6y=2x^2"));
+  ExpectHas(s, 4, {"<問1 解答>", "y=31×x×x×6y=2x^2", kLine});
   EXPECT_FALSE(s.Has(4, kAnyKey));
-  EXPECT_TRUE(s.Has(4, kLine));
 }
 
 }  // namespace

@@ -4,7 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+
 #include "framework/basic.h"
+#include "intro/palisteo.h"
 
 namespace lessons::testing {
 
@@ -123,6 +129,32 @@ std::string KeyScript(std::string_view keys) {
 
 Replay RunPalisteo(std::string_view keys) { return RunReplay("palisteo", KeyScript(keys)); }
 
+namespace {
+// Notes how deep the stack is whenever a key is taken.
+class DepthHost : public HeadlessHost {
+ public:
+  using HeadlessHost::HeadlessHost;
+  bool TakeKey(Canvas& canvas, int& code) override {
+    depths.push_back(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
+    return HeadlessHost::TakeKey(canvas, code);
+  }
+  std::vector<std::uintptr_t> depths;
+};
+}  // namespace
+
+void ExpectStackStaysLevel(const std::string& keyScript) {
+  HeadlessOptions o;
+  o.keys = HeadlessHost::ParseKeyScript(keyScript);
+  DepthHost host(o);
+  Runtime rt(host);
+  Palisteo program(rt);
+  EXPECT_EQ(RunProgram(program).end, RunEnd::kFinished);
+  ASSERT_EQ(host.depths.size(), o.keys.size());
+  EXPECT_EQ(host.depths.front(), host.depths[host.depths.size() - 2]);
+  const auto lowest = *std::min_element(host.depths.begin(), host.depths.end());
+  EXPECT_LT(host.depths.front() - lowest, 64u * 1024) << "the stack grew";
+}
+
 std::string Canon(std::string_view text) {
   std::string out;
   for (const std::string& ch : Chars(text)) {
@@ -236,6 +268,21 @@ int Steps::MenuDraws(int from, int to) const {
   for (int k = from; k <= to && k < size(); ++k)
     n += static_cast<int>(Lines(k, "DrawLine\t22\t10\t1342\t610\tfill\t15\t10").size());
   return n;
+}
+
+void ExpectGlyphs(const Steps& s, std::initializer_list<GlyphSpot> spots) {
+  for (const GlyphSpot& g : spots)
+    EXPECT_TRUE(s.GlyphAt(g.step, g.x, g.y, g.colour, g.glyph))
+        << g.glyph << " in step " << g.step << " at " << g.x << "," << g.y << " colour " << g.colour;
+}
+
+void ExpectHas(const Steps& s, int k, std::initializer_list<std::string_view> texts) {
+  for (std::string_view t : texts) EXPECT_TRUE(s.Has(k, t)) << t << " in step " << k;
+}
+
+void ExpectGoal(const Steps& s, int k, std::string_view goal, const char* first, std::string_view line) {
+  ExpectGlyphs(s, {{k, 44, 240, 3, "<"}, {k, 76, 305, 0, first}});
+  ExpectHas(s, k, {"<めあて>" + std::string(goal), line});
 }
 
 }  // namespace lessons::testing

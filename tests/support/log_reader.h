@@ -2,6 +2,7 @@
 // and a replay cut into steps at the keys taken.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -72,6 +73,10 @@ void Typeset(Bench& b, const std::string& text, float x, float y);
 
 // Runs Palisteo on `keys`, where a line feed stands for Enter.
 Replay RunPalisteo(std::string_view keys);
+// Runs Palisteo on a key script noting the stack depth at every key taken:
+// every key must be taken, the first and the last main-menu entry read at the
+// same depth, and the stack never more than 64 KiB deeper than there.
+void ExpectStackStaysLevel(const std::string& keyScript);
 // The key script of `keys` (a line feed becomes the Enter escape).
 std::string KeyScript(std::string_view keys);
 // Text as drawn glyph by glyph, made comparable: full-width ASCII becomes
@@ -119,5 +124,21 @@ class Steps {
  private:
   std::vector<LogLines> steps_;
 };
+
+// A glyph expected in a replay step: its step, corner, colour and text.
+struct GlyphSpot {
+  int step;
+  float x, y;
+  int colour;
+  const char* glyph;
+};
+// Checks every spot with Steps::GlyphAt, naming the ones missing.
+void ExpectGlyphs(const Steps& s, std::initializer_list<GlyphSpot> spots);
+// Checks that step k holds each of `texts` (Steps::Has).
+void ExpectHas(const Steps& s, int k, std::initializer_list<std::string_view> texts);
+// Checks a unit's goal in step k: "<" at (44, 240) in colour 3, the goal's
+// first character `first` at (76, 305) in colour 0, "<めあて>" and `goal`,
+// then the sub-menu line `line`.
+void ExpectGoal(const Steps& s, int k, std::string_view goal, const char* first, std::string_view line);
 
 }  // namespace lessons::testing
