@@ -19,10 +19,7 @@ TEST(StackedFractions, BarCentringAndPen) {
   Typeset(b, "ﾀ1/2ﾀ", 100, 200);
   auto bars = Bars(b);
   ASSERT_EQ(bars.size(), 1u);
-  EXPECT_FLOAT_EQ(bars[0].x1, 100);
-  EXPECT_FLOAT_EQ(bars[0].x2, 132);
-  EXPECT_FLOAT_EQ(bars[0].y1, 225);
-  EXPECT_FLOAT_EQ(bars[0].y2, 225);
+  ExpectLevelLine(bars[0], 100, 132, 225, 4);
   auto texts = TextCalls(b);
   // Measuring draws first, off-screen; the visible glyphs come last:
   // the denominator, then the numerator.
@@ -169,9 +166,7 @@ TEST(StackedFractions, InsideTallRadical) {
   for (const auto& l : LineCalls(b))
     if (l.y1 == 186) over.push_back(l);
   ASSERT_EQ(over.size(), 1u);
-  EXPECT_FLOAT_EQ(over[0].x1, 100);
-  EXPECT_FLOAT_EQ(over[0].x2, 196);
-  EXPECT_EQ(over[0].width, 3);
+  ExpectLevelLine(over[0], 100, 196, 186, 3);
   EXPECT_EQ(b.L.SIZE1, 22);
   b.L.SIZE1 = 0;
 }

@@ -17,6 +17,17 @@ struct GlyphCase {
   float advance;
 };
 
+// Draws `text` as a fraction part (RTASKAI1 = 1) at (x, y) on a cleared log;
+// the flag is left set.
+void DrawPart(Bench& b, const std::string& text, float x = 100, float y = 200) {
+  b.ClearLog();
+  b.L.A_s = text;
+  b.L.DSM1 = x;
+  b.L.DSM2 = y;
+  b.L.RTASKAI1 = 1;
+  b.L.DrawMathGlyphs();
+}
+
 void ExpectFontReset(const Bench& b) {
   EXPECT_EQ(b.rt.FontName(), "ゴシック");
   EXPECT_EQ(b.rt.FontSize(), 16);
@@ -94,12 +105,7 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
   Bench b;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in);
-    b.ClearLog();
-    b.L.A_s = c.in;
-    b.L.DSM1 = 100;
-    b.L.DSM2 = 200;
-    b.L.RTASKAI1 = 1;
-    b.L.DrawMathGlyphs();
+    DrawPart(b, c.in);
     auto texts = TextCalls(b);
     ASSERT_EQ(texts.size(), 1u);
     const auto& t = texts[0];
@@ -117,10 +123,7 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
   }
 
   // After a script ell the rest of the same run is drawn without bold.
-  b.ClearLog();
-  b.L.A_s = "l3";
-  b.L.DSM1 = 0;
-  b.L.DrawMathGlyphs();
+  DrawPart(b, "l3", 0);
   auto texts = TextCalls(b);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_TRUE(texts[0].bold);
@@ -128,9 +131,7 @@ TEST(MathGlyphs, TextGlyphsInFractionParts) {
   EXPECT_FLOAT_EQ(texts[1].x, 32);
 
   // An empty part shows nothing.
-  b.ClearLog();
-  b.L.A_s = "";
-  b.L.DrawMathGlyphs();
+  DrawPart(b, "", 0);
   EXPECT_TRUE(TextCalls(b).empty());
 }
 
@@ -153,11 +154,7 @@ TEST(MathGlyphs, LargeScriptEllOfOrvenna) {
   EXPECT_EQ(t.b, 1);
   EXPECT_FLOAT_EQ(b.L.DSM1, 132);
 
-  b.ClearLog();
-  b.L.A_s = "l";
-  b.L.DSM1 = 100;
-  b.L.RTASKAI1 = 1;
-  b.L.DrawMathGlyphs();
+  DrawPart(b, "l");
   t = TextCalls(b).at(0);
   EXPECT_FLOAT_EQ(t.size, 38);
   EXPECT_FLOAT_EQ(t.x, 100);
@@ -172,11 +169,7 @@ TEST(MathGlyphs, StrokedSignsAndPenWidth) {
   Typeset(b, "-", 100, 200);
   auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 104);
-  EXPECT_FLOAT_EQ(lines[0].y1, 220);
-  EXPECT_FLOAT_EQ(lines[0].x2, 123);
-  EXPECT_FLOAT_EQ(lines[0].y2, 220);
-  EXPECT_EQ(lines[0].width, 5);
+  ExpectLevelLine(lines[0], 104, 123, 220, 5);
   EXPECT_EQ(lines[0].shape, "line");
   EXPECT_TRUE(TextCalls(b).empty());
   EXPECT_FLOAT_EQ(b.L.DSM1, 127);
@@ -192,18 +185,11 @@ TEST(MathGlyphs, StrokedSignsAndPenWidth) {
   EXPECT_EQ(b.rt.GetDrawWidth(0), 2);
 
   // In a fraction part the signs are longer and set higher.
-  b.ClearLog();
-  b.L.A_s = "+";
-  b.L.DSM1 = 100;
-  b.L.DSM2 = 200;
-  b.L.RTASKAI1 = 1;
-  b.L.DrawMathGlyphs();
+  DrawPart(b, "+");
   b.L.RTASKAI1 = 0;
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 106);
-  EXPECT_FLOAT_EQ(lines[0].x2, 126);
-  EXPECT_FLOAT_EQ(lines[0].y1, 214);
+  ExpectLevelLine(lines[0], 106, 126, 214, 5);
   EXPECT_FLOAT_EQ(lines[1].x1, 116);
   EXPECT_FLOAT_EQ(lines[1].y1, 204);
   EXPECT_FLOAT_EQ(lines[1].y2, 224);
@@ -243,16 +229,11 @@ TEST(MathGlyphs, RadicalsAndTheirOverline) {
   Typeset(b, "2", 128, 200);
   auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 128);
-  EXPECT_FLOAT_EQ(lines[0].x2, 155);
-  EXPECT_FLOAT_EQ(lines[0].y1, 196);
-  EXPECT_FLOAT_EQ(lines[0].y2, 196);
-  EXPECT_EQ(lines[0].width, 3);
+  ExpectLevelLine(lines[0], 128, 155, 196, 3);
   Typeset(b, "5", 155, 200);
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 128);
-  EXPECT_FLOAT_EQ(lines[0].x2, 182);
+  ExpectLevelLine(lines[0], 128, 182, 196, 3);
   Typeset(b, "ﾝ", 182, 200);
   EXPECT_TRUE(b.Calls("Draw").empty());
   EXPECT_EQ(b.L.SIZE1, 0);
@@ -265,8 +246,7 @@ TEST(MathGlyphs, RadicalsAndTheirOverline) {
   Typeset(b, "2!2ﾝ秒後", 100, 200);
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 155);
-  EXPECT_FLOAT_EQ(lines[0].x2, 182);
+  ExpectLevelLine(lines[0], 155, 182, 196, 3);
   auto texts = TextCalls(b);
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_FLOAT_EQ(texts[2].x, 182);
@@ -282,12 +262,7 @@ TEST(MathGlyphs, RadicalsAndTheirOverline) {
   EXPECT_EQ(PolyCalls(b).size(), 1u);
 
   // The small sign of a fraction part: 26 wide, overline 6 above the top.
-  b.ClearLog();
-  b.L.A_s = "!2ﾝ";
-  b.L.DSM1 = 100;
-  b.L.DSM2 = 200;
-  b.L.RTASKAI1 = 1;
-  b.L.DrawMathGlyphs();
+  DrawPart(b, "!2ﾝ");
   b.L.RTASKAI1 = 0;
   auto polys = PolyCalls(b);
   ASSERT_EQ(polys.size(), 1u);
@@ -295,9 +270,7 @@ TEST(MathGlyphs, RadicalsAndTheirOverline) {
   EXPECT_EQ(polys[0].points, small);
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 126);
-  EXPECT_FLOAT_EQ(lines[0].x2, 158);
-  EXPECT_FLOAT_EQ(lines[0].y1, 194);
+  ExpectLevelLine(lines[0], 126, 158, 194, 3);
   EXPECT_EQ(b.L.SIZE1, 0);
   EXPECT_FLOAT_EQ(b.L.DSM1, 158);
   EXPECT_EQ(b.rt.GetDrawWidth(0), 3);
@@ -308,8 +281,7 @@ TEST(MathGlyphs, RadicalsAndTheirOverline) {
   Typeset(b, "&2", 100, 200);
   lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 136);
-  EXPECT_FLOAT_EQ(lines[0].x2, 163);
+  ExpectLevelLine(lines[0], 136, 163, 196, 3);
   b.L.SIZE1 = 0;
 }
 
@@ -397,9 +369,7 @@ TEST(MathGlyphs, FlagsCarryAcrossTexts) {
   Typeset(b, "4ﾝ", 400, 300);
   auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 128);
-  EXPECT_FLOAT_EQ(lines[0].x2, 427);
-  EXPECT_FLOAT_EQ(lines[0].y1, 296);
+  ExpectLevelLine(lines[0], 128, 427, 296, 3);
   EXPECT_EQ(b.L.SIZE1, 0);
 
   // The exponent flag is shared with plain text, both ways.

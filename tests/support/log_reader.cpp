@@ -270,6 +270,14 @@ int Steps::MenuDraws(int from, int to) const {
   return n;
 }
 
+void ExpectLevelLine(const LineCall& l, float x1, float x2, float y, int width) {
+  EXPECT_FLOAT_EQ(l.x1, x1);
+  EXPECT_FLOAT_EQ(l.x2, x2);
+  EXPECT_FLOAT_EQ(l.y1, y);
+  EXPECT_FLOAT_EQ(l.y2, y);
+  EXPECT_EQ(l.width, width);
+}
+
 void ExpectGlyphs(const Steps& s, std::initializer_list<GlyphSpot> spots) {
   for (const GlyphSpot& g : spots)
     EXPECT_TRUE(s.GlyphAt(g.step, g.x, g.y, g.colour, g.glyph))

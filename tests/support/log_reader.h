@@ -56,6 +56,9 @@ inline std::vector<LineCall> LineCalls(const Bench& b) { return LineCalls(b.Log(
 inline std::vector<CircleCall> CircleCalls(const Bench& b) { return CircleCalls(b.Log()); }
 inline std::vector<PolyCall> PolyCalls(const Bench& b) { return PolyCalls(b.Log()); }
 
+// Checks a level line from x1 to x2 at height y, drawn at pen width `width`.
+void ExpectLevelLine(const LineCall& l, float x1, float x2, float y, int width);
+
 // Texts drawn in the visible area (measuring typesets below it, at y 1800).
 std::vector<TextCall> VisibleTexts(const LogLines& log);
 inline std::vector<TextCall> VisibleTexts(const Bench& b) { return VisibleTexts(b.Log()); }
