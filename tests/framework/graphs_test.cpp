@@ -6,13 +6,10 @@
 namespace lessons::testing {
 namespace {
 
-// x and y from -6 to 6 at 44 units per step: origin (704, 364), top 100,
-// bottom 628.
+// The plane of SetSixPlane, drawn on a log cleared afterwards.
 void DrawSixPlane(Bench& b) {
-  auto& L = b.L;
-  L.A41 = 440, L.I = 100, L.XI2 = -6, L.B3 = 6, L.B4 = -6, L.X = 6;
-  L.XSTEP = 1, L.GGX = 1, L.NO = 44, L.SIZE = 1, L.N = 0;
-  L.DrawCoordinatePlane();
+  SetSixPlane(b.L);
+  b.L.DrawCoordinatePlane();
   b.ClearLog();
 }
 

@@ -8,19 +8,14 @@
 namespace lessons::testing {
 namespace {
 
-// The plane of x and y from -6 to 6, one unit per step, 44 units per step.
-void SetSixPlane(Lesson& L) {
-  L.A41 = 440;
-  L.I = 100;
-  L.XI2 = -6;
-  L.B3 = 6;
-  L.B4 = -6;
-  L.X = 6;
-  L.XSTEP = 1;
-  L.GGX = 1;
-  L.NO = 44;
-  L.SIZE = 1;
-  L.N = 0;
+// Draws a plane with its corner at (100, 100), grid on, numbers off: x from
+// xFrom to xTo in steps of xStep, y from yFrom to yTo in steps of yStep,
+// `unit` units per step.
+void DrawUnnumberedPlane(Lesson& L, float xFrom, float xTo, float yFrom, float yTo, float xStep,
+                         float yStep, float unit) {
+  L.A41 = 100, L.I = 100, L.XI2 = xFrom, L.B3 = xTo, L.B4 = yFrom, L.X = yTo;
+  L.XSTEP = xStep, L.GGX = yStep, L.NO = unit, L.SIZE = 1, L.N = -1;
+  L.DrawCoordinatePlane();
 }
 
 const TextCall* FindText(const std::vector<TextCall>& texts, const std::string& s) {
@@ -57,52 +52,42 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes.
   auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u);
-  EXPECT_EQ(lines[0].x1, 439.5f);
+  // Lines by index: x of the upright ones (32 is the y axis), y of the level
+  // ones (33 is the x axis).
+  const std::pair<size_t, float> uprightX[] = {{0, 439.5f}, {12, 967.5f}, {26, 484}, {28, 924}, {32, 704}};
+  const std::pair<size_t, float> levelY[] = {{13, 627.5f}, {25, 99.5f}, {29, 584}, {31, 144}, {33, 364}};
+  for (auto [i, x] : uprightX) EXPECT_EQ(lines[i].x1, x) << i;
+  for (auto [i, y] : levelY) EXPECT_EQ(lines[i].y1, y) << i;
   EXPECT_EQ(lines[0].width, 1);
-  EXPECT_EQ(lines[12].x1, 967.5f);
-  EXPECT_EQ(lines[13].y1, 627.5f);
-  EXPECT_EQ(lines[25].y1, 99.5f);
-  EXPECT_EQ(lines[26].x1, 484);
   EXPECT_EQ(lines[26].width, 3);
   EXPECT_EQ(lines[26].colour, 1);
-  EXPECT_EQ(lines[28].x1, 924);
-  EXPECT_EQ(lines[29].y1, 584);
-  EXPECT_EQ(lines[31].y1, 144);
-  EXPECT_EQ(lines[32].x1, 704);  // y axis
   EXPECT_EQ(lines[32].width, 4);
-  EXPECT_EQ(lines[33].y1, 364);  // x axis
 
   // Numbers under the x axis, then beside the y axis (index 0 has none).
   std::vector<TextCall> texts;
   for (const auto& t : VisibleTexts(b))
     if (!t.text.empty()) texts.push_back(t);
   ASSERT_EQ(texts.size(), 7u);
-  EXPECT_EQ(texts[0].text, "-5");
-  EXPECT_EQ(texts[0].x, 454);
-  EXPECT_EQ(texts[0].y, 364);
+  struct Number {
+    const char* text;
+    float x, y;
+  };
+  const Number numbers[] = {{"-5", 454, 364}, {"5", 909, 364}, {"-5", 644, 565}, {"5", 674, 125}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(texts[i].text, numbers[i].text) << i;
+    EXPECT_EQ(texts[i].x, numbers[i].x) << i;
+    EXPECT_EQ(texts[i].y, numbers[i].y) << i;
+  }
   EXPECT_EQ(texts[0].size, 30);
-  EXPECT_EQ(texts[1].text, "5");
-  EXPECT_EQ(texts[1].x, 909);
-  EXPECT_EQ(texts[2].text, "-5");
-  EXPECT_EQ(texts[2].x, 644);
-  EXPECT_EQ(texts[2].y, 565);
-  EXPECT_EQ(texts[3].text, "5");
-  EXPECT_EQ(texts[3].x, 674);
-  EXPECT_EQ(texts[3].y, 125);
-  const TextCall* x = FindText(texts, "x");
-  ASSERT_NE(x, nullptr);
-  EXPECT_EQ(x->x, 944);
-  EXPECT_EQ(x->y, 319);
-  EXPECT_EQ(x->face, "Times New Roman");
-  EXPECT_EQ(x->size, 24);
-  const TextCall* zero = FindText(texts, "0");
-  ASSERT_NE(zero, nullptr);
-  EXPECT_EQ(zero->x, 674);
-  EXPECT_EQ(zero->y, 364);
-  const TextCall* y = FindText(texts, "y");
-  ASSERT_NE(y, nullptr);
-  EXPECT_EQ(y->x, 704);
-  EXPECT_EQ(y->y, 85);
+  // The origin's 0 and the axis letters, wherever they come.
+  for (const Number& n : {Number{"x", 944, 319}, Number{"0", 674, 364}, Number{"y", 704, 85}}) {
+    const TextCall* t = FindText(texts, n.text);
+    ASSERT_NE(t, nullptr) << n.text;
+    EXPECT_EQ(t->x, n.x) << n.text;
+    EXPECT_EQ(t->y, n.y) << n.text;
+  }
+  EXPECT_EQ(FindText(texts, "x")->face, "Times New Roman");
+  EXPECT_EQ(FindText(texts, "x")->size, 24);
 }
 
 TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
@@ -169,10 +154,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
 TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
   Bench b;
   auto& L = b.L;
-  L.A41 = 100, L.I = 100;
-  L.XI2 = 0, L.B3 = 0.5f, L.B4 = 0, L.X = 0.5f;
-  L.XSTEP = 0.02f, L.GGX = 0.02f, L.NO = 20, L.SIZE = 1, L.N = -1;
-  L.DrawCoordinatePlane();
+  DrawUnnumberedPlane(L, 0, 0.5f, 0, 0.5f, 0.02f, 0.02f, 20);
   EXPECT_EQ(L.B3, 25);
   EXPECT_EQ(L.X, 25);
   // 26 thin and 6 heavy lines each way, two axes.
@@ -210,9 +192,7 @@ TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
     // Steps of 0.5 labelled every second index: whole values without a point.
     Bench b;
     auto& L = b.L;
-    L.A41 = 100, L.I = 100, L.XI2 = -3.5f, L.B3 = 3.5f, L.B4 = 0, L.X = 0;
-    L.XSTEP = 0.5f, L.GGX = 1, L.NO = 30, L.SIZE = 1, L.N = -1;
-    L.DrawCoordinatePlane();
+    DrawUnnumberedPlane(L, -3.5f, 3.5f, 0, 0, 0.5f, 1, 30);
     b.ClearLog();
     L.XSTEP = 0.5f;
     L.BB1 = 2, L.BB2 = 0;
@@ -224,9 +204,7 @@ TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
     // y step 200, every index labelled.
     Bench b;
     auto& L = b.L;
-    L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 0, L.B4 = 0, L.X = 2000;
-    L.XSTEP = 1, L.GGX = 200, L.NO = 30, L.SIZE = 1, L.N = -1;
-    L.DrawCoordinatePlane();
+    DrawUnnumberedPlane(L, 0, 0, 0, 2000, 1, 200, 30);
     b.ClearLog();
     L.BB1 = 5, L.BB2 = 1;
     L.DrawDecimalAxisLabels();
@@ -254,9 +232,7 @@ TEST(DecimalAxisLabels, ValuesOfOneOrMoreGetNoLeadingZero) {
   }
 
   // On a plane of half steps labelled at every index, 2.5 reads "2.5".
-  L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 3, L.B4 = 0, L.X = 0;
-  L.XSTEP = 0.5f, L.GGX = 1, L.NO = 40, L.SIZE = 1, L.N = -1;
-  L.DrawCoordinatePlane();
+  DrawUnnumberedPlane(L, 0, 3, 0, 0, 0.5f, 1, 40);
   b.ClearLog();
   L.BB1 = 1;
   L.DrawDecimalAxisLabels();
@@ -273,9 +249,7 @@ TEST(DecimalAxisLabels, LabelStepsBelowOneBecomeFive) {
   for (float every : {0.4f, -3.0f, 0.0f}) {
     Bench b;
     auto& L = b.L;
-    L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = 10, L.B4 = 0, L.X = 10;
-    L.XSTEP = 1, L.GGX = 1, L.NO = 20, L.SIZE = 1, L.N = -1;
-    L.DrawCoordinatePlane();
+    DrawUnnumberedPlane(L, 0, 10, 0, 10, 1, 1, 20);
     b.ClearLog();
     L.BB1 = every, L.BB2 = every;
     L.DrawDecimalAxisLabels();

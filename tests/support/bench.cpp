@@ -35,6 +35,11 @@ std::vector<std::string> Bench::Texts() const {
   return out;
 }
 
+void SetSixPlane(Lesson& L) {
+  L.A41 = 440, L.I = 100, L.XI2 = -6, L.B3 = 6, L.B4 = -6, L.X = 6;
+  L.XSTEP = 1, L.GGX = 1, L.NO = 44, L.SIZE = 1, L.N = 0;
+}
+
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> out;
   size_t start = 0;

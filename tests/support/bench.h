@@ -42,6 +42,11 @@ struct Bench {
   std::vector<std::string> Texts() const;
 };
 
+// Sets the plane of x and y from -6 to 6, one unit per step, 44 units per
+// step, corner (440, 100), grid and numbers on: DrawCoordinatePlane then puts
+// the origin at (704, 364), the top at 100 and the bottom at 628.
+void SetSixPlane(Lesson& L);
+
 // Splits a log line at its tabs.
 std::vector<std::string> Fields(const std::string& line);
 
