@@ -6,17 +6,18 @@
 namespace lessons::testing {
 namespace {
 
-// The plane of SetSixPlane, drawn on a log cleared afterwards.
-void DrawSixPlane(Bench& b) {
-  SetSixPlane(b.L);
-  b.L.DrawCoordinatePlane();
-  b.ClearLog();
-}
+// A bench with the plane of SetSixPlane drawn, its log cleared.
+struct SixPlaneBench : Bench {
+  SixPlaneBench() {
+    SetSixPlane(L);
+    L.DrawCoordinatePlane();
+    ClearLog();
+  }
+};
 
 TEST(PlotLabelledPoint, DotAndLabelOnThePlaneMapping) {
-  Bench b;
+  SixPlaneBench b;
   auto& L = b.L;
-  DrawSixPlane(b);
   L.XSTEP = 2, L.GGX = 0.5f;
   L.KAKUDAI = 4, L.SENTAKU = 1, L.DOTRADIUS = 6, L.TKAI2 = 12;
   L.ZY0_s = "A", L.JYOU = 5, L.LABELDY = -3;
@@ -56,9 +57,8 @@ TEST(PlotLabelledPoint, DotAndLabelOnThePlaneMapping) {
 }
 
 TEST(FunctionGraph, SquareLawFromZeroIsShiftedClippedAndLabelledAtItsLastDot) {
-  Bench b;
+  SixPlaneBench b;
   auto& L = b.L;
-  DrawSixPlane(b);
   b.rt.SetDrawWidth(0, 4);
   L.MUKI = 2, L.AA = 2, L.XI2 = 0, L.B3 = 3, L.TKAI2 = 9;
   L.XSTEP = 1, L.GGX = 1;
@@ -100,9 +100,8 @@ TEST(FunctionGraph, SquareLawFromZeroIsShiftedClippedAndLabelledAtItsLastDot) {
 TEST(FunctionGraph, LineInverseAndBoundaries) {
   {
     // y = x + 1 from 0: the first dot is at x = 0 (no shift for a line).
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 3, L.AA = 1, L.ZX1 = 1, L.XI2 = 0, L.B3 = 2, L.TKAI2 = 3;
     L.DrawFunctionGraph();
     auto dots = CircleCalls(b);
@@ -112,9 +111,8 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
   }
   {
     // y = 6/x over -6..6: two branches cut at the plane's height, none at 0.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 1, L.AA = 6, L.ZX1 = 0, L.XI2 = -6, L.B3 = 6, L.TKAI2 = 3;
     L.DrawFunctionGraph();
     int left = 0, right = 0;
@@ -129,9 +127,8 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
   }
   {
     // Dots on the top and bottom edges are drawn; one unit beyond are not.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 3, L.AA = 0, L.ZX1 = -6, L.XI2 = -1, L.B3 = 1;
     L.DrawFunctionGraph();
     EXPECT_EQ(CircleCalls(b).size(), 5001u);
@@ -147,9 +144,8 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
   {
     // A curve wholly above the plane draws nothing and puts its label where
     // the pen was, moved by the offsets.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 3, L.AA = 0, L.ZX1 = 20, L.XI2 = -1, L.B3 = 1;
     L.DSM1 = 300, L.DSM2 = 200, L.JYOU = 10, L.LABELDY = 5, L.ZY0_s = "C";
     L.DrawFunctionGraph();
@@ -164,9 +160,8 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
 TEST(FunctionGraph, GeneralFormAndVerticalLine) {
   {
     // 2x + y = 4 is traced as y = -2x + 4 and stays so in the variables.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 4, L.AA = 2, L.ZX1 = 1, L.R1B = 4, L.XI2 = 0, L.B3 = 1;
     L.DrawFunctionGraph();
     EXPECT_EQ(L.MUKI, 3);
@@ -179,9 +174,8 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
   }
   {
     // 2x = 6: the line x = 3 over the whole y range at pen width 5.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     b.rt.SetDrawWidth(0, 3);
     L.MUKI = 4, L.AA = 2, L.ZX1 = 0, L.R1B = 6, L.TKAI2 = 4;
     L.B4 = -6, L.X = 6, L.ZY0_s = "x";
@@ -203,9 +197,8 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
   {
     // 0x + 0y = c describes no line: nothing is drawn, the label stands
     // where the pen was.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 4, L.AA = 0, L.ZX1 = 0, L.R1B = 5;
     L.DSM1 = 400, L.DSM2 = 300, L.JYOU = -8, L.ZY0_s = "D";
     L.DrawFunctionGraph();
@@ -221,9 +214,8 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
   {
     // An empty label draws nothing, yet the colour and offsets are left as
     // after any graph.
-    Bench b;
+    SixPlaneBench b;
     auto& L = b.L;
-    DrawSixPlane(b);
     L.MUKI = 7, L.AA = 1, L.ZX1 = 0, L.XI2 = 0, L.B3 = 1, L.TKAI2 = 5;
     L.JYOU = 3, L.ZY0_s = "";
     L.XSTEP = 0, L.GGX = 3;
