@@ -190,6 +190,11 @@ class Lesson {
   void Cell(Num width, const std::string& text);
   // A number as a table shows it: its text without blanks (through A$).
   std::string NumberText(Num value);
+  // A repeating drill: AINP = 3, then turns until AskNextStep leaves exactly
+  // 1 in AINP ("1", "2/2"); any other entry (0, 2, 1.5, "3/0") gives a new
+  // turn. `turn` draws one problem and its answer steps; the loop adds the
+  // AskNextStep that ends every turn.
+  void RandomDrill(const std::function<void()>& turn);
 
  protected:
   // The program's own main menu; returns when its end item is chosen.

@@ -105,6 +105,14 @@ void Lesson::Cell(Num width, const std::string& text) {
   DrawTextBox();
 }
 
+void Lesson::RandomDrill(const std::function<void()>& turn) {
+  AINP = 3;
+  while (AINP != 1) {
+    turn();
+    AskNextStep();
+  }
+}
+
 std::string Lesson::NumberText(Num value) {
   A_s = Str(value);
   StripSpaces();

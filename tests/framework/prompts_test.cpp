@@ -84,6 +84,25 @@ TEST(Prompts, NextStep) {
   EXPECT_EQ(c.L.AINP, 0);
 }
 
+// Only an entry that is exactly 1 ends a drill; anything else, a zero
+// denominator included, gives another turn.
+TEST(Prompts, RandomDrillEndsOnlyOnExactlyOne) {
+  Bench b("0\\n2\\n1.5\\n3/0\\n/\\n4/2\\n2/2\\n");
+  int turns = 0;
+  b.L.RandomDrill([&] {
+    EXPECT_NE(b.L.AINP, 1);
+    ++turns;
+  });
+  EXPECT_EQ(turns, 7);
+  EXPECT_EQ(b.L.AINP, 1);
+
+  Bench c("1\\n");
+  turns = 0;
+  c.L.AINP = 1;  // a value left by an earlier screen does not skip the first turn
+  c.L.RandomDrill([&] { ++turns; });
+  EXPECT_EQ(turns, 1);
+}
+
 }  // namespace
 }  // namespace lessons::testing
 
