@@ -14,7 +14,7 @@
 //               headless (in this process, --tour-runs times) and in the window
 //   idle_cpu    CPU time while the main menu waits, % of one core
 //   peak_rss_window  highest RSS of the window process over the tour
-// --idle-test checks only idle_cpu and fails above --limit (default 5 %).
+// --idle-test checks only idle_cpu and fails above --limit (default 1 %).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -319,7 +319,7 @@ struct Options {
   int tourRuns = 3;
   std::string tours = LESSONS_TOURS_DIR;
   bool idleTest = false;
-  double limit = 5;
+  double limit = 1;
 };
 
 void Figure(const std::string& program, const char* name, double value, const char* unit) {

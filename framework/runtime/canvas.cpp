@@ -91,7 +91,7 @@ void Canvas::Rescale(double pixelScale) {
   cairo_surface_destroy(old);
   Setup();
   shown_.clear();
-  MarkDirty(0, 0, kWidth, kHeight, 0);
+  damage_.clear();
 }
 
 Canvas::~Canvas() {
@@ -136,14 +136,46 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin
               px(x1 + margin + 1 / scale_, pixelWidth_) + 1, px(y1 + margin + 1 / scale_, pixelHeight_) + 1};
   r.x1 = std::min(r.x1, pixelWidth_);
   r.y1 = std::min(r.y1, pixelHeight_);
+  AddDamage(r);
+}
+
+namespace {
+
+// Damage rectangles closer than this many pixels are merged: one slightly
+// larger rectangle costs less to compare and send than two.
+constexpr int kDamageGap = 16;
+// More separate rectangles than this become their bounding box.
+constexpr size_t kMaxDamageRects = 16;
+
+bool Near(const PixelRect& a, const PixelRect& b) {
+  return a.x0 <= b.x1 + kDamageGap && b.x0 <= a.x1 + kDamageGap && a.y0 <= b.y1 + kDamageGap &&
+         b.y0 <= a.y1 + kDamageGap;
+}
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+}  // namespace
+
+void Canvas::AddDamage(PixelRect r) {
   if (r.Empty()) return;
-  if (dirty_.Empty()) {
-    dirty_ = r;
-  } else {
-    dirty_.x0 = std::min(dirty_.x0, r.x0);
-    dirty_.y0 = std::min(dirty_.y0, r.y0);
-    dirty_.x1 = std::max(dirty_.x1, r.x1);
-    dirty_.y1 = std::max(dirty_.y1, r.y1);
+  // Merge with every rectangle it comes near; a merged one may now come near
+  // others, so go round until none does.
+  for (size_t i = 0; i < damage_.size();) {
+    if (Near(damage_[i], r)) {
+      r = Union(damage_[i], r);
+      damage_.erase(damage_.begin() + static_cast<long>(i));
+      i = 0;
+    } else {
+      ++i;
+    }
+  }
+  damage_.push_back(r);
+  if (damage_.size() > kMaxDamageRects) {
+    PixelRect all = damage_[0];
+    for (const PixelRect& d : damage_) all = Union(all, d);
+    damage_.assign(1, all);
   }
 }
 
@@ -294,28 +326,34 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   return pen;
 }
 
-bool Canvas::TakeChanges() {
+std::vector<PixelRect> Canvas::TakeDamage() {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   int stride = Stride();
   size_t bytes = static_cast<size_t>(stride) * pixelHeight_;
+  std::vector<PixelRect> changed;
   if (shown_.size() != bytes) {
     shown_.assign(data, data + bytes);
-    dirty_ = {};
-    return true;
+    damage_.clear();
+    changed.push_back({0, 0, pixelWidth_, pixelHeight_});
+    return changed;
   }
-  bool changed = false;
-  if (!dirty_.Empty()) {
-    size_t from = static_cast<size_t>(dirty_.x0) * 4, len = static_cast<size_t>(dirty_.x1 - dirty_.x0) * 4;
-    for (int row = dirty_.y0; row < dirty_.y1; ++row) {
+  // Each damaged rectangle is compared with what was shown, row by row, and
+  // shrunk to the rows that differ.
+  for (const PixelRect& d : damage_) {
+    size_t from = static_cast<size_t>(d.x0) * 4, len = static_cast<size_t>(d.x1 - d.x0) * 4;
+    int first = -1, last = -1;
+    for (int row = d.y0; row < d.y1; ++row) {
       size_t at = static_cast<size_t>(row) * stride + from;
       if (std::memcmp(&shown_[at], data + at, len) != 0) {
         std::memcpy(&shown_[at], data + at, len);
-        changed = true;
+        if (first < 0) first = row;
+        last = row;
       }
     }
-    dirty_ = {};
+    if (first >= 0) changed.push_back({d.x0, first, d.x1, last + 1});
   }
+  damage_.clear();
   return changed;
 }
 

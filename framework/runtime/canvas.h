@@ -63,9 +63,13 @@ class Canvas {
   double Text(double x, double y, std::string_view text, int a, int b, int colour,
               const FontSpec& font);
 
-  // True when the visible pixels changed since the last call (only the region
-  // drawn over since then is compared). The first call answers true.
-  bool TakeChanges();
+  // The damage since the last call: the rectangles of device pixels that
+  // were drawn over and now differ from what they were at that call (a figure
+  // drawn and erased again between two calls is no damage). The first call,
+  // and the first after a Rescale, answers the whole canvas.
+  std::vector<PixelRect> TakeDamage();
+  // True when TakeDamage would answer any rectangle (and takes it).
+  bool TakeChanges() { return !TakeDamage().empty(); }
 
   // The image: Cairo RGB24 pixels (32 bits each, 0x00RRGGBB native).
   const unsigned char* Pixels();
@@ -78,13 +82,14 @@ class Canvas {
   void SetColour(int colour);
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
+  void AddDamage(PixelRect r);
 
   double scale_;
   int pixelWidth_, pixelHeight_;
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  PixelRect dirty_;
-  std::vector<unsigned char> shown_;  // pixels at the last TakeChanges
+  std::vector<PixelRect> damage_;     // drawn over since the last TakeDamage
+  std::vector<unsigned char> shown_;  // pixels at the last TakeDamage
 };
 
 }  // namespace lessons

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <deque>
 #include <stdexcept>
+#include <vector>
 
 #include "framework/basic.h"
 #include "framework/runtime/canvas.h"
@@ -16,9 +17,14 @@ namespace lessons {
 
 namespace {
 
-// How long an idle poll waits for window events: short enough that keys
-// feel immediate, long enough that a waiting program uses no CPU.
+// How long an idle poll waits for window events. A key, a close request or
+// an expose ends the wait at once, so the wait only bounds how late a change
+// that the program draws between two polls is shown: 10 ms at first, and
+// once the program has polled this many times without drawing anything new,
+// up to 30 ms.
 constexpr Uint32 kIdleWaitMs = 10;
+constexpr Uint32 kLongIdleWaitMs = 30;
+constexpr int kPollsBeforeLongWait = 10;
 // While a program draws without waiting, the window is shown this often.
 constexpr Uint32 kDrawingPresentMs = 100;
 
@@ -82,6 +88,10 @@ struct WindowHost::Impl {
   bool exposed = true;           // the window needs the whole picture again
   Uint32 lastPresent = 0;
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
+  int emptyPolls = 0;   // Idles in a row that found nothing to show
+  SDL_Surface* lastScreen = nullptr;  // the window surface of the last present
+  int lastW = 0, lastH = 0;
+  std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -125,31 +135,49 @@ struct WindowHost::Impl {
     Drain();
   }
 
-  void Present(Canvas& canvas) {
+  // Shows what changed since the last present: only the damaged rectangles
+  // are converted and sent; after an expose or a resize the whole window is
+  // drawn again from the canvas's retained image. True when anything was sent.
+  bool Present(Canvas& canvas) {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
-    if (!screen) return;
+    if (!screen) return false;
+    if (screen != lastScreen || screen->w != lastW || screen->h != lastH) {
+      lastScreen = screen, lastW = screen->w, lastH = screen->h;
+      exposed = true;  // a new surface holds nothing yet
+    }
     double fit = FitScale(screen->w, screen->h);
     if (fit > 0 && std::abs(fit - canvas.Scale()) > 1e-9) {
       canvas.Rescale(fit);
       exposed = true;
     }
-    bool changed = canvas.TakeChanges();
-    if (!changed && !exposed) return;
+    std::vector<PixelRect> damage = canvas.TakeDamage();
+    if (damage.empty() && !exposed) return false;
     int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
     SDL_Surface* image = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32, canvas.Stride(),
         SDL_PIXELFORMAT_RGB888);
-    if (!image) return;
-    SDL_Rect at{(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
+    if (!image) return false;
+    int ox = (screen->w - pw) / 2, oy = (screen->h - ph) / 2;
     if (exposed) {
       Rgb bg = PaletteColour(kColourWhite);
       SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
+      SDL_Rect at{ox, oy, pw, ph};
+      SDL_BlitSurface(image, nullptr, screen, &at);
+      SDL_UpdateWindowSurface(window);
+    } else {
+      rects.clear();
+      for (const PixelRect& d : damage) {
+        SDL_Rect from{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
+        SDL_Rect to{ox + d.x0, oy + d.y0, from.w, from.h};
+        SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
+        if (to.w > 0 && to.h > 0) rects.push_back(to);
+      }
+      if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
     }
-    SDL_BlitSurface(image, nullptr, screen, &at);
     SDL_FreeSurface(image);
-    SDL_UpdateWindowSurface(window);
     exposed = false;
     lastPresent = SDL_GetTicks();
+    return true;
   }
 };
 
@@ -201,16 +229,20 @@ bool WindowHost::TakeKey(Canvas& canvas, int& code) {
   if (impl_->keys.empty()) return false;
   code = impl_->keys.front();
   impl_->keys.pop_front();
+  impl_->emptyPolls = 0;
   return true;
 }
 
 void WindowHost::Idle(Canvas& canvas) {
-  impl_->Present(canvas);
-  impl_->WaitEvents(kIdleWaitMs);
+  if (impl_->Present(canvas)) impl_->emptyPolls = 0;
+  else if (impl_->emptyPolls < kPollsBeforeLongWait) ++impl_->emptyPolls;
+  impl_->WaitEvents(impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs : kIdleWaitMs);
+  if (impl_->exposed) impl_->Present(canvas);
   impl_->lastWait = SDL_GetTicks();
 }
 
 void WindowHost::Pause(Canvas& canvas, int n) {
+  impl_->emptyPolls = 0;
   impl_->Present(canvas);
   impl_->Drain();
   if (n <= 0) return;

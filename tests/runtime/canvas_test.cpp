@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "framework/runtime/canvas.h"
 #include "framework/runtime/palette.h"
@@ -232,6 +234,110 @@ TEST(CanvasChanges, OnlyVisibleChangesCount) {
   EXPECT_TRUE(c.TakeChanges());
   c.Text(100, 1800, "見えない", 1, 1, 0, Font("ゴシック", 16));
   EXPECT_FALSE(c.TakeChanges());
+}
+
+// A window's copy of the canvas that is only ever sent the damaged
+// rectangles: after every present it must equal the canvas, pixel for pixel.
+class DamageMirror {
+ public:
+  explicit DamageMirror(Canvas& c) : c_(c) {}
+  // Applies the damage; returns how many pixels were sent.
+  long Present() {
+    if (mirror_.size() != static_cast<size_t>(c_.Stride()) * c_.PixelHeight())
+      mirror_.assign(static_cast<size_t>(c_.Stride()) * c_.PixelHeight(), 0);
+    long sent = 0;
+    last_ = c_.TakeDamage();
+    const unsigned char* p = c_.Pixels();
+    for (const PixelRect& r : last_) {
+      EXPECT_FALSE(r.Empty());
+      EXPECT_TRUE(r.x0 >= 0 && r.y0 >= 0 && r.x1 <= c_.PixelWidth() && r.y1 <= c_.PixelHeight());
+      for (int y = r.y0; y < r.y1; ++y) {
+        size_t at = static_cast<size_t>(y) * c_.Stride() + r.x0 * 4;
+        std::copy(p + at, p + at + (r.x1 - r.x0) * 4, mirror_.begin() + static_cast<long>(at));
+      }
+      sent += static_cast<long>(r.x1 - r.x0) * (r.y1 - r.y0);
+    }
+    return sent;
+  }
+  // The first pixel where the copy differs, as "x,y", or "" when none does.
+  std::string Stale() const {
+    const unsigned char* p = c_.Pixels();
+    for (int y = 0; y < c_.PixelHeight(); ++y)
+      for (int x = 0; x < c_.PixelWidth(); ++x) {
+        size_t at = static_cast<size_t>(y) * c_.Stride() + x * 4;
+        if ((*reinterpret_cast<const uint32_t*>(p + at) & 0xFFFFFF) !=
+            (*reinterpret_cast<const uint32_t*>(&mirror_[at]) & 0xFFFFFF))
+          return std::to_string(x) + "," + std::to_string(y);
+      }
+    return "";
+  }
+  const std::vector<PixelRect>& Last() const { return last_; }
+
+ private:
+  Canvas& c_;
+  std::vector<unsigned char> mirror_;
+  std::vector<PixelRect> last_;
+};
+
+TEST(CanvasDamage, PresentingOnlyTheDamageLeavesNoStalePixels) {
+  for (double scale : {1.0, 1.2, 0.675}) {
+    Canvas c(scale);
+    DamageMirror m(c);
+    EXPECT_EQ(m.Present(), static_cast<long>(c.PixelWidth()) * c.PixelHeight());  // the first frame
+    EXPECT_EQ(m.Present(), 0);
+    // Figures of every kind, at the edges too, one present after each group.
+    c.Text(100, 100, "あいう abc", 1, 1, 0, Font("ゴシック", 16));
+    c.Text(1590, 890, "端", 2, 2, 13, Font("ゴシック", 16, true));
+    c.Text(300, 200, "x", 1, 1, 3, Font("Times New Roman", 10, false, true));
+    EXPECT_GT(m.Present(), 0);
+    EXPECT_EQ(m.Stale(), "") << scale;
+    c.Line(-1e30, 450, 1e30, 460, 5, 7);
+    c.Circle(800, 450, 120, 0.5, 0.1, 0.7, 9, 9, true, 12);
+    c.Circle(0, 0, 30, 1, 0, 0, 13, 3, true, 4);
+    c.Rectangle(1500, 800, 1700, 1000, 13, true, 4, 5);
+    c.Polyline({{10, 800}, {90, 700}, {150, 880}}, 11, 4, true, 14);
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+    // Erasing in the background colour is damage too.
+    c.Circle(800, 450, 120, 0.5, 0.1, 0.7, 15, 9, true, 15);
+    c.Rectangle(0, 657, 400, 693, 15, true, 15, 3);
+    c.Text(100, 100, "あいう abc", 1, 1, 15, Font("ゴシック", 16));
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+    c.Clear(15);
+    c.Text(10, 10, "新", 1, 1, 0, Font("ゴシック", 16));
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+  }
+}
+
+TEST(CanvasDamage, SmallFiguresApartAreSentApartAndUnchangedOnesNotAtAll) {
+  Canvas c(1.2);
+  DamageMirror m(c);
+  m.Present();
+  // The cursor dot: a few pixels, not a frame.
+  c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5);
+  long dot = m.Present();
+  EXPECT_GT(dot, 0);
+  EXPECT_LT(dot, 40 * 40);
+  // Drawn and erased between two presents: nothing to send.
+  c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15);
+  c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5);
+  EXPECT_EQ(m.Present(), 0);
+  // Two dots at opposite corners are two small rectangles, not their bounding box.
+  c.Circle(50, 50, 4, 1, 0, 0, 5, 3, true, 5);
+  c.Circle(1550, 850, 4, 1, 0, 0, 5, 3, true, 5);
+  EXPECT_LT(m.Present(), 2 * 40 * 40);
+  EXPECT_EQ(m.Last().size(), 2u);
+  // Many figures still come out right when their rectangles are merged.
+  for (int i = 0; i < 60; ++i) c.Circle(20 + 26 * i, 20 + 14 * i, 5, 1, 0, 0, i % 14, 2, true, 3);
+  m.Present();
+  EXPECT_LE(m.Last().size(), 16u);
+  EXPECT_EQ(m.Stale(), "");
+  // After a rescale the whole picture is damage.
+  c.Rescale(1.0);
+  EXPECT_EQ(m.Present(), static_cast<long>(c.PixelWidth()) * c.PixelHeight());
+  EXPECT_EQ(m.Stale(), "");
 }
 
 }  // namespace
