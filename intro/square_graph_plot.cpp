@@ -87,7 +87,8 @@ void Palisteo::SquareGraphPlotScreen() {
     WaitAnyKey();
   }
   WaitAnyKey();
-  TextAt(B1, top2 + 100 + 60 + 20, 7, "原点近くのようすを調べよう。");
+  // The line below table 2 is 60 under its y row; the announcement 20 lower.
+  TextAt(B1, top2 + 50 + 60 + 20, 7, "原点近くのようすを調べよう。");
 }
 
 }  // namespace lessons
