@@ -183,6 +183,25 @@ TEST(CoordinateQuiz, OnlyAnEntryOfExactlyOneEndsAPhase) {
   EXPECT_FALSE(s.Has(s.size() - 1, "エラー"));
 }
 
+TEST(SquareGraphUnit, QuizAndFeaturesPlanesTakeWholeStepsAfterTheHalfStepPlot) {
+  // The plot leaves half-unit steps behind; the quiz and the features set
+  // their own.
+  const std::string plot = "2\n" + std::string(31, ' ');
+  Replay r = RunPalisteo("4\n" + plot + "1\n 1\n 1\n" + plot + "4\n    5\n9\n");
+  ASSERT_EQ(r.result.end, RunEnd::kFinished);
+  auto points = QuizPoints(r.log);
+  ASSERT_EQ(points.size(), 2u);
+  ExpectQuadrantRule(points);
+  Steps s(r.log);
+  const int features = s.Find("y=x^2のグラフの特徴", 40) - 1;
+  auto dots = s.Dots(features, 8);
+  ASSERT_EQ(dots.size(), 7u);
+  for (int k = -3; k <= 3; ++k) {
+    EXPECT_EQ(dots[static_cast<size_t>(k + 3)].x, 1030 + 30 * k);
+    EXPECT_EQ(dots[static_cast<size_t>(k + 3)].y, 520 - 30 * k * k);
+  }
+}
+
 class SquareGraphPlotTest : public ::testing::Test {
  protected:
   // 31 keys from step 4 on; the final text in step 35.
