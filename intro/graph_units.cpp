@@ -1,13 +1,8 @@
-// Units 4 to 7: the graphs of y = ax². Their sub-menus are in place; a screen
+// Units 5 to 7: the graphs of y = ax². Their sub-menus are in place; a screen
 // not built yet shows the sub-menu again.
 #include "intro/palisteo.h"
 
 namespace lessons {
-
-void Palisteo::SquareGraphUnit() {
-  UnitSubMenu("①復習　②P95　③原点付近　④特徴　⑤終了",
-              {MenuTarget{}, MenuTarget{}, MenuTarget{}, MenuTarget{}});
-}
 
 void Palisteo::PositiveAGraphUnit() {
   UnitSubMenu("①ひろげよう(表点)　②問3　③特徴　④終了", {MenuTarget{}, MenuTarget{}, MenuTarget{}});

@@ -33,6 +33,24 @@ class Palisteo : public Lesson {
   void NegativeAGraphUnit();
   void GraphSummaryUnit();
 
+  // ---- square-graph unit ----
+  void SquareGraphGoalScreen();
+  // The quiz point: x and y magnitudes 1 to 5 in T(1), F(1) (their negatives
+  // in T(2), F(2)), a quadrant other than the last one (AAAY) or else 1; the
+  // point in GY5(1), GY5Y(1), its coordinates as text in XI5$.
+  void PickGridPoint();
+  void CoordinateQuizScreen();
+  // The plane of x and y from -6 to 6 at 44 units per step, corner (440, 100).
+  void DrawQuizPlane();
+  void SquareGraphPlotScreen();
+  void NearOriginScreen();
+  void SquareGraphFeaturesScreen();
+  // A value as a table shows it: no blanks, a 0 before the point of a
+  // fraction below 1 ("0.25", "-0.5").
+  std::string DecimalText(Num value);
+  Num AAAY = 0;       // the quadrant of the last quiz point, for the whole run
+  std::string XI5_s;  // the quiz point's coordinates, "(3,-2)"
+
   // ---- variables of Palisteo's own ----
   Num A1 = 0;     // column counter of the table loops
   Num CELLX = 0;  // left x of the next table cell to draw
