@@ -38,6 +38,14 @@ class Quendral : public Lesson {
   void SetFigurePoint(int k, Num x, Num y);
   NumArray BLANKX{8}, BLANKY{8}, BLANKW{8};
   NumArray FIGX{8}, FIGY{8};
+  // The average speed: its definition with the train exercise (8 keys), the
+  // cart example y = 2x² from 2 s to 4 s with its graph (22 keys), and the
+  // answers of the textbook exercise (no key wait).
+  void AverageSpeedDefinitionScreen();
+  void AverageSpeedExampleScreen();
+  void AverageSpeedAnswersScreen();
+  // Where the example's closing note goes: after "32", on the line below it.
+  Num NOTEX = 0, NOTEY = 0;
 
   // ---- variables of Quendral's own ----
 

@@ -312,5 +312,138 @@ TEST(SummarySheets, EveryVisitShowsTheNumbersAgain) {
   EXPECT_EQ(boxes[2].text, "②");
 }
 
+// ---- the average speed ----
+
+// A screen of the average speed run with `keys` + 2 keys; its pages go to
+// build/test-out/average-speed/<name>.
+struct SpeedRun {
+  SpeedRun(const std::string& name, void (Quendral::*screen)(), int keys)
+      : b(std::string(static_cast<size_t>(keys) + 2, ' '), TestOutDir("average-speed/" + name)) {
+    (b.L.*screen)();
+    keysTaken = b.host.KeysHanded();
+    log = b.host.LogLines();
+    b.L.WaitAnyKey();
+  }
+  QuendralBench b;
+  int keysTaken = 0;
+  LogLines log;
+};
+
+const char kKeyBox[] = "何かキーを押して下さい。";
+
+TEST(AverageSpeed, DefinitionRevealsOneItemPerKey) {
+  SpeedRun run("definition", &Quendral::AverageSpeedDefinitionScreen, 8);
+  EXPECT_EQ(run.keysTaken, 8);
+  Steps s(run.log);
+  ASSERT_EQ(s.size(), 9);
+  EXPECT_TRUE(s.WipeFrom(0, 0, 0));
+  ExpectGlyphs(s, {{0, 40, 30, 3, "課"}, {0, 80, 150, 0, "4"}, {0, 80, 210, 0, "電"},
+                   {1, 80, 280, 7, "<"}, {2, 80, 330, 0, "平"}, {5, 80, 410, 0, "時"},
+                   {8, 80, 490, 5, "答"}});
+  ExpectHas(s, 0, {"平均の速さ=", "進んだ道のり", "かかった時間", "A駅とB駅の距離は、30kmあります。",
+                   "40分でB駅に着きました。", "電車の平均の速さを時速で求めなさい。"});
+  // The definition stands right of the exercise, its top 50 below the first line.
+  bool definition = false;
+  for (const TextCall& t : s.Glyphs(0, "平"))
+    definition |= t.x == 760 && t.colour == 3;
+  EXPECT_TRUE(definition);
+  const char* items[] = {"<解答>", "平均の速さ＝", "30", "(km／m)", "時速になおすと、", "×60=", "45(km／h)",
+                         "答　時速45km"};
+  for (int k = 1; k <= 8; ++k) {
+    EXPECT_TRUE(s.Has(k, items[k - 1])) << k;
+    EXPECT_EQ(s.Has(k, kKeyBox), k < 8) << k;
+  }
+  // The units' slashes are full-width: no division sign anywhere.
+  for (int k = 0; k <= 8; ++k) EXPECT_FALSE(s.Has(k, "÷")) << k;
+}
+
+TEST(AverageSpeed, ExampleWorksOutAndDrawsTheSlope) {
+  SpeedRun run("example", &Quendral::AverageSpeedExampleScreen, 22);
+  EXPECT_EQ(run.keysTaken, 22);
+  Steps s(run.log);
+  ASSERT_EQ(s.size(), 23);
+  ExpectHas(s, 0, {"例題", "台車が斜面を下りるとき、時間", "2秒後から4秒後までの平均の速さを求めなさい。"});
+  EXPECT_FALSE(s.Has(0, "<解答>"));
+  const char* items[] = {"<解答>", "x=2のときy=2×22=", "2×4=", "8", "x=4のときy=2×42=", "2×16=", "32",
+                         "だから、平均の速さは", "=", "=", "12", "答　秒速12m"};
+  for (int k = 1; k <= 12; ++k) EXPECT_TRUE(s.Has(k, items[k - 1])) << k;
+  ExpectGlyphs(s, {{1, 60, 220, 7, "<"}, {8, 60, 390, 0, "だ"}, {12, 140, 550, 5, "答"},
+                   {13, 1060, 70, 0, "y"}, {17, 1048, 419, 7, "2"}, {19, 1110, 265, 7, "2"},
+                   {22, 440, 580, 7, "教"}});
+  // The plane's only numbers: 2, 4 on the x axis, 10, 20, 30 on the y axis (and its 0).
+  std::vector<std::string> numbers;
+  for (const TextCall& t : VisibleTexts(s.Lines(13)))
+    if (t.text.find_first_of("0123456789") != std::string::npos && t.y > 100) numbers.push_back(t.text);
+  EXPECT_EQ(Count(numbers, "2"), 1);
+  EXPECT_EQ(Count(numbers, "4"), 1);
+  EXPECT_EQ(Count(numbers, "10"), 1);
+  EXPECT_EQ(Count(numbers, "20"), 1);
+  EXPECT_EQ(Count(numbers, "30"), 1);
+  // y = 2x² only for x >= 0, inside the plane.
+  for (const CircleCall& d : s.Dots(13, 1)) {
+    EXPECT_GE(d.x, 926);
+    EXPECT_TRUE(d.y >= 120 && d.y <= 557);
+  }
+  // Points A (2, 8) and B (4, 32); the increase arrows in colour 7.
+  auto a = s.Dots(14, 7), b = s.Dots(15, 7);
+  ASSERT_EQ(a.size(), 1u);
+  ASSERT_EQ(b.size(), 1u);
+  EXPECT_FLOAT_EQ(a[0].x, 1018);
+  EXPECT_FLOAT_EQ(a[0].y, 419);
+  EXPECT_FLOAT_EQ(b[0].x, 1110);
+  EXPECT_FLOAT_EQ(b[0].y, 143);
+  auto xArrow = Shafts(s.Lines(16), 7), yArrow = Shafts(s.Lines(18), 7);
+  ASSERT_EQ(xArrow.size(), 1u);
+  ASSERT_EQ(yArrow.size(), 1u);
+  EXPECT_EQ(std::vector<float>({xArrow[0].x1, xArrow[0].y1, xArrow[0].x2, xArrow[0].y2}),
+            std::vector<float>({1018, 419, 1110, 419}));
+  EXPECT_EQ(std::vector<float>({yArrow[0].x1, yArrow[0].y1, yArrow[0].x2, yArrow[0].y2}),
+            std::vector<float>({1110, 419, 1110, 143}));
+  // The line y = 12x - 16 in colour 5 through both points, clipped to the plane.
+  auto line = s.Dots(20, 1);
+  ASSERT_FALSE(line.empty());
+  for (const CircleCall& d : line) {
+    EXPECT_EQ(d.colour, 5);
+    EXPECT_TRUE(d.y >= 120 && d.y <= 557);
+  }
+  EXPECT_NEAR(line.front().x, 926 + 46, 0.1);  // from x = 1 on
+  // The closing note after "32", on the line of "だから".
+  int notes = 0;
+  for (const TextCall& t : s.Glyphs(21))
+    if (t.colour == 3 && t.x > 400 && (t.y == 390 || t.y == 440)) ++notes;
+  EXPECT_EQ(notes, Len("平均の速さは") + Len("変化の割合"));
+  EXPECT_FALSE(s.Has(22, kKeyBox));
+}
+
+TEST(AverageSpeed, AnswersAtOnceWithTheirResults) {
+  QuendralBench b(" ", TestOutDir("average-speed/answers"));
+  b.L.AverageSpeedAnswersScreen();
+  EXPECT_EQ(b.host.KeysHanded(), 0);
+  const LogLines log = b.host.LogLines();
+  b.L.WaitAnyKey();  // the page
+  Steps s(log);
+  ASSERT_EQ(s.size(), 1);
+  ExpectHas(s, 0, {"問3解答", "(1)", "だから、平均の速さは", "秒速6m", "(2)平均の速さは", "2×(5+3)=2×8=", "秒速16m"});
+  ExpectGlyphs(s, {{0, 132, 30, 7, "問"}, {0, 44, 80, 3, "("}, {0, 44, 390, 3, "("},
+                   {0, 132, 220, 0, "だ"}});
+  // "秒速" 50 right of the end of the result before it.
+  const float six = TextWidth("6"), sixteen = TextWidth("16");
+  std::vector<TextCall> results, sec;
+  for (const TextCall& t : VisibleTexts(log)) {
+    if (t.colour == 3 && (t.text == "6" || t.text == "16" || t.text == "1")) results.push_back(t);
+    if (t.text == "秒") sec.push_back(t);
+  }
+  ASSERT_EQ(sec.size(), 2u);
+  EXPECT_FLOAT_EQ(sec[0].y, 300);
+  EXPECT_FLOAT_EQ(sec[1].y, 460);
+  bool sixEnd = false, sixteenEnd = false;
+  for (const TextCall& t : results) {
+    sixEnd |= t.text == "6" && t.y == 300 && t.x + six + 50 == sec[0].x;
+    sixteenEnd |= t.y == 460 && (t.x + sixteen + 50 == sec[1].x || t.x + six + 50 == sec[1].x);
+  }
+  EXPECT_TRUE(sixEnd);
+  EXPECT_TRUE(sixteenEnd);
+}
+
 }  // namespace
 }  // namespace lessons::testing
