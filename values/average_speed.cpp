@@ -1,0 +1,206 @@
+// The average speed: its definition, the worked example of a cart with
+// y = 2x², and the answers of the textbook exercise.
+#include "values/quendral.h"
+
+namespace lessons {
+
+namespace {
+
+// A text at a fixed place: the text cursor stays.
+void TextHere(Quendral& L, Num x, Num y, int colour, const std::string& text) {
+  L.YMOTO = static_cast<Num>(colour);
+  L.DSM1 = x;
+  L.DSM2 = y;
+  L.KKAI_s = text;
+  L.PrintMathText();
+}
+
+// A point of the example's plane (half a second and 2 m per grid step) as a
+// dot of radius 7 in colour 5; its pixel goes to FIGX, FIGY(k).
+void ExamplePoint(Quendral& L, int k, Num x, Num y) {
+  L.KAKUDAI = x;
+  L.SENTAKU = y;
+  L.XSTEP = 0.5f;
+  L.GGX = 2;
+  L.DOTRADIUS = 7;
+  L.TKAI2 = 5;
+  L.ZY0_s.clear();
+  L.PlotLabelledPoint();
+  L.FIGX(k) = L.HOUKOU;
+  L.FIGY(k) = L.N2;
+}
+
+// y = aa x² (muki 2) or y = aa x + b (muki 3) on the example's plane for x
+// from 0 to 5 seconds, no label.
+void ExampleGraph(Quendral& L, Num muki, Num aa, Num b, int colour) {
+  L.MUKI = muki;
+  L.AA = aa;
+  L.ZX1 = b;
+  L.XSTEP = 0.5f;
+  L.GGX = 2;
+  L.XI2 = 0;
+  L.B3 = 5;
+  L.TKAI2 = static_cast<Num>(colour);
+  L.ZY0_s.clear();
+  L.DrawFunctionGraph();
+}
+
+// An increase arrow in colour 7 from (x1, y1) to its head at (x2, y2).
+void IncreaseArrow(Quendral& L, Num x1, Num y1, Num x2, Num y2) {
+  L.SO = x1;
+  L.YOKO = y1;
+  L.II = x2;
+  L.IJ = y2;
+  L.Y = 1;
+  L.SIZE = 7;
+  L.XW = 16;
+  L.DrawArrow();
+}
+
+}  // namespace
+
+// ① "定義": average speed as distance over time; the train from A to B.
+void Quendral::AverageSpeedDefinitionScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 80;
+  B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextHere(*this, 760, B2 + 50, 3, "平均の速さ=ﾀ進んだ道のり/かかった時間ﾀ");
+  TextAt(B1 - 40, B2, 3, "課1 ");
+  Continue(0, "A駅とB駅の距離は、30kmあります。");
+  NewLine(0, 60, 0, "A駅から電車に乗り、");
+  NewLine(0, 60, 0, "40分でB駅に着きました。");
+  NewLine(0, 60, 0, "電車の");
+  Continue(3, "平均の速さ");
+  Continue(0, "を ");
+  Continue(3, "時速");
+  Continue(0, "で求めなさい。");
+  WaitAnyKey();
+  NewLine(0, 70, 7, "<解答>");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "平均の速さ＝");
+  WaitAnyKey();
+  Continue(0, "ﾀ30/40ﾀ=");
+  WaitAnyKey();
+  Continue(3, "ﾀ3/4ﾀ(km／m)");
+  WaitAnyKey();
+  NewLine(0, 80, 0, "時速になおすと、");
+  WaitAnyKey();
+  Continue(0, "ﾀ3/4ﾀ×60=");
+  WaitAnyKey();
+  Continue(3, "45(km／h)");
+  WaitAnyKey();
+  NewLine(0, 80, 5, "答　時速45km");
+}
+
+// ② "例題": the cart with y = 2x² from 2 s to 4 s, worked out and shown as
+// the slope of the line through two points of the graph.
+void Quendral::AverageSpeedExampleScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 60;
+  B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextAt(30, 30, 7, "例題 ");
+  Continue(0, "台車が斜面を下りるとき、時間");
+  Continue(3, "x秒");
+  Continue(0, "と動いた距離");
+  Continue(3, "ym");
+  Continue(0, "に");
+  TextAt(60, 90, 3, "y=2x^2 ");
+  Continue(0, "という関係があるとき、");
+  TextAt(60, 150, 0, "2秒後から4秒後までの 平均の速さを求めなさい。");
+  WaitAnyKey();
+  TextAt(60, 220, 7, "<解答>");
+  WaitAnyKey();
+
+  TextAt(60, 270, 0, "x=2 のとき y=2×2^2=");
+  WaitAnyKey();
+  Continue(0, "2×4=");
+  WaitAnyKey();
+  Continue(3, "8");
+  WaitAnyKey();
+  TextAt(60, 330, 0, "x=4 のとき y=2×4^2=");
+  WaitAnyKey();
+  Continue(0, "2×16=");
+  WaitAnyKey();
+  Continue(3, "32");
+  NOTEX = YI1;
+  WaitAnyKey();
+  TextAt(60, 390, 0, "だから、平均の速さは");
+  NOTEY = B2;
+  TextAt(60, 470, 0, "ﾀ進んだ距離/かかった時間ﾀ");
+  WaitAnyKey();
+  Continue(0, "=ﾀ32-8/4-2ﾀ=");
+  WaitAnyKey();
+  Continue(0, "ﾀ24/2ﾀ=");
+  WaitAnyKey();
+  Continue(5, "12");
+  WaitAnyKey();
+  NewLine(80, 80, 5, "答　秒速 12m");
+  WaitAnyKey();
+
+  // The graph: 0.5 s and 2 m per grid step, axes only, labels 2, 4 and 10, 20, 30.
+  A41 = 880;
+  I = 120;
+  XI2 = -1;
+  B3 = 5;
+  XSTEP = 0.5f;
+  B4 = -4;
+  X = 34;
+  GGX = 2;
+  NO = 23;
+  SIZE = 0;
+  N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 0.5f;
+  GGX = 2;
+  BB1 = 4;
+  BB2 = 5;
+  DrawDecimalAxisLabels();
+  ExampleGraph(*this, 2, 2, 0, 0);
+  TextHere(*this, GY1 - 96, ZX - 50, 0, "y=2x^2");
+  WaitAnyKey();
+  ExamplePoint(*this, 1, 2, 8);
+  WaitAnyKey();
+  ExamplePoint(*this, 2, 4, 32);
+  WaitAnyKey();
+  IncreaseArrow(*this, FIGX(1), FIGY(1), FIGX(2), FIGY(1));
+  WaitAnyKey();
+  TextHere(*this, (FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 7, "2");
+  WaitAnyKey();
+  IncreaseArrow(*this, FIGX(2), FIGY(1), FIGX(2), FIGY(2));
+  WaitAnyKey();
+  TextHere(*this, FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 7, "24");
+  WaitAnyKey();
+  ExampleGraph(*this, 3, 12, -16, 5);
+  WaitAnyKey();
+  TextHere(*this, NOTEX, NOTEY, 3, "平均の速さは");
+  TextHere(*this, NOTEX, NOTEY + 50, 3, "変化の割合");
+  WaitAnyKey();
+  TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
+}
+
+// ③ "問3": the answers of the textbook exercise, drawn at once.
+void Quendral::AverageSpeedAnswersScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 132;
+  B2 = 30;
+  TextAt(B1, B2, 7, "問3 解答");
+  NewLine(-88, 50, 3, "(1)");
+  Continue(0, "x=1 のとき y=2×1^2=2×1=");
+  Continue(3, "2");
+  NewLine(0, 80, 0, "x=2 のとき y=2×2^2=2×4=");
+  Continue(3, "8");
+  NewLine(0, 60, 0, "だから、平均の速さは");
+  NewLine(0, 80, 0, "ﾀ進んだ距離/進んだ時間ﾀ");
+  Continue(0, "=ﾀ8-2/2-1ﾀ=");
+  Continue(0, "ﾀ6/1ﾀ=");
+  Continue(3, "6");
+  TextAt(YI1 + 50, B2, 5, "秒速 6m");
+  NewLine(-88, 90, 3, "(2)平均の速さは");
+  NewLine(0, 70, 0, "2×(5+3)=2×8=");
+  Continue(3, "16");
+  TextAt(YI1 + 50, B2, 5, "秒速 16m");
+}
+
+}  // namespace lessons
