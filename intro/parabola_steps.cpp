@@ -107,7 +107,6 @@ void Palisteo::FeatureSentences(const std::string& title, const std::string& sid
     WaitAnyKey();
     FeatureBox(places[k][0], places[k][1], answers[k]);
   }
-  B2 = 360;
 }
 
 }  // namespace lessons

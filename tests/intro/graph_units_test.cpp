@@ -103,6 +103,17 @@ TEST(GraphUnits, MainMenuItemEightDrawsTheMenuAgain) {
   EXPECT_EQ(s.Find("<めあて>"), -1);
 }
 
+TEST(GraphUnits, RepeatedScreenVisitsLeaveTheStackAsItWas) {
+  // Every screen of units 5 to 7 over and over, with the main menu between.
+  const std::string unit5 = "5\n1\n" + Keys(58) + "2\n" + Keys(9) + "3\n" + Keys(3) + "4\n";
+  const std::string unit6 = "6\n1\n" + Keys(38) + "2\n" + Keys(4) + "3\n" + Keys(25) + "4\n";
+  const std::string unit7 =
+      "7\n1\n" + Keys(6) + "2\n" + Keys(15) + "3\n" + Keys(7) + "4\n" + Keys(4) + "5\n";
+  std::string keys;
+  for (int i = 0; i < 3; ++i) keys += unit5 + unit6 + unit7 + "8\n";
+  ExpectStackStaysLevel(KeyScript(keys + "9\n"));
+}
+
 // ---- unit 5, screen ①: the doubled graph ------------------------------------
 
 class DoubledGraphTest : public ::testing::Test {
