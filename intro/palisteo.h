@@ -96,6 +96,54 @@ class Palisteo : public Lesson {
                            const std::vector<std::string>& yTexts, const std::string& answer2,
                            const std::string& answer3);
 
+  // ---- graphs for a > 0 and a < 0, summary ----
+  void PositiveAGoalScreen();
+  void DoubledGraphScreen();
+  void PositiveAAnswersScreen();
+  void PositiveAFeaturesScreen();
+  void NegativeAGoalScreen();
+  void MirroredGraphScreen();
+  void NegativeAFeaturesScreen();
+  void NegativeAAnswersScreen();
+  void GraphSummaryGoalScreen();
+  void ParabolaTermsScreen();
+  void OpeningWidthScreen();
+  void IdentifyGraphsScreen();
+  void SummaryFeaturesScreen();
+  // A plane: corner (left, top), x and y value ranges, value per grid step
+  // (both axes), pixels per grid step, grid colour (0: axes only), N; then,
+  // when labelEvery > 0, DrawDecimalAxisLabels on every labelEvery-th x and
+  // every labelEveryY-th y grid line.
+  void ParabolaPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step,
+                     Num pixels, Num grid, Num numbers, Num labelEvery = 0, Num labelEveryY = 0);
+  // The curve y = a·x² over XI2..B3 at `step` value per grid step, labelled.
+  void Parabola(Num a, int colour, const std::string& label = "", Num dx = 0, Num dy = 0,
+                Num step = 1);
+  // An unlabelled point (x, y) at `step` value per grid step; its centre is
+  // left in HOUKOU, N2.
+  void ParabolaPoint(Num x, Num y, Num radius, int colour, Num step);
+  // Boxes of one table row, one per key from (left, top), `width` wide and
+  // `height` high, in text colour `colour`; one more key after the last.
+  void RevealRowCells(Num left, Num top, Num width, Num height, int lineColour, int colour,
+                      const std::vector<std::string>& texts);
+  // The twin screens for a > 0 and a < 0: the points (x, a·x²) for the given
+  // x values, their centres kept in GX3/GY3 from index `keep`; `wait` is
+  // 0 (no key), 1 (a key after each point) or -1 (a key before each point).
+  void ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int colour, Num step,
+                      int keep, int wait);
+  // Segment pairs for the kept points i = 0..count-1 at width 5 or 4: from
+  // the x axis to the point `first` + i in colour `firstColour`, then from the
+  // axis (fromAxis) or from that point to the point `second` + i in colour
+  // `secondColour`; a key after each pair and one more after the last.
+  void KeptPointSegments(int count, int first, int firstColour, int second, int secondColour,
+                         bool fromAxis);
+  // A feature sentence's fill-in box (DrawTextBoxAround, 132 by 50, colour 5
+  // on 13, outline 3) at pen position (x, y).
+  void FeatureBox(Num x, Num y, const std::string& text);
+  // The title and the three features of y = ax² with their fill-in boxes,
+  // then the answers one per key: "原点", "y軸" and `side` ("上側", "下側").
+  void FeatureSentences(const std::string& title, const std::string& side);
+
  protected:
   void MainMenu() override { IntroMainMenu(); }
 };

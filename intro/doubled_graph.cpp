@@ -1,0 +1,87 @@
+// Unit 5, screen ① "ひろげよう(表点)": the table of x, x² and 2x², the points
+// of y = x² and y = 2x², each y doubled, ever finer dots of y = 2x² and its
+// curve.
+#include "intro/palisteo.h"
+
+namespace lessons {
+
+void Palisteo::DoubledGraphScreen() {
+  const std::vector<Num> xs = {-2, -1.5f, -1, -0.5f, 0, 0.5f, 1, 1.5f, 2};
+  auto plane = [this] {
+    ParabolaPlane(938, 50, -3, 3, -1, 11, 1, 48, 14, -1, 1, 2);
+    Parabola(1, 7, "y=x^2", -88, -44);
+  };
+  WipeScreen(1320, 1300);
+  B1 = 88;
+  TextAt(B1 - 44, 30, 3, "y=2x^2 のグラフをかこう。");
+
+  for (int i = 1; i <= 9; ++i) {
+    T(i) = xs[static_cast<size_t>(i - 1)];
+    T(10 + i) = T(i) * T(i);
+    T(20 + i) = 2 * T(10 + i);
+  }
+  NumbersToTextArrays();
+  A1_s(4) = "-0.5", A1_s(14) = "0.25", A1_s(24) = "0.5";
+  A1_s(6) = "0.5", A1_s(16) = "0.25", A1_s(26) = "0.5";
+
+  // The rows: x filled in, x² and 2x² empty.
+  auto row = [this](Num top, Num height, int colour, const std::string& label, int first) {
+    CellStyle(height, 0, 15, colour);
+    DSM1 = B1 - 44, DSM2 = top;
+    Cell(88, label);
+    for (int i = 1; i <= 9; ++i) {
+      YMOTO = static_cast<Num>(colour);
+      Cell(88, first > 0 ? A1_s(first + i - 1) : "");
+    }
+  };
+  row(100, 70, 0, "x", 1);
+  row(170, 70, 7, "x^2", 0);
+  row(240, 65, 3, "2x^2", 0);
+  plane();
+  WaitAnyKey();
+
+  std::vector<std::string> squares, doubles;
+  for (int i = 1; i <= 9; ++i) squares.push_back(A1_s(10 + i)), doubles.push_back(A1_s(20 + i));
+  RevealRowCells(132, 170, 88, 70, 0, 7, squares);
+  RevealRowCells(132, 240, 88, 65, 0, 3, doubles);
+
+  // The points one per key, their centres kept: 1..9 on y = x², 11..19 on y = 2x².
+  ParabolaPoints(xs, 1, 9, 5, 1, 1, 1);
+  ParabolaPoints(xs, 2, 9, 3, 1, 11, 1);
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 5);
+  KeptPointSegments(9, 1, 5, 11, 3, false);
+  rt.SetDrawWidth(0, 3);
+  TextAt(88, 330, 5, "y座標は2倍になっている。");
+  WaitAnyKey();
+
+  FillRect(938, 0, 1320, 1300, 15, 15);
+  plane();
+  ParabolaPoints(xs, 2, 7, 3, 1, 11, 0);
+  WaitAnyKey();
+  TextAt(88, 380, 3, "y=x^2のy座標を2倍にして点をとればよい。");
+  WaitAnyKey();
+  // Ever finer dots of y = 2x² inside the plane (y up to 11).
+  auto dots = [this](int from, int to, int by, Num per, Num radius) {
+    for (int k = from; k <= to; k += by) {
+      const Num x = static_cast<Num>(k) / per;
+      if (2 * x * x <= 11) ParabolaPoint(x, 2 * x * x, radius, 3, 1);
+    }
+  };
+  dots(-30, 30, 1, 10, 5);
+  WaitAnyKey();
+  dots(-300, 300, 5, 100, 3);
+  WaitAnyKey();
+  Parabola(2, 3, "y=2x^2", -110, 10);
+  WaitAnyKey();
+  TextAt(44, 450, 0, "教科書P97に y=2x^2 のグラフをかきなさい。");
+  WaitAnyKey();
+
+  FillRect(938, 0, 1320, 1300, 15, 15);
+  plane();
+  Parabola(2, 3, "y=2x^2", -110, 10);
+  WaitAnyKey();
+  TextAt(44, 570, 3, "教科書P98 問3　をしなさい。");
+}
+
+}  // namespace lessons

@@ -1,0 +1,93 @@
+// Unit 6, screen ① "P98ひろげよう": the points of y = -x² beside the graph of
+// y = x², the two mirrored in the x axis, then y = -x² from mirrored points,
+// denser dots and its curve.
+#include "intro/palisteo.h"
+
+#include <cmath>
+
+namespace lessons {
+
+void Palisteo::MirroredGraphScreen() {
+  const std::vector<Num> xs = {-2, -1, 0, 1, 2};
+  auto plane = [this] {
+    ParabolaPlane(680, 50, -3.5f, 3.5f, -5.5f, 5.5f, 0.5f, 25, 14, -1, 2, 2);
+    Parabola(1, 7, "y=x^2", 0, 0, 0.5f);
+  };
+  auto mirrored = [this] { Parabola(-1, 3, "y=-x^2", -110, 10, 0.5f); };
+  WipeScreen(1320, 1300);
+  B1 = 40, B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextAt(B1, B2, 3, "y=-x^2 のグラフをかこう。");
+
+  // The rows x, x² and -x² (its values empty), "…" at both ends.
+  std::vector<std::string> negatives;
+  auto row = [&](Num top, const std::string& label, int colour, int sign) {
+    CellStyle(50, 9, 15, colour);
+    DSM1 = B1, DSM2 = top;
+    Cell(90, label);
+    YMOTO = 0;
+    Cell(40, "…");
+    for (int x = -3; x <= 3; ++x) {
+      const Num v = sign == 0 ? static_cast<Num>(x) : static_cast<Num>(sign * x * x);
+      if (sign < 0) negatives.push_back(NumberText(v));
+      YMOTO = static_cast<Num>(colour);
+      Cell(60, sign < 0 ? "" : NumberText(v));
+    }
+    YMOTO = 0;
+    Cell(40, "…");
+  };
+  row(90, "x", 0, 0);
+  row(140, "x^2", 3, 1);
+  row(190, "-x^2", 5, -1);
+  B2 = 190;
+  plane();
+  WaitAnyKey();
+
+  RevealRowCells(B1 + 130, 190, 60, 50, 9, 5, negatives);
+  ParabolaPoints(xs, -1, 6, 3, 0.5f, 1, 1);  // centres kept as 1..5
+  WaitAnyKey();
+  mirrored();
+  WaitAnyKey();
+  NewLine(0, 60, 7, "Q 2つのグラフの関係は?");
+  WaitAnyKey();
+  ParabolaPoints(xs, 1, 6, 3, 0.5f, 11, 0);  // centres kept as 11..15
+  WaitAnyKey();
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 4);
+  KeptPointSegments(5, 1, 3, 11, 7, true);
+  NewLine(0, 50, 3, "y座標は絶対値が等しく、符号が反対");
+  WaitAnyKey();
+  NewLine(0, 60, 5, "x軸について対称");
+  WaitAnyKey();
+
+  FillRect(680, 0, 1320, 1300, 15, 15);
+  plane();
+  NewLine(0, 60, 7, "Q 点のとりかたは?");
+  WaitAnyKey();
+  NewLine(0, 50, 3, "y=x^2の点とx軸について");
+  NewLine(0, 50, 3, "対称な点をとればよい。");
+  ParabolaPoints(xs, 1, 6, 3, 0.5f, 11, 0);
+  WaitAnyKey();
+  ParabolaPoints(xs, -1, 6, 3, 0.5f, 1, -1);
+  WaitAnyKey();
+  // Dots evenly in y (y = -5.5 up to 0), then evenly in x.
+  for (int k = 11; k >= 0; --k) {
+    const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 2);
+    ParabolaPoint(-x, y, 5, 3, 0.5f);
+    ParabolaPoint(x, y, 5, 3, 0.5f);
+  }
+  WaitAnyKey();
+  for (int k = -20; k <= 20; ++k) {
+    const Num x = static_cast<Num>(k) / 10;
+    ParabolaPoint(x, -x * x, 5, 3, 0.5f);
+  }
+  WaitAnyKey();
+  mirrored();
+  WaitAnyKey();
+
+  FillRect(680, 0, 1320, 1300, 15, 15);
+  plane();
+  mirrored();
+}
+
+}  // namespace lessons

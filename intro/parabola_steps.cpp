@@ -1,0 +1,112 @@
+// Steps shared by the screens on the graphs of y = ax²: planes, curves and
+// points, table rows revealed cell by cell, segments from the x axis, and the
+// fill-in sentences on the graph's features.
+#include "intro/palisteo.h"
+
+namespace lessons {
+
+void Palisteo::ParabolaPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step,
+                             Num pixels, Num grid, Num numbers, Num labelEvery,
+                             Num labelEveryY) {
+  A41 = left, I = top;
+  XI2 = xFrom, B3 = xTo, B4 = yFrom, X = yTo;
+  XSTEP = step, GGX = step;
+  NO = pixels, SIZE = grid, N = numbers;
+  DrawCoordinatePlane();
+  if (labelEvery > 0) {
+    XSTEP = step, GGX = step;
+    BB1 = labelEvery, BB2 = labelEveryY;
+    DrawDecimalAxisLabels();
+  }
+}
+
+void Palisteo::Parabola(Num a, int colour, const std::string& label, Num dx, Num dy, Num step) {
+  MUKI = 2;
+  AA = a;
+  XSTEP = step, GGX = step;
+  TKAI2 = static_cast<Num>(colour);
+  ZY0_s = label;
+  JYOU = dx, LABELDY = dy;
+  DrawFunctionGraph();
+}
+
+void Palisteo::ParabolaPoint(Num x, Num y, Num radius, int colour, Num step) {
+  KAKUDAI = x, SENTAKU = y;
+  XSTEP = step, GGX = step;
+  DOTRADIUS = radius;
+  TKAI2 = static_cast<Num>(colour);
+  ZY0_s = "";
+  JYOU = 0, LABELDY = 0;
+  PlotLabelledPoint();
+}
+
+void Palisteo::RevealRowCells(Num left, Num top, Num width, Num height, int lineColour,
+                              int colour,
+                              const std::vector<std::string>& texts) {
+  for (size_t k = 0; k < texts.size(); ++k) {
+    CellStyle(height, lineColour, 15, colour);
+    DSM1 = left + width * static_cast<Num>(k), DSM2 = top;
+    Cell(width, texts[k]);
+    WaitAnyKey();
+  }
+  WaitAnyKey();
+}
+
+void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int colour,
+                              Num step, int keep, int wait) {
+  for (size_t k = 0; k < xs.size(); ++k) {
+    if (wait < 0) WaitAnyKey();
+    ParabolaPoint(xs[k], a * xs[k] * xs[k], radius, colour, step);
+    GX3(keep + static_cast<Num>(k)) = HOUKOU;
+    GY3(keep + static_cast<Num>(k)) = N2;
+    if (wait > 0) WaitAnyKey();
+  }
+}
+
+void Palisteo::KeptPointSegments(int count, int first, int firstColour, int second,
+                                 int secondColour, bool fromAxis) {
+  auto line = [this](Num x1, Num y1, Num x2, Num y2, int colour) {
+    rt.DrawLine(0, 0, x1, y1, 0, x2, y2, -1, colour, 0, colour, -1, 7);
+  };
+  for (int i = 0; i < count; ++i) {
+    const Num x = GX3(first + i);
+    line(x, R, x, GY3(first + i), firstColour);
+    line(x, fromAxis ? R : GY3(first + i), GX3(second + i), GY3(second + i), secondColour);
+    WaitAnyKey();
+  }
+  WaitAnyKey();
+}
+
+void Palisteo::FeatureBox(Num x, Num y, const std::string& text) {
+  DSM1 = x, DSM2 = y;
+  TANI = 132, GX0 = 50;
+  SIZE = 3, TKAI2 = 13, YMOTO = 5;
+  A_s = text;
+  DrawTextBoxAround();
+  YI1 = DSM1 + 20;
+}
+
+void Palisteo::FeatureSentences(const std::string& title, const std::string& side) {
+  B1 = 44;
+  TextAt(B1, 90, 3, title);
+  Num places[3][2];
+  // Sentence k: its opening text, then the box 20 after it, then the rest.
+  auto sentence = [&](int k, Num y, const std::string& before, const char* mark,
+                      const std::string& after) {
+    TextAt(B1, y, 0, before);
+    places[k][0] = YI1 + 20, places[k][1] = y;
+    FeatureBox(places[k][0], y, mark);
+    Continue(0, after);
+  };
+  sentence(0, 170, "(1)", "①", "を通る。");
+  sentence(1, 240, "(2)", "②", "を対称の軸");
+  TextAt(B1 + 81, 290, 0, "として線対称である。");
+  sentence(2, 360, "(3)x軸の", "③", "にある。");
+  const std::string answers[3] = {"原点", "y軸", side};
+  for (int k = 0; k < 3; ++k) {
+    WaitAnyKey();
+    FeatureBox(places[k][0], places[k][1], answers[k]);
+  }
+}
+
+}  // namespace lessons
