@@ -89,8 +89,8 @@ TEST(PalisteoMainMenu, DispatchReadsTheTypedNumber) {
 }
 
 TEST(PalisteoMainMenu, ItemsWithoutScreensAskTheLineAgain) {
-  // Unit 3's items 2 to 7 and the items of units 4 to 7 have no screens yet.
-  Replay r = RunPalisteo("3\n2\n3\n4\n5\n6\n7\n8\n4\n1\n2\n3\n4\n5\n9\n");
+  // Unit 3's numbers out of range and the items of units 4 to 7 (no screens yet).
+  Replay r = RunPalisteo("3\n0\n9\n9\n9\n9\n9\n8\n4\n1\n2\n3\n4\n5\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_EQ(CountSteps(s, "⑤練習問題１　⑥２　⑦３　⑧終了"), 7);
@@ -102,7 +102,7 @@ TEST(PalisteoMainMenu, ItemsWithoutScreensAskTheLineAgain) {
 TEST(PalisteoMainMenu, RoundTripsLeaveTheStackAsItWas) {
   // A thousand visits: every unit's menu, its out-of-range and empty items,
   // the main menu's empty item, and now and then a screen.
-  const std::vector<std::string> trips = {"1\n0\n3\n", "3\n2\n8\n", "4\n1\n5\n", "5\n4\n",
+  const std::vector<std::string> trips = {"1\n0\n3\n", "3\n2\nxxx8\n", "4\n1\n5\n", "5\n4\n",
                                           "6\n4\n",    "7\n5\n",    "8\n",       "12/2\n"};
   std::string keys;
   int visits = 0;
