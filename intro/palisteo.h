@@ -26,6 +26,21 @@ class Palisteo : public Lesson {
   // ---- proportional-constant unit ----
   void ProportionalConstantUnit();
   void NFoldScreen();
+  void CircleAreaAnswersScreen();
+  // The circle of radius 5 cells in a 10 × 10 frame of 30-unit cells at
+  // (792, 30), its radius, the dotted arc "x㎝" under it and "ycm^2".
+  void DrawCircleFigure();
+  void ConstantExampleScreen();
+  // One example's numbers: a (T(1)), x1 (F(2)), y1 (T(2)), x2 (F(3)),
+  // y2 (T(3)), x2² (F(4)), x1² (F(5)), then their texts.
+  void DrawConstantExampleNumbers();
+  void ConstantAnswersScreen();
+  // A practice screen's start: wipe, pen width, the boxes "練習問題" and `number`.
+  void PracticeHeading(const std::string& number, Num penWidth);
+  void Practice1Screen();
+  void Practice2Screen();
+  void Practice3Screen();
+  Num LASTA = 0;  // the a of the last worked example, avoided by the next one
 
   // ---- graph units ----
   void SquareGraphUnit();

@@ -31,12 +31,12 @@ void Palisteo::ProportionalConstantUnit() {
   UnitSubMenu("①ひろげ　②問２　③例題１　④問３　⑤練習問題１　⑥２　⑦３　⑧終了",
               {
                   [this] { NFoldScreen(); },
-                  MenuTarget{},  // CircleAreaAnswersScreen
-                  MenuTarget{},  // ConstantExampleScreen
-                  MenuTarget{},  // ConstantAnswersScreen
-                  MenuTarget{},  // Practice1Screen
-                  MenuTarget{},  // Practice2Screen
-                  MenuTarget{},  // Practice3Screen
+                  [this] { CircleAreaAnswersScreen(); },
+                  [this] { ConstantExampleScreen(); },
+                  [this] { ConstantAnswersScreen(); },
+                  [this] { Practice1Screen(); },
+                  [this] { Practice2Screen(); },
+                  [this] { Practice3Screen(); },
               });
 }
 
