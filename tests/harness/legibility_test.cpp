@@ -223,6 +223,16 @@ TEST(Legibility, ReportsAGlyphOnAFillItCannotBeReadOn) {
   EXPECT_NE(faults[0].find("at (120, 110)"), std::string::npos) << faults[0];
   EXPECT_NE(faults[0].find("text 9 (1A3CE0) on 13 (DC2A2E)"), std::string::npos) << faults[0];
 
+  // A question box in 13 carries results in 5 as lesson text, not as a prompt.
+  b.ClearLog();
+  b.rt.DrawLine(1, 0, 100, 100, 0, 300, 160, 0, 13, 2, 13, 0, 0);
+  b.rt.DrawText(1, 0, 120, 110, "5", 2, 2, 5, 0, 0, 0);
+  b.rt.DrawText(1, 0, 120, 140, "5", 1, 1, 5, 0, 0, 0);
+  faults = IllegibleGlyphs(b.Log(), "test");
+  ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(faults);
+  EXPECT_NE(faults[0].find("at (120, 140) size 16 pair (1, 1)"), std::string::npos) << faults[0];
+  EXPECT_NE(faults[0].find("< 4.5, text 5 (520008) on 13"), std::string::npos) << faults[0];
+
   // Plain text (a prompt) needs more than lesson text: light grey on white.
   b.ClearLog();
   b.rt.DrawText(1, 0, 20, 20, "ab", 1, 1, 8, 0, 0, 0);
