@@ -2,7 +2,7 @@
 // program's tour (tools/tours/*.keys) is replayed on the headless host, and
 // for every glyph the ground under its cell's centre is the last filled box,
 // disc, sector or polygon drawn before it that covers the centre (colour 15
-// after ClearScreen). Lesson text (size 16 or more at pair (2, 2) or larger)
+// after ClearScreen; a disc under a quarter of the cell is a mark). Lesson text (size 16 or more at pair (2, 2) or larger)
 // needs a WCAG contrast of 3.0 with its ground, every other glyph 4.5.
 #include <gtest/gtest.h>
 
@@ -160,8 +160,11 @@ std::vector<std::string> IllegibleGlyphs(const LogLines& log, const std::string&
         if (glyph == " " || glyph == "\xE3\x80\x80") continue;  // blanks show no ink
         if (cx < 0 || cy < 0 || cx > kVisibleWidth || cy > kVisibleHeight) continue;
         int ground = 15;
+        // A disc much smaller than the glyph's cell (a curve's dot, a plotted
+        // point beside a label) is a mark the glyph crosses, not its ground.
+        const double minDisc = std::min(w, b * size) / 4;
         for (auto it = fills.rbegin(); it != fills.rend(); ++it)
-          if (it->Covers(cx, cy)) {
+          if (!(it->kind == Fill::kDisc && it->x2 < minDisc) && it->Covers(cx, cy)) {
             ground = it->colour;
             break;
           }

@@ -90,16 +90,7 @@ TEST(PalisteoMainMenu, DispatchReadsTheTypedNumber) {
 
 TEST(PalisteoMainMenu, NumbersOutOfRangeAskTheLineAgain) {
   // Unit 3's numbers out of range ask the line again.
-  Replay r = RunPalisteo("3
-0
-9
-9
-9
-9
-9
-8
-9
-");
+  Replay r = RunPalisteo("3\n0\n9\n9\n9\n9\n9\n8\n9\n");
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
   EXPECT_EQ(CountSteps(s, "⑤練習問題１　⑥２　⑦３　⑧終了"), 7);
@@ -110,20 +101,7 @@ TEST(PalisteoMainMenu, NumbersOutOfRangeAskTheLineAgain) {
 TEST(PalisteoMainMenu, RoundTripsLeaveTheStackAsItWas) {
   // A thousand visits: every unit's menu, its out-of-range and empty items,
   // the main menu's empty item, and now and then a screen.
-  const std::vector<std::string> trips = {"1
-0
-3
-", "3
-2
-xxx8
-", "4
-1
- 1
- 1
-5
-", "5
-4
-",
+  const std::vector<std::string> trips = {"1\n0\n3\n", "3\n2\nxxx8\n", "4\n1\n 1\n 1\n5\n", "5\n4\n",
                                           "6\n4\n",    "7\n5\n",    "8\n",       "12/2\n"};
   std::string keys;
   int visits = 0;
