@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "framework/lesson.h"
 
@@ -12,6 +13,41 @@ class Quendral : public Lesson {
   explicit Quendral(Runtime& runtime) : Lesson(runtime, "Quendral") {}
 
   void ValuesMainMenu();
+
+  // ---- increase and range unit ----
+  void IncreaseAndRangeUnit();
+  void IncreaseAndRangeGoalScreen();
+  void RangeDrill1Screen();
+  void RangeDrill2Screen();
+
+  // ---- the other units ----
+  void RateOfChangeUnit();
+  void AverageSpeedUnit();
+  void FeatureSummaryUnit();
+
+  // ---- drills ----
+  // A whole number 1..n with a random sign: the magnitude draw, then the sign
+  // draw (2 negates).
+  Num SignedRandom(int n);
+  // The domain ends p < q in F(1), F(2): drawn in that order, equal ends
+  // moved apart (q + 1), then put in order.
+  void DrawDomainEnds();
+  // The range of y = T(1)·x² over F(1) ≦ x ≦ F(2) into T(5), T(6) (T(3),
+  // T(4) at the ends, T(7), T(8) the smaller and larger of them).
+  void SquareRangeOverDomain();
+  // The texts of T and F (NumbersToTextArrays), the coefficient T(1) shown
+  // as "" for 1 and "-" for -1 in A1$(1).
+  void CoefficientText();
+  // An answer box at pen position (x, y), 60 high, filled in colour 13,
+  // outlined in 0, its text in 5.
+  void AnswerBox(Num x, Num y, Num width, const std::string& text);
+  // One problem below text line `top`: the wipe, the question, the domain
+  // line in colour 3 with two empty boxes, a key, then the boxes with
+  // A1$(5) and A1$(6). Leaves B2 at the answer line.
+  void RangeProblem(Num top, const std::string& question, Num boxWidth);
+  void LinearRangeTurn();
+  // y = T(1)·x² on a drawn domain; T(1) is set by the caller.
+  void SquareRangeTurn(const std::string& mark, Num top, Num boxWidth);
 
   // ---- variables of Quendral's own ----
 
