@@ -12,8 +12,8 @@ void Quendral::IncreaseAndRangeUnit() {
   IncreaseAndRangeGoalScreen();
   UnitSubMenu("①～④増減　⑤練習1　⑥変域グラフ　⑦練習２　⑧問1,2　⑨終了",
               {
-                  MenuTarget{},
-                  MenuTarget{},
+                  [this] { LinearIncreaseScreen(); },
+                  [this] { LinearDecreaseScreen(); },
                   MenuTarget{},
                   MenuTarget{},
                   [this] { RangeDrill1Screen(); },

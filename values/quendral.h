@@ -1,7 +1,9 @@
 // The lesson program Quendral: its main menu, units and screens.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <string>
 
 #include "framework/lesson.h"
@@ -17,6 +19,12 @@ class Quendral : public Lesson {
   // ---- increase and range unit ----
   void IncreaseAndRangeUnit();
   void IncreaseAndRangeGoalScreen();
+  void LinearIncreaseScreen();
+  void LinearDecreaseScreen();
+  // y = slope·x + 2 on -3 ≦ x ≦ 3: the question, the line on its plane, the
+  // run and rise arrows, the answer and the rule, one key each.
+  void LinearChangeScreen(Num slope, const std::string& formula, const std::string& answer,
+                          const std::string& rule);
   void RangeDrill1Screen();
   void RangeDrill2Screen();
 
@@ -24,6 +32,13 @@ class Quendral : public Lesson {
   void RateOfChangeUnit();
   void AverageSpeedUnit();
   void FeatureSummaryUnit();
+
+  // ---- figure points ----
+  // Points 1, 2, ... given as plane values, kept in GY5/GY5Y as pixels of
+  // the plane that DrawCoordinatePlane has just set.
+  void SetFigurePoints(std::initializer_list<std::pair<Num, Num>> points);
+  // An arrow with its head at point `to`, head length 16.
+  void FigureArrow(Num from, Num to, int colour);
 
   // ---- drills ----
   // A whole number 1..n with a random sign: the magnitude draw, then the sign

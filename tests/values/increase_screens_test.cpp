@@ -1,0 +1,80 @@
+// Unit 1's increase-and-decrease screens: their figure points, key waits and
+// the return to the sub-menu.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/runtime/headless_host.h"
+#include "tests/support/log_reader.h"
+#include "values/quendral.h"
+
+namespace lessons::testing {
+namespace {
+
+struct QuendralBench {
+  explicit QuendralBench(const std::string& keys) : host(Opts(keys)), rt(host), Q(rt) {}
+  static HeadlessOptions Opts(const std::string& keys) {
+    HeadlessOptions o;
+    o.keys = HeadlessHost::ParseKeyScript(keys);
+    o.keepLog = true;
+    return o;
+  }
+  HeadlessHost host;
+  Runtime rt;
+  Quendral Q;
+};
+
+struct Pixel {
+  float x, y;
+};
+
+void ExpectPoints(const Quendral& Q, const std::vector<Pixel>& points) {
+  for (size_t k = 0; k < points.size(); ++k) {
+    SCOPED_TRACE("point " + std::to_string(k + 1));
+    EXPECT_FLOAT_EQ(Q.GY5(static_cast<Num>(k + 1)), points[k].x);
+    EXPECT_FLOAT_EQ(Q.GY5Y(static_cast<Num>(k + 1)), points[k].y);
+  }
+}
+
+TEST(QuendralIncreaseScreens, LinearScreensPointsAndKeyWaits) {
+  {
+    QuendralBench b("xxxx");
+    b.Q.ZY0_s = "old";  // a label an earlier screen left is not drawn
+    b.Q.LinearIncreaseScreen();
+    EXPECT_EQ(b.host.KeysHanded(), 4);
+    EXPECT_FLOAT_EQ(b.Q.X8, 912);
+    EXPECT_FLOAT_EQ(b.Q.R, 300);
+    ExpectPoints(b.Q, {{822, 330}, {1002, 330}, {1002, 150}, {822, 300}, {972, 150}});
+    for (const TextCall& t : VisibleTexts(b.host.LogLines())) EXPECT_NE(t.text, "o");
+  }
+  {
+    QuendralBench b("xxxx");
+    b.Q.LinearDecreaseScreen();
+    EXPECT_EQ(b.host.KeysHanded(), 4);
+    ExpectPoints(b.Q, {{822, 150}, {1002, 150}, {1002, 330}, {822, 210}, {972, 360}});
+  }
+}
+
+TEST(QuendralIncreaseScreens, RuleAndLastArrowComeWithTheSubMenuLine) {
+  for (const char* item : {"1", "2"}) {
+    SCOPED_TRACE(item);
+    Replay r = RunReplay("quendral", KeyScript(std::string("1\n") + item + "\nxxxx" + item + "\nxxxx9\n6\n"));
+    EXPECT_EQ(r.result.end, RunEnd::kFinished);
+    Steps s(r.log);
+    const std::string rule = item[0] == '1' ? "右上がりは増加" : "右下がりは減少";
+    const std::string answer = item[0] == '1' ? "増加する" : "減少する";
+    const int first = s.Find(rule);
+    ASSERT_GT(first, 0);
+    EXPECT_TRUE(s.Has(first, "①～④増減"));
+    EXPECT_TRUE(s.GlyphAt(first, 60, 220, 3, rule.substr(0, 3)));
+    EXPECT_TRUE(s.GlyphAt(first - 1, 60, 150, 5, answer.substr(0, 3)));
+    // Chosen again, the screen draws the same picture.
+    const int second = s.Find(rule, first + 1);
+    ASSERT_GT(second, first);
+    EXPECT_EQ(s.Lines(second), s.Lines(first));
+  }
+}
+
+}  // namespace
+}  // namespace lessons::testing
