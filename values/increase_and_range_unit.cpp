@@ -14,8 +14,8 @@ void Quendral::IncreaseAndRangeUnit() {
               {
                   [this] { LinearIncreaseScreen(); },
                   [this] { LinearDecreaseScreen(); },
-                  MenuTarget{},
-                  MenuTarget{},
+                  [this] { ParabolaUpScreen(); },
+                  [this] { ParabolaDownScreen(); },
                   [this] { RangeDrill1Screen(); },
                   MenuTarget{},
                   [this] { RangeDrill2Screen(); },

@@ -25,6 +25,15 @@ class Quendral : public Lesson {
   // run and rise arrows, the answer and the rule, one key each.
   void LinearChangeScreen(Num slope, const std::string& formula, const std::string& answer,
                           const std::string& rule);
+  void ParabolaUpScreen();
+  void ParabolaDownScreen();
+  // y = a·x² (a = 1 or -1) on -3 ≦ x ≦ 3: the parabola, the arrows along its
+  // branches, the four answers and the summary.
+  void ParabolaChangeScreen(Num a);
+  // A condition in colour 0 at (60, y), then its answer in colour 3 where
+  // the condition ended; with `keys`, a key after each.
+  void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
+                          bool keys);
   void RangeDrill1Screen();
   void RangeDrill2Screen();
 

@@ -76,5 +76,46 @@ TEST(QuendralIncreaseScreens, RuleAndLastArrowComeWithTheSubMenuLine) {
   }
 }
 
+TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
+  {
+    QuendralBench b(std::string(13, 'x'));
+    b.Q.ParabolaUpScreen();
+    EXPECT_EQ(b.host.KeysHanded(), 13);
+    EXPECT_FLOAT_EQ(b.Q.X8, 952);
+    EXPECT_FLOAT_EQ(b.Q.R, 540);
+    ExpectPoints(b.Q, {{832, 180}, {1072, 180}, {952, 540}, {952, 540}});
+  }
+  {
+    QuendralBench b(std::string(15, 'x'));
+    b.Q.ParabolaDownScreen();
+    EXPECT_EQ(b.host.KeysHanded(), 15);
+    EXPECT_FLOAT_EQ(b.Q.R, 90);
+    ExpectPoints(b.Q, {{832, 450}, {1072, 450}, {952, 90}, {952, 90}});
+  }
+}
+
+TEST(QuendralIncreaseScreens, ParabolaAnswersAndSummaries) {
+  Replay r = RunReplay("quendral", KeyScript("1\n3\n" + std::string(13, 'x') + "4\n" +
+                                             std::string(15, 'x') + "9\n6\n"));
+  EXPECT_EQ(r.result.end, RunEnd::kFinished);
+  Steps s(r.log);
+  // ③: the last answer key brings the summary heading and its four lines at once.
+  const int up = s.Find("a>0では");
+  ASSERT_GT(up, 0);
+  EXPECT_TRUE(s.GlyphAt(up, 60, 400, 7, "<"));
+  EXPECT_TRUE(s.Has(up, "x<0 のとき 減少"));
+  EXPECT_TRUE(s.Has(up, "yの変域は y≧0"));
+  EXPECT_TRUE(s.Has(up, "①～④増減"));
+  // ④: the heading, the prompt and the summary one key each; the prompt is erased.
+  const int down = s.Find("a<0では");
+  ASSERT_GT(down, up);
+  EXPECT_TRUE(s.GlyphAt(down + 1, 60, 450, 0, "P"));
+  EXPECT_TRUE(s.Has(down + 2, "x<0 のとき 増加"));
+  EXPECT_TRUE(s.Has(down + 2, "x=0 のとき 最大値 y=0"));
+  EXPECT_TRUE(s.Has(down + 2, "yの変域は y≦0"));
+  EXPECT_TRUE(s.WipeFrom(down + 2, 0, 450));
+  EXPECT_TRUE(s.Has(down + 2, "①～④増減"));
+}
+
 }  // namespace
 }  // namespace lessons::testing
