@@ -17,7 +17,7 @@ void Quendral::IncreaseAndRangeUnit() {
                   [this] { ParabolaUpScreen(); },
                   [this] { ParabolaDownScreen(); },
                   [this] { RangeDrill1Screen(); },
-                  MenuTarget{},
+                  [this] { RangeGraphScreen(); },
                   [this] { RangeDrill2Screen(); },
                   MenuTarget{},
               });

@@ -34,6 +34,24 @@ class Quendral : public Lesson {
   // the condition ended; with `keys`, a key after each.
   void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
                           bool keys);
+  void RangeGraphScreen();
+  // The plane of screen ⑥: corner (880, 50), x -5..5, y -1..25, 20 per unit,
+  // axes only.
+  void RangeGraphPlane();
+  // Dots of y = AA·x² from x = XI2 to B3, 0.1 apart where y > 1.2 and 0.2
+  // apart elsewhere, only those within the plane's height.
+  void DottedParabola();
+  // On the plane just drawn: the dotted parabola, y = x² over DOMX1..DOMX2,
+  // guides from its ends to both axes, their numbers, and the range of y as
+  // an arrow with two heads on the y axis.
+  void MarkDomainAndRange();
+  void DomainArc(Num from, Num to);
+  void GuideLine(Num x1, Num y1, Num x2, Num y2);
+  // A number in colour 7 at (x, y).
+  void NumberLabel(Num value, Num x, Num y);
+  // An arrow on the y axis from pixel y `fromY` to `toY`; `head` -1 puts the
+  // head at the start.
+  void YAxisArrow(Num fromY, Num toY, Num head);
   void RangeDrill1Screen();
   void RangeDrill2Screen();
 
@@ -74,6 +92,7 @@ class Quendral : public Lesson {
   void SquareRangeTurn(const std::string& mark, Num top, Num boxWidth);
 
   // ---- variables of Quendral's own ----
+  Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks
 
  protected:
   void MainMenu() override { ValuesMainMenu(); }
