@@ -19,7 +19,7 @@ void Quendral::IncreaseAndRangeUnit() {
                   [this] { RangeDrill1Screen(); },
                   [this] { RangeGraphScreen(); },
                   [this] { RangeDrill2Screen(); },
-                  MenuTarget{},
+                  [this] { RangeAnswersScreen(); },
               });
 }
 

@@ -52,6 +52,7 @@ class Quendral : public Lesson {
   // An arrow on the y axis from pixel y `fromY` to `toY`; `head` -1 puts the
   // head at the start.
   void YAxisArrow(Num fromY, Num toY, Num head);
+  void RangeAnswersScreen();
   void RangeDrill1Screen();
   void RangeDrill2Screen();
 
