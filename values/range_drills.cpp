@@ -69,6 +69,8 @@ void Quendral::AnswerBox(Num x, Num y, Num width, const std::string& text) {
 void Quendral::RangeProblem(Num top, const std::string& question, Num boxWidth) {
   B1 = 40;
   B2 = top;
+  // Exercise ① wipes from its question down; exercise ② from its own top,
+  // so exercise ①'s last problem stays above it.
   FillRect(0, top == kFirstLine ? top + 20 : top, 1760, 1800, 15, 15);
   TextAt(B1, B2 + 20, 0, question);
   NewLine(36, 80, 3, TITLE_s(1) + "≦x≦" + TITLE_s(2) + " のとき  ");
