@@ -1,5 +1,5 @@
-// Quendral's main menu. The units come with their lessons; until then every
-// item but the last shows the menu again.
+// Quendral's main menu: four units, the empty item 5 (the menu again) and the
+// end item.
 #include "values/quendral.h"
 
 namespace lessons {
@@ -14,7 +14,8 @@ void Quendral::ValuesMainMenu() {
           {44, 360, 13, "5　"},
           {44, 420, 15, "6　終了"},
       },
-      std::vector<MenuTarget>(5));
+      {[this] { IncreaseAndRangeUnit(); }, [this] { RateOfChangeUnit(); },
+       [this] { AverageSpeedUnit(); }, [this] { FeatureSummaryUnit(); }, MenuTarget{}});
 }
 
 }  // namespace lessons

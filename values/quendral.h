@@ -1,8 +1,10 @@
 // The lesson program Quendral: its main menu, units and screens.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/lesson.h"
@@ -47,7 +49,84 @@ class Quendral : public Lesson {
   // Where the example's closing note goes: after "32", on the line below it.
   Num NOTEX = 0, NOTEY = 0;
 
+  // ---- increase and range unit ----
+  void IncreaseAndRangeUnit();
+  void IncreaseAndRangeGoalScreen();
+  void LinearIncreaseScreen();
+  void LinearDecreaseScreen();
+  // y = slope·x + 2 on -3 ≦ x ≦ 3: the question, the line on its plane, the
+  // run and rise arrows, the answer and the rule, one key each.
+  void LinearChangeScreen(Num slope, const std::string& formula, const std::string& answer,
+                          const std::string& rule);
+  void ParabolaUpScreen();
+  void ParabolaDownScreen();
+  // y = a·x² (a = 1 or -1) on -3 ≦ x ≦ 3: the parabola, the arrows along its
+  // branches, the four answers and the summary.
+  void ParabolaChangeScreen(Num a);
+  // A condition in colour 0 at (60, y), then its answer in colour 3 where
+  // the condition ended; with `keys`, a key after each.
+  void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
+                          bool keys);
+  void RangeGraphScreen();
+  // The plane of screen ⑥: corner (880, 50), x -5..5, y -1..25, 20 per unit,
+  // axes only.
+  void RangeGraphPlane();
+  // Dots of y = AA·x² from x = XI2 to B3, 0.1 apart where y > 1.2 and 0.2
+  // apart elsewhere, only those within the plane's height.
+  void DottedParabola();
+  // On the plane just drawn: the dotted parabola, y = x² over DOMX1..DOMX2,
+  // guides from its ends to both axes, their numbers, and the range of y as
+  // an arrow with two heads on the y axis.
+  void MarkDomainAndRange();
+  void DomainArc(Num from, Num to);
+  void GuideLine(Num x1, Num y1, Num x2, Num y2);
+  // A number in colour 7 at (x, y).
+  void NumberLabel(Num value, Num x, Num y);
+  // An arrow on the y axis from pixel y `fromY` to `toY`; `head` -1 puts the
+  // head at the start.
+  void YAxisArrow(Num fromY, Num toY, Num head);
+  void RangeAnswersScreen();
+  void RangeDrill1Screen();
+  void RangeDrill2Screen();
+
+  // ---- the other units ----
+  void RateOfChangeUnit();
+  void AverageSpeedUnit();
+  void FeatureSummaryUnit();
+
+  // ---- figure points ----
+  // Points 1, 2, ... given as plane values, kept in GY5/GY5Y as pixels of
+  // the plane that DrawCoordinatePlane has just set.
+  void SetFigurePoints(std::initializer_list<std::pair<Num, Num>> points);
+  // An arrow with its head at point `to`, head length 16.
+  void FigureArrow(Num from, Num to, int colour);
+
+  // ---- drills ----
+  // A whole number 1..n with a random sign: the magnitude draw, then the sign
+  // draw (2 negates).
+  Num SignedRandom(int n);
+  // The domain ends p < q in F(1), F(2): drawn in that order, equal ends
+  // moved apart (q + 1), then put in order.
+  void DrawDomainEnds();
+  // The range of y = T(1)·x² over F(1) ≦ x ≦ F(2) into T(5), T(6) (T(3),
+  // T(4) at the ends, T(7), T(8) the smaller and larger of them).
+  void SquareRangeOverDomain();
+  // The texts of T and F (NumbersToTextArrays), the coefficient T(1) shown
+  // as "" for 1 and "-" for -1 in A1$(1).
+  void CoefficientText();
+  // An answer box at pen position (x, y), 60 high, filled in colour 13,
+  // outlined in 0, its text in 5.
+  void AnswerBox(Num x, Num y, Num width, const std::string& text);
+  // One problem below text line `top`: the wipe, the question, the domain
+  // line in colour 3 with two empty boxes, a key, then the boxes with
+  // A1$(5) and A1$(6). Leaves B2 at the answer line.
+  void RangeProblem(Num top, const std::string& question, Num boxWidth);
+  void LinearRangeTurn();
+  // y = T(1)·x² on a drawn domain; T(1) is set by the caller.
+  void SquareRangeTurn(const std::string& mark, Num top, Num boxWidth);
+
   // ---- variables of Quendral's own ----
+  Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks
 
  protected:
   void MainMenu() override { ValuesMainMenu(); }

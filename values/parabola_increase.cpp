@@ -1,0 +1,88 @@
+// Screens ③ and ④ of unit 1: how y changes on y = x² and y = -x² while x
+// runs from -3 to 3, the answers one key each and the summary for a > 0 or
+// a < 0.
+#include "values/quendral.h"
+
+namespace lessons {
+
+namespace {
+// The answers of the four lines: on the left branch, on the right branch,
+// at x = 0, the range; the summary repeats them.
+struct ParabolaAnswers {
+  const char* left;
+  const char* right;
+  const char* vertex;
+  const char* range;
+};
+}  // namespace
+
+void Quendral::ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
+                                  bool keys) {
+  TextAt(60, y, 0, condition);
+  const Num end = YI1;
+  if (keys) WaitAnyKey();
+  TextAt(end, y, 3, answer);
+  if (keys) WaitAnyKey();
+}
+
+void Quendral::ParabolaChangeScreen(Num a) {
+  const bool up = a > 0;
+  const ParabolaAnswers answers = up ? ParabolaAnswers{"減少", "増加", "最小値 y=0", "y≧0"}
+                                     : ParabolaAnswers{"増加", "減少", "最大値 y=0", "y≦0"};
+  WipeScreen(1320, 1300);
+  rt.SetDrawWidth(0, 5);
+  TextAt(30, 30, 0, up ? "課3 関数 y=x^2 で、xが-3から3まで" : "課4 関数 y=-x^2 で、xが-3から3まで");
+  TextAt(60, 80, 0, "増加するとき、yの増減をいいなさい。");
+  A41 = 792;
+  I = up ? 60 : 50;
+  XI2 = -4;
+  B3 = 4;
+  B4 = up ? -1 : -12;
+  X = up ? 12 : 1;
+  NO = 40;
+  XSTEP = 1;
+  GGX = 1;
+  SIZE = 10;
+  N = 1;
+  DrawCoordinatePlane();
+  SetFigurePoints({{-3, 9 * a}, {3, 9 * a}, {0, 0}, {0, 0}});
+  MUKI = 2;
+  AA = a;
+  TKAI2 = 3;
+  ZY0_s = up ? "y=x^2" : "y=-x^2";
+  DrawFunctionGraph();
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 6);
+  FigureArrow(1, 2, 7);
+  WaitAnyKey();
+  FigureArrow(1, 3, 5);
+  WaitAnyKey();
+  FigureArrow(4, 2, 5);
+  WaitAnyKey();
+  TextAt(60, 130, 7, "<解答>");
+  WaitAnyKey();
+  ConditionAndAnswer(180, "-3≦x<0 のとき ", answers.left, true);
+  ConditionAndAnswer(230, "0<x≦3 のとき ", answers.right, true);
+  ConditionAndAnswer(280, "x=0 のとき ", answers.vertex, true);
+  ConditionAndAnswer(330, "yの変域は ", answers.range, true);
+  if (up) {
+    TextAt(60, 400, 7, "< y=ax^2 a>0では>");
+  } else {
+    TextAt(60, 400, 7, "< y=ax^2 a<0では>");
+    WaitAnyKey();
+    TextAt(60, 450, 0, "P104 自分の考えをまとめよう。");
+    WaitAnyKey();
+    FillRect(0, 450, 600, 50, 15, 15);
+  }
+  ConditionAndAnswer(450, "x<0 のとき ", answers.left, false);
+  ConditionAndAnswer(500, "x>0 のとき ", answers.right, false);
+  ConditionAndAnswer(550, "x=0 のとき ", answers.vertex, false);
+  ConditionAndAnswer(600, "yの変域は ", answers.range, false);
+  rt.SetDrawWidth(0, 3);
+}
+
+void Quendral::ParabolaUpScreen() { ParabolaChangeScreen(1); }
+
+void Quendral::ParabolaDownScreen() { ParabolaChangeScreen(-1); }
+
+}  // namespace lessons

@@ -1,0 +1,171 @@
+// Screen ⑥ of unit 1: the range of y read off the graph of y = x² for three
+// domains of x, and the marking of a domain and its range on the plane.
+#include "values/quendral.h"
+
+namespace lessons {
+
+void Quendral::RangeGraphPlane() {
+  A41 = 880;
+  I = 50;
+  XI2 = -5;
+  B3 = 5;
+  B4 = -1;
+  X = 25;
+  SIZE = 0;
+  NO = 20;
+  N = -1;
+  DrawCoordinatePlane();
+}
+
+void Quendral::DottedParabola() {
+  Num x = XI2;
+  Num y = AA * x * x;
+  while (x <= B3) {
+    const Num px = X8 + NO * x, py = R - NO * y;
+    if (ZX <= py && py <= ZY) rt.DrawCircle(0, 0, px, py, 1, 0, 1, 0, 0, 0, -1, 0, 0);
+    x = x + (y > 1.2f ? 0.1f : 0.2f);
+    y = AA * x * x;
+  }
+}
+
+void Quendral::GuideLine(Num x1, Num y1, Num x2, Num y2) {
+  rt.DrawLine(0, 0, x1, y1, 0, x2, y2, -1, 7, 0, 7, -1, 7);
+}
+
+// The labels on the graph leave the text cursor where it was.
+void Quendral::NumberLabel(Num value, Num x, Num y) {
+  KKAI_s = StrippedNumberText(value);
+  DSM1 = x;
+  DSM2 = y;
+  YMOTO = 7;
+  PrintMathText();
+}
+
+void Quendral::DomainArc(Num from, Num to) {
+  MUKI = 2;
+  AA = 1;
+  TKAI2 = 3;
+  XI2 = from;
+  B3 = to;
+  ZY0_s = "";
+  DrawFunctionGraph();
+}
+
+void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
+  SO = X8;
+  YOKO = fromY;
+  II = X8;
+  IJ = toY;
+  Y = head;
+  SIZE = 5;
+  XW = 16;
+  DrawArrow();
+}
+
+void Quendral::MarkDomainAndRange() {
+  DottedParabola();
+  DomainArc(DOMX1, DOMX2);
+  const Num y1 = AA * DOMX1 * DOMX1, y2 = AA * DOMX2 * DOMX2;
+  const Num lower = y2 > y1 ? y1 : y2, upper = y2 > y1 ? y2 : y1;
+  const Num low = DOMX1 * DOMX2 > 0 ? lower : 0;
+  const Num p1x = X8 + NO * DOMX1, p1y = R - NO * y1;
+  const Num p2x = X8 + NO * DOMX2, p2y = R - NO * y2;
+  rt.SetDrawWidth(0, 5);
+  GuideLine(p1x, p1y, p1x, R);
+  GuideLine(p1x, p1y, X8, p1y);
+  GuideLine(p2x, p2y, p2x, R);
+  GuideLine(p2x, p2y, X8, p2y);
+  NumberLabel(DOMX1, p1x - 27, R);
+  NumberLabel(DOMX2, p2x - 13, R);
+  NumberLabel(y1, X8 + 8, p1y);
+  NumberLabel(y2, X8 + 8, p2y);
+  rt.SetDrawWidth(0, 6);
+  YAxisArrow(R - NO * low, R - NO * upper, 1);
+  YAxisArrow(R - NO * low, R - NO * upper, -1);
+  rt.SetDrawWidth(0, 5);
+}
+
+void Quendral::RangeGraphScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 60;
+  B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextAt(B1 - 30, B2, 0, "①関数 y=x^2(-4≦x≦3)について、");
+  TextAt(B1 + 30, B2 + 50, 0, "yの変域をいいなさい。");
+  NewLine(0, 50, 3, "<解答>");
+  WaitAnyKey();
+  RangeGraphPlane();
+  AA = 1;
+  DottedParabola();
+  DomainArc(-4, 3);
+  const Num p1x = X8 + NO * XI2, p1y = R - NO * AA * XI2 * XI2;
+  const Num p2x = X8 + NO * B3, p2y = R - NO * AA * B3 * B3;
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 5);
+  GuideLine(p1x, p1y, p1x, R);
+  GuideLine(p2x, p2y, p2x, R);
+  NumberLabel(-4, p1x - 27, R);
+  NumberLabel(3, p2x - 13, R);
+  WaitAnyKey();
+  GuideLine(p1x, p1y, X8, p1y);
+  GuideLine(p2x, p2y, X8, p2y);
+  WaitAnyKey();
+  NewLine(0, 60, 0, "x=-4のとき、");
+  Continue(0, "y=");
+  WaitAnyKey();
+  Continue(0, "(-4)^2");
+  WaitAnyKey();
+  Continue(3, "=16");
+  WaitAnyKey();
+  NumberLabel(16, X8, p1y - 22);
+  WaitAnyKey();
+  NewLine(0, 60, 0, "x=3のとき、");
+  Continue(0, "y=");
+  Continue(0, "3^2");
+  WaitAnyKey();
+  Continue(3, "=9");
+  WaitAnyKey();
+  NumberLabel(9, X8 - 30, p2y - 24);
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 6);
+  YAxisArrow(p1y, p2y, -1);
+  rt.SetDrawWidth(0, 3);
+  WaitAnyKey();
+  NewLine(0, 60, 0, "x=0のとき、");
+  Continue(0, "y=");
+  Continue(3, "0");
+  Continue(0, " だから");
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 6);
+  YAxisArrow(R, p2y, -1);
+  rt.SetDrawWidth(0, 5);
+  WaitAnyKey();
+  NewLine(0, 60, 5, "0≦y≦16");
+  WaitAnyKey();
+  // ② and ③: each on a fresh plane, the text column kept.
+  struct Problem {
+    const char* text;
+    Num from, to;
+    const char* answer;
+  };
+  const Problem problems[] = {{"② 2≦x≦4 のとき", 2, 4, "4≦y≦16"},
+                              {"③ -5≦x≦-2 のとき", -5, -2, "4≦y≦25"}};
+  bool first = true;
+  for (const Problem& p : problems) {
+    if (!first) WaitAnyKey();
+    first = false;
+    NewLine(0, 70, 0, p.text);
+    const Num lineEnd = YI1, lineY = B2;
+    FillRect(A41 - 40, 0, 1320, 1800, 15, 15);
+    RangeGraphPlane();
+    AA = 1;
+    DOMX1 = p.from;
+    DOMX2 = p.to;
+    MarkDomainAndRange();
+    WaitAnyKey();
+    TextAt(lineEnd + 90, lineY, 5, p.answer);
+    B2 = lineY;
+  }
+}
+
+}  // namespace lessons
