@@ -24,6 +24,9 @@ class Orvenna : public Lesson {
   // The animation's wipe: everything from y = I - 40 down.
   void WipeBelowFigureTop();
 
+  void BrakingTableScreen();
+  void BrakingTableRow(Num top, const std::string& header, int fill);
+
   // ---- the cyclist figure ----
   void InitCyclistTemplate();
   // Moves the figure's frame to X8 and computes the point table (GY5, PTY).

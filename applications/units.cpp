@@ -9,7 +9,7 @@ void Orvenna::BrakingDistanceUnit() {
   UnitSubMenu(" ①P110　②P111　③説明しよう　④ふりこ問３　⑤問４　⑥ひろげよう　⑦問５　⑧終了",
               {
                   [this] { BrakingAnimationScreen(); },
-                  MenuTarget{},  // ② table
+                  [this] { BrakingTableScreen(); },
                   MenuTarget{},  // ③ explanation
                   MenuTarget{},  // ④ pendulum
                   MenuTarget{},  // ⑤ pendulum answers

@@ -132,5 +132,34 @@ TEST_F(BrakingAnimationTest, ChartDotsStandAtTheTopCentreOfTheirBars) {
   EXPECT_FALSE(s.Has(30, "何かキーを押して下さい。"));
 }
 
+TEST(BrakingTableScreen, TableThenElevenKeysOfWorking) {
+  // Steps: 4 the entry, 5 to 15 the keys; 15 ends with the sub-menu line.
+  Replay r = RunOrvenna("1\n2\n" + std::string(11, 'x') + "8\n7\n");
+  EXPECT_EQ(r.result.end, RunEnd::kFinished);
+  Steps s(r.log);
+  EXPECT_TRUE(s.WipeFrom(4, 0, 0));
+  auto rows = s.Cells(4, 50);
+  ASSERT_EQ(rows.size(), 2u);
+  const std::vector<std::string> xs = {"x", "20", "30", "40", "50", "60"};
+  const std::vector<std::string> ys = {"y", "2.4", "5.4", "9.6", "15.0", "21.6"};
+  for (auto& [top, want] : std::vector<std::pair<float, std::vector<std::string>>>{{80, xs}, {130, ys}}) {
+    SCOPED_TRACE(top);
+    const auto& row = rows[top];
+    ASSERT_EQ(row.size(), want.size());
+    for (size_t i = 0; i < row.size(); ++i) {
+      EXPECT_EQ(row[i].text, want[i]);
+      EXPECT_FLOAT_EQ(row[i].x, i == 0 ? 66 : 106 + 120 * (i - 1));
+    }
+  }
+  ExpectGlyphs(s, {{4, 30, 20, 3, "時"}, {4, 30, 190, 7, "問"}, {5, 66, 240, 3, "y"},
+                   {6, 66, 290, 0, "2"}, {10, 30, 360, 7, "問"}, {11, 66, 410, 3, "y"},
+                   {12, 66, 460, 0, "y"}});
+  ExpectHas(s, 9, {"y=0.006x^2"});
+  for (int k = 4; k <= 14; ++k) EXPECT_TRUE(s.Has(k, "何かキーを押して下さい。")) << k;
+  EXPECT_TRUE(s.Has(15, "60m"));
+  EXPECT_TRUE(s.Has(15, kLine));
+  EXPECT_FALSE(s.Has(15, "何かキーを押して下さい。"));
+}
+
 }  // namespace
 }  // namespace lessons::testing
