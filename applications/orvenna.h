@@ -25,7 +25,9 @@ class Orvenna : public Lesson {
   void WipeBelowFigureTop();
 
   void BrakingTableScreen();
-  void BrakingTableRow(Num top, const std::string& header, int fill);
+  void BrakingTableRow(Num left, Num top, const std::string& header, int border, int fill);
+  void BrakingValuesTable(Num left, Num top, int border, int xFill, int yFill);
+  void BrakingExplanationScreen();
 
   // ---- the cyclist figure ----
   void InitCyclistTemplate();

@@ -10,7 +10,7 @@ void Orvenna::BrakingDistanceUnit() {
               {
                   [this] { BrakingAnimationScreen(); },
                   [this] { BrakingTableScreen(); },
-                  MenuTarget{},  // ③ explanation
+                  [this] { BrakingExplanationScreen(); },
                   MenuTarget{},  // ④ pendulum
                   MenuTarget{},  // ⑤ pendulum answers
                   MenuTarget{},  // ⑥ moving triangles

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/bench.h"
@@ -159,6 +160,39 @@ TEST(BrakingTableScreen, TableThenElevenKeysOfWorking) {
   EXPECT_TRUE(s.Has(15, "60m"));
   EXPECT_TRUE(s.Has(15, kLine));
   EXPECT_FALSE(s.Has(15, "何かキーを押して下さい。"));
+}
+
+TEST(BrakingExplanationScreen, QuestionsAtOnceAnswersAtTheirEndsFiveKeys) {
+  // Steps: 4 the entry, 5 to 9 the keys; 9 ends with the sub-menu line.
+  Replay r = RunOrvenna("1\n3\n" + std::string(5, 'x') + "8\n7\n");
+  EXPECT_EQ(r.result.end, RunEnd::kFinished);
+  Steps s(r.log);
+  auto rows = s.Cells(4, 50);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_FLOAT_EQ(rows[150].front().x, 40);
+  EXPECT_EQ(rows[200].back().text, "21.6");
+  ExpectGlyphs(s, {{4, 74, 90, 7, "y"}, {4, 40, 320, 3, "①"}, {4, 40, 370, 3, "②"},
+                   {4, 40, 420, 3, "③"}, {7, 74, 470, 3, "速"}, {8, 74, 520, 5, "y"},
+                   {9, 74, 570, 5, "制"}});
+  // The answers 20 after the ends of their questions.
+  for (auto [k, y, text] : std::vector<std::tuple<int, float, std::string>>{{5, 320, "4"}, {6, 370, "6"}}) {
+    auto question = s.Glyphs(4, "？");
+    ASSERT_GE(question.size(), 2u);
+    auto answer = s.Glyphs(k, text);
+    ASSERT_FALSE(answer.empty());
+    EXPECT_FLOAT_EQ(answer.front().y, y);
+    EXPECT_GT(answer.front().x, question[k - 5].x);
+  }
+  // The arcs' labels under the table between the column centres 260-380, 500-620.
+  auto one = s.Glyphs(4, "①"), two = s.Glyphs(4, "②");
+  ASSERT_EQ(one.size(), 2u);
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_GT(one[0].y, 250);
+  EXPECT_NEAR(one[0].x, 320, 30);
+  EXPECT_NEAR(two[0].x, 560, 30);
+  for (int k = 4; k <= 8; ++k) EXPECT_TRUE(s.Has(k, "何かキーを押して下さい。")) << k;
+  EXPECT_TRUE(s.Has(9, kLine));
+  EXPECT_FALSE(s.Has(9, "何かキーを押して下さい。"));
 }
 
 }  // namespace
