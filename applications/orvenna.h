@@ -29,6 +29,12 @@ class Orvenna : public Lesson {
   void BrakingValuesTable(Num left, Num top, int border, int xFill, int yFill);
   void BrakingExplanationScreen();
 
+  void PendulumScreen();
+  void PendulumAnswersScreen();
+  void PendulumAnswerPart(Num gap, const std::string& label, Num equationIndent,
+                          const std::string& length, const std::string& square,
+                          const std::string& period, const std::string& answer);
+
   // ---- the cyclist figure ----
   void InitCyclistTemplate();
   // Moves the figure's frame to X8 and computes the point table (GY5, PTY).

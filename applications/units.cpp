@@ -11,8 +11,8 @@ void Orvenna::BrakingDistanceUnit() {
                   [this] { BrakingAnimationScreen(); },
                   [this] { BrakingTableScreen(); },
                   [this] { BrakingExplanationScreen(); },
-                  MenuTarget{},  // ④ pendulum
-                  MenuTarget{},  // ⑤ pendulum answers
+                  [this] { PendulumScreen(); },
+                  [this] { PendulumAnswersScreen(); },
                   MenuTarget{},  // ⑥ moving triangles
                   MenuTarget{},  // ⑦ overlap answers
               });

@@ -195,5 +195,29 @@ TEST(BrakingExplanationScreen, QuestionsAtOnceAnswersAtTheirEndsFiveKeys) {
   EXPECT_FALSE(s.Has(9, "何かキーを押して下さい。"));
 }
 
+TEST(PendulumScreens, FourKeysThenOneAndTheirLines) {
+  // Steps: 4 question 3, 5 to 8 its keys; 10 the answers of question 4,
+  // 11 its only key (part (2)), then the line at once.
+  Replay r = RunOrvenna("1\n4\nxxxx5\nx8\n7\n");
+  EXPECT_EQ(r.result.end, RunEnd::kFinished);
+  Steps s(r.log);
+  EXPECT_TRUE(s.WipeFrom(4, 0, 0));
+  ExpectGlyphs(s, {{4, 40, 30, 7, "<"}, {4, 40, 90, 0, "周"}, {4, 40, 160, 3, "y"},
+                   {5, 40, 300, 0, "y"}, {7, 40, 370, 5, "答"},
+                   {8, 40, 470, 7, "問"}});
+  for (int k = 4; k <= 7; ++k) EXPECT_TRUE(s.Has(k, "何かキーを押して下さい。")) << k;
+  EXPECT_TRUE(s.Has(8, kLine));
+  EXPECT_FALSE(s.Has(8, "何かキーを押して下さい。"));
+
+  EXPECT_TRUE(s.WipeFrom(10, 0, 0));
+  ExpectGlyphs(s, {{10, 132, 30, 7, "<"}, {10, 44, 90, 7, "("}, {10, 132, 170, 0, "1"},
+                   {11, 44, 330, 7, "("}, {11, 120, 410, 0, "4"}});
+  ExpectHas(s, 10, {"x=2", "答 2秒"});
+  ExpectHas(s, 11, {"x=4", "答 4秒"});
+  EXPECT_FALSE(s.Has(10, "(2)"));
+  EXPECT_TRUE(s.Has(11, kLine));
+  EXPECT_FALSE(s.Has(11, "何かキーを押して下さい。"));
+}
+
 }  // namespace
 }  // namespace lessons::testing
