@@ -1,5 +1,4 @@
-// Orvenna's main menu. The units come with their lessons; until then every
-// item but the last shows the menu again.
+// Orvenna's main menu: five units, an empty item and the end item.
 #include "applications/orvenna.h"
 
 namespace lessons {
@@ -15,7 +14,14 @@ void Orvenna::ApplicationsMainMenu() {
           {44, 420, 15, "6　"},
           {44, 480, 13, "7　終了"},
       },
-      std::vector<MenuTarget>(6));
+      {
+          [this] { BrakingDistanceUnit(); },
+          [this] { RentalCycleUnit(); },
+          [this] { StairTankUnit(); },
+          [this] { CheckUnderstandingUnit(); },
+          [this] { MasteryUnit(); },
+          MenuTarget{},  // item 6: the menu again
+      });
 }
 
 }  // namespace lessons

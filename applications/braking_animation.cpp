@@ -1,0 +1,178 @@
+// ① "P110": the cyclist rides in, sees the danger, coasts and brakes to a
+// stop (repeated until the pupil enters 1); then the three positions with
+// the free-running, braking and stopping distances; then the chart of a
+// car's braking distance against its speed with the points and the curve
+// y = 0.006x².
+#include "applications/orvenna.h"
+
+namespace lessons {
+
+namespace {
+// A text through PrintMathText at a figure position: the text cursor stays.
+void MarkAt(Lesson& L, Num x, Num y, int colour, const std::string& text) {
+  L.YMOTO = static_cast<Num>(colour);
+  L.DSM1 = x;
+  L.DSM2 = y;
+  L.KKAI_s = text;
+  L.PrintMathText();
+}
+
+// A chart label through DrawCellText.
+void CellTextAt(Lesson& L, Num x, Num y, int colour, const std::string& text) {
+  L.YMOTO = static_cast<Num>(colour);
+  L.DSM1 = x;
+  L.DSM2 = y;
+  L.KKAI_s = text;
+  L.DrawCellText();
+}
+}  // namespace
+
+void Orvenna::BrakingAnimationScreen() {
+  WipeScreen(1760, 1800);
+  B1 = 40;
+  rt.SetDrawWidth(0, 5);
+  RandomDrill([this] { BrakingAnimationPage(); });
+  BrakingStillPicture();
+  BrakingChartPage();
+}
+
+void Orvenna::WipeBelowFigureTop() { FillRect(0, I - 40, 1760, 1800, 15, 15); }
+
+void Orvenna::BrakingAnimationPage() {
+  A41 = 44, I = 300;
+  InitCyclistTemplate();
+  DrawCyclist();
+  DrawStretchedLeg();
+  WaitAnyKey();
+  auto warning = [this] {
+    MarkAt(*this, GY5(14), PTY(14), 0, "！");
+    rt.Pause(10);
+  };
+  for (XI1 = 1; XI1 <= 50; XI1++) {
+    WipeBelowFigureTop();
+    X8 = X8 + 20;
+    PlaceCyclistPoints();
+    DrawCyclist();
+    DrawPedallingPose();
+    if (XI1 >= 35) {
+      DrawBrakeMarks();
+      rt.Pause(20);
+    } else {
+      rt.Pause(XI1 > 15 ? 20 : 10);
+    }
+    if (XI1 == 10) warning();
+    if (XI1 < 10) {
+      // The second half of the pedal stroke.
+      WipeBelowFigureTop();
+      DrawCyclist();
+      DrawStretchedLeg();
+      rt.Pause(10);
+    }
+    if (XI1 == 10) warning();
+    if (XI1 == 50) {
+      WipeBelowFigureTop();
+      DrawCyclist();
+      DrawStretchedLeg();
+    }
+  }
+}
+
+void Orvenna::DoubleArrow(Num x1, Num y1, Num x2, Num y2, int colour) {
+  SO = x1, YOKO = y1, II = x2, IJ = y2;
+  Y = 1, HENK1 = 2, XW = 16, SIZE = static_cast<Num>(colour);
+  DrawArrow();
+}
+
+void Orvenna::BrakingStillPicture() {
+  WipeScreen(1760, 1800);
+  A41 = 44, I = 50;
+  InitCyclistTemplate();
+  DrawCyclist();
+  DrawPedallingPose();
+  MarkAt(*this, GY5(14), PTY(14), 0, "！");
+  GY5(21) = X8 + NO * (IB8 - 0.5f);  // the front of the first figure
+  PTY(21) = 40;                      // the row of the upper arrows
+  PTY(22) = 20 + NO * (GX0 + 2);     // the row of the lower arrow
+  WaitAnyKey();
+  X8 = X8 + 600;
+  PlaceCyclistPoints();
+  DrawCyclist();
+  DrawPedallingPose();
+  DrawBrakeMarks();
+  GY5(22) = X8 + 165;
+  WaitAnyKey();
+  X8 = X8 + 400;
+  PlaceCyclistPoints();
+  DrawCyclist();
+  DrawStretchedLeg();
+  GY5(23) = X8 + 165;
+  WaitAnyKey();
+  rt.SetDrawWidth(0, 10);
+  DoubleArrow(GY5(21), PTY(21), GY5(22), PTY(21), 7);
+  WaitAnyKey();
+  MarkAt(*this, GY5(21) + 44, PTY(21) + 30, 7, "空走距離 ");
+  WaitAnyKey();
+  DoubleArrow(GY5(22), PTY(21), GY5(23), PTY(21), 3);
+  WaitAnyKey();
+  MarkAt(*this, GY5(22) + 44, PTY(21) + 10, 5, "制動距離 ");
+  WaitAnyKey();
+  DoubleArrow(GY5(21), PTY(22), GY5(23), PTY(22), 0);
+  TextAt((GY5(21) + GY5(23)) / 2 - 88, PTY(22) + 20, 3, "停止距離 ");
+  rt.SetDrawWidth(0, 3);
+  TextAt(B1, B2 + 60, 5, "制動距離");
+  TextAt(YI1 + 20, B2, 0, "ブレーキがききはじめてから、自動車が停止するまでの距離");
+  WaitAnyKey();
+}
+
+void Orvenna::BrakingChartPage() {
+  // The plane only sets the mapping of the points and the curve: the wipe
+  // that follows takes it off the window.
+  A41 = 760, I = 70, XI2 = 0, B3 = 90, B4 = 0, X = 60, XSTEP = 10, GGX = 5;
+  SIZE = 0, NO = 40, N = -1;
+  DrawCoordinatePlane();
+  WipeScreen(1760, 1800);
+  A1 = 30, B1 = A1 + 27, B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextAt(B1, B2, 0, "グラフは、ある自動車の速さと制動距離");
+  NewLine(0, 50, 0, "の関係を表したものです。");
+  // The chart's grid: rows every 10 m, bars every 10 km/h.
+  PTY(10) = 550;
+  for (int k = 1; k <= 6; ++k) PTY(10 + k) = 550 - 80 * k;
+  GY5(10) = 760, GY5(11) = 780;
+  for (int k = 2; k <= 10; ++k) GY5(10 + k) = 780 + 40 * (k - 1);
+  GY5(21) = GY5(20) + 20;
+  rt.DrawLine(0, 0, GY5(10), PTY(10), 0, GY5(21), PTY(16), -1, 3, 1, 3, -1, 7);
+  CellTextAt(*this, 730, 540, 3, "0");
+  for (int k = 1; k <= 6; ++k) {
+    rt.DrawLine(0, 0, GY5(10), PTY(10 + k), 0, GY5(21), PTY(10 + k), -1, 3, 0, 3, -1, 7);
+    CellTextAt(*this, 717, PTY(10 + k) - 15, 3, NumberText(static_cast<Num>(10 * k)));
+  }
+  CellTextAt(*this, 760, 30, 3, "制動距離(m)");
+  for (int k = 1; k <= 9; ++k) {
+    Num v = static_cast<Num>(10 * k);
+    rt.DrawLine(0, 0, GY5(10 + k), 550, 1, 40, -0.048f * v * v, -1, 0, 2, 13, 0, 15);
+  }
+  CellTextAt(*this, 745, 560, 0, "0");
+  for (int k = 1; k <= 9; ++k)
+    CellTextAt(*this, GY5(10 + k), k % 2 == 1 ? 570 : 550, 0, NumberText(static_cast<Num>(10 * k)));
+  CellTextAt(*this, 1160, 550, 0, "時速");
+  CellTextAt(*this, 1160, 580, 0, "(km)");
+  TextAt(A1, B2 + 50, 3, "Q");
+  Continue(7, "この自動車の速さと制動距離の関係は？");
+  WaitAnyKey();
+  for (int k = 0; k <= 9; ++k) {
+    KAKUDAI = static_cast<Num>(10 * k);
+    SENTAKU = 0.006f * KAKUDAI * KAKUDAI;
+    DOTRADIUS = 7, TKAI2 = 5, XSTEP = 10, GGX = 5;
+    ZY0_s.clear();
+    PlotLabelledPoint();
+    WaitAnyKey();
+  }
+  MUKI = 2, AA = 0.006f, XSTEP = 10, GGX = 5, XI2 = 0, B3 = 90, TKAI2 = 5;
+  ZY0_s.clear();
+  DrawFunctionGraph();
+  WaitAnyKey();
+  TextAt(B1, B2 + 70, 5, "自動車の制動距離は速さの2乗に比例する。");
+}
+
+}  // namespace lessons

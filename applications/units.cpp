@@ -1,0 +1,69 @@
+// The units of Orvenna: their goal screens and sub-menu lines. Items whose
+// screens come later show the line again.
+#include "applications/orvenna.h"
+
+namespace lessons {
+
+void Orvenna::BrakingDistanceUnit() {
+  UnitGoalScreen({"身の回りの問題を、", "関数y=ax^2 を利用して解決しよう。"});
+  UnitSubMenu(" ①P110　②P111　③説明しよう　④ふりこ問３　⑤問４　⑥ひろげよう　⑦問５　⑧終了",
+              {
+                  [this] { BrakingAnimationScreen(); },
+                  [this] { BrakingTableScreen(); },
+                  [this] { BrakingExplanationScreen(); },
+                  [this] { PendulumScreen(); },
+                  [this] { PendulumAnswersScreen(); },
+                  MenuTarget{},  // ⑥ moving triangles
+                  MenuTarget{},  // ⑦ overlap answers
+              });
+}
+
+void Orvenna::RentalCycleUnit() {
+  UnitGoalScreen({"レンタサイクルの問題をグラフで解決しよう。"});
+  UnitSubMenu("①レンタサイクルの料金　②終了", {MenuTarget{}});
+}
+
+void Orvenna::StairTankUnit() {
+  StairTankGoalScreen();
+  UnitSubMenu("①P115 階段状の水槽　②終了", {MenuTarget{}});
+}
+
+// Unlike the other goal screens this one wipes first, and its aim lines
+// stand under "<めあて>" without an indent.
+void Orvenna::StairTankGoalScreen() {
+  WipeScreen(1760, 1800);
+  B1 = 44;
+  B2 = 240;
+  TextAt(B1, B2, 3, "<めあて>");
+  NewLine(0, 65, 0, "底が階段状になっている水そうに、");
+  NewLine(0, 50, 0, "一定の割合で水を入れるときのグラフをかこう。");
+}
+
+void Orvenna::CheckUnderstandingUnit() {
+  UnitSubMenu("P116 学びをたしかめよう　①1,2　②３　③４　④５　⑤６　⑥７　⑦終了",
+              std::vector<MenuTarget>(6));
+}
+
+void Orvenna::MasteryUnit() {
+  UnitSubMenu("P118 学びを身につけよう　①～⑧解答　　⑨終了", std::vector<MenuTarget>(8));
+}
+
+void Orvenna::ExerciseAnswersScreen(const std::string& title, const std::string& number, Num left,
+                                    Num indent, Num top, int pen) {
+  WipeScreen(1760, 1800);
+  A1 = left;
+  B1 = left + indent;
+  B2 = top;
+  rt.SetDrawWidth(0, pen);
+  // The heading box, then the question number's box 30 to its right.
+  DSM1 = A1, DSM2 = B2, TANI = 360, GX0 = 48, YMOTO = 0, SIZE = 3, TKAI2 = 13;
+  A_s = title;
+  DrawTextBox();
+  YI1 = DSM1, B2 = DSM2;
+  DSM1 = YI1 + 30, DSM2 = B2, TANI = 48, GX0 = 48, YMOTO = 13, SIZE = 4, TKAI2 = 3;
+  A_s = number;
+  DrawTextBox();
+  YI1 = DSM1, B2 = DSM2;
+}
+
+}  // namespace lessons
