@@ -179,7 +179,7 @@ TEST(ConstantExample, RepeatsUntilOneWithNewNumbersEachTime) {
     EXPECT_EQ(e.y1, e.a * e.x1 * e.x1);
     EXPECT_NE(e.x1, e.x2);
     EXPECT_TRUE(e.a >= 2 && e.a <= 5 && e.x1 >= 2 && e.x1 <= 8 && e.x2 >= 2 && e.x2 <= 8);
-    if (lastA != 0) EXPECT_NE(e.a, lastA);  // this run rejects no pair x1 = x2
+    if (lastA != 0) { EXPECT_NE(e.a, lastA); }  // this run rejects no pair x1 = x2
     lastA = e.a;
     ExpectSolution(s, k, e);
     k += kExampleSteps - 1 + static_cast<int>(entry.size());
@@ -283,7 +283,7 @@ TEST(ConstantAnswers, TwoColumnsOneKeyBetween) {
   EXPECT_FALSE(s.Has(5, kAnyKey));
   // "y=ax^2 に" continues the label's line in colour 3.
   for (const TextCall& g : s.Glyphs(4, "a"))
-    if (g.y < 100) EXPECT_EQ(g.colour, 3);
+    if (g.y < 100) { EXPECT_EQ(g.colour, 3); }
 }
 
 // The practice heading: "練習問題" in a box 170 wide at (40, 30), the number
@@ -298,7 +298,7 @@ void ExpectPracticeHeading(const Steps& s, int k, const std::string& number, int
   EXPECT_EQ(rows[30][1].width, 38);
   EXPECT_EQ(rows[30][1].text, number);
   for (const TextCall& g : s.Glyphs(k, "練"))
-    if (g.y < 100) EXPECT_EQ(g.colour, 13);
+    if (g.y < 100) { EXPECT_EQ(g.colour, 13); }
   bool box = false;
   for (const std::string& b : FilledBoxes(s.Lines(k)))
     if (b == "40 30 210 74 5 4 " + std::to_string(width)) box = true;

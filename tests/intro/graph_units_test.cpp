@@ -230,7 +230,7 @@ TEST_F(MirroredGraphTest, TableAndTheNegatedSquaresOnePerKey) {
     EXPECT_EQ(cell[0].text, values[i]);
     EXPECT_EQ(s.Glyphs(5 + i).front().colour, 5);
     // "0" at x = 0 has no minus: no stroke inside its box.
-    if (i == 3) EXPECT_TRUE(Strokes(s, 5 + i).empty());
+    if (i == 3) { EXPECT_TRUE(Strokes(s, 5 + i).empty()); }
   }
   EXPECT_TRUE(s.Cells(12, 50).empty());
 }
@@ -332,7 +332,7 @@ void ExpectFeatureBoxes(const Steps& s, const char* side) {
         ++boxes;
     EXPECT_EQ(boxes, 1);
     for (const TextCall& g : s.Glyphs(5 + k))
-      if (g.y < 600) EXPECT_EQ(g.colour, 5);
+      if (g.y < 600) { EXPECT_EQ(g.colour, 5); }
   }
 }
 

@@ -71,8 +71,8 @@ TEST(SquareGraphUnit, PickGridPointKeepsItsQuadrantRuleOverSeeds) {
       seen[q]++;
       EXPECT_TRUE(q == 1 || q != before) << "seed " << seed << " draw " << i;
       // A repeated draw becomes quadrant 1 and leaves AAAY as it was.
-      if (q != 1) EXPECT_EQ(p.AAAY, q);
-      if (q == 1 && before != 1) EXPECT_TRUE(p.AAAY == 1 || p.AAAY == before);
+      if (q != 1) { EXPECT_EQ(p.AAAY, q); }
+      if (q == 1 && before != 1) { EXPECT_TRUE(p.AAAY == 1 || p.AAAY == before); }
       before = static_cast<int>(p.AAAY);
       const auto whole = [](Num v) { return std::to_string(static_cast<int>(v)); };
       EXPECT_EQ(p.XI5_s, "(" + whole(x) + "," + whole(y) + ")");
@@ -229,7 +229,7 @@ TEST_F(SquareGraphPlotTest, FirstTableAndPlaneBeforeTheFirstKey) {
   EXPECT_EQ(yRow[2].text, "9");
   for (int i = 3; i < 9; ++i) EXPECT_EQ(yRow[i].text, "") << i;
   for (const TextCall& g : s.Glyphs(4, "9"))
-    if (g.y > 140 && g.y < 190) EXPECT_EQ(g.colour, 0);
+    if (g.y > 140 && g.y < 190) { EXPECT_EQ(g.colour, 0); }
   // Value labels on the whole numbers only: x -3..3 and y -1..9.
   for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "8"}) EXPECT_FALSE(s.Glyphs(4, n).empty());
   EXPECT_TRUE(s.Dots(4, 6).empty());
@@ -243,7 +243,7 @@ TEST_F(SquareGraphPlotTest, ValuesAndPointsOnePerKey) {
     EXPECT_EQ(rows[140][0].x, 120 + 60 * i);
     EXPECT_EQ(rows[140][0].text, std::to_string(x * x));
     for (const TextCall& g : s.Glyphs(k))
-      if (g.y < 600) EXPECT_EQ(g.colour, 5);
+      if (g.y < 600) { EXPECT_EQ(g.colour, 5); }
   }
   EXPECT_TRUE(OnlyAKeyWait(s, 12, 50));  // two keys in a row
   for (int i = 0; i < 7; ++i) {
@@ -317,8 +317,8 @@ TEST_F(NearOriginTest, TableWithEmptyYRowsAndTheAxisLabels) {
   for (size_t j = 0; j < 12; ++j) {
     EXPECT_EQ(rows[130][j].x, 30 + 94 * static_cast<float>(j));
     EXPECT_EQ(rows[130][j].width, 94);
-    if (j > 0) EXPECT_EQ(rows[185][j].text, "");
-    if (j > 0 && j < 11) EXPECT_EQ(rows[75][j].text, "");
+    if (j > 0) { EXPECT_EQ(rows[185][j].text, ""); }
+    if (j > 0 && j < 11) { EXPECT_EQ(rows[75][j].text, ""); }
   }
   EXPECT_EQ(Canon(rows[20][1].text), "1");
   EXPECT_EQ(Canon(rows[20][2].text), "0.9");
@@ -341,7 +341,7 @@ TEST_F(NearOriginTest, SquaresOnePerKeyWithTheirListedTexts) {
     EXPECT_EQ(cells[75][0].x, 124 + 94 * i);
     EXPECT_EQ(cells[75][0].text, row2[i]);
     for (const TextCall& g : s.Glyphs(5 + i))
-      if (g.y < 600) EXPECT_EQ(g.colour, 3);
+      if (g.y < 600) { EXPECT_EQ(g.colour, 3); }
   }
   const char* row4[] = {"0", "0.01", "0.04", "0.09", "0.16", "0.25",
                         "0.36", "0.49", "0.64", "0.81", "1"};
@@ -404,7 +404,7 @@ TEST_F(SquareGraphFeaturesTest, PointsThenCurveAndQuestionsThenAnswers) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(answers[i]);
     EXPECT_TRUE(s.Has(6 + i, answers[i]));
-    for (const TextCall& g : s.Glyphs(6 + i)) if (g.y < 600) EXPECT_EQ(g.colour, 5);
+    for (const TextCall& g : s.Glyphs(6 + i)) if (g.y < 600) { EXPECT_EQ(g.colour, 5); }
     auto answerBoxes = FilledBoxes(s.Lines(6 + i));
     ASSERT_FALSE(answerBoxes.empty());
     EXPECT_EQ(Count(boxes, answerBoxes[0]), 1) << answerBoxes[0];
