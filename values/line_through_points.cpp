@@ -8,14 +8,6 @@ namespace lessons {
 
 namespace {
 
-// A text at a fixed place beside the working: the text cursor stays.
-void NoteAt(Quendral& L, Num x, Num y, int colour, const std::string& text) {
-  const Num yi1 = L.YI1, b2 = L.B2;
-  L.TextAt(x, y, colour, text);
-  L.YI1 = yi1;
-  L.B2 = b2;
-}
-
 // Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
 // pixel goes to FIGX, FIGY(k). Guide lines in colour 3 run to both axes, the
 // value of x below the x axis at `xShift` from the point, the value of y at
@@ -35,9 +27,9 @@ void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xSh
   L.FIGX(k) = px;
   L.FIGY(k) = py;
   PlainLine(L.rt, px, py, px, L.R, 3);
-  NoteAt(L, px + xShift, L.R, 3, L.StrippedNumberText(x));
+  L.Note(px + xShift, L.R, 3, L.StrippedNumberText(x));
   PlainLine(L.rt, px, py, L.X8, py, 3);
-  NoteAt(L, L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
+  L.Note(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
 }
 
 // The run from A and the rise up to B (labelled with their lengths when
@@ -57,16 +49,6 @@ void SlopeArrows(Quendral& L, const std::string& labels) {
   L.SIZE = 7;
   L.XW = 16;
   L.DrawArrow();
-}
-
-// y = aa x² (muki 2) or y = aa x + b (muki 3) over the whole plane, no label.
-void PlaneGraph(Quendral& L, Num muki, Num aa, Num b, int colour) {
-  L.MUKI = muki;
-  L.AA = aa;
-  L.ZX1 = b;
-  L.TKAI2 = static_cast<Num>(colour);
-  L.ZY0_s.clear();
-  L.DrawFunctionGraph();
 }
 
 }  // namespace
@@ -92,9 +74,9 @@ void Quendral::LineThroughPointsScreen() {
   SIZE = 0;
   N = 1;
   DrawCoordinatePlane();
-  PlaneGraph(*this, 2, 1, 0, 0);
-  PlaneGraph(*this, 3, 2, 3, 5);
-  NoteAt(*this, GY1 - 96, ZX - 40, 0, "y=x^2");
+  PlaneGraph(2, 1, 0, 0);
+  PlaneGraph(3, 2, 3, 5);
+  Note(GY1 - 96, ZX - 40, 0, "y=x^2");
   ParabolaPoint(*this, 1, -1, "A", -32, 0, -46);
   ParabolaPoint(*this, 2, 3, "B", -16, -28, -24);
   WaitAnyKey();
@@ -129,9 +111,9 @@ void Quendral::LineThroughPointsScreen() {
   WaitAnyKey();
   Continue(5, "=3");
   WaitAnyKey();
-  NoteAt(*this, YI1 + 96, B2 - 75, 5, "答　y=2x+3");
+  Note(YI1 + 96, B2 - 75, 5, "答　y=2x+3");
   WaitAnyKey();
-  NoteAt(*this, YI1 + 96, B2 - 25, 3, "変化の割合は直線ABの傾き");
+  Note(YI1 + 96, B2 - 25, 3, "変化の割合は直線ABの傾き");
 }
 
 }  // namespace lessons

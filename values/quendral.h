@@ -141,6 +141,12 @@ class Quendral : public Lesson {
   // The line AB through A(-1, 1) and B(3, 9) on y = x², worked out beside
   // the figure; 16 keys.
   void LineThroughPointsScreen();
+  // A text at a fixed place (a label on a figure, a note beside the working):
+  // the text cursor B1, B2, YI1 stays.
+  void Note(Num x, Num y, int colour, const std::string& text);
+  // y = aa·x² (muki 2) or y = aa·x + b (muki 3) on the plane drawn last, over
+  // its x range, in `colour`, no label.
+  void PlaneGraph(Num muki, Num aa, Num b, int colour);
 
   // ---- variables of Quendral's own ----
   Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks

@@ -126,9 +126,10 @@ TEST(QuendralRateDrill, DrawsAndAnswersOverManySeeds) {
   EXPECT_TRUE(sawMinusOne);
 }
 
-int StepsWith(const Steps& s, const std::string& text) {
+// How many of steps from..to - 1 (all by default) draw `text`.
+int StepsWith(const Steps& s, const std::string& text, int from = 0, int to = -1) {
   int n = 0;
-  for (int k = 0; k < s.size(); ++k) n += s.Has(k, text);
+  for (int k = from; k < (to < 0 ? s.size() : to); ++k) n += s.Has(k, text);
   return n;
 }
 
@@ -224,9 +225,7 @@ TEST(QuendralRateDrill, SubMenuTakesAQuotientAndShowsTheLineForAZeroDenominator)
   const int goal = s.Find("<めあて>");
   ASSERT_GT(goal, 0);
   EXPECT_EQ(s.Find("<めあて>", goal + 1), -1);
-  int lines = 0;
-  for (int k = 0; k < answers; ++k) lines += s.Has(k, "①1次　②2乗比");
-  EXPECT_EQ(lines, 3);
+  EXPECT_EQ(StepsWith(s, "①1次　②2乗比", 0, answers), 3);
 }
 
 }  // namespace
