@@ -6,15 +6,6 @@ namespace lessons {
 
 namespace {
 
-// A text at a fixed place: the text cursor stays.
-void TextHere(Quendral& L, Num x, Num y, int colour, const std::string& text) {
-  L.YMOTO = static_cast<Num>(colour);
-  L.DSM1 = x;
-  L.DSM2 = y;
-  L.KKAI_s = text;
-  L.PrintMathText();
-}
-
 // A point of the example's plane (half a second and 2 m per grid step) as a
 // dot of radius 7 in colour 5; its pixel goes to FIGX, FIGY(k).
 void ExamplePoint(Quendral& L, int k, Num x, Num y) {
@@ -33,16 +24,11 @@ void ExamplePoint(Quendral& L, int k, Num x, Num y) {
 // y = aa x² (muki 2) or y = aa x + b (muki 3) on the example's plane for x
 // from 0 to 5 seconds, no label.
 void ExampleGraph(Quendral& L, Num muki, Num aa, Num b, int colour) {
-  L.MUKI = muki;
-  L.AA = aa;
-  L.ZX1 = b;
   L.XSTEP = 0.5f;
   L.GGX = 2;
   L.XI2 = 0;
   L.B3 = 5;
-  L.TKAI2 = static_cast<Num>(colour);
-  L.ZY0_s.clear();
-  L.DrawFunctionGraph();
+  L.PlaneGraph(muki, aa, b, colour);
 }
 
 // An increase arrow in colour 7 from (x1, y1) to its head at (x2, y2).
@@ -65,7 +51,7 @@ void Quendral::AverageSpeedDefinitionScreen() {
   B1 = 80;
   B2 = 30;
   rt.SetDrawWidth(0, 5);
-  TextHere(*this, 760, B2 + 50, 3, "平均の速さ=ﾀ進んだ道のり/かかった時間ﾀ");
+  Note(760, B2 + 50, 3, "平均の速さ=ﾀ進んだ道のり/かかった時間ﾀ");
   TextAt(B1 - 40, B2, 3, "課1 ");
   Continue(0, "A駅とB駅の距離は、30kmあります。");
   NewLine(0, 60, 0, "A駅から電車に乗り、");
@@ -158,7 +144,7 @@ void Quendral::AverageSpeedExampleScreen() {
   BB2 = 5;
   DrawDecimalAxisLabels();
   ExampleGraph(*this, 2, 2, 0, 0);
-  TextHere(*this, GY1 - 96, ZX - 50, 0, "y=2x^2");
+  Note(GY1 - 96, ZX - 50, 0, "y=2x^2");
   WaitAnyKey();
   ExamplePoint(*this, 1, 2, 8);
   WaitAnyKey();
@@ -166,16 +152,16 @@ void Quendral::AverageSpeedExampleScreen() {
   WaitAnyKey();
   IncreaseArrow(*this, FIGX(1), FIGY(1), FIGX(2), FIGY(1));
   WaitAnyKey();
-  TextHere(*this, (FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 7, "2");
+  Note((FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 7, "2");
   WaitAnyKey();
   IncreaseArrow(*this, FIGX(2), FIGY(1), FIGX(2), FIGY(2));
   WaitAnyKey();
-  TextHere(*this, FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 7, "24");
+  Note(FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 7, "24");
   WaitAnyKey();
   ExampleGraph(*this, 3, 12, -16, 5);
   WaitAnyKey();
-  TextHere(*this, NOTEX, NOTEY, 3, "平均の速さは");
-  TextHere(*this, NOTEX, NOTEY + 50, 3, "変化の割合");
+  Note(NOTEX, NOTEY, 3, "平均の速さは");
+  Note(NOTEX, NOTEY + 50, 3, "変化の割合");
   WaitAnyKey();
   TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
 }

@@ -9,15 +9,6 @@ namespace lessons {
 
 namespace {
 
-// A text at a fixed place (a label on a figure): the text cursor stays.
-void Note(Quendral& L, Num x, Num y, int colour, const std::string& text) {
-  L.YMOTO = static_cast<Num>(colour);
-  L.DSM1 = x;
-  L.DSM2 = y;
-  L.KKAI_s = text;
-  L.PrintMathText();
-}
-
 // A schematic plane: axes with x, y and 0 only (no grid, no numbers), one
 // value unit per grid step, `no` pixels per step.
 void SheetPlane(Quendral& L, Num a41, Num i, Num xFrom, Num xTo, Num yFrom, Num yTo, Num no,
@@ -32,16 +23,6 @@ void SheetPlane(Quendral& L, Num a41, Num i, Num xFrom, Num xTo, Num yFrom, Num 
   L.SIZE = 0;
   L.N = n;
   L.DrawCoordinatePlane();
-}
-
-// y = aa x² (muki 2) or y = aa x + b (muki 3) on the plane drawn last, no label.
-void SheetGraph(Quendral& L, Num muki, Num aa, Num b, int colour) {
-  L.MUKI = muki;
-  L.AA = aa;
-  L.ZX1 = b;
-  L.TKAI2 = static_cast<Num>(colour);
-  L.ZY0_s.clear();
-  L.DrawFunctionGraph();
 }
 
 // Run and rise arrows without value labels from figure point k to k + 1.
@@ -67,6 +48,23 @@ void VertexDot(Quendral& L) {
 }
 
 }  // namespace
+
+void Quendral::Note(Num x, Num y, int colour, const std::string& text) {
+  YMOTO = static_cast<Num>(colour);
+  DSM1 = x;
+  DSM2 = y;
+  KKAI_s = text;
+  PrintMathText();
+}
+
+void Quendral::PlaneGraph(Num muki, Num aa, Num b, int colour) {
+  MUKI = muki;
+  AA = aa;
+  ZX1 = b;
+  TKAI2 = static_cast<Num>(colour);
+  ZY0_s.clear();
+  DrawFunctionGraph();
+}
 
 void Quendral::SummaryHeadingBox(Num x, Num y, const std::string& text) {
   DSM1 = x;
@@ -128,12 +126,12 @@ void Quendral::ShapeSummaryScreen() {
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(1, YI1, B2, 105, "①");
   SheetPlane(*this, B1 + 80, B2 + 100, -3, 5, -1, 10, 30, -1);
-  SheetGraph(*this, 3, 1.5f, 2, 0);
+  PlaneGraph(3, 1.5f, 2, 0);
   SetFigurePoint(1, 1, 3.5f);
   SetFigurePoint(2, 4, 1.5f * 4 + 2);
   SetFigurePoint(3, 0, 2);
   RunRise(*this, 1);
-  Note(*this, (FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 5, "1");
+  Note((FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 5, "1");
   TextAt(FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 5, "a");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
   TextAt(FIGX(3) - 35, FIGY(3) - 17, 5, "b");
@@ -146,17 +144,17 @@ void Quendral::ShapeSummaryScreen() {
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(4, YI1, B2, 140, "①");
   SheetPlane(*this, 780, 190, -4, 4, -3, 8, 30, -1);
-  SheetGraph(*this, 2, 0.5f, 0, 0);
+  PlaneGraph(2, 0.5f, 0, 0);
   VertexDot(*this);
-  Note(*this, X8 - 96, R, 5, "頂点");
+  Note(X8 - 96, R, 5, "頂点");
   // The point (2, 2) of the parabola, read as x = 1, y = a.
   SetFigurePoint(5, 0, 2);
   SetFigurePoint(6, 2, 2);
   SetFigurePoint(7, 2, 0);
   PlainLine(rt, FIGX(5), FIGY(5), FIGX(6), FIGY(6), 7);
   PlainLine(rt, FIGX(7), FIGY(7), FIGX(6), FIGY(6), 7);
-  Note(*this, FIGX(7) - 16, FIGY(7), 5, "1");
-  Note(*this, FIGX(5) - 35, FIGY(5) - 22, 5, "a");
+  Note(FIGX(7) - 16, FIGY(7), 5, "1");
+  Note(FIGX(5) - 35, FIGY(5) - 22, 5, "a");
 
   RevealBlanks({"直線", "傾き", "切片", "放物線"});
 }
@@ -174,12 +172,12 @@ void Quendral::IncreaseSummaryScreen() {
   NewLine(0, 60, 0, "a<0のとき…つねに");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
   SheetPlane(*this, B1 + 40, B2 + 100, -1, 5, -1, 10, 25, -1);
-  SheetGraph(*this, 3, 1.5f, 2, 5);
+  PlaneGraph(3, 1.5f, 2, 5);
   SetFigurePoint(1, 1, 3.5f);
   SetFigurePoint(2, 4, 1.5f * 4 + 2);
   RunRise(*this, 1);
   SheetPlane(*this, B1 + 40 + 225, B2 + 100, -1, 5, -1, 10, 25, -1);
-  SheetGraph(*this, 3, -2, 8, 5);
+  PlaneGraph(3, -2, 8, 5);
   SetFigurePoint(1, 0.5f, -2 * 0.5f + 8);
   SetFigurePoint(2, 3, 2);
   RunRise(*this, 1);
@@ -203,8 +201,8 @@ void Quendral::IncreaseSummaryScreen() {
   NewLine(35, 60, 0, "⑥x>0⇒");
   FillInBlank(8, YI1, B2, 140, "⑥");
   SheetPlane(*this, B1 + 400, 125, -4, 4, -8, 8, 25, -1);
-  SheetGraph(*this, 2, 0.5f, 0, 3);
-  SheetGraph(*this, 2, -0.5f, 0, 3);
+  PlaneGraph(2, 0.5f, 0, 3);
+  PlaneGraph(2, -0.5f, 0, 3);
   VertexDot(*this);
   const Num xs[4] = {-4, -1, 1, 4};
   for (int k = 1; k <= 4; ++k) {
@@ -242,7 +240,7 @@ void Quendral::RateSummaryScreen() {
   FillInBlank(2, YI1, B2, 70, "②");
   TextAt(YI1 + 20, B2, 0, "に等しい。");
   SheetPlane(*this, B1 + 88, B2 + 80, -1, 5, -1, 11, 30, 1);
-  SheetGraph(*this, 3, 2, 1, 0);
+  PlaneGraph(3, 2, 1, 0);
   for (int k = 1; k <= 5; ++k) SetFigurePoint(k, static_cast<Num>(k - 1), 2.0f * (k - 1) + 1);
   for (int k = 1; k <= 4; ++k) RunRise(*this, k);
 
@@ -253,7 +251,7 @@ void Quendral::RateSummaryScreen() {
   FillInBlank(3, B1, B2 + 60, 105, "①");
   TextAt(YI1 + 20, B2, 0, "ではない。");
   SheetPlane(*this, B1 + 44, B2 + 80, -4, 4, -1, 12, 30, 1);
-  SheetGraph(*this, 2, 1, 0, 0);
+  PlaneGraph(2, 1, 0, 0);
   for (int k = 1; k <= 7; ++k) SetFigurePoint(k, static_cast<Num>(k - 4), static_cast<Num>((k - 4) * (k - 4)));
   for (int k = 1; k <= 6; ++k) RunRise(*this, k);
 

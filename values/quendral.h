@@ -125,6 +125,29 @@ class Quendral : public Lesson {
   // y = T(1)·x² on a drawn domain; T(1) is set by the caller.
   void SquareRangeTurn(const std::string& mark, Num top, Num boxWidth);
 
+  // ---- rate of change: drills ④, answers of P107 ⑤, line through two points ⑥ ----
+  // Turns on y = x², then on y = ax², until 1; each exercise then shows its
+  // worked example (3 and 4 keys), and the screen ends with the hint.
+  void RateDrillScreen();
+  // The rate of change of y = T(1)·x² while x increases from F(1) to F(2),
+  // into T(3): T(1)·(F(1) + F(2)).
+  void SquareRateOverInterval();
+  // One turn on y = T(1)·x² (T(1) set by the caller): the interval drawn, the
+  // wipe from `top`, the question at (40, questionY), the interval line with
+  // an empty box, a key, the box with the rate. Leaves B2 at the interval line.
+  void SquareRateTurn(const std::string& mark, Num top, Num questionY);
+  // Exercises 1 and 2, a page each: part (1), a key, part (2); 3 keys.
+  void RateAnswersScreen();
+  // The line AB through A(-1, 1) and B(3, 9) on y = x², worked out beside
+  // the figure; 16 keys.
+  void LineThroughPointsScreen();
+  // A text at a fixed place (a label on a figure, a note beside the working):
+  // the text cursor B1, B2, YI1 stays.
+  void Note(Num x, Num y, int colour, const std::string& text);
+  // y = aa·x² (muki 2) or y = aa·x + b (muki 3) on the plane drawn last, over
+  // its x range, in `colour`, no label.
+  void PlaneGraph(Num muki, Num aa, Num b, int colour);
+
   // ---- variables of Quendral's own ----
   Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks
 

@@ -7,23 +7,11 @@
 
 #include "framework/runtime/headless_host.h"
 #include "tests/support/log_reader.h"
+#include "tests/values/quendral_bench.h"
 #include "values/quendral.h"
 
 namespace lessons::testing {
 namespace {
-
-struct QuendralBench {
-  explicit QuendralBench(const std::string& keys) : host(Opts(keys)), rt(host), Q(rt) {}
-  static HeadlessOptions Opts(const std::string& keys) {
-    HeadlessOptions o;
-    o.keys = HeadlessHost::ParseKeyScript(keys);
-    o.keepLog = true;
-    return o;
-  }
-  HeadlessHost host;
-  Runtime rt;
-  Quendral Q;
-};
 
 struct Pixel {
   float x, y;

@@ -1,0 +1,119 @@
+// Screen ⑥ of unit 2: the line through A(-1, 1) and B(3, 9) on y = x². Its
+// slope is the rate of change from x = -1 to 3, shown with the run and rise
+// arrows; b follows from A.
+#include "framework/figure_util.h"
+#include "values/quendral.h"
+
+namespace lessons {
+
+namespace {
+
+// Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
+// pixel goes to FIGX, FIGY(k). Guide lines in colour 3 run to both axes, the
+// value of x below the x axis at `xShift` from the point, the value of y at
+// (X8 + yShift, point's y + yRise).
+void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num yShift,
+                   Num yRise) {
+  const Num y = x * x;
+  L.KAKUDAI = x;
+  L.SENTAKU = y;
+  L.DOTRADIUS = 7;
+  L.TKAI2 = 5;
+  L.ZY0_s = letter;
+  L.JYOU = -20;
+  L.LABELDY = 0;
+  L.PlotLabelledPoint();
+  const Num px = L.HOUKOU, py = L.N2;
+  L.FIGX(k) = px;
+  L.FIGY(k) = py;
+  PlainLine(L.rt, px, py, px, L.R, 3);
+  L.Note(px + xShift, L.R, 3, L.StrippedNumberText(x));
+  PlainLine(L.rt, px, py, L.X8, py, 3);
+  L.Note(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
+}
+
+// The run from A and the rise up to B (labelled with their lengths when
+// `labels` is "yy"), then the rise again in the colour of the run.
+void SlopeArrows(Quendral& L, const std::string& labels) {
+  L.LT2 = L.FIGX(1);
+  L.GX4 = L.FIGY(1);
+  L.RP1 = L.FIGX(2);
+  L.GX5 = L.FIGY(2);
+  L.DX_s = labels;
+  L.DrawRunRiseArrows();
+  L.SO = L.FIGX(2);
+  L.YOKO = L.FIGY(1);
+  L.II = L.FIGX(2);
+  L.IJ = L.FIGY(2);
+  L.Y = 1;
+  L.SIZE = 7;
+  L.XW = 16;
+  L.DrawArrow();
+}
+
+}  // namespace
+
+void Quendral::LineThroughPointsScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 60;
+  B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  TextAt(B1 - 30, B2, 0, "課5 y=x^2 のグラフ上に2点A(-1,1),");
+  NewLine(0, 50, 0, "B(3,9)がある。直線ABの式を求めなさい。");
+
+  // x -4..4, y -1..12, 40 per unit, axes only: the origin at (1040, 560).
+  A41 = 880;
+  I = 80;
+  XI2 = -4;
+  B3 = 4;
+  B4 = -1;
+  X = 12;
+  XSTEP = 1;
+  GGX = 1;
+  NO = 40;
+  SIZE = 0;
+  N = 1;
+  DrawCoordinatePlane();
+  PlaneGraph(2, 1, 0, 0);
+  PlaneGraph(3, 2, 3, 5);
+  Note(GY1 - 96, ZX - 40, 0, "y=x^2");
+  ParabolaPoint(*this, 1, -1, "A", -32, 0, -46);
+  ParabolaPoint(*this, 2, 3, "B", -16, -28, -24);
+  WaitAnyKey();
+
+  NewLine(0, 70, 7, "<解答>");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "求める式を y=ax+b とすると、");
+  WaitAnyKey();
+  NewLine(0, 80, 5, "a");
+  SlopeArrows(*this, "nn");
+  WaitAnyKey();
+  Continue(0, "=ﾀ9-1/3-(-1)ﾀ");
+  WaitAnyKey();
+  Continue(0, "=ﾀ8/3+1ﾀ");
+  WaitAnyKey();
+  Continue(0, "=ﾀ8/4ﾀ");
+  SlopeArrows(*this, "yy");
+  WaitAnyKey();
+  Continue(5, "=2");
+  WaitAnyKey();
+  Continue(7, "(y=x^2の変化の割合)");
+  WaitAnyKey();
+  NewLine(0, 70, 0, "y=2x+b ");
+  WaitAnyKey();
+  Continue(3, "にx=-1,y=1 を代入して");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "1=2×(-1)+b");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "1=-2+b");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "b=1+2");
+  WaitAnyKey();
+  Continue(5, "=3");
+  WaitAnyKey();
+  Note(YI1 + 96, B2 - 75, 5, "答　y=2x+3");
+  WaitAnyKey();
+  Note(YI1 + 96, B2 - 25, 3, "変化の割合は直線ABの傾き");
+}
+
+}  // namespace lessons
