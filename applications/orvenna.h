@@ -50,6 +50,27 @@ class Orvenna : public Lesson {
 
   // ---- unit 2: rental cycles ----
   void RentalCycleUnit();
+  void RentalFeeScreen();
+  // A shop's fee table from (160, 30): the headers "時間" and "料金", then
+  // `columns` cells `width` wide, the times from A1$(1) on, the fees from
+  // A1$(6) on. Leaves B2 at the first line under the table.
+  void RentalFeeTable(int columns, Num width);
+  // The plane of 0 to 13 hours and 0 to 2000 yen, corner (720, 200).
+  void RentalFeePlane();
+  // Shop A's five pieces from the interval ends T(1..6) and levels F(1..5).
+  void ShopAFeeGraph(bool keyEach);
+
+  // ---- step graphs ----
+  // How an end of a step is marked: not at all, by an outline circle (the
+  // end does not belong to the step) or by a filled one (it does).
+  enum class StepEnd { kNone, kOutline, kFilled };
+  // One step at `level` from x1 to x2 (grid steps from the origin X8, R of
+  // the last plane, NO units each) in colour TKAI2: the circle of radius 8 at
+  // the left end, the one at the right end, then the segment from centre to
+  // centre. With `keyEach` a key wait comes before each of the three. The
+  // centres are left in GX3(1), GY3(1) and GX3(2), GY3(2) (also for an end
+  // without a circle), the last end in HOUKOU, N2.
+  void DrawStepPiece(Num x1, Num x2, Num level, StepEnd left, StepEnd right, bool keyEach);
 
   // ---- unit 3: the stair tank ----
   void StairTankUnit();

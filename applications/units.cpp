@@ -20,7 +20,7 @@ void Orvenna::BrakingDistanceUnit() {
 
 void Orvenna::RentalCycleUnit() {
   UnitGoalScreen({"レンタサイクルの問題をグラフで解決しよう。"});
-  UnitSubMenu("①レンタサイクルの料金　②終了", {MenuTarget{}});
+  UnitSubMenu("①レンタサイクルの料金　②終了", {[this] { RentalFeeScreen(); }});
 }
 
 void Orvenna::StairTankUnit() {
