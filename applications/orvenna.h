@@ -35,6 +35,29 @@ class Orvenna : public Lesson {
                           const std::string& length, const std::string& square,
                           const std::string& period, const std::string& answer);
 
+  // ---- ⑥ and ⑦: the moving triangles and the area of their overlap ----
+  void MovingTrianglesScreen();
+  void OverlapAreaAnswersScreen();
+  void OverlapParabolaDot(Num x);
+  // The figure: PQR and ABC on l, a copy of PQR at GY5(13) and its overlap with ABC.
+  void SetUpTriangleFigure();
+  void DrawTriangles();
+  void DrawOverlapRegion();
+  // Points 11 and 12 of the copy from its R, GY5(13).
+  void PlaceTriangleCopy();
+  void EraseTriangleFrame();
+  // The triangle through points a, b, c of the point table, in `colour`.
+  void TrianglePath(int a, int b, int c, int colour, bool filled = false, int fillColour = 0);
+  // The right-angle mark at point `corner` between the rays to two points.
+  void FigureRightAngle(int corner, int ray1, int ray2);
+  // The dotted arc over the points `from` and `to` on the side `side` (XG)
+  // with its label in `colour`, moved by (labelDx, labelDy); DrawCellText
+  // sets the label when `cellText`.
+  void FigureLengthArc(int from, int to, Num side, int colour, const std::string& label,
+                       Num labelDx, Num labelDy, bool cellText);
+  // A text at a figure position through PrintMathText: the text cursor stays.
+  void MarkAt(Num x, Num y, int colour, const std::string& text);
+
   // ---- the cyclist figure ----
   void InitCyclistTemplate();
   // Moves the figure's frame to X8 and computes the point table (GY5, PTY).

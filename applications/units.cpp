@@ -13,8 +13,8 @@ void Orvenna::BrakingDistanceUnit() {
                   [this] { BrakingExplanationScreen(); },
                   [this] { PendulumScreen(); },
                   [this] { PendulumAnswersScreen(); },
-                  MenuTarget{},  // ⑥ moving triangles
-                  MenuTarget{},  // ⑦ overlap answers
+                  [this] { MovingTrianglesScreen(); },
+                  [this] { OverlapAreaAnswersScreen(); },
               });
 }
 
