@@ -160,7 +160,12 @@ void Orvenna::CheckAnswer5Screen() {
     ExerciseAnswersScreen(kTitle, "5", 40, 0, 30, 5);
     Continue(3, p.label);
     WaitAnyKey();
-    HalfStepParabola(p.bottom, p.top, p.from, p.to, p.a, p.function, p.labelDy);
+    HalfStepPlane(600, 90, -3.5f, 3.5f, p.bottom, p.top, 40);
+    // The arc over the domain only, labelled at its right end.
+    XI2 = p.from, B3 = p.to;
+    MUKI = 2, AA = p.a, TKAI2 = 5, ZY0_s = p.function;
+    JYOU = 0, LABELDY = p.labelDy;
+    DrawFunctionGraph();
     WaitAnyKey();
     TextAt(A1, B2 + 60, 0, p.leftEnd);
     NewLine(0, 70, 0, p.rightEnd);
@@ -170,21 +175,16 @@ void Orvenna::CheckAnswer5Screen() {
   }
 }
 
-void Orvenna::HalfStepParabola(Num bottom, Num top, Num from, Num to, Num a,
-                               const std::string& label, Num labelDy) {
-  A41 = 600, I = 90;
-  XI2 = -3.5f, B3 = 3.5f, B4 = bottom, X = top;
+void Orvenna::HalfStepPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo,
+                            Num unit) {
+  A41 = left, I = top;
+  XI2 = xFrom, B3 = xTo, B4 = yFrom, X = yTo;
   XSTEP = 0.5f, GGX = 0.5f;
-  NO = 40, SIZE = 14, N = -1;
+  NO = unit, SIZE = 14, N = -1;
   DrawCoordinatePlane();
-  // Every whole value but 0 on both axes.
   XSTEP = 0.5f, GGX = 0.5f;
   BB1 = 2, BB2 = 2;
   DrawDecimalAxisLabels();
-  XI2 = from, B3 = to;
-  MUKI = 2, AA = a, TKAI2 = 5, ZY0_s = label;
-  JYOU = 0, LABELDY = labelDy;
-  DrawFunctionGraph();
 }
 
 // ⑤ question 6: the rate of change of y = -x² from 2 to 4 and from -4 to -1.

@@ -77,11 +77,10 @@ class Orvenna : public Lesson {
   // Blank k of the fill-in text of question 4 as a box around the line at
   // (T(k), F(k)), holding `text` in colour 5.
   void AnswerBlank(int k, const std::string& text);
-  // The plane of question 5 in half steps (y from `bottom` to `top`) with its
-  // value labels, and the arc of y = a x^2 over from..to labelled `label` at
-  // its right end, moved down by `labelDy`.
-  void HalfStepParabola(Num bottom, Num top, Num from, Num to, Num a, const std::string& label,
-                        Num labelDy);
+  // A plane with its top-left corner at (left, top), x and y in steps of 0.5
+  // over the given value ranges, `unit` units a step, the grid drawn and
+  // every whole value but 0 labelled on both axes.
+  void HalfStepPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num unit);
   // One row of a worked answer: after a key wait or with the row before, on
   // a new line `gap` below the last (0: continuing the line), colour, text.
   struct AnswerRow {
