@@ -114,6 +114,26 @@ TEST(CheckUnderstandingUnit, EveryScreenTakesItsKeysAndReturnsAtOnce) {
   }
 }
 
+TEST(CheckUnderstandingUnit, NumbersOutsideTheItemsKeepTheAnswerAndAskAgain) {
+  // Item 2 (one key), then 8, 0 and Enter alone, then 6/2, which is item 3.
+  Replay r = RunReplay("orvenna", KeyScript("4\n2\nx8\n0\n\n6/2\n" + std::string(8, 'x') + "7\n7\n"));
+  EXPECT_EQ(r.result.end, RunEnd::kFinished);
+  Steps s(r.log);
+  const int done = 5;  // the parabolas and the line
+  ASSERT_TRUE(s.Has(done, kLine));
+  // After each rejected entry (its Enter is keys 6, 8 and 9) the line alone.
+  for (int k : {7, 9, 10}) {
+    SCOPED_TRACE(k);
+    EXPECT_TRUE(s.Has(k, kLine));
+    EXPECT_FALSE(s.WipeFrom(k, 0, 0));
+    EXPECT_TRUE(Curves(s.Lines(k)).empty());
+  }
+  const int third = 14;  // after the Enter of "6/2"
+  EXPECT_TRUE(s.WipeFrom(third, 0, 0));
+  EXPECT_TRUE(s.Has(third, "①"));
+  EXPECT_EQ(s.Glyphs(third, "4").front().colour, 13);
+}
+
 TEST(CheckUnderstandingUnit, FramesShowTheirQuestionNumbers) {
   // Item, question number, left x and top of the heading box.
   struct Frame {
