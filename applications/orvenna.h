@@ -107,6 +107,38 @@ class Orvenna : public Lesson {
   void ExerciseAnswersScreen(const std::string& title, const std::string& number, Num left,
                              Num indent, Num top, int pen);
 
+  // ---- unit 4: the answers of page P116 ----
+  void CheckAnswers12Screen();
+  void CheckAnswer3Screen();
+  void CheckAnswer4Screen();
+  void CheckAnswer5Screen();
+  void CheckAnswer6Screen();
+  void CheckAnswer7Screen();
+  // Question 2: from "求める式を y=ax^2 とすると" to the formula, one line a key.
+  void FormulaThroughPoint(const std::string& point, const std::string& substituted,
+                           const std::string& equation, const std::string& a,
+                           const std::string& formula);
+  // Blank k of the fill-in text of question 4 as a box around the line at
+  // (T(k), F(k)), holding `text` in colour 5.
+  void AnswerBlank(int k, const std::string& text);
+  // A plane with its top-left corner at (left, top), x and y in steps of 0.5
+  // over the given value ranges, `unit` units a step, the grid drawn and
+  // every whole value but 0 labelled on both axes.
+  void HalfStepPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num unit);
+  // One row of a worked answer: after a key wait or with the row before, on
+  // a new line `gap` below the last (0: continuing the line), colour, text.
+  struct AnswerRow {
+    bool afterKey;
+    Num gap;
+    int colour;
+    const char* text;
+  };
+  // Questions 6 and 7: part (1) in the left column, then at once the right
+  // column's label, and part (2).
+  void TwoColumnAnswer(const std::string& number, std::initializer_list<AnswerRow> first,
+                       std::initializer_list<AnswerRow> second);
+  void AnswerRows(std::initializer_list<AnswerRow> rows);
+
   // ---- variables of Orvenna's own ----
   Num XI1 = 0;  // frame number of the braking animation
   Num A1 = 0;   // left x of a text column

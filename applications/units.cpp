@@ -41,7 +41,14 @@ void Orvenna::StairTankGoalScreen() {
 
 void Orvenna::CheckUnderstandingUnit() {
   UnitSubMenu("P116 学びをたしかめよう　①1,2　②３　③４　④５　⑤６　⑥７　⑦終了",
-              std::vector<MenuTarget>(6));
+              {
+                  [this] { CheckAnswers12Screen(); },
+                  [this] { CheckAnswer3Screen(); },
+                  [this] { CheckAnswer4Screen(); },
+                  [this] { CheckAnswer5Screen(); },
+                  [this] { CheckAnswer6Screen(); },
+                  [this] { CheckAnswer7Screen(); },
+              });
 }
 
 void Orvenna::MasteryUnit() {
