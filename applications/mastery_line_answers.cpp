@@ -8,15 +8,6 @@
 namespace lessons {
 
 namespace {
-// A text through PrintMathText at a figure position: the text cursor stays.
-void FigureText(Lesson& L, Num x, Num y, int colour, const std::string& text) {
-  L.YMOTO = static_cast<Num>(colour);
-  L.DSM1 = x;
-  L.DSM2 = y;
-  L.KKAI_s = text;
-  L.PrintMathText();
-}
-
 // A plain line between two points of the point table.
 void JoinPoints(Orvenna& o, int a, int b, int colour) {
   o.rt.DrawLine(0, 0, o.GY5(a), o.PTY(a), 0, o.GY5(b), o.PTY(b), -1, colour, 0, 0, -1, 7);
@@ -31,7 +22,7 @@ void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
   PlotLabelledPoint();
   GY5(index) = HOUKOU, PTY(index) = N2;
   rt.DrawLine(0, 0, HOUKOU, N2, 0, HOUKOU, R, -1, 3, 0, 0, -1, 7);
-  FigureText(*this, GY5(index) - shift, R, 3, xText);
+  LabelAt(GY5(index) - shift, R, 3, xText);
 }
 
 void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
@@ -98,14 +89,14 @@ void Orvenna::MasteryTriangleScreen() {
   NewLine(0, 50, 3, "b");
   Continue(0, "=8-4");
   Continue(3, "=4");
-  FigureText(*this, YI1 + 50, B2, 5, "答　y=x+4");
+  LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
   WaitAnyKey();
   KAKUDAI = 0, SENTAKU = 4, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
   ZY0_s = "C";
   JYOU = -30, LABELDY = -30;
   PlotLabelledPoint();
   GY5(13) = HOUKOU, PTY(13) = N2;
-  FigureText(*this, GY5(13) - 30, PTY(13) - 40, 3, "4");
+  LabelAt(GY5(13) - 30, PTY(13) - 40, 3, "4");
   WaitAnyKey();
 
   // The second page: the text column anew, the plane and its figure stay.
