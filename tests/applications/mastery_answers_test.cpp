@@ -8,7 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "applications/orvenna.h"
 #include "tests/support/bench.h"
 #include "tests/support/log_reader.h"
 
