@@ -103,9 +103,44 @@ class Orvenna : public Lesson {
   void CheckUnderstandingUnit();
   void MasteryUnit();
   // The frame of an answer page: wipe, the column (A1, B1, B2), the pen
-  // width, the heading box with `title` and the box with `number`.
+  // width, the heading box with `title` and the box with `number`. A second
+  // page that keeps a figure on the right wipes only `wipeWidth` from the left.
   void ExerciseAnswersScreen(const std::string& title, const std::string& number, Num left,
-                             Num indent, Num top, int pen);
+                             Num indent, Num top, int pen, Num wipeWidth = 1760);
+
+  // ---- unit 5: the answers of page P118 ----
+  void MasteryAnswer1Screen();
+  void MasteryAnswer2Screen();
+  void MasteryAnswer3Screen();
+  void MasteryAnswer4Screen();
+  void MasteryStepGraphScreen();
+  void MasteryRateScreen();
+  void MasteryTriangleScreen();
+  void MasteryCarScreen();
+  // The P118 frame: column at 40 (continuation lines `indent` further), top
+  // 30, pen 5, the heading "学びを身につけよう" and the box with `number`.
+  void MasteryFrame(const std::string& number, Num indent, Num wipeWidth = 1760);
+  // One of the parabolas matched to its equation: the label at A1, the
+  // description at B1 on the same line, a key, the equation `gap` lower.
+  void MatchedParabolaAnswer(const std::string& label, const std::string& description, Num gap,
+                             const std::string& equation);
+  // The two lines that lead to a rate of change: the words, then the
+  // general quotient alone on its line.
+  void RateOfChangeQuotient();
+  // An end of a step at grid point (gx, gy) of the plane: a circle of radius
+  // 8 in TKAI2, filled when the end belongs to the step; HOUKOU, N2 its centre.
+  void StepGraphEnd(Num gx, Num gy, bool belongs);
+  // A labelled point of the triangle figure with a line straight down to the
+  // x axis and its x value written `shift` left of the foot; kept as point
+  // `index` of the point table.
+  void TriangleVertex(Num x, Num y, const std::string& label, int index, const std::string& xText,
+                      Num shift);
+  // One part of triangle OAB with the base OC: the height's words, its
+  // length with the dotted height from the foot on the y axis to the vertex,
+  // then the area.
+  void TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
+                            Num footY, int footColour, int foot, int vertex, Num dotStep,
+                            const std::string& area);
 
   // ---- unit 4: the answers of page P116 ----
   void CheckAnswers12Screen();

@@ -52,12 +52,22 @@ void Orvenna::CheckUnderstandingUnit() {
 }
 
 void Orvenna::MasteryUnit() {
-  UnitSubMenu("P118 学びを身につけよう　①～⑧解答　　⑨終了", std::vector<MenuTarget>(8));
+  UnitSubMenu("P118 学びを身につけよう　①～⑧解答　　⑨終了",
+              {
+                  [this] { MasteryAnswer1Screen(); },
+                  [this] { MasteryAnswer2Screen(); },
+                  [this] { MasteryAnswer3Screen(); },
+                  [this] { MasteryAnswer4Screen(); },
+                  [this] { MasteryStepGraphScreen(); },
+                  [this] { MasteryRateScreen(); },
+                  [this] { MasteryTriangleScreen(); },
+                  [this] { MasteryCarScreen(); },
+              });
 }
 
 void Orvenna::ExerciseAnswersScreen(const std::string& title, const std::string& number, Num left,
-                                    Num indent, Num top, int pen) {
-  WipeScreen(1760, 1800);
+                                    Num indent, Num top, int pen, Num wipeWidth) {
+  WipeScreen(wipeWidth, 1800);
   A1 = left;
   B1 = left + indent;
   B2 = top;

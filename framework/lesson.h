@@ -180,6 +180,9 @@ class Lesson {
   void TextAt(Num x, Num y, int colour, const std::string& text);  // at (x, y)
   void NewLine(Num indent, Num step, int colour, const std::string& text);  // (B1 + indent, B2 + step)
   void Continue(int colour, const std::string& text);  // at (YI1, B2)
+  // A text at (x, y) through PrintMathText that leaves YI1 and B2 alone: a
+  // label placed by figure coordinates.
+  void LabelAt(Num x, Num y, int colour, const std::string& text);
   // A filled rectangle from (x, y), w wide and h high.
   void FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour);
   // Wipes from (0, 0), w wide and h high, with colour 15.

@@ -86,6 +86,14 @@ void Lesson::NewLine(Num indent, Num step, int colour, const std::string& text) 
 
 void Lesson::Continue(int colour, const std::string& text) { TextAt(YI1, B2, colour, text); }
 
+void Lesson::LabelAt(Num x, Num y, int colour, const std::string& text) {
+  YMOTO = static_cast<Num>(colour);
+  DSM1 = x;
+  DSM2 = y;
+  KKAI_s = text;
+  PrintMathText();
+}
+
 void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour) {
   FillBoxSized(rt, x, y, w, h, lineColour, fillColour);
 }

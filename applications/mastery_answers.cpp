@@ -1,0 +1,198 @@
+// Unit 5, page P118 "学びを身につけよう", answers 1 to 6: the parabola through
+// (2, -2), the four parabolas matched by how they open, the constant a from a
+// rate of change and from a range, the step graph of the nearest whole
+// number, and a from two equal rates of change.
+#include "applications/orvenna.h"
+
+namespace lessons {
+
+void Orvenna::MasteryFrame(const std::string& number, Num indent, Num wipeWidth) {
+  ExerciseAnswersScreen("学びを身につけよう", number, 40, indent, 30, 5, wipeWidth);
+}
+
+void Orvenna::RateOfChangeQuotient() {
+  NewLine(0, 70, 0, "だから、変化の割合は");
+  NewLine(0, 70, 0, "ﾀyの増加量/xの増加量ﾀ");
+}
+
+// ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
+void Orvenna::MasteryAnswer1Screen() {
+  MasteryFrame("1", 0);
+  A41 = 720, I = 90, XI2 = -3.5f, B3 = 3.5f, B4 = -5.5f, X = 0.5f, XSTEP = 0.5f, GGX = 0.5f;
+  NO = 30, SIZE = 14, N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 0.5f, GGX = 0.5f, BB1 = 2, BB2 = 2;
+  DrawDecimalAxisLabels();
+  MUKI = 2, AA = -0.5f, TKAI2 = 3;
+  ZY0_s.clear();
+  DrawFunctionGraph();
+  WaitAnyKey();
+  KAKUDAI = 2, SENTAKU = -2, XSTEP = 0.5f, GGX = 0.5f, DOTRADIUS = 8, TKAI2 = 5;
+  ZY0_s.clear();
+  JYOU = 0, LABELDY = 0;
+  PlotLabelledPoint();
+  TextAt(A1, B2 + 60, 3, "(1)");
+  Continue(0, "点(2,-2) を通るから");
+  TextAt(A1, B2 + 50, 3, "x=2,y=-2");
+  Continue(0, "を代入して");
+  WaitAnyKey();
+  TextAt(A1, B2 + 70, 0, "-2=a*2^2=4a  ");
+  WaitAnyKey();
+  Continue(5, "a=");
+  Continue(0, "ﾀ-2/4ﾀ=");
+  Continue(5, "-ﾀ1/2ﾀ");
+  WaitAnyKey();
+  TextAt(A1, B2 + 80, 3, "(2)");
+  Continue(0, "y=-ﾀ1/2ﾀx^2 に");
+  TextAt(A1, B2 + 70, 3, "x=ﾀ3/2ﾀ");
+  Continue(0, "を代入して");
+  WaitAnyKey();
+  TextAt(A1, B2 + 80, 5, "y=");
+  Continue(0, "-ﾀ1/2ﾀ*(ﾀ3/2ﾀ)\\2=-ﾀ1/2ﾀ*ﾀ9/4ﾀ=");
+  Continue(5, "-ﾀ9/8ﾀ");
+}
+
+void Orvenna::MatchedParabolaAnswer(const std::string& label, const std::string& description,
+                                    Num gap, const std::string& equation) {
+  WaitAnyKey();
+  TextAt(A1, B2 + 60, 3, label);
+  TextAt(B1, B2, 0, description);
+  WaitAnyKey();
+  NewLine(0, gap, 5, equation);
+}
+
+// ② The parabolas ① to ④ and their equations.
+void Orvenna::MasteryAnswer2Screen() {
+  MasteryFrame("2", 40);
+  XSTEP = 1, GGX = 1;
+  A41 = 800, I = 90, XI2 = -5, B3 = 5, B4 = -12, X = 13, NO = 20, SIZE = 0, N = -1;
+  DrawCoordinatePlane();
+  struct Curve {
+    Num a;
+    int colour;
+    const char* label;
+    Num right, down;
+  };
+  for (const Curve& c : {Curve{2, 3, "①", 0, -50}, Curve{1, 5, "②", 0, 0},
+                         Curve{-1, 7, "③", 0, 0}, Curve{-0.5f, 0, "④", 30, 0}}) {
+    MUKI = 2, AA = c.a, TKAI2 = static_cast<Num>(c.colour);
+    ZY0_s = c.label;
+    JYOU = c.right, LABELDY = c.down;
+    DrawFunctionGraph();
+  }
+  TextAt(A1, B2 + 90, 3, "①");
+  WaitAnyKey();
+  TextAt(B1, B2, 0, "上に開き、②より開き方が小さい");
+  WaitAnyKey();
+  NewLine(0, 50, 5, "y=2x^2");
+  MatchedParabolaAnswer("②", "上に開き、①より開き方が大きい", 50, "y=x^2");
+  MatchedParabolaAnswer("③", "下に開き、④より開き方が小さい", 50, "y=-x^2");
+  MatchedParabolaAnswer("④", "下に開き、③より開き方が大きい", 80, "y=-ﾀ1/2ﾀx^2");
+}
+
+// ③ The rate of change 2 from x = 2 to 4: a = 1/3.
+void Orvenna::MasteryAnswer3Screen() {
+  MasteryFrame("3", 40);
+  XSTEP = 1, GGX = 1;
+  TextAt(A1, B2 + 80, 3, "y=ax^2 とすると");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "x=2 のとき y=a*2^2=");
+  Continue(3, "4a");
+  NewLine(0, 60, 0, "x=4 のとき y=a*4^2=");
+  Continue(3, "16a");
+  WaitAnyKey();
+  RateOfChangeQuotient();
+  WaitAnyKey();
+  Continue(0, "=ﾀ16a-4a/4-2ﾀ=ﾀ12a/2ﾀ=");
+  Continue(5, "6a");
+  WaitAnyKey();
+  NewLine(0, 80, 0, "したがって、6a=2");
+  NewLine(0, 70, 5, "a=");
+  Continue(0, "ﾀ2/6ﾀ=");
+  Continue(5, "ﾀ1/3ﾀ");
+}
+
+// ④ The range -4 ≦ y ≦ 0 for -3 ≦ x ≦ 4: a = -1/4.
+void Orvenna::MasteryAnswer4Screen() {
+  MasteryFrame("4", 40);
+  XSTEP = 1, GGX = 1;
+  NewLine(0, 50, 0, "x=-3 のとき y=a*(-3)^2=");
+  Continue(3, "9a");
+  NewLine(0, 60, 0, "x=4 のとき y=a*4^2=");
+  Continue(3, "16a");
+  NewLine(0, 60, 0, "x=0 のとき y=");
+  Continue(3, "0");
+  WaitAnyKey();
+  NewLine(0, 60, 3, "-4≦y≦0");
+  Continue(0, " だから ");
+  WaitAnyKey();
+  NewLine(0, 60, 3, "16a=-4");
+  WaitAnyKey();
+  NewLine(0, 80, 5, "a=");
+  Continue(0, "ﾀ-4/16ﾀ=");
+  Continue(5, "-ﾀ1/4ﾀ");
+}
+
+void Orvenna::StepGraphEnd(Num gx, Num gy, bool belongs) {
+  HOUKOU = X8 + NO * gx;
+  N2 = R - NO * gy;
+  rt.DrawCircle(0, 0, HOUKOU, N2, 8, CInt(TKAI2), 1, 0, 0, belongs ? 1 : 0, -1, CInt(TKAI2), 0);
+}
+
+// ⑤ The step graph of the whole number nearest to x on 0 ≦ x ≦ 5, one end
+// or segment per key.
+void Orvenna::MasteryStepGraphScreen() {
+  MasteryFrame("5", 40);
+  A41 = 320, I = 90, XI2 = 0, B3 = 5.5f, B4 = 0, X = 5.5f, XSTEP = 0.5f, GGX = 0.5f;
+  SIZE = 14, NO = 30, N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 0.5f, GGX = 0.5f, BB1 = 2, BB2 = 2;
+  DrawDecimalAxisLabels();
+  TKAI2 = 3;
+  // The levels' x ends and heights in grid steps of 0.5.
+  const Num ends[] = {0, 1, 3, 5, 7, 9, 10};
+  for (int k = 1; k <= 7; ++k) T(k) = ends[k - 1];
+  for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
+  for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {
+    const int level = CInt(XI1);
+    WaitAnyKey();
+    StepGraphEnd(T(level), F(level), true);
+    GX3(1) = HOUKOU, GY3(1) = N2;
+    WaitAnyKey();
+    StepGraphEnd(T(level + 1), F(level), level == 6);
+    GX3(2) = HOUKOU, GY3(2) = N2;
+    WaitAnyKey();
+    rt.DrawLine(0, 0, GX3(1), GY3(1), 0, GX3(2), GY3(2), -1, 3, 0, 0, -1, 7);
+  }
+}
+
+// ⑥ The rate of change of y = x² from a to a + 2 equals that of y = 6x - 1.
+void Orvenna::MasteryRateScreen() {
+  MasteryFrame("6", 40);
+  XSTEP = 1, GGX = 1;
+  TextAt(A1, B2 + 80, 3, "y=x^2 において");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "x=a のとき y=");
+  Continue(3, "a^2");
+  NewLine(0, 60, 0, "x=a+2 のとき y=(a+2)^2=");
+  Continue(3, "a^2+4a+4");
+  WaitAnyKey();
+  RateOfChangeQuotient();
+  WaitAnyKey();
+  Continue(0, "=ﾀa^2+4a+4-a^2/a+2-aﾀ=ﾀ4a+4/2ﾀ=");
+  Continue(3, "2a+2");
+  WaitAnyKey();
+  TextAt(A1, B2 + 80, 3, "y=6x-1 ");
+  Continue(0, "の変化の割合は");
+  Continue(3, "6 ");
+  Continue(0, "だから");
+  WaitAnyKey();
+  NewLine(0, 60, 3, "2a+2=6");
+  WaitAnyKey();
+  TextAt(YI1 + 60, B2, 0, "2a=6-2=4");
+  WaitAnyKey();
+  NewLine(0, 70, 5, "a=");
+  Continue(5, "2");
+}
+
+}  // namespace lessons

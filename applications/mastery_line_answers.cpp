@@ -1,0 +1,169 @@
+// Unit 5, page P118 "学びを身につけよう", answers 7 and 8: a parabola and a
+// line on one plane. Answer 7: the points A and B where y = x + 4 meets
+// y = ½x², the line AB and, on a second text page beside the same plane, the
+// area of triangle OAB. Answer 8: the car's run y = 0.5x² and the line
+// y = 15x of the one that overtakes it.
+#include "applications/orvenna.h"
+
+namespace lessons {
+
+namespace {
+// A plain line between two points of the point table.
+void JoinPoints(Orvenna& o, int a, int b, int colour) {
+  o.rt.DrawLine(0, 0, o.GY5(a), o.PTY(a), 0, o.GY5(b), o.PTY(b), -1, colour, 0, 0, -1, 7);
+}
+}  // namespace
+
+void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
+                             const std::string& xText, Num shift) {
+  KAKUDAI = x, SENTAKU = y, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
+  ZY0_s = label;
+  JYOU = 0, LABELDY = -20;
+  PlotLabelledPoint();
+  GY5(index) = HOUKOU, PTY(index) = N2;
+  rt.DrawLine(0, 0, HOUKOU, N2, 0, HOUKOU, R, -1, 3, 0, 0, -1, 7);
+  LabelAt(GY5(index) - shift, R, 3, xText);
+}
+
+void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
+                                   Num footY, int footColour, int foot, int vertex, Num dotStep,
+                                   const std::string& area) {
+  WaitAnyKey();
+  NewLine(0, gap, 0, "△O" + name + "Cの底辺をOCとすると、高さは");
+  WaitAnyKey();
+  Continue(3, " " + height);
+  // The foot of the height on the y axis, unlabelled.
+  KAKUDAI = 0, SENTAKU = footY, XSTEP = 1, GGX = 1, DOTRADIUS = 1;
+  TKAI2 = static_cast<Num>(footColour);
+  ZY0_s.clear();
+  JYOU = -30, LABELDY = -20;
+  PlotLabelledPoint();
+  GY5(foot) = HOUKOU, PTY(foot) = N2;
+  // The height as a row of dots from the foot to the vertex, its length in the middle.
+  SO = GY5(foot), YOKO = PTY(foot), AAA = GY5(vertex), A21 = PTY(vertex);
+  ARCDEPTH = 0, XG = 1, TANI = dotStep, SIZE = 3, YMOTO = 3;
+  OKI2 = 0, CCC2 = 0, CCC3 = 0;
+  ZY0_s = height;
+  DrawLengthArc();
+  WaitAnyKey();
+  NewLine(0, 70, 3, area);
+}
+
+// ⑦ Points 11 A, 12 B, 13 C, 14 O, 15 and 16 the feet of the heights on the
+// y axis.
+void Orvenna::MasteryTriangleScreen() {
+  MasteryFrame("7", 40);
+  XSTEP = 1, GGX = 1;
+  A41 = 814, I = 100, XI2 = -5, B3 = 5, B4 = -1, X = 10, SIZE = 0, NO = 40, N = 1;
+  DrawCoordinatePlane();
+  MUKI = 2, AA = 0.5f, TKAI2 = 0;
+  ZY0_s = "y=ﾀ1/2ﾀx^2";
+  JYOU = -120, LABELDY = -60;
+  DrawFunctionGraph();
+  MUKI = 3, AA = 1, ZX1 = 4, TKAI2 = 0;
+  ZY0_s.clear();
+  DrawFunctionGraph();
+  TriangleVertex(-2, 2, "A", 11, "-2", 32);
+  TriangleVertex(4, 8, "B", 12, "4", 16);
+  GY5(14) = X8, PTY(14) = R;
+
+  WaitAnyKey();
+  TextAt(A1, B2 + 60, 3, "(1)");
+  Continue(0, "x=-2 のとき ");
+  NewLine(0, 70, 0, "y=ﾀ1/2ﾀ*(-2)^2=ﾀ1/2ﾀ*4=");
+  Continue(3, "2");
+  NewLine(0, 70, 0, "x=4 のとき ﾀ1/2ﾀ*4^2=ﾀ1/2ﾀ*16=");
+  Continue(3, "8");
+  NewLine(36, 60, 5, "答　A(-2,2),B(4,8)");
+  WaitAnyKey();
+  TextAt(A1, B2 + 60, 3, "(2)");
+  Continue(0, "求める式を y=ax+b とすると、");
+  WaitAnyKey();
+  NewLine(0, 70, 3, "a");
+  Continue(0, "=ﾀ8-2/4-(-2)ﾀ=ﾀ6/4+2ﾀ=ﾀ6/6ﾀ");
+  Continue(3, "=1");
+  NewLine(0, 60, 0, "y=x+b ");
+  WaitAnyKey();
+  Continue(3, "にx=4,y=8 を代入して");
+  NewLine(0, 50, 0, "8=4+b");
+  NewLine(0, 50, 3, "b");
+  Continue(0, "=8-4");
+  Continue(3, "=4");
+  LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
+  WaitAnyKey();
+  KAKUDAI = 0, SENTAKU = 4, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
+  ZY0_s = "C";
+  JYOU = -30, LABELDY = -30;
+  PlotLabelledPoint();
+  GY5(13) = HOUKOU, PTY(13) = N2;
+  LabelAt(GY5(13) - 30, PTY(13) - 40, 3, "4");
+  WaitAnyKey();
+
+  // The second page: the text column anew, the plane and its figure stay.
+  MasteryFrame("7", 40, 792);
+  TextAt(A1, B2 + 60, 3, "(3)");
+  rt.SetDrawWidth(0, 8);
+  rt.DrawPolyline(0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}},
+                  9, 0, 0);
+  WaitAnyKey();
+  Continue(0, "△OAB=△OAC+△OBC");
+  JoinPoints(*this, 14, 13, 5);
+  rt.SetDrawWidth(0, 5);
+  TrianglePartOnBaseOC(50, "A", "2", 2, 5, 15, 11, 12, "△OAC=ﾀ1/2ﾀ*4*2=4");
+  TrianglePartOnBaseOC(70, "B", "4", 8, 0, 16, 12, 8, "△OBC=ﾀ1/2ﾀ*4*4=8");
+  WaitAnyKey();
+  NewLine(0, 70, 3, "△OAB=4+8=");
+  Continue(5, "12");
+  NewLine(0, 80, 5, "答 12");
+}
+
+// ⑧ y = 0.5x² through (10, 50), its value at 18, and the line y = 15x of
+// the overtaking car.
+void Orvenna::MasteryCarScreen() {
+  MasteryFrame("8", 40);
+  A41 = 814, I = 100, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
+  SIZE = 3, NO = 30, N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 5, GGX = 50, BB1 = 4, BB2 = 2;
+  DrawDecimalAxisLabels();
+  TextAt(A1, B2 + 50, 3, "(1)");
+  WaitAnyKey();
+  Continue(0, "y=ax^2に、x=10,y=50を代入して");
+  NewLine(0, 50, 0, "50=a*10^2  100a=50  a=0.5");
+  NewLine(0, 50, 3, "y=0.5x^2(0≦x≦40)");
+  WaitAnyKey();
+  // The parabola on 0 ≦ x ≦ 40, and dots where it goes on outside.
+  XI2 = 0, B3 = 40, B4 = -10, X = 800;
+  MUKI = 2, AA = 0.5f, TKAI2 = 3, XSTEP = 5, GGX = 50;
+  ZY0_s.clear();
+  JYOU = -120, LABELDY = -60;
+  DrawFunctionGraph();
+  auto dot = [this](Num x) {
+    ZY0_s.clear();
+    KAKUDAI = x, SENTAKU = 0.5f * KAKUDAI * KAKUDAI;
+    XSTEP = 5, GGX = 50, TKAI2 = 3, DOTRADIUS = 3;
+    PlotLabelledPoint();
+  };
+  for (XI1 = -10; XI1 <= 0; XI1 = XI1 + 2) dot(XI1);
+  for (XI1 = 1; XI1 <= 2; XI1 = XI1 + 1) dot(40 + XI1 / 2);
+  TextAt(A1, B2 + 60, 3, "(2)");
+  WaitAnyKey();
+  Continue(0, "y=0.5x^2に、x=18を代入して");
+  NewLine(0, 50, 3, "y=");
+  Continue(0, "0.5*18^2=9*18=");
+  Continue(3, "162(m)");
+  TextAt(A1, B2 + 60, 3, "(3)");
+  WaitAnyKey();
+  Continue(0, "自動車の進むグラフをかくと");
+  WaitAnyKey();
+  XI2 = 0, B3 = 40, B4 = -10, X = 800;
+  MUKI = 3, AA = 15, ZX1 = 0, TKAI2 = 7, XSTEP = 5, GGX = 50;
+  ZY0_s.clear();
+  JYOU = -120, LABELDY = -60;
+  DrawFunctionGraph();
+  WaitAnyKey();
+  NewLine(0, 60, 0, "グラフから");
+  Continue(3, "追いぬくことができる。");
+}
+
+}  // namespace lessons
