@@ -35,11 +35,7 @@ class Quendral : public Lesson {
   void RevealBlank(int k, const std::string& answer);
   // For each answer in turn: a key wait, then the reveal of blanks 1, 2, ...
   void RevealBlanks(const std::vector<std::string>& answers);
-  // Figure point k at the value point (x, y) of the plane drawn last, as
-  // pixels X8 + NO x, R - NO y, in FIGX, FIGY(k).
-  void SetFigurePoint(int k, Num x, Num y);
   NumArray BLANKX{8}, BLANKY{8}, BLANKW{8};
-  NumArray FIGX{8}, FIGY{8};
   // The average speed: its definition with the train exercise (8 keys), the
   // cart example y = 2x² from 2 s to 4 s with its graph (22 keys), and the
   // answers of the textbook exercise (no key wait).
@@ -95,9 +91,12 @@ class Quendral : public Lesson {
   void FeatureSummaryUnit();
 
   // ---- figure points ----
-  // Points 1, 2, ... given as plane values, kept in GY5/GY5Y as pixels of
-  // the plane that DrawCoordinatePlane has just set.
-  void SetFigurePoints(std::initializer_list<std::pair<Num, Num>> points);
+  // Figure point k at the value point (x, y) of the plane drawn last, kept
+  // as the pixel X8 + NO x, R - NO y in GY5(k), GY5Y(k).
+  void SetFigurePoint(int k, Num x, Num y);
+  // A text at a fixed place (a label on a figure) through PrintMathText:
+  // the text cursor B2, YI1 stays.
+  void FigureText(Num x, Num y, int colour, const std::string& text);
   // An arrow with its head at point `to`, head length 16.
   void FigureArrow(Num from, Num to, int colour);
 
