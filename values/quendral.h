@@ -87,6 +87,11 @@ class Quendral : public Lesson {
 
   // ---- the other units ----
   void RateOfChangeUnit();
+  // Unit 2's screens ① to ③: the rate tables of y = 2x + 1 and y = 1/2 x²
+  // (22 keys each), the rate of y = x² from x = 1 to 3 on its graph (8 keys).
+  void LinearRateScreen();
+  void SquareRateScreen();
+  void RateOfChangeScreen();
   void AverageSpeedUnit();
   void FeatureSummaryUnit();
 
