@@ -36,7 +36,7 @@ void Orvenna::BrakingAnimationPage() {
   DrawStretchedLeg();
   WaitAnyKey();
   auto warning = [this] {
-    MarkAt(GY5(14), PTY(14), 0, "！");
+    LabelAt(GY5(14), PTY(14), 0, "！");
     rt.Pause(10);
   };
   for (XI1 = 1; XI1 <= 50; XI1++) {
@@ -80,7 +80,7 @@ void Orvenna::BrakingStillPicture() {
   InitCyclistTemplate();
   DrawCyclist();
   DrawPedallingPose();
-  MarkAt(GY5(14), PTY(14), 0, "！");
+  LabelAt(GY5(14), PTY(14), 0, "！");
   GY5(21) = X8 + NO * (IB8 - 0.5f);  // the front of the first figure
   PTY(21) = 40;                      // the row of the upper arrows
   PTY(22) = 20 + NO * (GX0 + 2);     // the row of the lower arrow
@@ -101,11 +101,11 @@ void Orvenna::BrakingStillPicture() {
   rt.SetDrawWidth(0, 10);
   DoubleArrow(GY5(21), PTY(21), GY5(22), PTY(21), 7);
   WaitAnyKey();
-  MarkAt(GY5(21) + 44, PTY(21) + 30, 7, "空走距離 ");
+  LabelAt(GY5(21) + 44, PTY(21) + 30, 7, "空走距離 ");
   WaitAnyKey();
   DoubleArrow(GY5(22), PTY(21), GY5(23), PTY(21), 3);
   WaitAnyKey();
-  MarkAt(GY5(22) + 44, PTY(21) + 10, 5, "制動距離 ");
+  LabelAt(GY5(22) + 44, PTY(21) + 10, 5, "制動距離 ");
   WaitAnyKey();
   DoubleArrow(GY5(21), PTY(22), GY5(23), PTY(22), 0);
   TextAt((GY5(21) + GY5(23)) / 2 - 88, PTY(22) + 20, 3, "停止距離 ");

@@ -74,7 +74,7 @@ void Orvenna::OverlapAreaAnswersScreen() {
   GY5(13) = GY5(5) + 4 * NO;
   DrawTriangles();
   DrawOverlapRegion();
-  MarkAt(GY5(14), PTY(14) + 70, 5, "ycm^2");
+  LabelAt(GY5(14), PTY(14) + 70, 5, "ycm^2");
   WaitAnyKey();
   FigureLengthArc(15, 13, 1, 5, "2xcm", 0, 0, false);  // the base, below it
   WaitAnyKey();

@@ -55,8 +55,6 @@ class Orvenna : public Lesson {
   // sets the label when `cellText`.
   void FigureLengthArc(int from, int to, Num side, int colour, const std::string& label,
                        Num labelDx, Num labelDy, bool cellText);
-  // A text at a figure position through PrintMathText: the text cursor stays.
-  void MarkAt(Num x, Num y, int colour, const std::string& text);
 
   // ---- the cyclist figure ----
   void InitCyclistTemplate();

@@ -13,14 +13,6 @@
 
 namespace lessons {
 
-void Orvenna::MarkAt(Num x, Num y, int colour, const std::string& text) {
-  YMOTO = static_cast<Num>(colour);
-  DSM1 = x;
-  DSM2 = y;
-  KKAI_s = text;
-  PrintMathText();
-}
-
 void Orvenna::SetUpTriangleFigure() {
   A41 = 680, I = 80, IB8 = 15, GX0 = 8, NO = 40, SIZE = 15;
   DrawSquareGrid();  // draws nothing at SIZE 15; the frame (680, 80)-(1280, 400), origin (680, 400)
@@ -76,14 +68,14 @@ void Orvenna::DrawTriangles() {
   rt.SetDrawWidth(0, 3);
   PlainLine(rt, GY5(7), PTY(7), GY5(8), PTY(8), 0);
   rt.SetDrawWidth(0, 5);
-  MarkAt(GY5(7) - 14, PTY(7) - 50, 0, "l");
+  LabelAt(GY5(7) - 14, PTY(7) - 50, 0, "l");
   // Each triangle with its vertex letters: the top one above, the two on l
   // below it.
   auto triangle = [this](int top, const std::string& names) {
     TrianglePath(top, top + 1, top + 2, 0);
-    MarkAt(GY5(top) - 14, PTY(top) - 40, 0, names.substr(0, 1));
-    MarkAt(GY5(top + 1) - 14, PTY(top + 1) + 4, 0, names.substr(1, 1));
-    MarkAt(GY5(top + 2) - 14, PTY(top + 2) + 4, 0, names.substr(2, 1));
+    LabelAt(GY5(top) - 14, PTY(top) - 40, 0, names.substr(0, 1));
+    LabelAt(GY5(top + 1) - 14, PTY(top + 1) + 4, 0, names.substr(1, 1));
+    LabelAt(GY5(top + 2) - 14, PTY(top + 2) + 4, 0, names.substr(2, 1));
     FigureRightAngle(top + 1, top, top + 2);
   };
   triangle(1, "PQR");

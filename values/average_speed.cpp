@@ -7,7 +7,7 @@ namespace lessons {
 namespace {
 
 // A point of the example's plane (half a second and 2 m per grid step) as a
-// dot of radius 7 in colour 5; its pixel goes to FIGX, FIGY(k).
+// dot of radius 7 in colour 5; its pixel goes to GY5, GY5Y(k).
 void ExamplePoint(Quendral& L, int k, Num x, Num y) {
   L.KAKUDAI = x;
   L.SENTAKU = y;
@@ -17,8 +17,8 @@ void ExamplePoint(Quendral& L, int k, Num x, Num y) {
   L.TKAI2 = 5;
   L.ZY0_s.clear();
   L.PlotLabelledPoint();
-  L.FIGX(k) = L.HOUKOU;
-  L.FIGY(k) = L.N2;
+  L.GY5(k) = L.HOUKOU;
+  L.GY5Y(k) = L.N2;
 }
 
 // y = aa x² (muki 2) or y = aa x + b (muki 3) on the example's plane for x
@@ -51,7 +51,7 @@ void Quendral::AverageSpeedDefinitionScreen() {
   B1 = 80;
   B2 = 30;
   rt.SetDrawWidth(0, 5);
-  Note(760, B2 + 50, 3, "平均の速さ=ﾀ進んだ道のり/かかった時間ﾀ");
+  LabelAt(760, B2 + 50, 3, "平均の速さ=ﾀ進んだ道のり/かかった時間ﾀ");
   TextAt(B1 - 40, B2, 3, "課1 ");
   Continue(0, "A駅とB駅の距離は、30kmあります。");
   NewLine(0, 60, 0, "A駅から電車に乗り、");
@@ -144,24 +144,24 @@ void Quendral::AverageSpeedExampleScreen() {
   BB2 = 5;
   DrawDecimalAxisLabels();
   ExampleGraph(*this, 2, 2, 0, 0);
-  Note(GY1 - 96, ZX - 50, 0, "y=2x^2");
+  LabelAt(GY1 - 96, ZX - 50, 0, "y=2x^2");
   WaitAnyKey();
   ExamplePoint(*this, 1, 2, 8);
   WaitAnyKey();
   ExamplePoint(*this, 2, 4, 32);
   WaitAnyKey();
-  IncreaseArrow(*this, FIGX(1), FIGY(1), FIGX(2), FIGY(1));
+  IncreaseArrow(*this, GY5(1), GY5Y(1), GY5(2), GY5Y(1));
   WaitAnyKey();
-  Note((FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 7, "2");
+  LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 7, "2");
   WaitAnyKey();
-  IncreaseArrow(*this, FIGX(2), FIGY(1), FIGX(2), FIGY(2));
+  IncreaseArrow(*this, GY5(2), GY5Y(1), GY5(2), GY5Y(2));
   WaitAnyKey();
-  Note(FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 7, "24");
+  LabelAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 7, "24");
   WaitAnyKey();
   ExampleGraph(*this, 3, 12, -16, 5);
   WaitAnyKey();
-  Note(NOTEX, NOTEY, 3, "平均の速さは");
-  Note(NOTEX, NOTEY + 50, 3, "変化の割合");
+  LabelAt(NOTEX, NOTEY, 3, "平均の速さは");
+  LabelAt(NOTEX, NOTEY + 50, 3, "変化の割合");
   WaitAnyKey();
   TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
 }

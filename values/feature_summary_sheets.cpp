@@ -27,10 +27,10 @@ void SheetPlane(Quendral& L, Num a41, Num i, Num xFrom, Num xTo, Num yFrom, Num 
 
 // Run and rise arrows without value labels from figure point k to k + 1.
 void RunRise(Quendral& L, int k) {
-  L.LT2 = L.FIGX(k);
-  L.GX4 = L.FIGY(k);
-  L.RP1 = L.FIGX(k + 1);
-  L.GX5 = L.FIGY(k + 1);
+  L.LT2 = L.GY5(k);
+  L.GX4 = L.GY5Y(k);
+  L.RP1 = L.GY5(k + 1);
+  L.GX5 = L.GY5Y(k + 1);
   L.DX_s = "nn";
   L.DrawRunRiseArrows();
 }
@@ -48,14 +48,6 @@ void VertexDot(Quendral& L) {
 }
 
 }  // namespace
-
-void Quendral::Note(Num x, Num y, int colour, const std::string& text) {
-  YMOTO = static_cast<Num>(colour);
-  DSM1 = x;
-  DSM2 = y;
-  KKAI_s = text;
-  PrintMathText();
-}
 
 void Quendral::PlaneGraph(Num muki, Num aa, Num b, int colour) {
   MUKI = muki;
@@ -109,11 +101,6 @@ void Quendral::RevealBlanks(const std::vector<std::string>& answers) {
   }
 }
 
-void Quendral::SetFigurePoint(int k, Num x, Num y) {
-  FIGX(k) = X8 + NO * x;
-  FIGY(k) = R - NO * y;
-}
-
 // ① "形": straight line with slope and intercept; parabola with its vertex.
 void Quendral::ShapeSummaryScreen() {
   WipeScreen(1320, 1800);
@@ -131,11 +118,11 @@ void Quendral::ShapeSummaryScreen() {
   SetFigurePoint(2, 4, 1.5f * 4 + 2);
   SetFigurePoint(3, 0, 2);
   RunRise(*this, 1);
-  Note((FIGX(1) + FIGX(2)) / 2 - 16, FIGY(1), 5, "1");
-  TextAt(FIGX(2), (FIGY(1) + FIGY(2)) / 2 - 16, 5, "a");
+  LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 5, "1");
+  TextAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 5, "a");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
-  TextAt(FIGX(3) - 35, FIGY(3) - 17, 5, "b");
-  FillInBlank(3, FIGX(3) - 140, B2 - 50, 105, "③");
+  TextAt(GY5(3) - 35, GY5Y(3) - 17, 5, "b");
+  FillInBlank(3, GY5(3) - 140, B2 - 50, 105, "③");
 
   // The right sheet: y = ax² on the parabola y = 0.5x².
   B1 = 700;
@@ -146,15 +133,15 @@ void Quendral::ShapeSummaryScreen() {
   SheetPlane(*this, 780, 190, -4, 4, -3, 8, 30, -1);
   PlaneGraph(2, 0.5f, 0, 0);
   VertexDot(*this);
-  Note(X8 - 96, R, 5, "頂点");
+  LabelAt(X8 - 96, R, 5, "頂点");
   // The point (2, 2) of the parabola, read as x = 1, y = a.
   SetFigurePoint(5, 0, 2);
   SetFigurePoint(6, 2, 2);
   SetFigurePoint(7, 2, 0);
-  PlainLine(rt, FIGX(5), FIGY(5), FIGX(6), FIGY(6), 7);
-  PlainLine(rt, FIGX(7), FIGY(7), FIGX(6), FIGY(6), 7);
-  Note(FIGX(7) - 16, FIGY(7), 5, "1");
-  Note(FIGX(5) - 35, FIGY(5) - 22, 5, "a");
+  PlainLine(rt, GY5(5), GY5Y(5), GY5(6), GY5Y(6), 7);
+  PlainLine(rt, GY5(7), GY5Y(7), GY5(6), GY5Y(6), 7);
+  LabelAt(GY5(7) - 16, GY5Y(7), 5, "1");
+  LabelAt(GY5(5) - 35, GY5Y(5) - 22, 5, "a");
 
   RevealBlanks({"直線", "傾き", "切片", "放物線"});
 }
@@ -214,10 +201,10 @@ void Quendral::IncreaseSummaryScreen() {
   rt.SetDrawWidth(0, 4);
   for (int k = 1; k <= 7; k += 2) {
     const Num inward = (k == 1 || k == 5) ? NO / 2 : -NO / 2;
-    SO = FIGX(k) + inward;
-    YOKO = FIGY(k);
-    II = FIGX(k + 1) + inward;
-    IJ = FIGY(k + 1);
+    SO = GY5(k) + inward;
+    YOKO = GY5Y(k);
+    II = GY5(k + 1) + inward;
+    IJ = GY5Y(k + 1);
     Y = 1;
     SIZE = 5;
     XW = 16;

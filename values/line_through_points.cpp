@@ -9,7 +9,7 @@ namespace lessons {
 namespace {
 
 // Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
-// pixel goes to FIGX, FIGY(k). Guide lines in colour 3 run to both axes, the
+// pixel goes to GY5(k), GY5Y(k). Guide lines in colour 3 run to both axes, the
 // value of x below the x axis at `xShift` from the point, the value of y at
 // (X8 + yShift, point's y + yRise).
 void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num yShift,
@@ -24,27 +24,27 @@ void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xSh
   L.LABELDY = 0;
   L.PlotLabelledPoint();
   const Num px = L.HOUKOU, py = L.N2;
-  L.FIGX(k) = px;
-  L.FIGY(k) = py;
+  L.GY5(k) = px;
+  L.GY5Y(k) = py;
   PlainLine(L.rt, px, py, px, L.R, 3);
-  L.Note(px + xShift, L.R, 3, L.StrippedNumberText(x));
+  L.LabelAt(px + xShift, L.R, 3, L.StrippedNumberText(x));
   PlainLine(L.rt, px, py, L.X8, py, 3);
-  L.Note(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
+  L.LabelAt(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
 }
 
 // The run from A and the rise up to B (labelled with their lengths when
 // `labels` is "yy"), then the rise again in the colour of the run.
 void SlopeArrows(Quendral& L, const std::string& labels) {
-  L.LT2 = L.FIGX(1);
-  L.GX4 = L.FIGY(1);
-  L.RP1 = L.FIGX(2);
-  L.GX5 = L.FIGY(2);
+  L.LT2 = L.GY5(1);
+  L.GX4 = L.GY5Y(1);
+  L.RP1 = L.GY5(2);
+  L.GX5 = L.GY5Y(2);
   L.DX_s = labels;
   L.DrawRunRiseArrows();
-  L.SO = L.FIGX(2);
-  L.YOKO = L.FIGY(1);
-  L.II = L.FIGX(2);
-  L.IJ = L.FIGY(2);
+  L.SO = L.GY5(2);
+  L.YOKO = L.GY5Y(1);
+  L.II = L.GY5(2);
+  L.IJ = L.GY5Y(2);
   L.Y = 1;
   L.SIZE = 7;
   L.XW = 16;
@@ -76,7 +76,7 @@ void Quendral::LineThroughPointsScreen() {
   DrawCoordinatePlane();
   PlaneGraph(2, 1, 0, 0);
   PlaneGraph(3, 2, 3, 5);
-  Note(GY1 - 96, ZX - 40, 0, "y=x^2");
+  LabelAt(GY1 - 96, ZX - 40, 0, "y=x^2");
   ParabolaPoint(*this, 1, -1, "A", -32, 0, -46);
   ParabolaPoint(*this, 2, 3, "B", -16, -28, -24);
   WaitAnyKey();
@@ -111,9 +111,9 @@ void Quendral::LineThroughPointsScreen() {
   WaitAnyKey();
   Continue(5, "=3");
   WaitAnyKey();
-  Note(YI1 + 96, B2 - 75, 5, "答　y=2x+3");
+  LabelAt(YI1 + 96, B2 - 75, 5, "答　y=2x+3");
   WaitAnyKey();
-  Note(YI1 + 96, B2 - 25, 3, "変化の割合は直線ABの傾き");
+  LabelAt(YI1 + 96, B2 - 25, 3, "変化の割合は直線ABの傾き");
 }
 
 }  // namespace lessons

@@ -4,13 +4,9 @@
 
 namespace lessons {
 
-void Quendral::SetFigurePoints(std::initializer_list<std::pair<Num, Num>> points) {
-  Num k = 1;
-  for (const auto& [x, y] : points) {
-    GY5(k) = X8 + NO * x;
-    GY5Y(k) = R - NO * y;
-    k = k + 1;
-  }
+void Quendral::SetFigurePoint(int k, Num x, Num y) {
+  GY5(k) = X8 + NO * x;
+  GY5Y(k) = R - NO * y;
 }
 
 void Quendral::FigureArrow(Num from, Num to, int colour) {
@@ -47,8 +43,11 @@ void Quendral::LinearChangeScreen(Num slope, const std::string& formula,
   // slanting arrow beside the line (one unit above the rising line, two
   // below the falling one).
   const Num left = 2 - 3 * slope, right = 2 + 3 * slope;
-  if (slope > 0) SetFigurePoints({{-3, left}, {3, left}, {3, right}, {-3, 0}, {2, 5}});
-  else SetFigurePoints({{-3, left}, {3, left}, {3, right}, {-3, 3}, {2, -2}});
+  SetFigurePoint(1, -3, left);
+  SetFigurePoint(2, 3, left);
+  SetFigurePoint(3, 3, right);
+  SetFigurePoint(4, -3, slope > 0 ? 0 : 3);
+  SetFigurePoint(5, 2, slope > 0 ? 5 : -2);
   MUKI = 3;
   AA = slope;
   ZX1 = 2;

@@ -7,7 +7,8 @@ namespace lessons {
 void Quendral::RateOfChangeUnit() {
   UnitGoalScreen({"1 変化の割合を求めよう。", "2 変化の割合を使って、直線の式を求めよう。"});
   UnitSubMenu("①1次　②2乗比　③変割合　④練習1　⑤問1,2　⑥直線求め　⑦終了",
-              {MenuTarget{}, MenuTarget{}, MenuTarget{}, [this] { RateDrillScreen(); },
+              {[this] { LinearRateScreen(); }, [this] { SquareRateScreen(); },
+               [this] { RateOfChangeScreen(); }, [this] { RateDrillScreen(); },
                [this] { RateAnswersScreen(); }, [this] { LineThroughPointsScreen(); }});
 }
 

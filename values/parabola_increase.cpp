@@ -45,7 +45,10 @@ void Quendral::ParabolaChangeScreen(Num a) {
   SIZE = 10;
   N = 1;
   DrawCoordinatePlane();
-  SetFigurePoints({{-3, 9 * a}, {3, 9 * a}, {0, 0}, {0, 0}});
+  SetFigurePoint(1, -3, 9 * a);
+  SetFigurePoint(2, 3, 9 * a);
+  SetFigurePoint(3, 0, 0);
+  SetFigurePoint(4, 0, 0);
   MUKI = 2;
   AA = a;
   TKAI2 = 3;

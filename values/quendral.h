@@ -35,11 +35,7 @@ class Quendral : public Lesson {
   void RevealBlank(int k, const std::string& answer);
   // For each answer in turn: a key wait, then the reveal of blanks 1, 2, ...
   void RevealBlanks(const std::vector<std::string>& answers);
-  // Figure point k at the value point (x, y) of the plane drawn last, as
-  // pixels X8 + NO x, R - NO y, in FIGX, FIGY(k).
-  void SetFigurePoint(int k, Num x, Num y);
   NumArray BLANKX{8}, BLANKY{8}, BLANKW{8};
-  NumArray FIGX{8}, FIGY{8};
   // The average speed: its definition with the train exercise (8 keys), the
   // cart example y = 2x² from 2 s to 4 s with its graph (22 keys), and the
   // answers of the textbook exercise (no key wait).
@@ -91,13 +87,18 @@ class Quendral : public Lesson {
 
   // ---- the other units ----
   void RateOfChangeUnit();
+  // Unit 2's screens ① to ③: the rate tables of y = 2x + 1 and y = 1/2 x²
+  // (22 keys each), the rate of y = x² from x = 1 to 3 on its graph (8 keys).
+  void LinearRateScreen();
+  void SquareRateScreen();
+  void RateOfChangeScreen();
   void AverageSpeedUnit();
   void FeatureSummaryUnit();
 
   // ---- figure points ----
-  // Points 1, 2, ... given as plane values, kept in GY5/GY5Y as pixels of
-  // the plane that DrawCoordinatePlane has just set.
-  void SetFigurePoints(std::initializer_list<std::pair<Num, Num>> points);
+  // Figure point k at the value point (x, y) of the plane drawn last, kept
+  // as the pixel X8 + NO x, R - NO y in GY5(k), GY5Y(k).
+  void SetFigurePoint(int k, Num x, Num y);
   // An arrow with its head at point `to`, head length 16.
   void FigureArrow(Num from, Num to, int colour);
 
@@ -141,9 +142,6 @@ class Quendral : public Lesson {
   // The line AB through A(-1, 1) and B(3, 9) on y = x², worked out beside
   // the figure; 16 keys.
   void LineThroughPointsScreen();
-  // A text at a fixed place (a label on a figure, a note beside the working):
-  // the text cursor B1, B2, YI1 stays.
-  void Note(Num x, Num y, int colour, const std::string& text);
   // y = aa·x² (muki 2) or y = aa·x + b (muki 3) on the plane drawn last, over
   // its x range, in `colour`, no label.
   void PlaneGraph(Num muki, Num aa, Num b, int colour);

@@ -7,7 +7,7 @@
 
 #include "framework/runtime/headless_host.h"
 #include "tests/support/log_reader.h"
-#include "tests/values/quendral_bench.h"
+#include "tests/support/quendral_bench.h"
 #include "values/quendral.h"
 
 namespace lessons::testing {
@@ -27,7 +27,7 @@ void ExpectPoints(const Quendral& Q, const std::vector<Pixel>& points) {
 
 TEST(QuendralIncreaseScreens, LinearScreensPointsAndKeyWaits) {
   {
-    QuendralBench b("xxxx");
+    QuendralState b("xxxx");
     b.Q.ZY0_s = "old";  // a label an earlier screen left is not drawn
     b.Q.LinearIncreaseScreen();
     EXPECT_EQ(b.host.KeysHanded(), 4);
@@ -37,7 +37,7 @@ TEST(QuendralIncreaseScreens, LinearScreensPointsAndKeyWaits) {
     for (const TextCall& t : VisibleTexts(b.host.LogLines())) EXPECT_NE(t.text, "o");
   }
   {
-    QuendralBench b("xxxx");
+    QuendralState b("xxxx");
     b.Q.LinearDecreaseScreen();
     EXPECT_EQ(b.host.KeysHanded(), 4);
     ExpectPoints(b.Q, {{822, 150}, {1002, 150}, {1002, 330}, {822, 210}, {972, 360}});
@@ -66,7 +66,7 @@ TEST(QuendralIncreaseScreens, RuleAndLastArrowComeWithTheSubMenuLine) {
 
 TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
   {
-    QuendralBench b(std::string(13, 'x'));
+    QuendralState b(std::string(13, 'x'));
     b.Q.ParabolaUpScreen();
     EXPECT_EQ(b.host.KeysHanded(), 13);
     EXPECT_FLOAT_EQ(b.Q.X8, 952);
@@ -74,7 +74,7 @@ TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
     ExpectPoints(b.Q, {{832, 180}, {1072, 180}, {952, 540}, {952, 540}});
   }
   {
-    QuendralBench b(std::string(15, 'x'));
+    QuendralState b(std::string(15, 'x'));
     b.Q.ParabolaDownScreen();
     EXPECT_EQ(b.host.KeysHanded(), 15);
     EXPECT_FLOAT_EQ(b.Q.R, 90);

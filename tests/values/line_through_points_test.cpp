@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "tests/support/log_reader.h"
-#include "tests/values/quendral_bench.h"
+#include "tests/support/quendral_bench.h"
 
 namespace lessons::testing {
 namespace {
 
 TEST(QuendralLineThroughPoints, SixteenKeysAndThePlane) {
   {
-    QuendralBench b(std::string(15, 'x'));
+    QuendralState b(std::string(15, 'x'));
     EXPECT_THROW(b.Q.LineThroughPointsScreen(), WindowClosed);
   }
-  QuendralBench b(std::string(16, 'x'));
+  QuendralState b(std::string(16, 'x'));
   b.Q.XSTEP = 0.5f;  // a step an earlier plane left
   b.Q.LineThroughPointsScreen();
   EXPECT_EQ(b.host.KeysHanded(), 16);

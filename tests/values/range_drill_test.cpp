@@ -10,7 +10,7 @@
 #include "framework/runtime/headless_host.h"
 #include "tests/support/bench.h"
 #include "tests/support/log_reader.h"
-#include "tests/values/quendral_bench.h"
+#include "tests/support/quendral_bench.h"
 #include "values/quendral.h"
 
 namespace lessons::testing {
@@ -30,7 +30,7 @@ std::pair<float, float> SquareExtremes(float a, float p, float q) {
 }
 
 TEST(QuendralRangeDrill, SquareRangeIsTheMinAndMaxOverTheDomain) {
-  QuendralBench b;
+  QuendralState b;
   for (int a = -4; a <= 4; ++a) {
     if (a == 0) continue;
     for (int p = -5; p <= 5; ++p)
@@ -55,7 +55,7 @@ TEST(QuendralRangeDrill, SquareRangeIsTheMinAndMaxOverTheDomain) {
 TEST(QuendralRangeDrill, DomainDrawsFollowTheRandomSequence) {
   bool sawEqualFive = false, sawEqualMinusOne = false;
   for (int seed = 1; seed <= 800; ++seed) {
-    QuendralBench drawn, twin;
+    QuendralState drawn, twin;
     drawn.rt.Randomize(seed);
     twin.rt.Randomize(seed);
     drawn.Q.DrawDomainEnds();
@@ -86,7 +86,7 @@ TEST(QuendralRangeDrill, DomainDrawsFollowTheRandomSequence) {
 TEST(QuendralRangeDrill, LinearProblemOverSeveralSeeds) {
   for (int seed = 1; seed <= 60; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    QuendralBench b("x");
+    QuendralState b("x");
     b.rt.Randomize(seed);
     b.Q.LinearRangeTurn();
     const Num a = b.Q.T(1), c = b.Q.T(2), p = b.Q.F(1), q = b.Q.F(2);
@@ -142,7 +142,7 @@ TEST(QuendralRangeDrill, SecondDrillEndsWithAKeyAndTheHint) {
 TEST(QuendralRangeDrill, SecondDrillCoefficientsAndBoxes) {
   for (int seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    QuendralBench b(KeyScript("x1\nx1\nx"));
+    QuendralState b(KeyScript("x1\nx1\nx"));
     b.rt.Randomize(seed);
     b.Q.RangeDrill2Screen();
     // The last turn of exercise ②: a < 0, answers the extremes.

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/support/log_reader.h"
-#include "tests/values/quendral_bench.h"
+#include "tests/support/quendral_bench.h"
 
 namespace lessons::testing {
 namespace {
@@ -27,7 +27,7 @@ bool Reachable(int p, int q) {
 }
 
 TEST(QuendralRateDrill, RateIsTheIncreaseOfYOverTheIncreaseOfX) {
-  QuendralBench b;
+  QuendralState b;
   float lowest = 0, highest = 0, lowestForOne = 0, highestForOne = 0;
   for (int a = -4; a <= 4; ++a) {
     if (a == 0) continue;
@@ -75,11 +75,11 @@ Draws TwinTurn(Runtime& twin, bool withCoefficient) {
   return d;
 }
 
-std::string CoefficientFor(QuendralBench& b, float a) {
+std::string CoefficientFor(QuendralState& b, float a) {
   return a == 1 ? "" : a == -1 ? "-" : b.Q.NumberText(a);
 }
 
-void ExpectTurn(QuendralBench& b, const Draws& d) {
+void ExpectTurn(QuendralState& b, const Draws& d) {
   EXPECT_EQ(b.Q.T(1), d.a);
   EXPECT_EQ(b.Q.F(1), d.p);
   EXPECT_EQ(b.Q.F(2), d.q);
@@ -94,10 +94,10 @@ TEST(QuendralRateDrill, DrawsAndAnswersOverManySeeds) {
   for (int seed = 1; seed <= 200; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     // Exercise ① alone: the run stops at the first key of its worked example.
-    QuendralBench first(KeyScript("x1\n"));
+    QuendralState first(KeyScript("x1\n"));
     first.rt.Randomize(seed);
     EXPECT_THROW(first.Q.RateDrillScreen(), WindowClosed);
-    QuendralBench twinBench;
+    QuendralState twinBench;
     Runtime& twin = twinBench.rt;
     twin.Randomize(seed);
     const Draws one = TwinTurn(twin, false);
@@ -109,7 +109,7 @@ TEST(QuendralRateDrill, DrawsAndAnswersOverManySeeds) {
                          first.Q.TITLE_s(2) == "0";
 
     // The whole screen, one turn each: exercise ②'s draws follow exercise ①'s.
-    QuendralBench whole(KeyScript("x1\nxxxx1\nxxxx"));
+    QuendralState whole(KeyScript("x1\nxxxx1\nxxxx"));
     whole.rt.Randomize(seed);
     whole.Q.RateDrillScreen();
     EXPECT_EQ(whole.host.KeysHanded(), 13);

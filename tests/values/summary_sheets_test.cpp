@@ -9,37 +9,11 @@
 #include <vector>
 
 #include "tests/support/log_reader.h"
+#include "tests/support/quendral_bench.h"
 #include "values/quendral.h"
 
 namespace lessons::testing {
 namespace {
-
-// Quendral's state after start-up, without its main menu.
-class BareQuendral : public Quendral {
- public:
-  using Quendral::Quendral;
-
- protected:
-  void MainMenu() override {}
-};
-
-struct QuendralBench {
-  explicit QuendralBench(const std::string& keyScript, const std::string& pngDir = "")
-      : host(Options(keyScript, pngDir)), rt(host), L(rt) {
-    L.InitProgram();
-    host.ClearLog();
-  }
-  static HeadlessOptions Options(const std::string& keyScript, const std::string& pngDir) {
-    HeadlessOptions o;
-    o.keys = HeadlessHost::ParseKeyScript(keyScript);
-    o.keepLog = true;
-    o.pngDir = pngDir;
-    return o;
-  }
-  HeadlessHost host;
-  Runtime rt;
-  BareQuendral L;
-};
 
 struct Blank {
   float x, y, width;
@@ -84,28 +58,9 @@ std::vector<SheetBox> SheetBoxes(const Steps& s, int k) {
   return out;
 }
 
-// Runs `screen` with the pen width `entryWidth` in force and one key more
-// than it needs; writes the pages (with one after the last reveal) to
-// build/test-out/summary-sheets/<name>.
-struct SheetRun {
-  SheetRun(const std::string& name, void (Quendral::*screen)(), int keys, int entryWidth = 3)
-      : b(std::string(static_cast<size_t>(keys) + 2, ' '), TestOutDir("summary-sheets/" + name)) {
-    b.rt.SetDrawWidth(0, entryWidth);
-    b.host.ClearLog();
-    (b.L.*screen)();
-    keysTaken = b.host.KeysHanded();
-    widthLeft = b.rt.GetDrawWidth(0);
-    log = b.host.LogLines();
-    b.L.WaitAnyKey();  // the page of the finished sheets
-  }
-  QuendralBench b;
-  int keysTaken = 0, widthLeft = 0;
-  LogLines log;
-};
-
 // The blanks stand numbered before the first key; key k reveals blank k with
 // the same box; the screen ends right after the last reveal.
-void ExpectBlanksAndReveals(const SheetRun& run, const std::vector<Blank>& blanks,
+void ExpectBlanksAndReveals(const ScreenRun& run, const std::vector<Blank>& blanks,
                             const std::vector<std::string>& headings) {
   Steps s(run.log);
   ASSERT_EQ(run.keysTaken, static_cast<int>(blanks.size()));
@@ -159,7 +114,7 @@ std::vector<LineCall> Shafts(const LogLines& log, int colour) {
 }
 
 TEST(SummarySheets, ShapeSheetBlanksRevealsAndFigure) {
-  SheetRun run("shape", &Quendral::ShapeSummaryScreen, 4);
+  ScreenRun run("summary-sheets/shape", &Quendral::ShapeSummaryScreen, 4);
   const float form = TextWidth(" グラフの形…");
   const float a = TextWidth("a");
   ExpectBlanksAndReveals(run,
@@ -200,7 +155,7 @@ TEST(SummarySheets, ShapeSheetBlanksRevealsAndFigure) {
 TEST(SummarySheets, IncreaseSheetBlanksRevealsAndArrows) {
   // Entered at pen width 2: the left blanks are drawn with it, their answers
   // with the 4 the screen sets, on exactly the same rectangles.
-  SheetRun run("increase", &Quendral::IncreaseSummaryScreen, 8, 2);
+  ScreenRun run("summary-sheets/increase", &Quendral::IncreaseSummaryScreen, 8, 2);
   const float always = TextWidth("a>0のとき…つねに") + 20;
   const float always2 = TextWidth("a<0のとき…つねに") + 20;
   auto row = [](const char* text) { return 630 + TextWidth(text); };
@@ -269,7 +224,7 @@ TEST(SummarySheets, IncreaseSheetBlanksRevealsAndArrows) {
 }
 
 TEST(SummarySheets, RateSheetBlanksRevealsAndSteps) {
-  SheetRun run("rate", &Quendral::RateSummaryScreen, 3);
+  ScreenRun run("summary-sheets/rate", &Quendral::RateSummaryScreen, 3);
   const float then = 169 + TextWidth("で、");
   ExpectBlanksAndReveals(run, {{44, 90, 105, "①", "一定"}, {then, 90, 70, "②", "a"}, {595, 90, 105, "①", "一定"}},
                          {"y=ax+b での 変化の割合", "y=ax^2 での 変化の割合"});
@@ -314,25 +269,10 @@ TEST(SummarySheets, EveryVisitShowsTheNumbersAgain) {
 
 // ---- the average speed ----
 
-// A screen of the average speed run with `keys` + 2 keys; its pages go to
-// build/test-out/average-speed/<name>.
-struct SpeedRun {
-  SpeedRun(const std::string& name, void (Quendral::*screen)(), int keys)
-      : b(std::string(static_cast<size_t>(keys) + 2, ' '), TestOutDir("average-speed/" + name)) {
-    (b.L.*screen)();
-    keysTaken = b.host.KeysHanded();
-    log = b.host.LogLines();
-    b.L.WaitAnyKey();
-  }
-  QuendralBench b;
-  int keysTaken = 0;
-  LogLines log;
-};
-
 const char kKeyBox[] = "何かキーを押して下さい。";
 
 TEST(AverageSpeed, DefinitionRevealsOneItemPerKey) {
-  SpeedRun run("definition", &Quendral::AverageSpeedDefinitionScreen, 8);
+  ScreenRun run("average-speed/definition", &Quendral::AverageSpeedDefinitionScreen, 8);
   EXPECT_EQ(run.keysTaken, 8);
   Steps s(run.log);
   ASSERT_EQ(s.size(), 9);
@@ -358,7 +298,7 @@ TEST(AverageSpeed, DefinitionRevealsOneItemPerKey) {
 }
 
 TEST(AverageSpeed, ExampleWorksOutAndDrawsTheSlope) {
-  SpeedRun run("example", &Quendral::AverageSpeedExampleScreen, 22);
+  ScreenRun run("average-speed/example", &Quendral::AverageSpeedExampleScreen, 22);
   EXPECT_EQ(run.keysTaken, 22);
   Steps s(run.log);
   ASSERT_EQ(s.size(), 23);

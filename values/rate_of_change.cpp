@@ -1,0 +1,236 @@
+// Screens ① to ③ of unit 2: the rate of change of y = 2x + 1 and of
+// y = 1/2 x² in a table of values and increments, and the rate of y = x²
+// from x = 1 to 3 worked out on its graph.
+#include <string>
+
+#include "values/quendral.h"
+
+namespace lessons {
+
+namespace {
+
+// One row of the rate table: a label cell, then cells 64 wide. The value
+// rows (x, y) have a label 160 wide and five cells; the rows of increments
+// and rates a label half a cell wider and four cells, so that each of their
+// cells stands between the two values it compares.
+struct RateRow {
+  const char* label;
+  int cells;
+  int fill, labelColour, cellColour;
+};
+constexpr RateRow kXIncrements{"xの増加量", 4, 13, 0, 3};
+constexpr RateRow kXValues{"x", 5, 15, 0, 0};
+constexpr RateRow kYValues{"y", 5, 15, 0, 0};
+constexpr RateRow kYIncrements{"yの増加量", 4, 13, 0, 3};
+constexpr RateRow kRates{"変化の割合", 4, 15, 5, 5};
+constexpr Num kRateCellWidth = 64;
+constexpr Num kRateRowHeight = 50;
+
+// Where a row's first cell starts: the screen comes back here to fill it.
+struct RowAnchor {
+  Num x, y;
+};
+
+// A cell of the table at the text cursor (YI1, B2), outline 3; the cursor
+// moves on to its right edge.
+void RateCell(Quendral& L, Num width, int fill, int textColour, const std::string& text) {
+  L.DSM1 = L.YI1;
+  L.DSM2 = L.B2;
+  L.CellStyle(kRateRowHeight, 3, fill, textColour);
+  L.Cell(width, text);
+  L.YI1 = L.DSM1;
+  L.B2 = L.DSM2;
+}
+
+// The label of `row` at (left, top); gives the anchor of its first cell.
+RowAnchor RowLabel(Quendral& L, const RateRow& row, Num left, Num top) {
+  L.YI1 = left;
+  L.B2 = top;
+  RateCell(L, row.cells == 5 ? 160 : 192, row.fill, row.labelColour, row.label);
+  return {L.YI1, L.B2};
+}
+
+// The row's cells from its anchor on, with `text(k)` in cell k (k from 1);
+// with `keys`, a key wait after each.
+template <typename Text>
+void RowCells(Quendral& L, const RateRow& row, RowAnchor at, Text text, bool keys) {
+  L.YI1 = at.x;
+  L.B2 = at.y;
+  for (int k = 1; k <= row.cells; ++k) {
+    RateCell(L, kRateCellWidth, row.fill, row.cellColour, text(k));
+    if (keys) L.WaitAnyKey();
+  }
+}
+
+std::string Empty(int) { return ""; }
+
+// A value below 1 is shown with its "0" (".5" becomes "0.5").
+void LeadingZero(std::string& text) {
+  if (text.rfind(".", 0) == 0) text = "0" + text;
+}
+
+// The plane of the three screens: corner (792, 120), x from xFrom to xTo, y
+// from -1 to yTo, one unit per grid step of `no` pixels, the grid with its
+// numbers.
+void RatePlane(Quendral& L, Num xFrom, Num xTo, Num yTo, Num no) {
+  L.A41 = 792;
+  L.I = 120;
+  L.XI2 = xFrom;
+  L.B3 = xTo;
+  L.B4 = -1;
+  L.X = yTo;
+  L.NO = no;
+  L.XSTEP = 1;
+  L.GGX = 1;
+  L.SIZE = 10;
+  L.N = 1;
+  L.DrawCoordinatePlane();
+}
+
+// y = aa x² (muki 2) or y = aa x + b (muki 3) in colour 3, no label.
+void RateGraph(Quendral& L, Num muki, Num aa, Num b) {
+  L.MUKI = muki;
+  L.AA = aa;
+  L.ZX1 = b;
+  L.TKAI2 = 3;
+  L.ZY0_s.clear();
+  L.DrawFunctionGraph();
+}
+
+// The run and rise arrows from figure point k to k + 1, labelled by `flags`.
+void RunRiseBetween(Quendral& L, int k, const char* flags) {
+  L.LT2 = L.GY5(k);
+  L.GX4 = L.GY5Y(k);
+  L.RP1 = L.GY5(k + 1);
+  L.GX5 = L.GY5Y(k + 1);
+  L.DX_s = flags;
+  L.DrawRunRiseArrows();
+}
+
+// What a screen with a rate table shows of its function.
+struct RateTableLesson {
+  Num margin, top;  // B1 and the top of the first line
+  Num tableLeft;    // x of the label cells
+  const char* question;
+  Num questionStep;  // from the first line to the second
+  const char* question2;
+  Num muki, aa, b;  // the function, as DrawFunctionGraph takes it
+  const char* formula;
+  const char* rule;    // the conclusion in colour 0
+  const char* answer;  // and its end in colour 5
+};
+
+// The function for x = 0 to 4 in T(1..5), F(1..5), the y increments in
+// F(11..14), and their texts.
+void StoreRateTable(Quendral& L, const RateTableLesson& p) {
+  for (int k = 1; k <= 5; ++k) {
+    const Num x = static_cast<Num>(k - 1);
+    L.T(k) = x;
+    L.F(k) = p.muki == 2 ? p.aa * (x * x) : p.aa * x + p.b;
+  }
+  for (int k = 1; k <= 4; ++k) L.F(10 + k) = L.F(k + 1) - L.F(k);
+  L.NumbersToTextArrays();
+  for (int k = 1; k <= 5; ++k) LeadingZero(L.TITLE_s(k));
+  for (int k = 11; k <= 14; ++k) LeadingZero(L.TITLE_s(k));
+}
+
+// The question, the graph, the table of x, y and their increments revealed
+// one cell per key, the increase arrows between the points, the rate as the
+// quotient of the increments, the rates, the conclusion (22 keys).
+void RateTableScreen(Quendral& L, const RateTableLesson& p) {
+  L.WipeScreen(1320, 1300);
+  L.B1 = p.margin;
+  L.B2 = p.top;
+  L.TextAt(L.B1 - 30, L.B2, 0, p.question);
+  L.NewLine(0, p.questionStep, 0, p.question2);
+  RatePlane(L, -1, 5, 11, 40);
+  RateGraph(L, p.muki, p.aa, p.b);
+  L.LabelAt(L.GY1, L.ZX, 0, p.formula);
+  L.WaitAnyKey();
+
+  // The skeleton, in the pen width the screen was entered with.
+  const Num top = L.B2 + 70;
+  const RowAnchor dx = RowLabel(L, kXIncrements, p.tableLeft, top);
+  RowCells(L, kXIncrements, dx, [](int) { return std::string("1"); }, false);
+  const RowAnchor x = RowLabel(L, kXValues, p.tableLeft, top + kRateRowHeight);
+  StoreRateTable(L, p);
+  RowCells(L, kXValues, x, [&](int k) { return L.A1_s(k); }, false);
+  const RowAnchor y = RowLabel(L, kYValues, p.tableLeft, top + 2 * kRateRowHeight);
+  RowCells(L, kYValues, y, Empty, false);
+  const RowAnchor dy = RowLabel(L, kYIncrements, p.tableLeft, top + 3 * kRateRowHeight);
+  RowCells(L, kYIncrements, dy, Empty, false);
+  const RowAnchor rate = RowLabel(L, kRates, p.tableLeft, top + 4 * kRateRowHeight);
+  RowCells(L, kRates, rate, Empty, false);
+  L.WaitAnyKey();
+
+  auto increment = [&](int k) { return L.TITLE_s(10 + k); };
+  RowCells(L, kYValues, y, [&](int k) { return L.TITLE_s(k); }, true);
+  RowCells(L, kYIncrements, dy, increment, true);
+  for (int k = 1; k <= 5; ++k) L.SetFigurePoint(k, L.T(k), L.F(k));
+  for (int k = 1; k <= 4; ++k) {
+    RunRiseBetween(L, k, "ny");
+    L.WaitAnyKey();
+  }
+  L.WaitAnyKey();
+  L.NewLine(0, 130, 0, "変化の割合=ﾀyの増加量/xの増加量ﾀ");
+  L.WaitAnyKey();
+  L.rt.SetDrawWidth(0, 3);
+  RowCells(L, kRates, rate, increment, true);
+  L.WaitAnyKey();
+  L.NewLine(0, 150, 0, p.rule);
+  L.NewLine(0, 50, 5, p.answer);
+}
+
+}  // namespace
+
+// ① "1次": y = 2x + 1, the rate 2 in every column.
+void Quendral::LinearRateScreen() {
+  RateTableScreen(*this, {60, 30, 60, "課1 1次関数 y=2x+1 で、xが0から", 50,
+                          "1ずつ増加するとき、yはどうなりますか。", 3, 2, 1, "y=2x+1",
+                          "1次関数y=ax+b の変化の割合は", "一定で、aに等しい。"});
+}
+
+// ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5.
+void Quendral::SquareRateScreen() {
+  RateTableScreen(*this, {57, 20, 30, "課2 関数 y=ﾀ1/2ﾀx^2 で、xが0から", 70,
+                          "1ずつ増加するとき、yはどうなりますか。", 2, 0.5f, 0, "y=ﾀ1/2ﾀx^2",
+                          "関数y=ax^2 の変化の割合は", "一定ではない。"});
+}
+
+// ③ "変割合": y = x² from x = 1 to 3, the increases on the graph and the
+// rate 8/2 = 4 (8 keys).
+void Quendral::RateOfChangeScreen() {
+  WipeScreen(1320, 1300);
+  B1 = 60;
+  B2 = 30;
+  TextAt(B1 - 30, B2, 0, "課3 関数 y=x^2 で、xが1から3まで");
+  NewLine(0, 50, 0, "増加するとき、変化の割合を求めなさい。");
+  RatePlane(*this, -4, 4, 12, 30);
+  RateGraph(*this, 2, 1, 0);
+  LabelAt(GY1, ZX, 0, "y=x^2");
+  WaitAnyKey();
+  SetFigurePoint(1, 1, 1 * 1);
+  SetFigurePoint(2, 3, 3 * 3);
+  RunRiseBetween(*this, 1, "nn");
+  WaitAnyKey();
+  NewLine(0, 70, 3, "<解答>");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "x=1 のとき y=1^2=");
+  Continue(3, "1");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "x=3 のとき y=3^2=");
+  Continue(3, "9");
+  WaitAnyKey();
+  NewLine(0, 50, 0, "だから、変化の割合は");
+  NewLine(0, 80, 0, "ﾀyの増加量/xの増加量ﾀ");
+  WaitAnyKey();
+  Continue(0, "=ﾀ9-1/3-1ﾀ=");
+  WaitAnyKey();
+  // The arrows again over themselves, now with their lengths 2 and 8.
+  RunRiseBetween(*this, 1, "yy");
+  Continue(0, "ﾀ8/2ﾀ=");
+  WaitAnyKey();
+  Continue(5, "4");
+}
+
+}  // namespace lessons
