@@ -283,6 +283,29 @@ TEST(StairTankScreen, SecondVisitDrawsEverythingAgainFromTheWipe) {
   EXPECT_EQ(s.Find("<めあて>", 3), -1);
 }
 
+TEST(StairTankScreen, SubMenuRunsTheScreenForValuesThatRoundToOne) {
+  struct Entry {
+    const char* typed;
+    bool runs;
+  };
+  for (const Entry& e : std::vector<Entry>{
+           {"1.2", true}, {"6/5", true}, {"2.4", false}, {"0.6", false}, {"-1", false}, {"", false}, {"3", false}}) {
+    SCOPED_TRACE(e.typed);
+    // "3", Enter, the entry and Enter; then the step after the entry.
+    const std::string keys = std::string("3\n") + e.typed + "\n";
+    Replay r = RunOrvenna(keys + (e.runs ? std::string(12, 'x') : "") + "2\n7\n");
+    EXPECT_EQ(r.result.end, RunEnd::kFinished);
+    Steps s(r.log);
+    const int after = static_cast<int>(Len(keys));
+    EXPECT_EQ(s.WipeFrom(after, 0, 0), e.runs);
+    EXPECT_EQ(s.Has(after, kKeyPrompt), e.runs);
+    EXPECT_EQ(s.Has(after, kLine), !e.runs);
+    int goals = 0;
+    for (int k = 0; k < s.size(); ++k) goals += s.Has(k, "<めあて>");
+    EXPECT_EQ(goals, 1);
+  }
+}
+
 // A host that hands the headless host's keys over and looks at the canvas at
 // every Pause.
 class FrameHost : public Host {
