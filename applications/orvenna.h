@@ -96,6 +96,26 @@ class Orvenna : public Lesson {
   // ---- unit 3: the stair tank ----
   void StairTankUnit();
   void StairTankGoalScreen();
+  void StairTankScreen();
+
+  // ---- the stepped tank: figure and filling ----
+  // Puts the tank's walls, top, tap and floor sections in GY5, PTY, GX3 and
+  // GY3 (elements 31 to 34), where the figure routines read them.
+  void SetStairTankGeometry();
+  void DrawTankTap();
+  void DrawTankStepsAndScale();
+  void DrawWaterStream();
+  // "A1$(1)分A1$(2)秒" inside the tank.
+  void DrawTankClock();
+  // The tank from its inside outwards with the water's top at `waterTop`;
+  // a top at or below the tank's bottom (PTY(31)) is an empty tank.
+  void DrawTankPicture(Num waterTop);
+  // The tank's outline.
+  void DrawTankOutline();
+  // 72 frames, one per 15 seconds of pouring, until the water is 30 cm deep.
+  void FillStairTank();
+  // The water's top in frame `frame` of the filling.
+  Num TankWaterTop(Num frame);
 
   // ---- units 4 and 5: the answers of the exercise pages ----
   void CheckUnderstandingUnit();

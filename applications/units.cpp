@@ -25,7 +25,7 @@ void Orvenna::RentalCycleUnit() {
 
 void Orvenna::StairTankUnit() {
   StairTankGoalScreen();
-  UnitSubMenu("①P115 階段状の水槽　②終了", {MenuTarget{}});
+  UnitSubMenu("①P115 階段状の水槽　②終了", {[this] { StairTankScreen(); }});
 }
 
 // Unlike the other goal screens this one wipes first, and its aim lines

@@ -1,0 +1,109 @@
+// ① "P115 階段状の水槽": water poured at a constant rate into a tank with a
+// stepped bottom. The tank fills; the table of time x (minutes) and height
+// y (cm) fills one column per key while the tank shows each state; then the
+// graph, a broken line through (0, 0), (3, 10), (9, 20) and (18, 30), one
+// point or segment per key.
+#include "applications/orvenna.h"
+#include "framework/figure_util.h"
+
+namespace lessons {
+
+void Orvenna::StairTankScreen() {
+  WipeScreen(1600, 1800);
+  B1 = 40;
+  B2 = 30;
+  rt.SetDrawWidth(0, 5);
+  SetStairTankGeometry();
+  TextAt(B1, B2, 7, "Q ");
+  Continue(0, "底が階段状になっている直方体の水そうに、");
+  Continue(3, "毎分同じ割合");
+  Continue(0, "で水を入れます。");
+
+  // The empty tank at 0 minutes.
+  DrawTankTap();
+  DrawTankPicture(PTY(31));
+  A1_s(1) = "0";
+  A1_s(2) = "0";
+  DrawTankClock();
+  WaitAnyKey();
+
+  FillStairTank();
+  NewLine(0, 50, 0, "水を入れ始めてからの時間を");
+  Continue(3, "x分");
+  Continue(0, "、水面までの高さを");
+  Continue(3, "ycm");
+  Continue(0, "とするときの");
+  NewLine(0, 50, 0, "グラフをかきなさい。");
+
+  // The table: x complete, y empty. The animation rewrote TITLE$, so its
+  // texts are set only now; 11 to 14 are the minutes of the table steps.
+  GY5(11) = B1 + 600;
+  GY5(12) = GY5(11) + 54;
+  PTY(11) = B2 + 10;
+  PTY(12) = PTY(11) + 50;
+  const char* minutes[] = {"0", "3", "9", "18"};
+  const char* heights[] = {"0", "10", "20", "30"};
+  for (int k = 1; k <= 4; ++k) {
+    TITLE_s(k) = minutes[k - 1];
+    TITLE_s(k + 10) = minutes[k - 1];
+    TITLE_s(k + 20) = heights[k - 1];
+  }
+  CellStyle(50, 3, 15, 0);
+  DSM1 = GY5(11), DSM2 = PTY(11);
+  Cell(54, "x");
+  for (XI0 = 1; XI0 <= 4; XI0++) Cell(60, TITLE_s(XI0));
+  DSM1 = GY5(11), DSM2 = PTY(12);
+  Cell(54, "y");
+  for (XI0 = 1; XI0 <= 4; XI0++) Cell(60, "");
+  GX3(1) = GY5(12);
+
+  // Each column with the tank in its state: empty, then the water level
+  // with the middle floor, with the left floor, at 30 cm.
+  for (XI1 = 1; XI1 <= 4; XI1++) {
+    WaitAnyKey();
+    DrawTankPicture(PTY(31) - 100 * (XI1 - 1));
+    A1_s(1) = TITLE_s(XI1 + 10);
+    A1_s(2) = "0";
+    DrawTankClock();
+    CellStyle(50, 3, 15, 5);
+    DSM1 = GX3(1);
+    DSM2 = PTY(12);
+    Cell(60, TITLE_s(XI1 + 20));
+    GX3(1) = DSM1;
+  }
+
+  // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a step.
+  A41 = 120, I = PTY(12), XI2 = 0, B3 = 19, B4 = 0, X = 32, XSTEP = 1, GGX = 2;
+  SIZE = 10, NO = 25, N = -1;
+  DrawCoordinatePlane();
+  XSTEP = 1, GGX = 2, BB1 = 3, BB2 = 5;
+  DrawDecimalAxisLabels();
+
+  // The points alternate between the two remembered places (GX3, GY3) 1
+  // and 2; each segment joins the last two.
+  DOTRADIUS = 8, TKAI2 = 5;
+  auto point = [this](Num x, Num y, int place) {
+    KAKUDAI = x, SENTAKU = y;
+    ZY0_s.clear();
+    PlotLabelledPoint();
+    GX3(place) = HOUKOU;
+    GY3(place) = N2;
+  };
+  auto segment = [this] { PlainLine(rt, GX3(1), GY3(1), GX3(2), GY3(2), 5); };
+  WaitAnyKey();
+  point(0, 0, 1);
+  WaitAnyKey();
+  point(3, 10, 2);
+  WaitAnyKey();
+  segment();
+  WaitAnyKey();
+  point(9, 20, 1);
+  WaitAnyKey();
+  segment();
+  WaitAnyKey();
+  point(18, 30, 2);
+  WaitAnyKey();
+  segment();
+}
+
+}  // namespace lessons
