@@ -133,12 +133,6 @@ void Orvenna::MasteryAnswer4Screen() {
   Continue(5, "-ﾀ1/4ﾀ");
 }
 
-void Orvenna::StepGraphEnd(Num gx, Num gy, bool belongs) {
-  HOUKOU = X8 + NO * gx;
-  N2 = R - NO * gy;
-  rt.DrawCircle(0, 0, HOUKOU, N2, 8, CInt(TKAI2), 1, 0, 0, belongs ? 1 : 0, -1, CInt(TKAI2), 0);
-}
-
 // ⑤ The step graph of the whole number nearest to x on 0 ≦ x ≦ 5, one end
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
@@ -155,14 +149,8 @@ void Orvenna::MasteryStepGraphScreen() {
   for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
   for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {
     const int level = CInt(XI1);
-    WaitAnyKey();
-    StepGraphEnd(T(level), F(level), true);
-    GX3(1) = HOUKOU, GY3(1) = N2;
-    WaitAnyKey();
-    StepGraphEnd(T(level + 1), F(level), level == 6);
-    GX3(2) = HOUKOU, GY3(2) = N2;
-    WaitAnyKey();
-    rt.DrawLine(0, 0, GX3(1), GY3(1), 0, GX3(2), GY3(2), -1, 3, 0, 0, -1, 7);
+    DrawStepPiece(T(level), T(level + 1), F(level), StepEnd::kFilled,
+                  level == 6 ? StepEnd::kFilled : StepEnd::kOutline, true);
   }
 }
 

@@ -145,9 +145,6 @@ class Orvenna : public Lesson {
   // The two lines that lead to a rate of change: the words, then the
   // general quotient alone on its line.
   void RateOfChangeQuotient();
-  // An end of a step at grid point (gx, gy) of the plane: a circle of radius
-  // 8 in TKAI2, filled when the end belongs to the step; HOUKOU, N2 its centre.
-  void StepGraphEnd(Num gx, Num gy, bool belongs);
   // A labelled point of the triangle figure with a line straight down to the
   // x axis and its x value written `shift` left of the foot; kept as point
   // `index` of the point table.
