@@ -29,7 +29,7 @@ bool ProbeHost::TakeKey(Canvas& canvas, int& code) {
     if (showFrames_) Shown();
     if (onWait) onWait();
   }
-  if (innerKeys_) {
+  if (innerKeys_ || (innerAfterScript_ && next_ >= keys_.size())) {
     if (!inner_.TakeKey(canvas, code)) return false;
     Handed(code);
     return true;

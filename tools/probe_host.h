@@ -26,6 +26,11 @@ class ProbeHost : public Host {
   void ScriptKeys(std::vector<int> keys);
   // Keys come from the inner host instead (the real keyboard of a window).
   void UseInnerKeys() { innerKeys_ = true; }
+  // Once the scripted keys are used up, keys come from the inner host (and
+  // the run does not end there).
+  void InnerKeysAfterScript() { innerAfterScript_ = true; }
+  // True once every scripted key was handed over.
+  bool ScriptUsedUp() const { return next_ >= keys_.size(); }
   // At the start of each wait the inner host shows the frame (a Pause of 0),
   // as a person at a window would see it before typing; the step's time
   // includes showing it.
@@ -69,6 +74,7 @@ class ProbeHost : public Host {
   std::vector<int> keys_;
   size_t next_ = 0;
   bool innerKeys_ = false;
+  bool innerAfterScript_ = false;
   bool showFrames_ = false;
   bool waiting_ = false;
   bool firstShown_ = false;
