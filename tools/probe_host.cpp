@@ -6,10 +6,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "framework/runtime/canvas.h"
 #include "framework/runtime/errors.h"
 #include "framework/runtime/headless_host.h"
 
 namespace lessons {
+
+PixelMemory ProbeHost::CanvasMemory(int width, int height) {
+  return inner_.CanvasMemory(width, height);
+}
 
 void ProbeHost::ScriptKeys(std::vector<int> keys) {
   keys_ = std::move(keys);

@@ -56,6 +56,7 @@ class ProbeHost : public Host {
   int Waits() const { return static_cast<int>(frames_.size()); }
 
   double PixelScale() const override { return inner_.PixelScale(); }
+  PixelMemory CanvasMemory(int width, int height) override;
   bool TakeKey(Canvas& canvas, int& code) override;
   void Idle(Canvas& canvas) override;
   void Pause(Canvas& canvas, int n) override;

@@ -52,11 +52,28 @@ double WholePixels(double width, double scale) {
 
 }  // namespace
 
-Canvas::Canvas(double pixelScale)
+int Canvas::PixelWidthAt(double pixelScale) {
+  return static_cast<int>(std::lround(kWidth * (pixelScale > 0 ? pixelScale : 1)));
+}
+int Canvas::PixelHeightAt(double pixelScale) {
+  return static_cast<int>(std::lround(kHeight * (pixelScale > 0 ? pixelScale : 1)));
+}
+
+namespace {
+cairo_surface_t* MakeSurface(int width, int height, PixelMemory memory) {
+  if (memory.data)
+    return cairo_image_surface_create_for_data(memory.data, CAIRO_FORMAT_RGB24, width, height,
+                                               memory.stride);
+  return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+}
+}  // namespace
+
+Canvas::Canvas(double pixelScale, PixelMemory memory)
     : scale_(pixelScale > 0 ? pixelScale : 1),
-      pixelWidth_(static_cast<int>(std::lround(kWidth * scale_))),
-      pixelHeight_(static_cast<int>(std::lround(kHeight * scale_))) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+      pixelWidth_(PixelWidthAt(scale_)),
+      pixelHeight_(PixelHeightAt(scale_)),
+      lent_(memory.data != nullptr) {
+  surface_ = MakeSurface(pixelWidth_, pixelHeight_, memory);
   Setup();
   Clear(kColourWhite);
 }
@@ -72,25 +89,31 @@ void Canvas::Setup() {
   cairo_font_options_destroy(options);
 }
 
-void Canvas::Rescale(double pixelScale) {
-  if (!(pixelScale > 0) || pixelScale == scale_) return;
+void Canvas::Rebind(double pixelScale, PixelMemory memory) {
+  if (!(pixelScale > 0)) return;
+  if (pixelScale == scale_ && !memory.data && !lent_) return;
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
-  pixelWidth_ = static_cast<int>(std::lround(kWidth * scale_));
-  pixelHeight_ = static_cast<int>(std::lround(kHeight * scale_));
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+  pixelWidth_ = PixelWidthAt(scale_);
+  pixelHeight_ = PixelHeightAt(scale_);
+  lent_ = memory.data != nullptr;
+  surface_ = MakeSurface(pixelWidth_, pixelHeight_, memory);
+  cairo_surface_flush(old);
   cairo_t* copy = cairo_create(surface_);
-  cairo_scale(copy, ratio, ratio);
+  cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
+  if (ratio != 1) cairo_scale(copy, ratio, ratio);
   cairo_set_source_surface(copy, old, 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(copy), CAIRO_FILTER_GOOD);
+  cairo_pattern_set_filter(cairo_get_source(copy), ratio == 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
   cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
   cairo_paint(copy);
   cairo_destroy(copy);
+  cairo_surface_flush(surface_);
   cairo_destroy(cr_);
   cairo_surface_destroy(old);
   Setup();
-  shown_.clear();
+  tileHashes_.clear();
+  tileState_.clear();
   damage_.clear();
 }
 
@@ -326,33 +349,94 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   return pen;
 }
 
-std::vector<PixelRect> Canvas::TakeDamage() {
-  cairo_surface_flush(surface_);
+namespace {
+// The tiles whose hashes TakeDamage compares: 64 pixels wide, 4 rows high.
+constexpr int kTileWidth = 64;
+constexpr int kTileHeight = 4;
+constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
+constexpr unsigned char kChanged = 4;  // ... and it changed
+}  // namespace
+
+// Four lanes of (h + pixel) * odd, h ^= h >> 29, joined at the end. Each step
+// is a bijection of the lane, so a tile whose pixels differ in one lane
+// (any single changed pixel) always hashes differently; several changed
+// pixels collide with odds of about 2^-64.
+uint64_t Canvas::TileHash(int column, int band) const {
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   int stride = Stride();
-  size_t bytes = static_cast<size_t>(stride) * pixelHeight_;
+  int x0 = column * kTileWidth, x1 = std::min(x0 + kTileWidth, pixelWidth_);
+  int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
+  constexpr uint64_t kOdd = 0x9E3779B97F4A7C15ull;
+  uint64_t lane[4] = {1, 2, 3, 4};
+  for (int y = y0; y < y1; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * stride + static_cast<size_t>(x0) * 4;
+    int n = x1 - x0, i = 0;
+    for (; i + 4 <= n; i += 4) {
+      for (int k = 0; k < 4; ++k) {
+        uint32_t p;
+        std::memcpy(&p, row + (i + k) * 4, 4);
+        lane[k] = (lane[k] + (p & 0xFFFFFFu)) * kOdd;
+        lane[k] ^= lane[k] >> 29;
+      }
+    }
+    for (; i < n; ++i) {
+      uint32_t p;
+      std::memcpy(&p, row + i * 4, 4);
+      lane[0] = (lane[0] + (p & 0xFFFFFFu)) * kOdd;
+      lane[0] ^= lane[0] >> 29;
+    }
+  }
+  return ((lane[0] * kOdd + lane[1]) * kOdd + lane[2]) * kOdd + lane[3];
+}
+
+std::vector<PixelRect> Canvas::TakeDamage() {
+  cairo_surface_flush(surface_);
+  int columns = (pixelWidth_ + kTileWidth - 1) / kTileWidth;
+  int bands = (pixelHeight_ + kTileHeight - 1) / kTileHeight;
+  size_t tiles = static_cast<size_t>(columns) * bands;
   std::vector<PixelRect> changed;
-  if (shown_.size() != bytes) {
-    shown_.assign(data, data + bytes);
+  if (tileState_.size() != tiles) {
+    tileHashes_.resize(tiles);
+    tileState_.assign(tiles, 0);
+    for (int band = 0; band < bands; ++band)
+      for (int column = 0; column < columns; ++column)
+        tileHashes_[static_cast<size_t>(band) * columns + column] = TileHash(column, band);
     damage_.clear();
     changed.push_back({0, 0, pixelWidth_, pixelHeight_});
     return changed;
   }
-  // Each damaged rectangle is compared with what was shown, row by row, and
-  // shrunk to the rows that differ.
+  // First every tile that any damaged rectangle touches is hashed once and
+  // marked when it changed; then each rectangle answers its rows in the
+  // bands where a tile it covers changed. (A tile can change where two
+  // rectangles meet: both answer their part of it.)
+  touched_.clear();
   for (const PixelRect& d : damage_) {
-    size_t from = static_cast<size_t>(d.x0) * 4, len = static_cast<size_t>(d.x1 - d.x0) * 4;
-    int first = -1, last = -1;
-    for (int row = d.y0; row < d.y1; ++row) {
-      size_t at = static_cast<size_t>(row) * stride + from;
-      if (std::memcmp(&shown_[at], data + at, len) != 0) {
-        std::memcpy(&shown_[at], data + at, len);
-        if (first < 0) first = row;
-        last = row;
+    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
+      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column) {
+        size_t t = static_cast<size_t>(band) * columns + column;
+        if (tileState_[t] & kVisited) continue;
+        uint64_t h = TileHash(column, band);
+        unsigned char state = kVisited;
+        if (h != tileHashes_[t]) state |= kChanged;
+        tileHashes_[t] = h;
+        tileState_[t] = state;
+        touched_.push_back(static_cast<int>(t));
       }
-    }
-    if (first >= 0) changed.push_back({d.x0, first, d.x1, last + 1});
   }
+  for (const PixelRect& d : damage_) {
+    int first = -1, last = -1;
+    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
+      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column)
+        if (tileState_[static_cast<size_t>(band) * columns + column] & kChanged) {
+          if (first < 0) first = band;
+          last = band;
+          break;
+        }
+    if (first >= 0)
+      changed.push_back({d.x0, std::max(d.y0, first * kTileHeight), d.x1,
+                         std::min(d.y1, (last + 1) * kTileHeight)});
+  }
+  for (int t : touched_) tileState_[static_cast<size_t>(t)] = 0;
   damage_.clear();
   return changed;
 }
