@@ -94,6 +94,8 @@ class Canvas {
   // each tile of pixels the damage touches with the tile's hash at the last
   // call, and answers the damaged rows of the tiles that changed.
   std::vector<PixelRect> TakeDamage();
+  // True when anything was drawn since the last TakeDamage.
+  bool HasDamage() const { return !damage_.empty(); }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
@@ -110,6 +112,7 @@ class Canvas {
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
+  bool StampDisc(double x, double y, double rx, double ry, double width, int colour);
 
   double scale_;
   int pixelWidth_, pixelHeight_;
@@ -123,6 +126,15 @@ class Canvas {
   std::vector<uint64_t> tileHashes_;
   std::vector<unsigned char> tileState_;
   std::vector<int> touched_;  // scratch: the tiles one TakeDamage looks at
+  // Small discs drawn again and again (an entry's cursor dot, drawn and
+  // erased at every poll) as coverage masks, the last few kept.
+  struct Stamp {
+    double rx, ry, width, fx, fy;  // radii and pen in logical units; centre in the mask
+    int size;
+    cairo_surface_t* mask;
+  };
+  std::vector<Stamp> stamps_;
+  size_t nextStamp_ = 0;
 };
 
 }  // namespace lessons

@@ -1,6 +1,8 @@
 #include "framework/runtime/window_host.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cstring>
@@ -138,11 +140,42 @@ struct WindowHost::Impl {
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
+  // SDL looks at the display connection as the wait begins and ends, so
+  // after a wait that found nothing there is nothing more to look at.
   void WaitEvents(Uint32 ms) {
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, static_cast<int>(ms))) Handle(e);
-    Drain();
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(ms))) {
+      Handle(e);
+      Drain();
+    }
   }
+  bool justWaited = false;  // the last call was an idle wait
+
+  // The idle wait. SDL's own wait reads the display connection a dozen times
+  // each round (that alone is most of what a waiting program costs); on X11
+  // the wait sleeps on the connection's socket instead, and SDL handles the
+  // events only when some came (or waited already in Xlib's or SDL's queue).
+  // Now and then SDL looks anyway (it keeps the screen saver off).
+  void IdleWait(Uint32 ms) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (x11 && ++quietWaits < kQuietWaitsBeforeLook && QLength(x11) == 0 &&
+        SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+      pollfd p{ConnectionNumber(x11), POLLIN, 0};
+      if (poll(&p, 1, static_cast<int>(ms)) > 0) {
+        quietWaits = 0;
+        Drain();
+      }
+      return;
+    }
+    quietWaits = 0;
+#endif
+    WaitEvents(ms);
+  }
+#if defined(SDL_VIDEO_DRIVER_X11)
+  Display* x11 = nullptr;  // the display connection, on X11
+  static constexpr int kQuietWaitsBeforeLook = 30;
+  int quietWaits = 0;
+#endif
 
   // Where the canvas lies on a surface: centred.
   static SDL_Rect CanvasPlace(const SDL_Surface* screen, int pw, int ph) {
@@ -195,6 +228,8 @@ struct WindowHost::Impl {
       if (resized || w != lentWindowW || h != lentWindowH) {
         canvas.Rebind(canvas.Scale(), {});
         lent = false;
+      } else if (!exposed && !canvas.HasDamage()) {
+        return false;  // nothing was drawn: nothing to look at
       }
     }
     SDL_Surface* screen = SDL_GetWindowSurface(window);
@@ -282,6 +317,12 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
   SDL_GetWindowSize(impl_->window, &w, &h);
   impl_->scale = FitScale(w, h);
   SDL_StartTextInput();
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11)
+    impl_->x11 = info.info.x11.display;
+#endif
 }
 
 // The program is ending: the window and the display connection go with the
@@ -303,7 +344,11 @@ PixelMemory WindowHost::CanvasMemory(int width, int height) {
 }
 
 bool WindowHost::TakeKey(Canvas& canvas, int& code) {
-  impl_->Drain();
+  // Straight after an idle wait (the program only asks again) the events
+  // were just handled: looking at the connection again would find nothing.
+  if (!impl_->justWaited) impl_->Drain();
+  impl_->justWaited = false;
+  if (impl_->closed) throw WindowClosed{};
   if (impl_->keys.empty()) return false;
   code = impl_->keys.front();
   impl_->keys.pop_front();
@@ -314,13 +359,15 @@ bool WindowHost::TakeKey(Canvas& canvas, int& code) {
 void WindowHost::Idle(Canvas& canvas) {
   if (impl_->Present(canvas)) impl_->emptyPolls = 0;
   else if (impl_->emptyPolls < kPollsBeforeLongWait) ++impl_->emptyPolls;
-  impl_->WaitEvents(impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs : kIdleWaitMs);
+  impl_->IdleWait(impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs : kIdleWaitMs);
   if (impl_->exposed) impl_->Present(canvas);
   impl_->lastWait = SDL_GetTicks();
+  impl_->justWaited = true;
 }
 
 void WindowHost::Pause(Canvas& canvas, int n) {
   impl_->emptyPolls = 0;
+  impl_->justWaited = false;
   impl_->Present(canvas);
   impl_->Drain();
   if (n <= 0) return;
@@ -336,6 +383,7 @@ void WindowHost::Pause(Canvas& canvas, int n) {
 // goes; a program that waits is shown when it waits, so that what it draws
 // between two polls (a blinking cursor) is never shown half done.
 void WindowHost::Poll(Canvas& canvas) {
+  impl_->justWaited = false;
   impl_->Drain();
   Uint32 now = SDL_GetTicks();
   if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&

@@ -250,6 +250,50 @@ TEST(CanvasClipping, FarOutsideOrInvalidDrawsNothingAndDoesNotFault) {
   EXPECT_GT(InkIn(c).count, 20);
 }
 
+// Small discs in one colour (the entry's cursor dot) are stamped from a
+// cached mask: they must come out as the disc drawn as a path does, over
+// white and over a coloured box, at any position within the pixel grid, with
+// more different dots than the cache keeps.
+TEST(CanvasStamps, StampedDiscsAreTheDrawnDiscs) {
+  for (double scale : {1.0, 1.2, 0.675}) {
+    Canvas c(scale);
+    c.Rectangle(400, 150, 900, 400, 13, true, 4, 1);
+    cairo_surface_t* ref = cairo_image_surface_create(CAIRO_FORMAT_RGB24, c.PixelWidth(), c.PixelHeight());
+    ASSERT_EQ(cairo_image_surface_get_stride(ref), c.Stride());
+    std::copy(c.Pixels(), c.Pixels() + static_cast<size_t>(c.Stride()) * c.PixelHeight(),
+              cairo_image_surface_get_data(ref));
+    cairo_surface_mark_dirty(ref);
+    cairo_t* cr = cairo_create(ref);
+    cairo_scale(cr, scale, scale);
+    const Rgb colour = PaletteColour(5);
+    for (int i = 0; i < 40; ++i) {
+      double x = 100 + i * 33.3, y = 200 + i * 7.1, r = 2 + i % 6;
+      c.Circle(x, y, r, 1, 0, 0, 5, 3, true, 5);
+      cairo_new_path(cr);
+      cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+      cairo_close_path(cr);
+      cairo_set_source_rgb(cr, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0);
+      cairo_fill_preserve(cr);
+      cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+    }
+    cairo_surface_flush(ref);
+    const unsigned char* a = c.Pixels();
+    const unsigned char* b = cairo_image_surface_get_data(ref);
+    int worst = 0, inked = 0;
+    for (int y = 0; y < c.PixelHeight(); ++y)
+      for (int x = 0; x < c.PixelWidth(); ++x) {
+        size_t at = static_cast<size_t>(y) * c.Stride() + static_cast<size_t>(x) * 4;
+        for (int k = 0; k < 3; ++k) worst = std::max(worst, std::abs(a[at + k] - b[at + k]));
+        if (a[at] != 0xFF || a[at + 1] != 0xFF || a[at + 2] != 0xFF) ++inked;
+      }
+    cairo_destroy(cr);
+    cairo_surface_destroy(ref);
+    EXPECT_LE(worst, 1) << scale;  // the fill and the outline in one pass round once
+    EXPECT_GT(inked, 1000) << scale;
+  }
+}
+
 TEST(CanvasChanges, OnlyVisibleChangesCount) {
   Canvas c(1.2);
   EXPECT_TRUE(c.TakeChanges());  // the first picture
