@@ -115,6 +115,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory) {
   tileHashes_.clear();
   tileState_.clear();
   damage_.clear();
+  uniform_ = -1;
   for (Stamp& s : stamps_) cairo_surface_destroy(s.mask);
   stamps_.clear();
 }
@@ -153,6 +154,7 @@ void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width
 }
 
 void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
+  uniform_ = -1;
   if (x0 > x1) std::swap(x0, x1);
   if (y0 > y1) std::swap(y0, y1);
   auto px = [&](double v, int limit) {
@@ -205,10 +207,15 @@ void Canvas::AddDamage(PixelRect r) {
   }
 }
 
+// A canvas that holds nothing but this colour already (say, the program's
+// first ClearScreen on the new white canvas) is left as it is.
 void Canvas::Clear(int colour) {
+  int index = PaletteIndex(colour);
+  if (uniform_ == index) return;
   SetColour(colour);
   cairo_paint(cr_);
   MarkDirty(0, 0, kWidth, kHeight, 0);
+  uniform_ = index;
 }
 
 // Pixel-snapping for horizontal and vertical strokes, so that thin lines
@@ -463,25 +470,26 @@ constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
 constexpr unsigned char kChanged = 4;  // ... and it changed
 }  // namespace
 
-// Four lanes of (h + pixel) * odd, h ^= h >> 29, joined at the end. Each step
-// is a bijection of the lane, so a tile whose pixels differ in one lane
-// (any single changed pixel) always hashes differently; several changed
-// pixels collide with odds of about 2^-64.
+// Four lanes of (h + two pixels) * odd, h ^= h >> 29, joined at the end.
+// Each step is a bijection of the lane, so a tile whose pixels differ in one
+// lane (any single changed pixel) always hashes differently; several
+// changed pixels collide with odds of about 2^-64.
 uint64_t Canvas::TileHash(int column, int band) const {
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   int stride = Stride();
   int x0 = column * kTileWidth, x1 = std::min(x0 + kTileWidth, pixelWidth_);
   int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
   constexpr uint64_t kOdd = 0x9E3779B97F4A7C15ull;
+  constexpr uint64_t kColours = 0x00FFFFFF00FFFFFFull;  // two pixels without their unused bytes
   uint64_t lane[4] = {1, 2, 3, 4};
   for (int y = y0; y < y1; ++y) {
     const unsigned char* row = data + static_cast<size_t>(y) * stride + static_cast<size_t>(x0) * 4;
     int n = x1 - x0, i = 0;
-    for (; i + 4 <= n; i += 4) {
+    for (; i + 8 <= n; i += 8) {  // two pixels a lane
       for (int k = 0; k < 4; ++k) {
-        uint32_t p;
-        std::memcpy(&p, row + (i + k) * 4, 4);
-        lane[k] = (lane[k] + (p & 0xFFFFFFu)) * kOdd;
+        uint64_t p;
+        std::memcpy(&p, row + (i + 2 * k) * 4, 8);
+        lane[k] = (lane[k] + (p & kColours)) * kOdd;
         lane[k] ^= lane[k] >> 29;
       }
     }

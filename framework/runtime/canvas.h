@@ -117,6 +117,7 @@ class Canvas {
   double scale_;
   int pixelWidth_, pixelHeight_;
   bool lent_ = false;
+  int uniform_ = -1;  // the palette index the whole canvas holds, or -1
   cairo_surface_t* surface_;
   cairo_t* cr_;
   std::vector<PixelRect> damage_;  // drawn over since the last TakeDamage

@@ -250,8 +250,14 @@ struct WindowHost::Impl {
         exposed = true;
       }
     }
-    std::vector<PixelRect> damage = canvas.TakeDamage();
-    if (damage.empty() && !exposed) return false;
+    // After an expose everything is sent; the damage is taken after that,
+    // so that comparing the picture (all of it, the first time) does not
+    // hold up the first frame.
+    std::vector<PixelRect> damage;
+    if (!exposed) {
+      damage = canvas.TakeDamage();
+      if (damage.empty()) return false;
+    }
     int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
     SDL_Rect place = CanvasPlace(screen, pw, ph);
     SDL_Surface* image = nullptr;
@@ -267,6 +273,7 @@ struct WindowHost::Impl {
         SDL_BlitSurface(image, nullptr, screen, &place);
       }
       SDL_UpdateWindowSurface(window);
+      canvas.TakeDamage();
     } else {
       rects.clear();
       for (const PixelRect& d : damage) {
