@@ -116,12 +116,11 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory) {
   tileState_.clear();
   damage_.clear();
   uniform_ = -1;
-  for (Stamp& s : stamps_) cairo_surface_destroy(s.mask);
-  stamps_.clear();
+  ClearStamps();
 }
 
 Canvas::~Canvas() {
-  for (Stamp& s : stamps_) cairo_surface_destroy(s.mask);
+  ClearStamps();
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
@@ -276,7 +275,10 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
 namespace {
 // Discs up to this many device pixels across are stamped.
 constexpr double kStampLimit = 48;
-constexpr size_t kStamps = 8;
+// Their centres are placed to an eighth of a pixel.
+constexpr double kStampSteps = 8;
+// This many stamps are kept; then the cache starts afresh.
+constexpr size_t kStamps = 512;
 
 // The path of a whole ellipse around (x, y).
 void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -290,85 +292,133 @@ void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
   cairo_restore(cr);
   cairo_close_path(cr);
 }
+
 }  // namespace
 
-// A whole disc filled and outlined in one colour, as a stamp: its coverage
-// (the fill, then the outline over it, as Circle draws them) rendered once
-// into a mask at the same position within the pixel grid, then painted in
-// the colour through the mask, which costs a small part of filling and
-// stroking the path again. False when the disc is too large to stamp.
-bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, int colour) {
-  double reach = (std::max(rx, ry) + width) * scale_ + 2;
-  if (2 * reach > kStampLimit) return false;
-  double dx = x * scale_, dy = y * scale_;
-  double x0 = std::floor(dx - reach), y0 = std::floor(dy - reach);
-  double fx = dx - x0, fy = dy - y0;
-  int size = static_cast<int>(std::ceil(2 * reach)) + 1;
-  Stamp* stamp = nullptr;
-  for (Stamp& s : stamps_)
-    if (s.rx == rx && s.ry == ry && s.width == width && s.fx == fx && s.fy == fy) stamp = &s;
-  if (!stamp) {
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
-    cairo_t* m = cairo_create(mask);
-    // The same device coordinates as on the canvas, less whole pixels.
-    cairo_translate(m, -x0, -y0);
-    cairo_scale(m, scale_, scale_);
-    EllipsePath(m, x, y, rx, ry);
-    cairo_set_source_rgba(m, 0, 0, 0, 1);
-    cairo_fill_preserve(m);
-    cairo_set_line_width(m, width);
-    cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(m);
-    cairo_destroy(m);
-    cairo_surface_flush(mask);
-    Stamp made{rx, ry, width, fx, fy, size, mask};
-    if (stamps_.size() < kStamps) {
-      stamps_.push_back(made);
-      stamp = &stamps_.back();
-    } else {
-      Stamp& old = stamps_[nextStamp_];
-      nextStamp_ = (nextStamp_ + 1) % kStamps;
-      cairo_surface_destroy(old.mask);
-      old = made;
-      stamp = &old;
-    }
+// The columns of each row of a mask between its first and its last covered
+// pixel (an empty span for an empty row).
+std::vector<std::pair<int, int>> Canvas::MaskSpans(cairo_surface_t* maskSurface) {
+  const unsigned char* mask = cairo_image_surface_get_data(maskSurface);
+  int maskStride = cairo_image_surface_get_stride(maskSurface);
+  int size = cairo_image_surface_get_width(maskSurface);
+  std::vector<std::pair<int, int>> spans(static_cast<size_t>(size), {0, 0});
+  for (int y = 0; y < size; ++y) {
+    const unsigned char* row = mask + static_cast<size_t>(y) * maskStride;
+    int first = 0, last = size;
+    while (first < size && row[first] == 0) ++first;
+    while (last > first && row[last - 1] == 0) --last;
+    spans[static_cast<size_t>(y)] = {first, last};
   }
-  // Painted by hand: the colour over each pixel by the mask's coverage, with
-  // the rounding of Cairo's own compositing (pixman's OVER of a solid colour
-  // through an A8 mask), so a stamp gives the pixels a drawn disc gives.
-  Rgb c = PaletteColour(colour);
-  const unsigned char* mask = cairo_image_surface_get_data(stamp->mask);
-  int maskStride = cairo_image_surface_get_stride(stamp->mask);
-  cairo_surface_flush(surface_);
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  int stride = Stride();
-  int left = static_cast<int>(x0), top = static_cast<int>(y0);
-  int from_x = std::max(0, -left), to_x = std::min(size, pixelWidth_ - left);
-  int from_y = std::max(0, -top), to_y = std::min(size, pixelHeight_ - top);
+  return spans;
+}
+
+namespace {
+// Paints `rgb` over the pixels by the coverage of an A8 mask whose top-left
+// corner lies at (left, top), clipped to the image: the rounding is that of
+// Cairo's own compositing (pixman's OVER of a solid colour through a mask).
+void PaintThroughMask(unsigned char* data, int stride, int width, int height,
+                      cairo_surface_t* maskSurface, const std::vector<std::pair<int, int>>& spans,
+                      int left, int top, Rgb rgb) {
+  const unsigned char* mask = cairo_image_surface_get_data(maskSurface);
+  int maskStride = cairo_image_surface_get_stride(maskSurface);
+  int size = cairo_image_surface_get_width(maskSurface);
+  int fromX = std::max(0, -left), toX = std::min(size, width - left);
+  int fromY = std::max(0, -top), toY = std::min(size, height - top);
+  const uint32_t solid = (static_cast<uint32_t>(rgb.r) << 16) | (static_cast<uint32_t>(rgb.g) << 8) | rgb.b;
   auto mul = [](unsigned a, unsigned b) {
     unsigned t = a * b + 0x80;
     return ((t >> 8) + t) >> 8;
   };
-  for (int my = from_y; my < to_y; ++my) {
+  for (int my = fromY; my < toY; ++my) {
     const unsigned char* coverage = mask + static_cast<size_t>(my) * maskStride;
     unsigned char* row = data + static_cast<size_t>(top + my) * stride;
-    for (int mx = from_x; mx < to_x; ++mx) {
+    int spanFrom = std::max(fromX, spans[static_cast<size_t>(my)].first);
+    int spanTo = std::min(toX, spans[static_cast<size_t>(my)].second);
+    for (int mx = spanFrom; mx < spanTo; ++mx) {
       unsigned m = coverage[mx];
       if (m == 0) continue;
       uint32_t p;
       std::memcpy(&p, row + static_cast<size_t>(left + mx) * 4, 4);
-      unsigned r = mul(c.r, m) + mul((p >> 16) & 0xFF, 255 - m);
-      unsigned g = mul(c.g, m) + mul((p >> 8) & 0xFF, 255 - m);
-      unsigned b = mul(c.b, m) + mul(p & 0xFF, 255 - m);
+      if (m == 255) {
+        p = (p & 0xFF000000u) | solid;
+        std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
+        continue;
+      }
+      unsigned r = mul(rgb.r, m) + mul((p >> 16) & 0xFF, 255 - m);
+      unsigned g = mul(rgb.g, m) + mul((p >> 8) & 0xFF, 255 - m);
+      unsigned b = mul(rgb.b, m) + mul(p & 0xFF, 255 - m);
       p = (p & 0xFF000000u) | (r << 16) | (g << 8) | b;
       std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
     }
   }
-  if (to_x > from_x && to_y > from_y)
-    cairo_surface_mark_dirty_rectangle(surface_, left + from_x, top + from_y, to_x - from_x,
-                                       to_y - from_y);
+}
+}  // namespace
+
+// A whole filled disc, small, as a stamp: its fill and its outline are
+// rendered once into two coverage masks for its size and its centre's
+// position within the pixel grid (to an eighth of a pixel), then painted in
+// their colours through the masks, fill first, as Circle draws them; that
+// costs a small part of filling and stroking the path (the dots of a traced
+// curve, an entry's cursor dot drawn and erased at every poll). False when
+// the disc is too large to stamp.
+bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, int colour,
+                       int fillColour) {
+  double reach = (std::max(rx, ry) + width) * scale_ + 2;
+  if (2 * reach > kStampLimit) return false;
+  double dx = x * scale_, dy = y * scale_;
+  double left = std::floor(dx - reach), top = std::floor(dy - reach);
+  // The centre within the mask, to an eighth of a pixel.
+  double fx = std::round((dx - left) * kStampSteps) / kStampSteps;
+  double fy = std::round((dy - top) * kStampSteps) / kStampSteps;
+  int size = static_cast<int>(std::ceil(2 * reach)) + 2;
+  StampKey key{rx, ry, width, fx, fy};
+  auto found = stamps_.find(key);
+  if (found == stamps_.end()) {
+    if (stamps_.size() >= kStamps) ClearStamps();
+    Stamp made{};
+    for (int pass = 0; pass < 2; ++pass) {
+      cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
+      cairo_t* m = cairo_create(mask);
+      // Device pixels as on the canvas, the centre at (fx, fy).
+      cairo_translate(m, fx, fy);
+      cairo_scale(m, scale_, scale_);
+      EllipsePath(m, 0, 0, rx, ry);
+      cairo_set_source_rgba(m, 0, 0, 0, 1);
+      if (pass == 0) {
+        cairo_fill(m);
+      } else {
+        cairo_set_line_width(m, width);
+        cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke(m);
+      }
+      cairo_destroy(m);
+      cairo_surface_flush(mask);
+      (pass == 0 ? made.fill : made.outline) = mask;
+      (pass == 0 ? made.fillSpans : made.outlineSpans) = MaskSpans(mask);
+    }
+    found = stamps_.emplace(key, made).first;
+  }
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  int l = static_cast<int>(left), t = static_cast<int>(top);
+  const Stamp& stamp = found->second;
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.fill, stamp.fillSpans, l, t,
+                   PaletteColour(fillColour));
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.outline, stamp.outlineSpans, l,
+                   t, PaletteColour(colour));
+  int x0 = std::max(0, l), y0 = std::max(0, t);
+  int x1 = std::min(pixelWidth_, l + size), y1 = std::min(pixelHeight_, t + size);
+  if (x1 > x0 && y1 > y0) cairo_surface_mark_dirty_rectangle(surface_, x0, y0, x1 - x0, y1 - y0);
   return true;
+}
+
+void Canvas::ClearStamps() {
+  for (auto& [key, stamp] : stamps_) {
+    cairo_surface_destroy(stamp.fill);
+    cairo_surface_destroy(stamp.outline);
+  }
+  stamps_.clear();
 }
 
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,
@@ -383,8 +433,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   }
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
-  if (whole && filled && PaletteIndex(fillColour) == PaletteIndex(colour) &&
-      StampDisc(x, y, rx, ry, width, colour)) {
+  if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) {
     MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
     return;
   }

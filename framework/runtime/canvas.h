@@ -7,6 +7,8 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <map>
+#include <tuple>
 
 #include <string>
 #include <string_view>
@@ -112,7 +114,8 @@ class Canvas {
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
-  bool StampDisc(double x, double y, double rx, double ry, double width, int colour);
+  bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
+  void ClearStamps();
 
   double scale_;
   int pixelWidth_, pixelHeight_;
@@ -127,15 +130,16 @@ class Canvas {
   std::vector<uint64_t> tileHashes_;
   std::vector<unsigned char> tileState_;
   std::vector<int> touched_;  // scratch: the tiles one TakeDamage looks at
-  // Small discs drawn again and again (an entry's cursor dot, drawn and
-  // erased at every poll) as coverage masks, the last few kept.
+  // Small filled discs as coverage masks of their fill and their outline,
+  // by radii, pen (logical units) and centre within the mask (pixels).
+  using StampKey = std::tuple<double, double, double, double, double>;
   struct Stamp {
-    double rx, ry, width, fx, fy;  // radii and pen in logical units; centre in the mask
-    int size;
-    cairo_surface_t* mask;
+    cairo_surface_t* fill;
+    cairo_surface_t* outline;
+    std::vector<std::pair<int, int>> fillSpans, outlineSpans;  // per row, see MaskSpans
   };
-  std::vector<Stamp> stamps_;
-  size_t nextStamp_ = 0;
+  static std::vector<std::pair<int, int>> MaskSpans(cairo_surface_t* mask);
+  std::map<StampKey, Stamp> stamps_;
 };
 
 }  // namespace lessons
