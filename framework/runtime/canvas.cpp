@@ -89,9 +89,9 @@ void Canvas::Setup() {
   cairo_font_options_destroy(options);
 }
 
-void Canvas::Rebind(double pixelScale, PixelMemory memory) {
+void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
-  if (pixelScale == scale_ && !memory.data && !lent_) return;
+  if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -99,13 +99,18 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory) {
   pixelHeight_ = PixelHeightAt(scale_);
   lent_ = memory.data != nullptr;
   surface_ = MakeSurface(pixelWidth_, pixelHeight_, memory);
-  cairo_surface_flush(old);
   cairo_t* copy = cairo_create(surface_);
   cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
-  if (ratio != 1) cairo_scale(copy, ratio, ratio);
-  cairo_set_source_surface(copy, old, 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(copy), ratio == 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
-  cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
+  if (carryPicture) {
+    cairo_surface_flush(old);
+    if (ratio != 1) cairo_scale(copy, ratio, ratio);
+    cairo_set_source_surface(copy, old, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(copy), ratio == 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
+  } else {
+    Rgb white = PaletteColour(kColourWhite);
+    cairo_set_source_rgb(copy, white.r / 255.0, white.g / 255.0, white.b / 255.0);
+  }
   cairo_paint(copy);
   cairo_destroy(copy);
   cairo_surface_flush(surface_);
@@ -278,7 +283,7 @@ constexpr double kStampLimit = 48;
 // Their centres are placed to an eighth of a pixel.
 constexpr double kStampSteps = 8;
 // This many stamps are kept; then the cache starts afresh.
-constexpr size_t kStamps = 512;
+constexpr size_t kStamps = 256;
 
 // The path of a whole ellipse around (x, y).
 void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -295,33 +300,36 @@ void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
 
 }  // namespace
 
-// The columns of each row of a mask between its first and its last covered
-// pixel (an empty span for an empty row).
-std::vector<std::pair<int, int>> Canvas::MaskSpans(cairo_surface_t* maskSurface) {
-  const unsigned char* mask = cairo_image_surface_get_data(maskSurface);
-  int maskStride = cairo_image_surface_get_stride(maskSurface);
-  int size = cairo_image_surface_get_width(maskSurface);
-  std::vector<std::pair<int, int>> spans(static_cast<size_t>(size), {0, 0});
-  for (int y = 0; y < size; ++y) {
-    const unsigned char* row = mask + static_cast<size_t>(y) * maskStride;
-    int first = 0, last = size;
-    while (first < size && row[first] == 0) ++first;
+namespace {
+Canvas::Mask TakeMask(cairo_surface_t* surface) {
+  Canvas::Mask m;
+  m.size = cairo_image_surface_get_width(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  int stride = cairo_image_surface_get_stride(surface);
+  m.coverage.resize(static_cast<size_t>(m.size) * m.size);
+  m.spans.resize(static_cast<size_t>(m.size));
+  for (int y = 0; y < m.size; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * stride;
+    std::memcpy(&m.coverage[static_cast<size_t>(y) * m.size], row, static_cast<size_t>(m.size));
+    int first = 0, last = m.size;
+    while (first < m.size && row[first] == 0) ++first;
     while (last > first && row[last - 1] == 0) --last;
-    spans[static_cast<size_t>(y)] = {first, last};
+    m.spans[static_cast<size_t>(y)] = {first, last};
   }
-  return spans;
+  return m;
 }
+}  // namespace
 
 namespace {
 // Paints `rgb` over the pixels by the coverage of an A8 mask whose top-left
 // corner lies at (left, top), clipped to the image: the rounding is that of
 // Cairo's own compositing (pixman's OVER of a solid colour through a mask).
 void PaintThroughMask(unsigned char* data, int stride, int width, int height,
-                      cairo_surface_t* maskSurface, const std::vector<std::pair<int, int>>& spans,
-                      int left, int top, Rgb rgb) {
-  const unsigned char* mask = cairo_image_surface_get_data(maskSurface);
-  int maskStride = cairo_image_surface_get_stride(maskSurface);
-  int size = cairo_image_surface_get_width(maskSurface);
+                      const Canvas::Mask& maskOf, int left, int top, Rgb rgb) {
+  const unsigned char* mask = maskOf.coverage.data();
+  const auto& spans = maskOf.spans;
+  int maskStride = maskOf.size;
+  int size = maskOf.size;
   int fromX = std::max(0, -left), toX = std::min(size, width - left);
   int fromY = std::max(0, -top), toY = std::min(size, height - top);
   const uint32_t solid = (static_cast<uint32_t>(rgb.r) << 16) | (static_cast<uint32_t>(rgb.g) << 8) | rgb.b;
@@ -394,32 +402,26 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
       }
       cairo_destroy(m);
       cairo_surface_flush(mask);
-      (pass == 0 ? made.fill : made.outline) = mask;
-      (pass == 0 ? made.fillSpans : made.outlineSpans) = MaskSpans(mask);
+      (pass == 0 ? made.fill : made.outline) = TakeMask(mask);
+      cairo_surface_destroy(mask);
     }
-    found = stamps_.emplace(key, made).first;
+    found = stamps_.emplace(key, std::move(made)).first;
   }
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
   int l = static_cast<int>(left), t = static_cast<int>(top);
   const Stamp& stamp = found->second;
-  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.fill, stamp.fillSpans, l, t,
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.fill, l, t,
                    PaletteColour(fillColour));
-  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.outline, stamp.outlineSpans, l,
-                   t, PaletteColour(colour));
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.outline, l, t,
+                   PaletteColour(colour));
   int x0 = std::max(0, l), y0 = std::max(0, t);
   int x1 = std::min(pixelWidth_, l + size), y1 = std::min(pixelHeight_, t + size);
   if (x1 > x0 && y1 > y0) cairo_surface_mark_dirty_rectangle(surface_, x0, y0, x1 - x0, y1 - y0);
   return true;
 }
 
-void Canvas::ClearStamps() {
-  for (auto& [key, stamp] : stamps_) {
-    cairo_surface_destroy(stamp.fill);
-    cairo_surface_destroy(stamp.outline);
-  }
-  stamps_.clear();
-}
+void Canvas::ClearStamps() { stamps_.clear(); }
 
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,
                     int colour, double width, bool filled, int fillColour) {

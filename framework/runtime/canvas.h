@@ -60,8 +60,9 @@ class Canvas {
   void Rescale(double pixelScale) { Rebind(pixelScale, {}); }
   // Moves the picture (resampled to the scale) into `memory`, or into memory
   // of the canvas's own when it holds no data, and draws there from now on.
-  // The memory it used before is not touched again.
-  void Rebind(double pixelScale, PixelMemory memory);
+  // The memory it used before is not touched again (nor read, without
+  // `carryPicture`: the canvas starts white).
+  void Rebind(double pixelScale, PixelMemory memory, bool carryPicture = true);
   bool InLentMemory() const { return lent_; }
   int PixelWidth() const { return pixelWidth_; }
   int PixelHeight() const { return pixelHeight_; }
@@ -115,6 +116,17 @@ class Canvas {
   void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
+
+ public:
+  // A square coverage mask of `size` pixels a side, row by row, with the
+  // columns of each row between its first and its last covered pixel.
+  struct Mask {
+    int size = 0;
+    std::vector<unsigned char> coverage;
+    std::vector<std::pair<int, int>> spans;
+  };
+
+ private:
   void ClearStamps();
 
   double scale_;
@@ -134,11 +146,8 @@ class Canvas {
   // by radii, pen (logical units) and centre within the mask (pixels).
   using StampKey = std::tuple<double, double, double, double, double>;
   struct Stamp {
-    cairo_surface_t* fill;
-    cairo_surface_t* outline;
-    std::vector<std::pair<int, int>> fillSpans, outlineSpans;  // per row, see MaskSpans
+    Mask fill, outline;
   };
-  static std::vector<std::pair<int, int>> MaskSpans(cairo_surface_t* mask);
   std::map<StampKey, Stamp> stamps_;
 };
 

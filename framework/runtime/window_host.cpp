@@ -237,7 +237,12 @@ struct WindowHost::Impl {
     if (screen != lastScreen || screen->w != lastW || screen->h != lastH) {
       lastScreen = screen, lastW = screen->w, lastH = screen->h;
       exposed = true;  // a new surface holds nothing yet
-      lent = false;
+      if (lent) {
+        // SDL replaced the surface the canvas draws into without a size
+        // change: its pixels are gone, and the picture with them.
+        canvas.Rebind(canvas.Scale(), {}, false);
+        lent = false;
+      }
     }
     double fit = FitScale(screen->w, screen->h);
     if (fit > 0 && (std::abs(fit - canvas.Scale()) > 1e-9 || (!lent && !canvas.InLentMemory()))) {
