@@ -7,14 +7,23 @@
 // The window figures come from child processes (this executable again) that
 // run a program in the real window host on an Xvfb server of our own:
 //   startup     process start until the main menu's first frame was shown
-//               (median of --starts starts)
+//               (median of --starts starts, 9 unless told; the starts of
+//               the floor and of the programs take turns)
 //   step_*      from a key handed over until the program waits for the next
 //               key, over the program's tour (tools/tours/PROGRAM.keys),
 //               without Pause's frame delays; median and 99th percentile,
 //               headless (in this process, --tour-runs times) and in the window
-//   idle_cpu    CPU time while the main menu waits, % of one core
 //   peak_rss_window  highest RSS of the window process over the tour
-// --idle-test checks only idle_cpu and fails above --limit (default 1 %).
+//   idle_cpu_menu, idle_cpu_submenu, idle_cpu_keywait
+//               CPU time while the program waits (at the main menu's entry,
+//               at a sub-menu's entry, at a "press any key" prompt), % of
+//               one core
+// First of all the floor of the stack: lesson-floor (a window opened as the
+// window host opens it, one line of Gothic text drawn with Cairo and shown)
+// gives "floor startup" and "floor peak_rss_window"; after its own figures
+// each program gets startup_vs_floor (its startup / the floor's) and
+// rss_over_floor_mb (its peak RSS - the floor's).
+// --idle-test checks only the idle figures and fails above --limit (default 1 %).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -76,7 +85,9 @@ struct ChildResult {
 // `startedAt` is set just before the process is created.
 class Child {
  public:
-  bool Start(const std::vector<std::string>& args, double& startedAt) {
+  // `path` is the executable (this one unless told).
+  bool Start(const std::vector<std::string>& args, double& startedAt,
+             const char* path = "/proc/self/exe") {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -88,7 +99,7 @@ class Child {
     for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
     startedAt = NowSeconds();
-    int rc = posix_spawn(&pid_, "/proc/self/exe", &actions, nullptr, argv.data(), environ);
+    int rc = posix_spawn(&pid_, path, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (rc != 0) {
@@ -230,26 +241,49 @@ int ChildStartup(const std::string& program) {
   return 0;
 }
 
-// Prints the CPU time used while the main menu waits `seconds`, as % of one
-// core. The clock starts after the first frame was shown.
-int ChildIdle(const std::string& program, double seconds) {
+// The waits whose idle CPU is measured: the keys that lead there from the
+// start (the same in every program: unit 1's sub-menu, then its first screen,
+// which starts with a "press any key" prompt).
+struct IdleWait {
+  const char* name;
+  const char* keys;  // a lesson-replay key script
+};
+const IdleWait kIdleWaits[] = {
+    {"idle_cpu_menu", ""},
+    {"idle_cpu_submenu", "1\\n"},
+    {"idle_cpu_keywait", "1\\n1\\n"},
+};
+
+// Prints the CPU time used while the program waits `seconds` after the keys
+// of `script`, as % of one core. The clock starts at the first poll after
+// the last key, once the frame was shown.
+int ChildIdle(const std::string& program, double seconds, const std::string& script) {
   WindowHost window(Title(program));
+  std::vector<int> keys = HeadlessHost::ParseKeyScript(script);
   double cpu0 = 0, t0 = 0;
+  bool started = false;
   RunProbed(program, window, [&](ProbeHost& host) {
-    host.UseInnerKeys();
+    host.ScriptKeys(keys);
+    host.InnerKeysAfterScript();
     host.ShowFrames(true);
-    host.onFirstShown = [&] {
-      cpu0 = CpuSeconds();
-      t0 = NowSeconds();
-    };
     host.onIdle = [&] {
+      if (!host.ScriptUsedUp()) return;
       double t = NowSeconds();
+      if (!started) {
+        started = true;
+        cpu0 = CpuSeconds();
+        t0 = t;
+        return;
+      }
       if (t - t0 < seconds) return;
       std::printf("idle_cpu %.4f\n", 100.0 * (CpuSeconds() - cpu0) / (t - t0));
       std::fflush(stdout);
       throw WindowClosed{};
     };
-    host.onKey = [](int) { throw WindowClosed{}; };  // a real key would spoil the figure
+    // A real key would spoil the figure.
+    host.onKey = [&](int) {
+      if (host.KeysHanded() > static_cast<int>(keys.size())) throw WindowClosed{};
+    };
   });
   return 0;
 }
@@ -296,12 +330,13 @@ int ChildTour(const std::string& program, const std::string& tourFile) {
 }
 
 int RunChild(int argc, char** argv) {
-  // lesson-bench --child startup|idle|tour PROGRAM [SECONDS|TOURFILE]
+  // lesson-bench --child startup|idle|tour PROGRAM [SECONDS [KEYS]|TOURFILE]
   if (argc < 4 || !FindProgram(argv[3])) return 2;
   std::string mode = argv[2], program = argv[3];
   try {
     if (mode == "startup") return ChildStartup(program);
-    if (mode == "idle" && argc > 4) return ChildIdle(program, std::atof(argv[4]));
+    if (mode == "idle" && argc > 4)
+      return ChildIdle(program, std::atof(argv[4]), argc > 5 ? argv[5] : "");
     if (mode == "tour" && argc > 4) return ChildTour(program, argv[4]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "lesson-bench: %s: %s\n", program.c_str(), e.what());
@@ -314,7 +349,7 @@ int RunChild(int argc, char** argv) {
 
 struct Options {
   std::vector<std::string> programs;
-  int starts = 5;
+  int starts = 9;
   double idleSeconds = 5;
   int tourRuns = 3;
   std::string tours = LESSONS_TOURS_DIR;
@@ -351,23 +386,72 @@ void CheckTourEnd(const std::string& program, const std::string& end, int handed
                       std::to_string(keys) + " keys; it no longer matches the program's menus");
 }
 
-void BenchProgram(const std::string& program, const Options& o) {
+// lesson-floor, next to this executable.
+std::string FloorPath() {
+  char self[4096];
+  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n <= 0) return "lesson-floor";
+  std::string path(self, static_cast<size_t>(n));
+  return path.substr(0, path.rfind('/') + 1) + "lesson-floor";
+}
+
+// Start-up times (seconds, median) and the floor's peak RSS. The starts of
+// the floor and of every program take turns, so that a change in the
+// machine's load while they run weighs on all of them alike.
+struct StartFigures {
+  double floor = 0;
+  double floorPeakRss = 0;  // MB
+  std::map<std::string, double> programs;
+};
+
+// One start of a child: seconds from process start until it printed
+// "shown"; 0 when it failed. `peakRss` gets any "peak_rss" it printed.
+double OneStart(const std::vector<std::string>& args, const char* path, double* peakRss = nullptr) {
+  Child child;
+  double startedAt = 0;
+  if (!child.Start(args, startedAt, path)) return 0;
+  ChildResult r = child.Finish(60);
+  double shown = Number(r, "shown");
+  if (peakRss) *peakRss = std::max(*peakRss, Number(r, "peak_rss"));
+  return r.ok && shown > 0 ? shown - startedAt : 0;
+}
+
+StartFigures MeasureStarts(const Options& o) {
+  std::string floorPath = FloorPath();
+  std::vector<double> floor;
+  std::map<std::string, std::vector<double>> programs;
+  StartFigures f;
+  for (int i = 0; i < o.starts; ++i) {
+    double t = OneStart({}, floorPath.c_str(), &f.floorPeakRss);
+    if (t > 0) floor.push_back(t);
+    for (const auto& program : o.programs) {
+      t = OneStart({"--child", "startup", program}, "/proc/self/exe");
+      if (t > 0) programs[program].push_back(t);
+    }
+  }
+  if (!floor.empty()) f.floor = Percentile(floor, 50);
+  for (const auto& [program, times] : programs) f.programs[program] = Percentile(times, 50);
+  if (f.floor > 0) {
+    Figure("floor", "startup", 1000 * f.floor, "ms");
+    Figure("floor", "peak_rss_window", f.floorPeakRss, "MB");
+  } else {
+    Warn("floor", "lesson-floor did not run (" + floorPath + ")");
+  }
+  return f;
+}
+
+void BenchProgram(const std::string& program, const Options& o, const StartFigures& starts) {
   std::string tourFile = o.tours + "/" + program + ".keys";
   std::vector<int> keys;
   if (!ReadKeyFile(tourFile, keys)) Warn(program, "no tour " + tourFile);
 
-  // Start-up: median of several starts.
-  std::vector<double> starts;
-  for (int i = 0; i < o.starts; ++i) {
-    double startedAt = 0;
-    ChildResult r = RunChildProcess({"--child", "startup", program}, 60, &startedAt);
-    double shown = Number(r, "shown");
-    if (r.ok && shown > 0) starts.push_back(shown - startedAt);
-  }
-  if (starts.empty())
+  auto measured = starts.programs.find(program);
+  double startup = measured == starts.programs.end() ? 0 : measured->second;
+  if (startup <= 0)
     Warn(program, "the window never showed the main menu");
   else
-    Figure(program, "startup", 1000 * Percentile(starts, 50), "ms");
+    Figure(program, "startup", 1000 * startup, "ms");
+  double peakRss = 0;
 
   // Steps over the tour, headless in this process.
   if (!keys.empty()) {
@@ -387,43 +471,57 @@ void BenchProgram(const std::string& program, const Options& o) {
       CheckTourEnd(program, r.values["end"], static_cast<int>(Number(r, "handed")), keys.size());
       Figure(program, "step_median_window", 1000 * Number(r, "median"), "ms");
       Figure(program, "step_p99_window", 1000 * Number(r, "p99"), "ms");
-      Figure(program, "peak_rss_window", Number(r, "peak_rss"), "MB");
+      peakRss = Number(r, "peak_rss");
+      Figure(program, "peak_rss_window", peakRss, "MB");
     } else {
       Warn(program, "the window tour failed");
     }
   }
 
-  // Idle CPU at the main menu.
-  ChildResult r = RunChildProcess(
-      {"--child", "idle", program, std::to_string(o.idleSeconds)}, o.idleSeconds + 60);
-  if (r.ok && Number(r, "idle_cpu") >= 0)
-    Figure(program, "idle_cpu", Number(r, "idle_cpu"), "%");
-  else
-    Warn(program, "the idle measurement failed");
+  // Idle CPU in each of the waits, one after the other.
+  for (const IdleWait& wait : kIdleWaits) {
+    ChildResult r = RunChildProcess(
+        {"--child", "idle", program, std::to_string(o.idleSeconds), wait.keys}, o.idleSeconds + 60);
+    if (r.ok && Number(r, "idle_cpu") >= 0)
+      Figure(program, wait.name, Number(r, "idle_cpu"), "%");
+    else
+      Warn(program, std::string("the measurement ") + wait.name + " failed");
+  }
+
+  if (starts.floor > 0 && startup > 0) Figure(program, "startup_vs_floor", startup / starts.floor, "x");
+  if (starts.floorPeakRss > 0 && peakRss > 0)
+    Figure(program, "rss_over_floor_mb", peakRss - starts.floorPeakRss, "MB");
 }
 
-// The idle test: every program waits at its main menu at the same time; each
-// must use less than `limit` % of one core.
+// The idle test: every program waits in each of the waits, all at the same
+// time; each must use less than `limit` % of one core.
 int IdleTest(const Options& o) {
-  std::vector<Child> children(o.programs.size());
-  for (size_t i = 0; i < o.programs.size(); ++i) {
+  struct Run {
+    std::string program;
+    const IdleWait* wait;
+    Child child;
+  };
+  std::vector<Run> runs;
+  for (const auto& program : o.programs)
+    for (const IdleWait& wait : kIdleWaits) runs.push_back({program, &wait, Child{}});
+  for (Run& run : runs) {
     double t = 0;
-    if (!children[i].Start({"--child", "idle", o.programs[i], std::to_string(o.idleSeconds)}, t)) {
-      Warn(o.programs[i], "cannot start");
+    if (!run.child.Start({"--child", "idle", run.program, std::to_string(o.idleSeconds), run.wait->keys}, t)) {
+      Warn(run.program, "cannot start");
       return 1;
     }
   }
   int failures = 0;
-  for (size_t i = 0; i < o.programs.size(); ++i) {
-    ChildResult r = children[i].Finish(o.idleSeconds + 60);
+  for (Run& run : runs) {
+    ChildResult r = run.child.Finish(o.idleSeconds + 60);
     double cpu = Number(r, "idle_cpu");
     if (!r.ok || cpu < 0) {
-      Warn(o.programs[i], "did not reach its main menu in the window");
+      Warn(run.program, std::string("did not reach the wait of ") + run.wait->name + " in the window");
       ++failures;
       continue;
     }
     bool ok = cpu < o.limit;
-    std::printf("%s idle_cpu %.3g %% (limit %g %%) %s\n", o.programs[i].c_str(), cpu, o.limit,
+    std::printf("%s %s %.3g %% (limit %g %%) %s\n", run.program.c_str(), run.wait->name, cpu, o.limit,
                 ok ? "ok" : "TOO HIGH");
     if (!ok) ++failures;
   }
@@ -475,6 +573,7 @@ int main(int argc, char** argv) {
   setenv("DISPLAY", xvfb.display().c_str(), 1);
 
   if (o.idleTest) return IdleTest(o);
-  for (const auto& program : o.programs) BenchProgram(program, o);
+  StartFigures starts = MeasureStarts(o);
+  for (const auto& program : o.programs) BenchProgram(program, o, starts);
   return 0;
 }

@@ -6,7 +6,11 @@
 // program ends through its end item, a fresh program takes the rest of the
 // keys. Fails (status 1, with the seed and the last 50 keys) when the error
 // screen is reached, the program crashes, a sanitizer reports a fault, or
-// the program takes no key for a minute.
+// the program takes no key for a minute; and (status 1) when a run of
+// 300,000 keys or more grows its RSS by more than 1 MB after the first
+// 100,000 keys (the RSS is printed at the start, at 100,000 keys and at the
+// end). The keys are drawn as they are handed over and nothing is kept per
+// key or per run, so the monkey's own memory stays flat however long it runs.
 #include <unistd.h>
 
 #include <csignal>
@@ -187,23 +191,33 @@ int main(int argc, char** argv) {
   for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, OnFatalSignal);
 #endif
 
+  // The same keys in the same order as drawing them all first would give.
   KeyDice dice(seed);
-  std::vector<int> keys(static_cast<size_t>(total));
-  for (auto& k : keys) k = dice.Next();
 
   std::printf("lesson-monkey %s --keys %lld --seed %llu\n", program.c_str(), total, seed);
   std::printf("rss at start: %.1f MB\n", ResidentMegabytes());
   std::fflush(stdout);
 
-  int runs = 0, waits = 0;
+  long long runs = 0, waits = 0;
+  double rssAtBase = -1;
   alarm(kStallSeconds);
   while (trail.keysHanded < total) {
     HeadlessHost headless{HeadlessOptions{}};
     ProbeHost host(headless);
-    host.ScriptKeys({keys.begin() + trail.keysHanded, keys.end()});
-    host.onKey = [](int code) {
+    host.KeepRecords(false);
+    host.KeysFrom([&](int& code) {
+      if (trail.keysHanded >= total) return false;
+      code = dice.Next();
+      return true;
+    });
+    host.onKey = [&](int code) {
       Remember(code);
       alarm(kStallSeconds);
+      if (trail.keysHanded == kGrowthBaseKeys) {
+        rssAtBase = ResidentMegabytes();
+        std::printf("rss at %lld keys: %.1f MB\n", kGrowthBaseKeys, rssAtBase);
+        std::fflush(stdout);
+      }
     };
     Runtime rt(host);
     auto lesson = make(rt);
@@ -225,7 +239,14 @@ int main(int argc, char** argv) {
   }
   alarm(0);
 
-  std::printf("keys: %lld, waits: %d, program runs: %d\n", trail.keysHanded, waits, runs);
-  std::printf("rss at end: %.1f MB (peak %.1f MB)\n", ResidentMegabytes(), PeakResidentMegabytes());
+  double rssAtEnd = ResidentMegabytes();
+  std::printf("keys: %lld, waits: %lld, program runs: %lld\n", trail.keysHanded, waits, runs);
+  std::printf("rss at end: %.1f MB (peak %.1f MB)\n", rssAtEnd, PeakResidentMegabytes());
+  std::string growth = MemoryGrowthFault(trail.keysHanded, rssAtBase, rssAtEnd);
+  if (!growth.empty()) {
+    std::fprintf(stderr, "lesson-monkey: %s: %s\n  again: lesson-monkey %s --keys %lld --seed %llu\n",
+                 program.c_str(), growth.c_str(), program.c_str(), total, seed);
+    return 1;
+  }
   return 0;
 }

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 
+#include "framework/runtime/canvas.h"
 #include "framework/runtime/errors.h"
 #include "framework/runtime/headless_host.h"
 
 namespace lessons {
+
+PixelMemory ProbeHost::CanvasMemory(int width, int height) {
+  return inner_.CanvasMemory(width, height);
+}
 
 void ProbeHost::ScriptKeys(std::vector<int> keys) {
   keys_ = std::move(keys);
@@ -21,21 +27,28 @@ bool ProbeHost::TakeKey(Canvas& canvas, int& code) {
   if (!waiting_) {
     waiting_ = true;
     if (showFrames_) inner_.Pause(canvas, 0);
-    if (handed_ > 0) {
-      auto work = SteadyClock::now() - handedAt_ - pausedSinceKey_;
-      steps_.push_back(std::chrono::duration<double>(work).count());
+    ++waits_;
+    if (keepRecords_) {
+      if (handed_ > 0) {
+        auto work = SteadyClock::now() - handedAt_ - pausedSinceKey_;
+        steps_.push_back(std::chrono::duration<double>(work).count());
+      }
+      frames_.push_back(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
     }
-    frames_.push_back(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
     if (showFrames_) Shown();
     if (onWait) onWait();
   }
-  if (innerKeys_) {
+  if (innerKeys_ || (innerAfterScript_ && next_ >= keys_.size())) {
     if (!inner_.TakeKey(canvas, code)) return false;
     Handed(code);
     return true;
   }
-  if (next_ >= keys_.size()) throw WindowClosed{};
-  code = keys_[next_++];
+  if (source_) {
+    if (!source_(code)) throw WindowClosed{};
+  } else {
+    if (next_ >= keys_.size()) throw WindowClosed{};
+    code = keys_[next_++];
+  }
   Handed(code);
   return true;
 }
@@ -99,6 +112,18 @@ double CpuSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+std::string MemoryGrowthFault(long long keys, double rssAtBase, double rssAtEnd) {
+  if (keys < kGrowthRunKeys) return "";
+  double growth = rssAtEnd - rssAtBase;
+  if (growth <= kGrowthLimitMegabytes) return "";
+  char text[200];
+  std::snprintf(text, sizeof text,
+                "the RSS grew by %.1f MB after the first %lld keys (%.1f MB, then %.1f MB after "
+                "%lld keys); at most %.1f MB is allowed",
+                growth, kGrowthBaseKeys, rssAtBase, rssAtEnd, keys, kGrowthLimitMegabytes);
+  return text;
 }
 
 bool ReadKeyFile(const std::string& path, std::vector<int>& keys) {

@@ -26,6 +26,17 @@ class ProbeHost : public Host {
   void ScriptKeys(std::vector<int> keys);
   // Keys come from the inner host instead (the real keyboard of a window).
   void UseInnerKeys() { innerKeys_ = true; }
+  // Once the scripted keys are used up, keys come from the inner host (and
+  // the run does not end there).
+  void InnerKeysAfterScript() { innerAfterScript_ = true; }
+  // True once every scripted key was handed over.
+  bool ScriptUsedUp() const { return next_ >= keys_.size(); }
+  // Keys from `next` instead, one per key the program reads; when it
+  // answers false, the run ends as if the window were closed.
+  void KeysFrom(std::function<bool(int&)> next) { source_ = std::move(next); }
+  // Step times and wait frames are kept for StepSeconds and WaitFrames
+  // unless told otherwise (a run of millions of keys keeps only counts).
+  void KeepRecords(bool on) { keepRecords_ = on; }
   // At the start of each wait the inner host shows the frame (a Pause of 0),
   // as a person at a window would see it before typing; the step's time
   // includes showing it.
@@ -48,9 +59,10 @@ class ProbeHost : public Host {
   // The stack frame address of the host at the start of every wait.
   const std::vector<std::uintptr_t>& WaitFrames() const { return frames_; }
   int KeysHanded() const { return handed_; }
-  int Waits() const { return static_cast<int>(frames_.size()); }
+  int Waits() const { return waits_; }
 
   double PixelScale() const override { return inner_.PixelScale(); }
+  PixelMemory CanvasMemory(int width, int height) override;
   bool TakeKey(Canvas& canvas, int& code) override;
   void Idle(Canvas& canvas) override;
   void Pause(Canvas& canvas, int n) override;
@@ -69,6 +81,10 @@ class ProbeHost : public Host {
   std::vector<int> keys_;
   size_t next_ = 0;
   bool innerKeys_ = false;
+  bool innerAfterScript_ = false;
+  bool keepRecords_ = true;
+  std::function<bool(int&)> source_;
+  int waits_ = 0;
   bool showFrames_ = false;
   bool waiting_ = false;
   bool firstShown_ = false;
@@ -86,6 +102,17 @@ double Percentile(std::vector<double> values, double p);
 double ResidentMegabytes();      // VmRSS now
 double PeakResidentMegabytes();  // VmHWM, the highest RSS so far
 double CpuSeconds();             // user + system time of all threads
+
+// The monkey's memory rule: once the first kGrowthBaseKeys keys have been
+// handed over, what long use may still add to the RSS. It holds for runs of
+// kGrowthRunKeys keys or more (shorter ones are too short to tell growth
+// from start-up); the RSS at the end may exceed the RSS after the first
+// kGrowthBaseKeys keys by at most kGrowthLimitMegabytes.
+constexpr long long kGrowthBaseKeys = 100000;
+constexpr long long kGrowthRunKeys = 300000;
+constexpr double kGrowthLimitMegabytes = 1.0;
+// What breaks the rule for a run of `keys` keys, or "" when nothing does.
+std::string MemoryGrowthFault(long long keys, double rssAtBase, double rssAtEnd);
 
 // Key scripts in files: "#" starts a comment that runs to the end of the
 // line; blanks, tabs and line breaks are dropped (they are for the reader,

@@ -52,11 +52,28 @@ double WholePixels(double width, double scale) {
 
 }  // namespace
 
-Canvas::Canvas(double pixelScale)
+int Canvas::PixelWidthAt(double pixelScale) {
+  return static_cast<int>(std::lround(kWidth * (pixelScale > 0 ? pixelScale : 1)));
+}
+int Canvas::PixelHeightAt(double pixelScale) {
+  return static_cast<int>(std::lround(kHeight * (pixelScale > 0 ? pixelScale : 1)));
+}
+
+namespace {
+cairo_surface_t* MakeSurface(int width, int height, PixelMemory memory) {
+  if (memory.data)
+    return cairo_image_surface_create_for_data(memory.data, CAIRO_FORMAT_RGB24, width, height,
+                                               memory.stride);
+  return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+}
+}  // namespace
+
+Canvas::Canvas(double pixelScale, PixelMemory memory)
     : scale_(pixelScale > 0 ? pixelScale : 1),
-      pixelWidth_(static_cast<int>(std::lround(kWidth * scale_))),
-      pixelHeight_(static_cast<int>(std::lround(kHeight * scale_))) {
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+      pixelWidth_(PixelWidthAt(scale_)),
+      pixelHeight_(PixelHeightAt(scale_)),
+      lent_(memory.data != nullptr) {
+  surface_ = MakeSurface(pixelWidth_, pixelHeight_, memory);
   Setup();
   Clear(kColourWhite);
 }
@@ -72,29 +89,43 @@ void Canvas::Setup() {
   cairo_font_options_destroy(options);
 }
 
-void Canvas::Rescale(double pixelScale) {
-  if (!(pixelScale > 0) || pixelScale == scale_) return;
+void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
+  if (!(pixelScale > 0)) return;
+  if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
-  pixelWidth_ = static_cast<int>(std::lround(kWidth * scale_));
-  pixelHeight_ = static_cast<int>(std::lround(kHeight * scale_));
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth_, pixelHeight_);
+  pixelWidth_ = PixelWidthAt(scale_);
+  pixelHeight_ = PixelHeightAt(scale_);
+  lent_ = memory.data != nullptr;
+  surface_ = MakeSurface(pixelWidth_, pixelHeight_, memory);
   cairo_t* copy = cairo_create(surface_);
-  cairo_scale(copy, ratio, ratio);
-  cairo_set_source_surface(copy, old, 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(copy), CAIRO_FILTER_GOOD);
-  cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
+  cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
+  if (carryPicture) {
+    cairo_surface_flush(old);
+    if (ratio != 1) cairo_scale(copy, ratio, ratio);
+    cairo_set_source_surface(copy, old, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(copy), ratio == 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(copy), CAIRO_EXTEND_PAD);
+  } else {
+    Rgb white = PaletteColour(kColourWhite);
+    cairo_set_source_rgb(copy, white.r / 255.0, white.g / 255.0, white.b / 255.0);
+  }
   cairo_paint(copy);
   cairo_destroy(copy);
+  cairo_surface_flush(surface_);
   cairo_destroy(cr_);
   cairo_surface_destroy(old);
   Setup();
-  shown_.clear();
+  tileHashes_.clear();
+  tileState_.clear();
   damage_.clear();
+  uniform_ = -1;
+  ClearStamps();
 }
 
 Canvas::~Canvas() {
+  ClearStamps();
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
@@ -127,6 +158,7 @@ void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width
 }
 
 void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
+  uniform_ = -1;
   if (x0 > x1) std::swap(x0, x1);
   if (y0 > y1) std::swap(y0, y1);
   auto px = [&](double v, int limit) {
@@ -179,10 +211,15 @@ void Canvas::AddDamage(PixelRect r) {
   }
 }
 
+// A canvas that holds nothing but this colour already (say, the program's
+// first ClearScreen on the new white canvas) is left as it is.
 void Canvas::Clear(int colour) {
+  int index = PaletteIndex(colour);
+  if (uniform_ == index) return;
   SetColour(colour);
   cairo_paint(cr_);
   MarkDirty(0, 0, kWidth, kHeight, 0);
+  uniform_ = index;
 }
 
 // Pixel-snapping for horizontal and vertical strokes, so that thin lines
@@ -240,6 +277,152 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   MarkDirty(x0, y0, x1, y1, width + 1);
 }
 
+namespace {
+// Discs up to this many device pixels across are stamped.
+constexpr double kStampLimit = 48;
+// Their centres are placed to an eighth of a pixel.
+constexpr double kStampSteps = 8;
+// This many stamps are kept; then the cache starts afresh.
+constexpr size_t kStamps = 256;
+
+// The path of a whole ellipse around (x, y).
+void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
+  cairo_new_path(cr);
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  if (rx > 0 && ry > 0) {
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  }
+  cairo_restore(cr);
+  cairo_close_path(cr);
+}
+
+}  // namespace
+
+namespace {
+Canvas::Mask TakeMask(cairo_surface_t* surface) {
+  Canvas::Mask m;
+  m.size = cairo_image_surface_get_width(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  int stride = cairo_image_surface_get_stride(surface);
+  m.coverage.resize(static_cast<size_t>(m.size) * m.size);
+  m.spans.resize(static_cast<size_t>(m.size));
+  for (int y = 0; y < m.size; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * stride;
+    std::memcpy(&m.coverage[static_cast<size_t>(y) * m.size], row, static_cast<size_t>(m.size));
+    int first = 0, last = m.size;
+    while (first < m.size && row[first] == 0) ++first;
+    while (last > first && row[last - 1] == 0) --last;
+    m.spans[static_cast<size_t>(y)] = {first, last};
+  }
+  return m;
+}
+}  // namespace
+
+namespace {
+// Paints `rgb` over the pixels by the coverage of an A8 mask whose top-left
+// corner lies at (left, top), clipped to the image: the rounding is that of
+// Cairo's own compositing (pixman's OVER of a solid colour through a mask).
+void PaintThroughMask(unsigned char* data, int stride, int width, int height,
+                      const Canvas::Mask& maskOf, int left, int top, Rgb rgb) {
+  const unsigned char* mask = maskOf.coverage.data();
+  const auto& spans = maskOf.spans;
+  int maskStride = maskOf.size;
+  int size = maskOf.size;
+  int fromX = std::max(0, -left), toX = std::min(size, width - left);
+  int fromY = std::max(0, -top), toY = std::min(size, height - top);
+  const uint32_t solid = (static_cast<uint32_t>(rgb.r) << 16) | (static_cast<uint32_t>(rgb.g) << 8) | rgb.b;
+  auto mul = [](unsigned a, unsigned b) {
+    unsigned t = a * b + 0x80;
+    return ((t >> 8) + t) >> 8;
+  };
+  for (int my = fromY; my < toY; ++my) {
+    const unsigned char* coverage = mask + static_cast<size_t>(my) * maskStride;
+    unsigned char* row = data + static_cast<size_t>(top + my) * stride;
+    int spanFrom = std::max(fromX, spans[static_cast<size_t>(my)].first);
+    int spanTo = std::min(toX, spans[static_cast<size_t>(my)].second);
+    for (int mx = spanFrom; mx < spanTo; ++mx) {
+      unsigned m = coverage[mx];
+      if (m == 0) continue;
+      uint32_t p;
+      std::memcpy(&p, row + static_cast<size_t>(left + mx) * 4, 4);
+      if (m == 255) {
+        p = (p & 0xFF000000u) | solid;
+        std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
+        continue;
+      }
+      unsigned r = mul(rgb.r, m) + mul((p >> 16) & 0xFF, 255 - m);
+      unsigned g = mul(rgb.g, m) + mul((p >> 8) & 0xFF, 255 - m);
+      unsigned b = mul(rgb.b, m) + mul(p & 0xFF, 255 - m);
+      p = (p & 0xFF000000u) | (r << 16) | (g << 8) | b;
+      std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
+    }
+  }
+}
+}  // namespace
+
+// A whole filled disc, small, as a stamp: its fill and its outline are
+// rendered once into two coverage masks for its size and its centre's
+// position within the pixel grid (to an eighth of a pixel), then painted in
+// their colours through the masks, fill first, as Circle draws them; that
+// costs a small part of filling and stroking the path (the dots of a traced
+// curve, an entry's cursor dot drawn and erased at every poll). False when
+// the disc is too large to stamp.
+bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, int colour,
+                       int fillColour) {
+  double reach = (std::max(rx, ry) + width) * scale_ + 2;
+  if (2 * reach > kStampLimit) return false;
+  double dx = x * scale_, dy = y * scale_;
+  double left = std::floor(dx - reach), top = std::floor(dy - reach);
+  // The centre within the mask, to an eighth of a pixel.
+  double fx = std::round((dx - left) * kStampSteps) / kStampSteps;
+  double fy = std::round((dy - top) * kStampSteps) / kStampSteps;
+  int size = static_cast<int>(std::ceil(2 * reach)) + 2;
+  StampKey key{rx, ry, width, fx, fy};
+  auto found = stamps_.find(key);
+  if (found == stamps_.end()) {
+    if (stamps_.size() >= kStamps) ClearStamps();
+    Stamp made{};
+    for (int pass = 0; pass < 2; ++pass) {
+      cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
+      cairo_t* m = cairo_create(mask);
+      // Device pixels as on the canvas, the centre at (fx, fy).
+      cairo_translate(m, fx, fy);
+      cairo_scale(m, scale_, scale_);
+      EllipsePath(m, 0, 0, rx, ry);
+      cairo_set_source_rgba(m, 0, 0, 0, 1);
+      if (pass == 0) {
+        cairo_fill(m);
+      } else {
+        cairo_set_line_width(m, width);
+        cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke(m);
+      }
+      cairo_destroy(m);
+      cairo_surface_flush(mask);
+      (pass == 0 ? made.fill : made.outline) = TakeMask(mask);
+      cairo_surface_destroy(mask);
+    }
+    found = stamps_.emplace(key, std::move(made)).first;
+  }
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  int l = static_cast<int>(left), t = static_cast<int>(top);
+  const Stamp& stamp = found->second;
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.fill, l, t,
+                   PaletteColour(fillColour));
+  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.outline, l, t,
+                   PaletteColour(colour));
+  int x0 = std::max(0, l), y0 = std::max(0, t);
+  int x1 = std::min(pixelWidth_, l + size), y1 = std::min(pixelHeight_, t + size);
+  if (x1 > x0 && y1 > y0) cairo_surface_mark_dirty_rectangle(surface_, x0, y0, x1 - x0, y1 - y0);
+  return true;
+}
+
+void Canvas::ClearStamps() { stamps_.clear(); }
+
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,
                     int colour, double width, bool filled, int fillColour) {
   if (!Finite(x) || !Finite(y) || !Finite(radius) || !Finite(start) || !Finite(end)) return;
@@ -252,6 +435,10 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   }
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
+  if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) {
+    MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
+    return;
+  }
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
     a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)
@@ -326,33 +513,95 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   return pen;
 }
 
-std::vector<PixelRect> Canvas::TakeDamage() {
-  cairo_surface_flush(surface_);
+namespace {
+// The tiles whose hashes TakeDamage compares: 16 pixels wide, 4 rows high.
+constexpr int kTileWidth = 16;
+constexpr int kTileHeight = 4;
+constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
+constexpr unsigned char kChanged = 4;  // ... and it changed
+}  // namespace
+
+// Four lanes of (h + two pixels) * odd, h ^= h >> 29, joined at the end.
+// Each step is a bijection of the lane, so a tile whose pixels differ in one
+// lane (any single changed pixel) always hashes differently; several
+// changed pixels collide with odds of about 2^-64.
+uint64_t Canvas::TileHash(int column, int band) const {
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   int stride = Stride();
-  size_t bytes = static_cast<size_t>(stride) * pixelHeight_;
+  int x0 = column * kTileWidth, x1 = std::min(x0 + kTileWidth, pixelWidth_);
+  int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
+  constexpr uint64_t kOdd = 0x9E3779B97F4A7C15ull;
+  constexpr uint64_t kColours = 0x00FFFFFF00FFFFFFull;  // two pixels without their unused bytes
+  uint64_t lane[4] = {1, 2, 3, 4};
+  for (int y = y0; y < y1; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * stride + static_cast<size_t>(x0) * 4;
+    int n = x1 - x0, i = 0;
+    for (; i + 8 <= n; i += 8) {  // two pixels a lane
+      for (int k = 0; k < 4; ++k) {
+        uint64_t p;
+        std::memcpy(&p, row + (i + 2 * k) * 4, 8);
+        lane[k] = (lane[k] + (p & kColours)) * kOdd;
+        lane[k] ^= lane[k] >> 29;
+      }
+    }
+    for (; i < n; ++i) {
+      uint32_t p;
+      std::memcpy(&p, row + i * 4, 4);
+      lane[0] = (lane[0] + (p & 0xFFFFFFu)) * kOdd;
+      lane[0] ^= lane[0] >> 29;
+    }
+  }
+  return ((lane[0] * kOdd + lane[1]) * kOdd + lane[2]) * kOdd + lane[3];
+}
+
+std::vector<PixelRect> Canvas::TakeDamage() {
+  cairo_surface_flush(surface_);
+  int columns = (pixelWidth_ + kTileWidth - 1) / kTileWidth;
+  int bands = (pixelHeight_ + kTileHeight - 1) / kTileHeight;
+  size_t tiles = static_cast<size_t>(columns) * bands;
   std::vector<PixelRect> changed;
-  if (shown_.size() != bytes) {
-    shown_.assign(data, data + bytes);
+  if (tileState_.size() != tiles) {
+    tileHashes_.resize(tiles);
+    tileState_.assign(tiles, 0);
+    for (int band = 0; band < bands; ++band)
+      for (int column = 0; column < columns; ++column)
+        tileHashes_[static_cast<size_t>(band) * columns + column] = TileHash(column, band);
     damage_.clear();
     changed.push_back({0, 0, pixelWidth_, pixelHeight_});
     return changed;
   }
-  // Each damaged rectangle is compared with what was shown, row by row, and
-  // shrunk to the rows that differ.
+  // First every tile that any damaged rectangle touches is hashed once and
+  // marked when it changed; then each rectangle answers its rows in the
+  // bands where a tile it covers changed. (A tile can change where two
+  // rectangles meet: both answer their part of it.)
+  touched_.clear();
   for (const PixelRect& d : damage_) {
-    size_t from = static_cast<size_t>(d.x0) * 4, len = static_cast<size_t>(d.x1 - d.x0) * 4;
-    int first = -1, last = -1;
-    for (int row = d.y0; row < d.y1; ++row) {
-      size_t at = static_cast<size_t>(row) * stride + from;
-      if (std::memcmp(&shown_[at], data + at, len) != 0) {
-        std::memcpy(&shown_[at], data + at, len);
-        if (first < 0) first = row;
-        last = row;
+    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
+      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column) {
+        size_t t = static_cast<size_t>(band) * columns + column;
+        if (tileState_[t] & kVisited) continue;
+        uint64_t h = TileHash(column, band);
+        unsigned char state = kVisited;
+        if (h != tileHashes_[t]) state |= kChanged;
+        tileHashes_[t] = h;
+        tileState_[t] = state;
+        touched_.push_back(static_cast<int>(t));
       }
-    }
-    if (first >= 0) changed.push_back({d.x0, first, d.x1, last + 1});
   }
+  for (const PixelRect& d : damage_) {
+    int first = -1, last = -1;
+    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
+      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column)
+        if (tileState_[static_cast<size_t>(band) * columns + column] & kChanged) {
+          if (first < 0) first = band;
+          last = band;
+          break;
+        }
+    if (first >= 0)
+      changed.push_back({d.x0, std::max(d.y0, first * kTileHeight), d.x1,
+                         std::min(d.y1, (last + 1) * kTileHeight)});
+  }
+  for (int t : touched_) tileState_[static_cast<size_t>(t)] = 0;
   damage_.clear();
   return changed;
 }

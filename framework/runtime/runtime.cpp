@@ -39,7 +39,13 @@ constexpr unsigned kDrawsPerPoll = 64;
 
 }  // namespace
 
-Runtime::Runtime(Host& host) : host_(host), canvas_(std::make_unique<Canvas>(host.PixelScale())) {}
+PixelMemory Host::CanvasMemory(int width, int height) { return {}; }
+
+Runtime::Runtime(Host& host) : host_(host) {
+  double scale = host.PixelScale();
+  canvas_ = std::make_unique<Canvas>(
+      scale, host.CanvasMemory(Canvas::PixelWidthAt(scale), Canvas::PixelHeightAt(scale)));
+}
 
 Runtime::~Runtime() = default;
 

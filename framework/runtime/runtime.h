@@ -17,6 +17,7 @@
 namespace lessons {
 
 class Canvas;
+struct PixelMemory;
 
 // One point of DrawPolyline: absolute, or an offset from the point before.
 struct PolyPoint {
@@ -46,6 +47,10 @@ class Host {
   virtual ~Host() = default;
   // Pixels per logical unit of the canvas this host shows.
   virtual double PixelScale() const = 0;
+  // Pixels of the host's own that the canvas (`width` x `height` pixels at
+  // PixelScale) may draw into, so that no second copy of the picture is
+  // kept (the window's surface); none by default: the canvas keeps its own.
+  virtual PixelMemory CanvasMemory(int width, int height);
   // Takes the next waiting key into `code`; false when none waits. The
   // headless host always hands over its next scripted key. Throws
   // WindowClosed when the window was closed (or the script is exhausted).

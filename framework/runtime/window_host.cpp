@@ -1,8 +1,11 @@
 #include "framework/runtime/window_host.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <deque>
 #include <stdexcept>
@@ -91,6 +94,11 @@ struct WindowHost::Impl {
   int emptyPolls = 0;   // Idles in a row that found nothing to show
   SDL_Surface* lastScreen = nullptr;  // the window surface of the last present
   int lastW = 0, lastH = 0;
+  // The canvas draws straight into the window surface (lastScreen), whose
+  // pixels are the canvas's format; the window size when it was lent.
+  bool lent = false;
+  int lentWindowW = 0, lentWindowH = 0;
+  bool resized = false;  // a size change came since the surface was lent
   std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
 
   void Handle(const SDL_Event& e) {
@@ -102,9 +110,12 @@ struct WindowHost::Impl {
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed = true;
         else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                  e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                 e.window.event == SDL_WINDOWEVENT_RESIZED ||
                  e.window.event == SDL_WINDOWEVENT_RESTORED ||
                  e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
           exposed = true;
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED)
+          resized = true;
         break;
       case SDL_KEYDOWN: {
         lastKeyRepeated = e.key.repeat != 0;
@@ -129,52 +140,156 @@ struct WindowHost::Impl {
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
+  // SDL looks at the display connection as the wait begins and ends, so
+  // after a wait that found nothing there is nothing more to look at.
   void WaitEvents(Uint32 ms) {
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, static_cast<int>(ms))) Handle(e);
-    Drain();
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(ms))) {
+      Handle(e);
+      Drain();
+    }
+  }
+  bool justWaited = false;  // the last call was an idle wait
+
+  // The idle wait. SDL's own wait reads the display connection a dozen times
+  // each round (that alone is most of what a waiting program costs); on X11
+  // the wait sleeps on the connection's socket instead, and SDL handles the
+  // events only when some came (or waited already in Xlib's or SDL's queue).
+  // Now and then SDL looks anyway (it keeps the screen saver off).
+  void IdleWait(Uint32 ms) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (x11 && ++quietWaits < kQuietWaitsBeforeLook && QLength(x11) == 0 &&
+        SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+      pollfd p{ConnectionNumber(x11), POLLIN, 0};
+      if (poll(&p, 1, static_cast<int>(ms)) > 0) {
+        quietWaits = 0;
+        Drain();
+      }
+      return;
+    }
+    quietWaits = 0;
+#endif
+    WaitEvents(ms);
+  }
+#if defined(SDL_VIDEO_DRIVER_X11)
+  Display* x11 = nullptr;  // the display connection, on X11
+  static constexpr int kQuietWaitsBeforeLook = 30;
+  int quietWaits = 0;
+#endif
+
+  // Where the canvas lies on a surface: centred.
+  static SDL_Rect CanvasPlace(const SDL_Surface* screen, int pw, int ph) {
+    return {(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
+  }
+
+  // The canvas may draw into `screen` when its pixels are the canvas's
+  // format (Cairo's RGB24 is 32-bit 0x00RRGGBB) and the canvas fits, and
+  // only on X11, where the surface stays what it is until the window's size
+  // changes (other video drivers may swap it at every update).
+  static bool CanLend(const SDL_Surface* screen, int pw, int ph) {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "x11") == 0 &&
+           screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen) &&
+           pw <= screen->w && ph <= screen->h && pw > 0 && ph > 0;
+  }
+
+  // Lends the canvas's place on `screen`, white around it.
+  PixelMemory Lend(SDL_Surface* screen, int pw, int ph) {
+    SDL_Rect at = CanvasPlace(screen, pw, ph);
+    Rgb bg = PaletteColour(kColourWhite);
+    Uint32 white = SDL_MapRGB(screen->format, bg.r, bg.g, bg.b);
+    SDL_Rect margins[4] = {{0, 0, screen->w, at.y},
+                           {0, at.y + ph, screen->w, screen->h - at.y - ph},
+                           {0, at.y, at.x, ph},
+                           {at.x + pw, at.y, screen->w - at.x - pw, ph}};
+    for (const SDL_Rect& m : margins)
+      if (m.w > 0 && m.h > 0) SDL_FillRect(screen, &m, white);
+    lent = true;
+    resized = false;
+    SDL_GetWindowSize(window, &lentWindowW, &lentWindowH);
+    lastScreen = screen, lastW = screen->w, lastH = screen->h;
+    exposed = true;
+    return {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(at.y) * screen->pitch +
+                static_cast<size_t>(at.x) * 4,
+            screen->pitch};
   }
 
   // Shows what changed since the last present: only the damaged rectangles
-  // are converted and sent; after an expose or a resize the whole window is
-  // drawn again from the canvas's retained image. True when anything was sent.
+  // are sent; after an expose or a resize the whole window is sent again.
+  // When the window surface holds the canvas's pixels, sending is all there
+  // is to do; otherwise the damage is first converted into the surface from
+  // the canvas's image. True when anything was sent.
   bool Present(Canvas& canvas) {
+    if (lent) {
+      // A size change makes SDL free the surface at the next
+      // SDL_GetWindowSurface: take the picture out of it first.
+      int w = 0, h = 0;
+      SDL_GetWindowSize(window, &w, &h);
+      if (resized || w != lentWindowW || h != lentWindowH) {
+        canvas.Rebind(canvas.Scale(), {});
+        lent = false;
+      } else if (!exposed && !canvas.HasDamage()) {
+        return false;  // nothing was drawn: nothing to look at
+      }
+    }
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     if (!screen) return false;
     if (screen != lastScreen || screen->w != lastW || screen->h != lastH) {
       lastScreen = screen, lastW = screen->w, lastH = screen->h;
       exposed = true;  // a new surface holds nothing yet
+      if (lent) {
+        // SDL replaced the surface the canvas draws into without a size
+        // change: its pixels are gone, and the picture with them.
+        canvas.Rebind(canvas.Scale(), {}, false);
+        lent = false;
+      }
     }
     double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && std::abs(fit - canvas.Scale()) > 1e-9) {
-      canvas.Rescale(fit);
-      exposed = true;
+    if (fit > 0 && (std::abs(fit - canvas.Scale()) > 1e-9 || (!lent && !canvas.InLentMemory()))) {
+      int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
+      if (!lent && CanLend(screen, pw, ph)) {
+        canvas.Rebind(fit, Lend(screen, pw, ph));
+      } else if (std::abs(fit - canvas.Scale()) > 1e-9) {
+        canvas.Rebind(fit, {});
+        lent = false;
+        exposed = true;
+      }
     }
-    std::vector<PixelRect> damage = canvas.TakeDamage();
-    if (damage.empty() && !exposed) return false;
+    // After an expose everything is sent; the damage is taken after that,
+    // so that comparing the picture (all of it, the first time) does not
+    // hold up the first frame.
+    std::vector<PixelRect> damage;
+    if (!exposed) {
+      damage = canvas.TakeDamage();
+      if (damage.empty()) return false;
+    }
     int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
-    SDL_Surface* image = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32, canvas.Stride(),
-        SDL_PIXELFORMAT_RGB888);
-    if (!image) return false;
-    int ox = (screen->w - pw) / 2, oy = (screen->h - ph) / 2;
+    SDL_Rect place = CanvasPlace(screen, pw, ph);
+    SDL_Surface* image = nullptr;
+    if (!lent) {
+      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph,
+                                                 32, canvas.Stride(), SDL_PIXELFORMAT_RGB888);
+      if (!image) return false;
+    }
     if (exposed) {
-      Rgb bg = PaletteColour(kColourWhite);
-      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
-      SDL_Rect at{ox, oy, pw, ph};
-      SDL_BlitSurface(image, nullptr, screen, &at);
+      if (image) {
+        Rgb bg = PaletteColour(kColourWhite);
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
+        SDL_BlitSurface(image, nullptr, screen, &place);
+      }
       SDL_UpdateWindowSurface(window);
+      canvas.TakeDamage();
     } else {
       rects.clear();
       for (const PixelRect& d : damage) {
         SDL_Rect from{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-        SDL_Rect to{ox + d.x0, oy + d.y0, from.w, from.h};
-        SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
+        SDL_Rect to{place.x + d.x0, place.y + d.y0, from.w, from.h};
+        if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
         if (to.w > 0 && to.h > 0) rects.push_back(to);
       }
       if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
     }
-    SDL_FreeSurface(image);
+    if (image) SDL_FreeSurface(image);
     exposed = false;
     lastPresent = SDL_GetTicks();
     return true;
@@ -214,6 +329,12 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
   SDL_GetWindowSize(impl_->window, &w, &h);
   impl_->scale = FitScale(w, h);
   SDL_StartTextInput();
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11)
+    impl_->x11 = info.info.x11.display;
+#endif
 }
 
 // The program is ending: the window and the display connection go with the
@@ -224,8 +345,22 @@ WindowHost::~WindowHost() { delete impl_; }
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 
+// The canvas is made at PixelScale, the scale that fits the window: it draws
+// straight into the window surface when the surface's pixels allow it.
+PixelMemory WindowHost::CanvasMemory(int width, int height) {
+  SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
+  if (!screen || !Impl::CanLend(screen, width, height) ||
+      std::abs(FitScale(screen->w, screen->h) - impl_->scale) > 1e-9)
+    return {};
+  return impl_->Lend(screen, width, height);
+}
+
 bool WindowHost::TakeKey(Canvas& canvas, int& code) {
-  impl_->Drain();
+  // Straight after an idle wait (the program only asks again) the events
+  // were just handled: looking at the connection again would find nothing.
+  if (!impl_->justWaited) impl_->Drain();
+  impl_->justWaited = false;
+  if (impl_->closed) throw WindowClosed{};
   if (impl_->keys.empty()) return false;
   code = impl_->keys.front();
   impl_->keys.pop_front();
@@ -236,13 +371,15 @@ bool WindowHost::TakeKey(Canvas& canvas, int& code) {
 void WindowHost::Idle(Canvas& canvas) {
   if (impl_->Present(canvas)) impl_->emptyPolls = 0;
   else if (impl_->emptyPolls < kPollsBeforeLongWait) ++impl_->emptyPolls;
-  impl_->WaitEvents(impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs : kIdleWaitMs);
+  impl_->IdleWait(impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs : kIdleWaitMs);
   if (impl_->exposed) impl_->Present(canvas);
   impl_->lastWait = SDL_GetTicks();
+  impl_->justWaited = true;
 }
 
 void WindowHost::Pause(Canvas& canvas, int n) {
   impl_->emptyPolls = 0;
+  impl_->justWaited = false;
   impl_->Present(canvas);
   impl_->Drain();
   if (n <= 0) return;
@@ -258,6 +395,7 @@ void WindowHost::Pause(Canvas& canvas, int n) {
 // goes; a program that waits is shown when it waits, so that what it draws
 // between two polls (a blinking cursor) is never shown half done.
 void WindowHost::Poll(Canvas& canvas) {
+  impl_->justWaited = false;
   impl_->Drain();
   Uint32 now = SDL_GetTicks();
   if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&

@@ -16,6 +16,7 @@ class WindowHost : public Host {
   WindowHost& operator=(const WindowHost&) = delete;
 
   double PixelScale() const override;
+  PixelMemory CanvasMemory(int width, int height) override;
   bool TakeKey(Canvas& canvas, int& code) override;
   void Idle(Canvas& canvas) override;
   void Pause(Canvas& canvas, int n) override;

@@ -250,6 +250,55 @@ TEST(CanvasClipping, FarOutsideOrInvalidDrawsNothingAndDoesNotFault) {
   EXPECT_GT(InkIn(c).count, 20);
 }
 
+// Small filled discs (curve dots, the entry's cursor dot) are stamped from
+// cached masks, their centres placed to an eighth of a device pixel: centred
+// on that grid they must come out as the disc drawn as a path does (to one
+// level in 255), over white and over a coloured box, in two colours; anywhere
+// else they may be off by at most 1/16 pixel.
+TEST(CanvasStamps, StampedDiscsAreTheDrawnDiscs) {
+  for (auto [scale, onGrid] : {std::pair{1.0, true}, {1.2, true}, {0.675, true}, {1.2, false}}) {
+    Canvas c(scale);
+    c.Rectangle(400, 150, 900, 400, 13, true, 4, 1);
+    cairo_surface_t* ref = cairo_image_surface_create(CAIRO_FORMAT_RGB24, c.PixelWidth(), c.PixelHeight());
+    ASSERT_EQ(cairo_image_surface_get_stride(ref), c.Stride());
+    std::copy(c.Pixels(), c.Pixels() + static_cast<size_t>(c.Stride()) * c.PixelHeight(),
+              cairo_image_surface_get_data(ref));
+    cairo_surface_mark_dirty(ref);
+    cairo_t* cr = cairo_create(ref);
+    cairo_scale(cr, scale, scale);
+    const Rgb line = PaletteColour(5), fill = PaletteColour(11);
+    for (int i = 0; i < 40; ++i) {
+      double x = (120 + i * 40.125) / scale, y = (240 + i * 8.625) / scale, r = 2 + i % 6;
+      if (!onGrid) x += 0.0371, y += 0.0229;
+      c.Circle(x, y, r, 1, 0, 0, 5, 3, true, 11);
+      cairo_new_path(cr);
+      cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+      cairo_close_path(cr);
+      cairo_set_source_rgb(cr, fill.r / 255.0, fill.g / 255.0, fill.b / 255.0);
+      cairo_fill_preserve(cr);
+      cairo_set_source_rgb(cr, line.r / 255.0, line.g / 255.0, line.b / 255.0);
+      cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+    }
+    cairo_surface_flush(ref);
+    const unsigned char* a = c.Pixels();
+    const unsigned char* b = cairo_image_surface_get_data(ref);
+    int worst = 0, inked = 0, inkedRef = 0;
+    for (int y = 0; y < c.PixelHeight(); ++y)
+      for (int x = 0; x < c.PixelWidth(); ++x) {
+        size_t at = static_cast<size_t>(y) * c.Stride() + static_cast<size_t>(x) * 4;
+        for (int k = 0; k < 3; ++k) worst = std::max(worst, std::abs(a[at + k] - b[at + k]));
+        if (a[at] != 0xFF || a[at + 1] != 0xFF || a[at + 2] != 0xFF) ++inked;
+        if (b[at] != 0xFF || b[at + 1] != 0xFF || b[at + 2] != 0xFF) ++inkedRef;
+      }
+    cairo_destroy(cr);
+    cairo_surface_destroy(ref);
+    EXPECT_LE(worst, onGrid ? 1 : 40) << scale;  // an edge moved by 1/16 pixel
+    EXPECT_NEAR(inked, inkedRef, inkedRef / 200) << scale;
+    EXPECT_GT(inked, 1000) << scale;
+  }
+}
+
 TEST(CanvasChanges, OnlyVisibleChangesCount) {
   Canvas c(1.2);
   EXPECT_TRUE(c.TakeChanges());  // the first picture
