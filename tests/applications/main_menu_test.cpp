@@ -57,7 +57,7 @@ TEST(OrvennaMainMenu, EachUnitAsksItsLineUntilItsLastItem) {
     const int first = 1 + static_cast<int>(u.key.size());  // after the menu's Enter
     EXPECT_TRUE(s.Has(first, u.line));
     EXPECT_EQ(s.Has(first, "<めあて>"), !u.goal.empty());
-    if (!u.goal.empty()) EXPECT_TRUE(s.Has(first, u.goal));
+    if (!u.goal.empty()) { EXPECT_TRUE(s.Has(first, u.goal)); }
     int goals = 0, menus = s.MenuDraws(0, s.size() - 1);
     for (int k = 0; k < s.size(); ++k) goals += s.Has(k, "<めあて>");
     EXPECT_EQ(goals, u.goal.empty() ? 0 : 2);

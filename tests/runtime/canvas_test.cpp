@@ -85,7 +85,7 @@ TEST(Palette, TextColoursReadOnWhiteAndStayApart) {
   for (int text : texts) EXPECT_GE(Contrast(text, 15), 4.5) << text << " on 15";
   for (int a : texts)
     for (int b : texts)
-      if (a < b) EXPECT_GE(DeltaE(a, b), 40) << a << " and " << b;
+      if (a < b) { EXPECT_GE(DeltaE(a, b), 40) << a << " and " << b; }
 }
 
 // Each fill that carries text suits every text colour drawn on it (lesson
