@@ -10,9 +10,12 @@
 //               (median of --starts starts, 9 unless told; the starts of
 //               the floor and of the programs take turns)
 //   step_*      from a key handed over until the program waits for the next
-//               key, over the program's tour (tools/tours/PROGRAM.keys),
-//               without Pause's frame delays; median and 99th percentile,
-//               headless (in this process, --tour-runs times) and in the window
+//               key, over the steps of the program's tour
+//               (tools/tours/PROGRAM.keys) that do not animate; median and
+//               99th percentile, headless (in this process, --tour-runs
+//               times) and in the window
+//   frame_p99_* the 99th percentile of the animation frames' times over the
+//               tour, without Pause's frame delays
 //   peak_rss_window  highest RSS of the window process over the tour
 //   idle_cpu_menu, idle_cpu_submenu, idle_cpu_keywait
 //               CPU time while the program waits (at the main menu's entry,
@@ -289,7 +292,8 @@ int ChildIdle(const std::string& program, double seconds, const std::string& scr
 }
 
 struct TourFigures {
-  std::vector<double> steps;
+  std::vector<double> steps;   // steps without Pause
+  std::vector<double> frames;  // the frames of the steps that animate
   RunEnd end = RunEnd::kClosed;
   int keysHanded = 0;
 };
@@ -305,14 +309,16 @@ void RunTour(const std::string& program, Host& inner, const std::vector<int>& ke
       },
       [&](ProbeHost& host) {
         f.steps.insert(f.steps.end(), host.StepSeconds().begin(), host.StepSeconds().end());
+        f.frames.insert(f.frames.end(), host.FrameSeconds().begin(), host.FrameSeconds().end());
         f.keysHanded = host.KeysHanded();
       });
   f.end = r.end;
 }
 
 void PrintTour(const TourFigures& f) {
-  std::printf("steps %zu\nmedian %.6f\np99 %.6f\nend %s\nhanded %d\n", f.steps.size(),
-              Percentile(f.steps, 50), Percentile(f.steps, 99), EndName(f.end), f.keysHanded);
+  std::printf("steps %zu\nmedian %.6f\np99 %.6f\nframe_p99 %.6f\nend %s\nhanded %d\n",
+              f.steps.size(), Percentile(f.steps, 50), Percentile(f.steps, 99),
+              Percentile(f.frames, 99), EndName(f.end), f.keysHanded);
 }
 
 // Runs the tour in the window host; prints its step figures and peak RSS.
@@ -464,6 +470,7 @@ void BenchProgram(const std::string& program, const Options& o, const StartFigur
     Figure(program, "tour_steps", static_cast<double>(keys.size()), "keys");
     Figure(program, "step_median_headless", 1000 * Percentile(f.steps, 50), "ms");
     Figure(program, "step_p99_headless", 1000 * Percentile(f.steps, 99), "ms");
+    Figure(program, "frame_p99_headless", 1000 * Percentile(f.frames, 99), "ms");
 
     // ... and in the window host, in a process of its own for its peak RSS.
     ChildResult r = RunChildProcess({"--child", "tour", program, tourFile}, 600);
@@ -471,6 +478,7 @@ void BenchProgram(const std::string& program, const Options& o, const StartFigur
       CheckTourEnd(program, r.values["end"], static_cast<int>(Number(r, "handed")), keys.size());
       Figure(program, "step_median_window", 1000 * Number(r, "median"), "ms");
       Figure(program, "step_p99_window", 1000 * Number(r, "p99"), "ms");
+      Figure(program, "frame_p99_window", 1000 * Number(r, "frame_p99"), "ms");
       peakRss = Number(r, "peak_rss");
       Figure(program, "peak_rss_window", peakRss, "MB");
     } else {

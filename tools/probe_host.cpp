@@ -30,8 +30,11 @@ bool ProbeHost::TakeKey(Canvas& canvas, int& code) {
     ++waits_;
     if (keepRecords_) {
       if (handed_ > 0) {
-        auto work = SteadyClock::now() - handedAt_ - pausedSinceKey_;
-        steps_.push_back(std::chrono::duration<double>(work).count());
+        auto now = SteadyClock::now();
+        if (pausesSinceKey_ == 0)
+          steps_.push_back(std::chrono::duration<double>(now - handedAt_).count());
+        else
+          frameTimes_.push_back(std::chrono::duration<double>(now - frameFrom_).count());
       }
       frames_.push_back(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
     }
@@ -56,9 +59,10 @@ bool ProbeHost::TakeKey(Canvas& canvas, int& code) {
 void ProbeHost::Handed(int code) {
   waiting_ = false;
   ++handed_;
-  pausedSinceKey_ = {};
+  pausesSinceKey_ = 0;
   if (onKey) onKey(code);
   handedAt_ = SteadyClock::now();
+  frameFrom_ = handedAt_;
 }
 
 void ProbeHost::Shown() {
@@ -74,9 +78,11 @@ void ProbeHost::Idle(Canvas& canvas) {
 }
 
 void ProbeHost::Pause(Canvas& canvas, int n) {
-  auto start = SteadyClock::now();
+  if (keepRecords_)
+    frameTimes_.push_back(std::chrono::duration<double>(SteadyClock::now() - frameFrom_).count());
   inner_.Pause(canvas, n);
-  pausedSinceKey_ += SteadyClock::now() - start;
+  ++pausesSinceKey_;
+  frameFrom_ = SteadyClock::now();
 }
 
 double Percentile(std::vector<double> values, double p) {

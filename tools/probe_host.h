@@ -52,10 +52,14 @@ class ProbeHost : public Host {
   // Called with every key handed over.
   std::function<void(int)> onKey;
 
-  // Seconds of each step: from a key handed over until the program waits
-  // for the next one, without the time spent in Pause's waits (animation
-  // frame delays are not work). The wait before the first key is not a step.
+  // Seconds of each step without Pause: from a key handed over until the
+  // program waits for the next one. The wait before the first key is not a
+  // step.
   const std::vector<double>& StepSeconds() const { return steps_; }
+  // Seconds of each frame of the steps that animate (call Pause): from the
+  // key or the end of the last Pause until the next Pause starts or the
+  // program waits for a key. Pause's own waits are frame delays, not work.
+  const std::vector<double>& FrameSeconds() const { return frameTimes_; }
   // The stack frame address of the host at the start of every wait.
   const std::vector<std::uintptr_t>& WaitFrames() const { return frames_; }
   int KeysHanded() const { return handed_; }
@@ -90,8 +94,10 @@ class ProbeHost : public Host {
   bool firstShown_ = false;
   int handed_ = 0;
   SteadyClock::time_point handedAt_;
-  SteadyClock::duration pausedSinceKey_{};
+  SteadyClock::time_point frameFrom_;
+  int pausesSinceKey_ = 0;
   std::vector<double> steps_;
+  std::vector<double> frameTimes_;
   std::vector<std::uintptr_t> frames_;
 };
 
