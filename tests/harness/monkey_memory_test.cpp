@@ -54,5 +54,20 @@ TEST(ProbeKeySource, HandsKeysUntilItAnswersFalseAndKeepsNoRecords) {
   EXPECT_TRUE(host.WaitFrames().empty());
 }
 
+TEST(ProbeTimes, StepsThatAnimateCountAsFramesOnly) {
+  HeadlessHost headless{HeadlessOptions{}};
+  ProbeHost host(headless);
+  host.ScriptKeys({'a', 'b', 'c', 'd'});
+  Runtime rt(host);
+  auto key = [&] { while (rt.ReadKey(0).empty()) {} };
+  key();                                    // the wait before the first key: no step
+  key();                                    // a plain step
+  for (int i = 0; i < 3; ++i) rt.Pause(0);  // three frames, then the rest of the step
+  key();
+  key();                                    // a plain step again
+  EXPECT_EQ(host.StepSeconds().size(), 2u);
+  EXPECT_EQ(host.FrameSeconds().size(), 4u);
+}
+
 }  // namespace
 }  // namespace lessons
