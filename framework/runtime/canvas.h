@@ -8,10 +8,9 @@
 
 #include <cstdint>
 #include <map>
-#include <tuple>
-
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace lessons {
@@ -42,6 +41,14 @@ class Canvas {
  public:
   static constexpr int kWidth = 1600;  // the visible logical area
   static constexpr int kHeight = 900;
+
+  // A square coverage mask of `size` pixels a side, row by row, with the
+  // columns of each row between its first and its last covered pixel.
+  struct Mask {
+    int size = 0;
+    std::vector<unsigned char> coverage;
+    std::vector<std::pair<int, int>> spans;
+  };
 
   // The size in pixels of the canvas at a pixel scale.
   static int PixelWidthAt(double pixelScale);
@@ -116,17 +123,6 @@ class Canvas {
   void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
-
- public:
-  // A square coverage mask of `size` pixels a side, row by row, with the
-  // columns of each row between its first and its last covered pixel.
-  struct Mask {
-    int size = 0;
-    std::vector<unsigned char> coverage;
-    std::vector<std::pair<int, int>> spans;
-  };
-
- private:
   void ClearStamps();
 
   double scale_;
