@@ -79,6 +79,7 @@ Canvas::Canvas(double pixelScale, PixelMemory memory)
 }
 
 void Canvas::Setup() {
+  tileSolid_.assign(static_cast<size_t>(TileColumns()) * TileBands(), -1);
   cr_ = cairo_create(surface_);
   cairo_scale(cr_, scale_, scale_);
   cairo_font_options_t* options = cairo_font_options_create();
@@ -117,6 +118,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   cairo_destroy(cr_);
   cairo_surface_destroy(old);
   Setup();
+  if (!carryPicture) MarkSolid({0, 0, pixelWidth_, pixelHeight_}, kColourWhite);
   tileHashes_.clear();
   tileState_.clear();
   damage_.clear();
@@ -138,10 +140,30 @@ double Canvas::StrokeWidth(double width, int colour) const {
   return PaletteIndex(colour) == kColourWhite ? width + 2 / scale_ : width;
 }
 
+uint32_t Canvas::SolidPixel(int colour) {
+  Rgb c = PaletteColour(colour);
+  return 0xFF000000u | static_cast<uint32_t>(c.r) << 16 | static_cast<uint32_t>(c.g) << 8 | c.b;
+}
+
 void Canvas::SetColour(int colour) {
   Rgb c = PaletteColour(colour);
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
+
+namespace {
+// The tiles whose hashes TakeDamage compares: 16 pixels wide, 4 rows high.
+constexpr int kTileWidth = 16;
+constexpr int kTileHeight = 4;
+constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
+constexpr unsigned char kChanged = 4;  // ... and it changed
+// The hash of a tile whose pixels were not read: no pixels hash to it.
+constexpr uint64_t kUnknown = 0;
+// When the tiles to read cover at least 1/kUnreadShare of the canvas, they
+// are sent unread.
+constexpr long long kUnreadShare = 8;
+// At most this many rectangles are sent at a time.
+constexpr size_t kMaxSentRects = 128;
+}  // namespace
 
 // Fills the current path when `filled`, then strokes it (round caps).
 void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width,
@@ -168,7 +190,76 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin
               px(x1 + margin + 1 / scale_, pixelWidth_) + 1, px(y1 + margin + 1 / scale_, pixelHeight_) + 1};
   r.x1 = std::min(r.x1, pixelWidth_);
   r.y1 = std::min(r.y1, pixelHeight_);
+  MarkDirtyPixels(r);
+}
+
+void Canvas::MarkDirtyPixels(PixelRect r) {
+  uniform_ = -1;
+  ForgetSolid(r);
   AddDamage(r);
+}
+
+int Canvas::TileColumns() const { return (pixelWidth_ + kTileWidth - 1) / kTileWidth; }
+int Canvas::TileBands() const { return (pixelHeight_ + kTileHeight - 1) / kTileHeight; }
+
+void Canvas::ForgetSolid(PixelRect box) {
+  if (box.Empty()) return;
+  const int columns = TileColumns();
+  for (int band = box.y0 / kTileHeight; band <= (box.y1 - 1) / kTileHeight; ++band)
+    std::fill_n(tileSolid_.begin() + static_cast<long>(band) * columns + box.x0 / kTileWidth,
+                (box.x1 - 1) / kTileWidth - box.x0 / kTileWidth + 1, -1);
+}
+
+namespace {
+// The columns (or bands) of tiles wholly inside [from, to): [first, last).
+std::pair<int, int> WholeTiles(int from, int to, int size, int limit) {
+  int first = (from + size - 1) / size;
+  int last = to >= limit ? (limit + size - 1) / size : to / size;  // a last, narrower tile
+  return {first, std::max(first, last)};
+}
+}  // namespace
+
+void Canvas::MarkSolid(PixelRect box, int colour) {
+  auto [c0, c1] = WholeTiles(box.x0, box.x1, kTileWidth, pixelWidth_);
+  auto [b0, b1] = WholeTiles(box.y0, box.y1, kTileHeight, pixelHeight_);
+  const int columns = TileColumns();
+  for (int band = b0; band < b1; ++band)
+    std::fill(tileSolid_.begin() + static_cast<long>(band) * columns + c0,
+              tileSolid_.begin() + static_cast<long>(band) * columns + c1,
+              static_cast<signed char>(colour));
+}
+
+void Canvas::FillPixels(PixelRect box, int colour) {
+  box = {std::max(box.x0, 0), std::max(box.y0, 0), std::min(box.x1, pixelWidth_),
+         std::min(box.y1, pixelHeight_)};
+  if (box.Empty()) return;
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const size_t stride = static_cast<size_t>(Stride());
+  const uint32_t pixel = SolidPixel(colour);
+  const int columns = TileColumns();
+  auto [c0, c1] = WholeTiles(box.x0, box.x1, kTileWidth, pixelWidth_);
+  auto [b0, b1] = WholeTiles(box.y0, box.y1, kTileHeight, pixelHeight_);
+  std::vector<std::pair<int, int>> runs;  // columns of pixels to fill in a band
+  for (int band = box.y0 / kTileHeight; band <= (box.y1 - 1) / kTileHeight; ++band) {
+    runs.clear();
+    auto skip = [&](int column) {
+      return band >= b0 && band < b1 && column >= c0 && column < c1 &&
+             tileSolid_[static_cast<size_t>(band) * columns + column] == colour;
+    };
+    for (int column = box.x0 / kTileWidth; column <= (box.x1 - 1) / kTileWidth; ++column) {
+      if (skip(column)) continue;
+      int x0 = std::max(box.x0, column * kTileWidth), x1 = std::min(box.x1, (column + 1) * kTileWidth);
+      if (!runs.empty() && runs.back().second == x0) runs.back().second = x1;
+      else runs.push_back({x0, x1});
+    }
+    int y1 = std::min(box.y1, (band + 1) * kTileHeight);
+    for (int y = std::max(box.y0, band * kTileHeight); y < y1; ++y) {
+      uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+      for (auto [x0, x1] : runs) std::fill(row + x0, row + x1, pixel);
+    }
+  }
+  cairo_surface_mark_dirty_rectangle(surface_, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
 }
 
 namespace {
@@ -216,9 +307,10 @@ void Canvas::AddDamage(PixelRect r) {
 void Canvas::Clear(int colour) {
   int index = PaletteIndex(colour);
   if (uniform_ == index) return;
-  SetColour(colour);
-  cairo_paint(cr_);
+  PixelRect all{0, 0, pixelWidth_, pixelHeight_};
+  FillPixels(all, index);
   MarkDirty(0, 0, kWidth, kHeight, 0);
+  MarkSolid(all, index);
   uniform_ = index;
 }
 
@@ -255,9 +347,40 @@ void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColou
   width = WholePixels(StrokeWidth(width, lineColour), scale_);
   x1 = Snap(x1, width, scale_), x2 = Snap(x2, width, scale_);
   y1 = Snap(y1, width, scale_), y2 = Snap(y2, width, scale_);
-  cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));
-  FillAndStroke(filled, fillColour, lineColour, width, CAIRO_LINE_JOIN_MITER);
+  const double left = std::min(x1, x2), top = std::min(y1, y2);
+  const double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+  // The pixels the fill covers wholly are filled here (a wipe leaves out
+  // what holds its colour already); Cairo fills the rest and strokes.
+  PixelRect inside{static_cast<int>(std::ceil(std::max(left * scale_, 0.0))),
+                   static_cast<int>(std::ceil(std::max(top * scale_, 0.0))),
+                   static_cast<int>(std::floor(std::min((left + w) * scale_, 1.0 * pixelWidth_))),
+                   static_cast<int>(std::floor(std::min((top + h) * scale_, 1.0 * pixelHeight_)))};
+  const int fill = PaletteIndex(fillColour);
+  if (filled && !inside.Empty()) {
+    FillPixels(inside, fill);
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, 0, 0, pixelWidth_, pixelHeight_);
+    cairo_rectangle(cr_, inside.x0, inside.y0, inside.x1 - inside.x0, inside.y1 - inside.y0);
+    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr_);
+    cairo_scale(cr_, scale_, scale_);
+    cairo_rectangle(cr_, left, top, w, h);
+    SetColour(fillColour);
+    cairo_fill_preserve(cr_);
+    cairo_restore(cr_);
+    FillAndStroke(false, 0, lineColour, width, CAIRO_LINE_JOIN_MITER);
+  } else {
+    cairo_rectangle(cr_, left, top, w, h);
+    FillAndStroke(filled, fillColour, lineColour, width, CAIRO_LINE_JOIN_MITER);
+  }
   MarkDirty(x1, y1, x2, y2, width + 1);
+  if (filled) {
+    // What the stroke leaves of the inside holds the fill colour only.
+    int reach = static_cast<int>(std::ceil(width * scale_ / 2)) + 1;
+    MarkSolid({inside.x0 + reach, inside.y0 + reach, inside.x1 - reach, inside.y1 - reach}, fill);
+  }
 }
 
 void Canvas::Polyline(const std::vector<Point>& points, int colour, double width, bool filled,
@@ -301,62 +424,118 @@ void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
 }  // namespace
 
 namespace {
-Canvas::Mask TakeMask(cairo_surface_t* surface) {
-  Canvas::Mask m;
-  m.size = cairo_image_surface_get_width(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  int stride = cairo_image_surface_get_stride(surface);
-  m.coverage.resize(static_cast<size_t>(m.size) * m.size);
-  m.spans.resize(static_cast<size_t>(m.size));
-  for (int y = 0; y < m.size; ++y) {
-    const unsigned char* row = data + static_cast<size_t>(y) * stride;
-    std::memcpy(&m.coverage[static_cast<size_t>(y) * m.size], row, static_cast<size_t>(m.size));
-    int first = 0, last = m.size;
-    while (first < m.size && row[first] == 0) ++first;
-    while (last > first && row[last - 1] == 0) --last;
-    m.spans[static_cast<size_t>(y)] = {first, last};
+// The masks of a stamp from the A8 images of its fill and its outline (both
+// `size` pixels a side).
+Canvas::StampMasks TakeMasks(cairo_surface_t* fill, cairo_surface_t* outline, int size) {
+  Canvas::StampMasks m;
+  m.size = size;
+  const unsigned char* f = cairo_image_surface_get_data(fill);
+  const unsigned char* o = cairo_image_surface_get_data(outline);
+  int fs = cairo_image_surface_get_stride(fill), os = cairo_image_surface_get_stride(outline);
+  for (int y = 0; y < size; ++y) {
+    const unsigned char* fr = f + static_cast<size_t>(y) * fs;
+    const unsigned char* orow = o + static_cast<size_t>(y) * os;
+    int first = 0, last = size;
+    while (first < size && fr[first] == 0 && orow[first] == 0) ++first;
+    while (last > first && fr[last - 1] == 0 && orow[last - 1] == 0) --last;
+    if (first == last) continue;
+    PixelRect& c = m.covered;
+    c = c.Empty() ? PixelRect{first, y, last, y + 1}
+                  : PixelRect{std::min(c.x0, first), c.y0, std::max(c.x1, last), y + 1};
+    Canvas::StampMasks::Row row;
+    row.y = y;
+    row.filled = std::any_of(fr + first, fr + last, [](unsigned char k) { return k != 0; });
+    for (int parity = 0; parity < 2; ++parity) {
+      // Parity 1: column 0 lies in an odd column, so the pairs start at the
+      // stamp's odd columns.
+      int from = first - ((first & 1) != parity ? 1 : 0);
+      row.from[parity] = from;
+      row.pairs[parity] = (last - from + 1) / 2;
+      row.at[parity] = m.coverage.size();
+      for (const unsigned char* mask : {fr, orow})
+        for (int x = from; x < from + 2 * row.pairs[parity]; ++x)
+          m.coverage.push_back(x >= first && x < last ? mask[x] : 0);
+    }
+    m.rows.push_back(row);
   }
   return m;
 }
-}  // namespace
 
-namespace {
-// Paints `rgb` over the pixels by the coverage of an A8 mask whose top-left
-// corner lies at (left, top), clipped to the image: the rounding is that of
-// Cairo's own compositing (pixman's OVER of a solid colour through a mask).
-void PaintThroughMask(unsigned char* data, int stride, int width, int height,
-                      const Canvas::Mask& maskOf, int left, int top, Rgb rgb) {
-  const unsigned char* mask = maskOf.coverage.data();
-  const auto& spans = maskOf.spans;
-  int maskStride = maskOf.size;
-  int size = maskOf.size;
-  int fromX = std::max(0, -left), toX = std::min(size, width - left);
-  int fromY = std::max(0, -top), toY = std::min(size, height - top);
-  const uint32_t solid = (static_cast<uint32_t>(rgb.r) << 16) | (static_cast<uint32_t>(rgb.g) << 8) | rgb.b;
-  auto mul = [](unsigned a, unsigned b) {
-    unsigned t = a * b + 0x80;
-    return ((t >> 8) + t) >> 8;
-  };
-  for (int my = fromY; my < toY; ++my) {
-    const unsigned char* coverage = mask + static_cast<size_t>(my) * maskStride;
-    unsigned char* row = data + static_cast<size_t>(top + my) * stride;
-    int spanFrom = std::max(fromX, spans[static_cast<size_t>(my)].first);
-    int spanTo = std::min(toX, spans[static_cast<size_t>(my)].second);
-    for (int mx = spanFrom; mx < spanTo; ++mx) {
-      unsigned m = coverage[mx];
-      if (m == 0) continue;
-      uint32_t p;
-      std::memcpy(&p, row + static_cast<size_t>(left + mx) * 4, 4);
-      if (m == 255) {
-        p = (p & 0xFF000000u) | solid;
-        std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
-        continue;
+// Two pixels as 16-bit lanes, blue, green, red, unused for each.
+using PixelPair = uint16_t __attribute__((vector_size(16)));
+using PixelPairBytes = uint8_t __attribute__((vector_size(8)));
+
+// `p` with the colour `c` painted over it through the coverage `k` (the
+// unused lanes of `k` are 0, which keeps those of `p`): c * k / 255 + p *
+// (255 - k) / 255 lane by lane, each product rounded as pixman rounds it.
+inline PixelPair Over(PixelPair p, PixelPair c, PixelPair k) {
+  PixelPair s = c * k + 0x80;
+  PixelPair d = p * (255 - k) + 0x80;
+  return (((s >> 8) + s) >> 8) + (((d >> 8) + d) >> 8);
+}
+
+// The coverage of two pixels, `k[0]` and `k[1]`, as the lanes of a pair.
+inline PixelPair Coverage(const unsigned char* k) {
+  uint64_t lanes = k[0] * 0x010101ull | (k[1] * 0x010101ull) << 32;
+  PixelPairBytes bytes;
+  std::memcpy(&bytes, &lanes, 8);
+  return __builtin_convertvector(bytes, PixelPair);
+}
+
+inline PixelPair ColourPair(Rgb c) {
+  return PixelPair{c.b, c.g, c.r, 0, c.b, c.g, c.r, 0};
+}
+
+// Paints the pixel or the two pixels at `at` (`bytes` of them) first in `f`
+// through the coverage `kf` (none when null), then in `o` through `ko`.
+inline void PaintPair(unsigned char* at, size_t bytes, PixelPair f, const unsigned char* kf,
+                      PixelPair o, const unsigned char* ko) {
+  PixelPairBytes pixels{};
+  std::memcpy(&pixels, at, bytes);
+  PixelPair p = __builtin_convertvector(pixels, PixelPair);
+  if (kf) p = Over(p, f, Coverage(kf));
+  p = Over(p, o, Coverage(ko));
+  pixels = __builtin_convertvector(p, PixelPairBytes);
+  std::memcpy(at, &pixels, bytes);
+}
+
+// Paints a stamp whose top-left corner lies at (left, top), clipped to the
+// image: per pixel its fill colour through the fill's coverage, then its
+// outline colour through the outline's, with the rounding of Cairo's own
+// compositing (pixman's OVER of a solid colour through a mask). Two pixels
+// at a time, in the pairs of the image's even and odd columns: the dots of
+// a curve overlap, and a pair read where a pair was just written comes
+// fastest. Coverage 0 leaves a pixel as it is.
+void PaintStamp(unsigned char* data, int stride, int width, int height,
+                const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline) {
+  const PixelPair f = ColourPair(fill), o = ColourPair(outline);
+  const int parity = left & 1;
+  const bool inside = left >= 0 && top >= 0 && left + m.size + 1 <= width && top + m.size <= height;
+  for (const Canvas::StampMasks::Row& row : m.rows) {
+    int y = top + row.y;
+    if (y < 0 || y >= height) continue;
+    int pairs = row.pairs[parity];
+    int x = left + row.from[parity];  // even
+    unsigned char* line = data + static_cast<size_t>(y) * stride;
+    const unsigned char* kf = m.coverage.data() + row.at[parity];
+    const unsigned char* ko = kf + 2 * pairs;
+    if (inside) {
+      unsigned char* at = line + static_cast<size_t>(x) * 4;
+      if (row.filled)
+        for (int i = 0; i < pairs; ++i) PaintPair(at + 8 * i, 8, f, kf + 2 * i, o, ko + 2 * i);
+      else
+        for (int i = 0; i < pairs; ++i) PaintPair(at + 8 * i, 8, f, nullptr, o, ko + 2 * i);
+      continue;
+    }
+    // At an edge of the image: only the pixels inside it are painted.
+    for (int i = 0; i < pairs; ++i, x += 2) {
+      if (x + 1 < 0 || x >= width) continue;
+      if (x < 0) {  // only the second pixel of the pair
+        const unsigned char second[2][2] = {{kf[2 * i + 1], 0}, {ko[2 * i + 1], 0}};
+        PaintPair(line, 4, f, second[0], o, second[1]);
+      } else {
+        PaintPair(line + static_cast<size_t>(x) * 4, x + 1 < width ? 8 : 4, f, kf + 2 * i, o, ko + 2 * i);
       }
-      unsigned r = mul(rgb.r, m) + mul((p >> 16) & 0xFF, 255 - m);
-      unsigned g = mul(rgb.g, m) + mul((p >> 8) & 0xFF, 255 - m);
-      unsigned b = mul(rgb.b, m) + mul(p & 0xFF, 255 - m);
-      p = (p & 0xFF000000u) | (r << 16) | (g << 8) | b;
-      std::memcpy(row + static_cast<size_t>(left + mx) * 4, &p, 4);
     }
   }
 }
@@ -379,11 +558,47 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
   double fx = std::round((dx - left) * kStampSteps) / kStampSteps;
   double fy = std::round((dy - top) * kStampSteps) / kStampSteps;
   int size = static_cast<int>(std::ceil(2 * reach)) + 2;
+  StampSize* sized = nullptr;
+  for (StampSize& s : lastSizes_)
+    if (s.rx == rx && s.ry == ry && s.width == width) sized = &s;
+  if (!sized) {
+    sized = &lastSizes_[olderSize_];
+    olderSize_ = (olderSize_ + 1) % lastSizes_.size();
+    sized->rx = rx, sized->ry = ry, sized->width = width;
+    sized->stamps.fill(nullptr);
+  }
+  double first = std::floor(reach * kStampSteps);
+  int ix = static_cast<int>(fx * kStampSteps - first), iy = static_cast<int>(fy * kStampSteps - first);
+  const StampMasks** slot = nullptr;
+  if (ix >= 0 && ix < kStampPlaces && iy >= 0 && iy < kStampPlaces)
+    slot = &sized->stamps[static_cast<size_t>(iy) * kStampPlaces + ix];
+  const StampMasks* stamp = slot ? *slot : nullptr;
+  if (!stamp) stamp = &MakeStamp(rx, ry, width, fx, fy, size);
+  if (slot) *slot = stamp;
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  int l = static_cast<int>(left), t = static_cast<int>(top);
+  PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *stamp, l, t, PaletteColour(fillColour),
+             PaletteColour(colour));
+  const PixelRect& c = stamp->covered;
+  PixelRect r{std::max(0, l + c.x0), std::max(0, t + c.y0), std::min(pixelWidth_, l + c.x1),
+              std::min(pixelHeight_, t + c.y1)};
+  if (!r.Empty()) {
+    cairo_surface_mark_dirty_rectangle(surface_, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    MarkDirtyPixels(r);
+  }
+  return true;
+}
+
+// The stamp of a disc with its centre at (fx, fy) in a mask of `size`
+// pixels a side: from the cache, or rendered.
+const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy,
+                                            int size) {
   StampKey key{rx, ry, width, fx, fy};
   auto found = stamps_.find(key);
   if (found == stamps_.end()) {
     if (stamps_.size() >= kStamps) ClearStamps();
-    Stamp made{};
+    cairo_surface_t* masks[2];
     for (int pass = 0; pass < 2; ++pass) {
       cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
       cairo_t* m = cairo_create(mask);
@@ -402,26 +617,19 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
       }
       cairo_destroy(m);
       cairo_surface_flush(mask);
-      (pass == 0 ? made.fill : made.outline) = TakeMask(mask);
-      cairo_surface_destroy(mask);
+      masks[pass] = mask;
     }
-    found = stamps_.emplace(key, std::move(made)).first;
+    found = stamps_.emplace(key, TakeMasks(masks[0], masks[1], size)).first;
+    cairo_surface_destroy(masks[0]);
+    cairo_surface_destroy(masks[1]);
   }
-  cairo_surface_flush(surface_);
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  int l = static_cast<int>(left), t = static_cast<int>(top);
-  const Stamp& stamp = found->second;
-  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.fill, l, t,
-                   PaletteColour(fillColour));
-  PaintThroughMask(data, Stride(), pixelWidth_, pixelHeight_, stamp.outline, l, t,
-                   PaletteColour(colour));
-  int x0 = std::max(0, l), y0 = std::max(0, t);
-  int x1 = std::min(pixelWidth_, l + size), y1 = std::min(pixelHeight_, t + size);
-  if (x1 > x0 && y1 > y0) cairo_surface_mark_dirty_rectangle(surface_, x0, y0, x1 - x0, y1 - y0);
-  return true;
+  return found->second;
 }
 
-void Canvas::ClearStamps() { stamps_.clear(); }
+void Canvas::ClearStamps() {
+  stamps_.clear();
+  for (StampSize& s : lastSizes_) s.stamps.fill(nullptr);
+}
 
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,
                     int colour, double width, bool filled, int fillColour) {
@@ -435,10 +643,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   }
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
-  if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) {
-    MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
-    return;
-  }
+  if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) return;
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
     a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)
@@ -513,30 +718,21 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   return pen;
 }
 
-namespace {
-// The tiles whose hashes TakeDamage compares: 16 pixels wide, 4 rows high.
-constexpr int kTileWidth = 16;
-constexpr int kTileHeight = 4;
-constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
-constexpr unsigned char kChanged = 4;  // ... and it changed
-}  // namespace
 
-// Four lanes of (h + two pixels) * odd, h ^= h >> 29, joined at the end.
-// Each step is a bijection of the lane, so a tile whose pixels differ in one
-// lane (any single changed pixel) always hashes differently; several
-// changed pixels collide with odds of about 2^-64.
-uint64_t Canvas::TileHash(int column, int band) const {
-  const unsigned char* data = cairo_image_surface_get_data(surface_);
-  int stride = Stride();
-  int x0 = column * kTileWidth, x1 = std::min(x0 + kTileWidth, pixelWidth_);
-  int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
+namespace {
+// The hash of a block of pixels `w` wide and `h` high: four lanes of
+// (lane + two pixels) * odd, lane ^= lane >> 29, joined at the end. Each step
+// is a bijection of the lane, so blocks whose pixels differ in one lane (any
+// single changed pixel) always hash differently; several changed pixels
+// collide with odds of about 2^-64. The unused bytes do not count.
+uint64_t HashPixels(const unsigned char* data, size_t stride, int w, int h) {
   constexpr uint64_t kOdd = 0x9E3779B97F4A7C15ull;
   constexpr uint64_t kColours = 0x00FFFFFF00FFFFFFull;  // two pixels without their unused bytes
   uint64_t lane[4] = {1, 2, 3, 4};
-  for (int y = y0; y < y1; ++y) {
-    const unsigned char* row = data + static_cast<size_t>(y) * stride + static_cast<size_t>(x0) * 4;
-    int n = x1 - x0, i = 0;
-    for (; i + 8 <= n; i += 8) {  // two pixels a lane
+  for (int y = 0; y < h; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * stride;
+    int i = 0;
+    for (; i + 8 <= w; i += 8) {  // two pixels a lane
       for (int k = 0; k < 4; ++k) {
         uint64_t p;
         std::memcpy(&p, row + (i + 2 * k) * 4, 8);
@@ -544,62 +740,138 @@ uint64_t Canvas::TileHash(int column, int band) const {
         lane[k] ^= lane[k] >> 29;
       }
     }
-    for (; i < n; ++i) {
+    for (; i < w; ++i) {
       uint32_t p;
       std::memcpy(&p, row + i * 4, 4);
       lane[0] = (lane[0] + (p & 0xFFFFFFu)) * kOdd;
       lane[0] ^= lane[0] >> 29;
     }
   }
-  return ((lane[0] * kOdd + lane[1]) * kOdd + lane[2]) * kOdd + lane[3];
+  uint64_t hash = ((lane[0] * kOdd + lane[1]) * kOdd + lane[2]) * kOdd + lane[3];
+  return hash == kUnknown ? 1 : hash;
+}
+}  // namespace
+
+uint64_t Canvas::TileHash(int column, int band) const {
+  int x0 = column * kTileWidth, x1 = std::min(x0 + kTileWidth, pixelWidth_);
+  int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
+  const unsigned char* data = cairo_image_surface_get_data(surface_);
+  size_t stride = static_cast<size_t>(Stride());
+  return HashPixels(data + y0 * stride + static_cast<size_t>(x0) * 4, stride, x1 - x0, y1 - y0);
+}
+
+// What TileHash answers for the tile when it holds only `colour`, without
+// reading it.
+uint64_t Canvas::SolidTileHash(int column, int band, int colour) {
+  int w = std::min(kTileWidth, pixelWidth_ - column * kTileWidth);
+  int h = std::min(kTileHeight, pixelHeight_ - band * kTileHeight);
+  bool whole = w == kTileWidth && h == kTileHeight;
+  if (whole && solidHashes_[static_cast<size_t>(colour)] != kUnknown)
+    return solidHashes_[static_cast<size_t>(colour)];
+  uint32_t block[kTileWidth * kTileHeight];
+  std::fill_n(block, kTileWidth * kTileHeight, SolidPixel(colour));
+  uint64_t hash = HashPixels(reinterpret_cast<const unsigned char*>(block), kTileWidth * 4, w, h);
+  if (whole) solidHashes_[static_cast<size_t>(colour)] = hash;
+  return hash;
+}
+
+// The tiles marked changed within `area` (in tiles) as rectangles of
+// pixels: in each band, the runs of changed tiles (runs fewer than `gap`
+// tiles apart are one); a run that starts and ends within 2 * `gap` tiles
+// of a rectangle of the band above extends it.
+std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
+  const int columns = TileColumns();
+  std::vector<PixelRect> rects, open, next;  // open, next: in tiles
+  auto close = [&](const PixelRect& r) {
+    rects.push_back({r.x0 * kTileWidth, r.y0 * kTileHeight, std::min(r.x1 * kTileWidth, pixelWidth_),
+                     std::min(r.y1 * kTileHeight, pixelHeight_)});
+  };
+  for (int band = area.y0; band <= area.y1; ++band) {
+    next.clear();
+    for (int column = area.x0; band < area.y1 && column < area.x1; ++column) {
+      if (!(tileState_[static_cast<size_t>(band) * columns + column] & kChanged)) continue;
+      if (!next.empty() && next.back().x1 + gap >= column) next.back().x1 = column + 1;
+      else next.push_back({column, band, column + 1, band + 1});
+    }
+    for (PixelRect& run : next) {
+      auto above = std::find_if(open.begin(), open.end(), [&](const PixelRect& r) {
+        return !r.Empty() && std::abs(r.x0 - run.x0) <= 2 * gap && std::abs(r.x1 - run.x1) <= 2 * gap;
+      });
+      if (above == open.end()) continue;
+      run = {std::min(run.x0, above->x0), above->y0, std::max(run.x1, above->x1), band + 1};
+      above->x1 = above->x0;  // taken over
+    }
+    for (const PixelRect& r : open)
+      if (!r.Empty()) close(r);
+    open.swap(next);
+  }
+  return rects;
 }
 
 std::vector<PixelRect> Canvas::TakeDamage() {
   cairo_surface_flush(surface_);
-  int columns = (pixelWidth_ + kTileWidth - 1) / kTileWidth;
-  int bands = (pixelHeight_ + kTileHeight - 1) / kTileHeight;
-  size_t tiles = static_cast<size_t>(columns) * bands;
+  const int columns = TileColumns(), bands = TileBands();
+  const size_t tiles = static_cast<size_t>(columns) * bands;
   std::vector<PixelRect> changed;
-  if (tileState_.size() != tiles) {
-    tileHashes_.resize(tiles);
+  if (tileHashes_.size() != tiles) {
+    // The first picture: all of it is sent; the tiles known to hold one
+    // colour are known from now on, the others are read when next touched.
+    tileHashes_.assign(tiles, kUnknown);
     tileState_.assign(tiles, 0);
     for (int band = 0; band < bands; ++band)
-      for (int column = 0; column < columns; ++column)
-        tileHashes_[static_cast<size_t>(band) * columns + column] = TileHash(column, band);
+      for (int column = 0; column < columns; ++column) {
+        size_t t = static_cast<size_t>(band) * columns + column;
+        if (tileSolid_[t] >= 0) tileHashes_[t] = SolidTileHash(column, band, tileSolid_[t]);
+      }
     damage_.clear();
     changed.push_back({0, 0, pixelWidth_, pixelHeight_});
     return changed;
   }
-  // First every tile that any damaged rectangle touches is hashed once and
-  // marked when it changed; then each rectangle answers its rows in the
-  // bands where a tile it covers changed. (A tile can change where two
-  // rectangles meet: both answer their part of it.)
+  // The tiles that any damaged rectangle touches, each once. A tile known to
+  // hold one colour is compared without reading it. The others are read,
+  // unless there are so many that reading them costs about what sending
+  // them does (a new screen's figures, nearly all changed): then they count
+  // as changed, and as unread until they are touched again.
   touched_.clear();
-  for (const PixelRect& d : damage_) {
+  size_t unknown = 0;
+  for (const PixelRect& d : damage_)
     for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
       for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column) {
         size_t t = static_cast<size_t>(band) * columns + column;
         if (tileState_[t] & kVisited) continue;
-        uint64_t h = TileHash(column, band);
-        unsigned char state = kVisited;
-        if (h != tileHashes_[t]) state |= kChanged;
-        tileHashes_[t] = h;
-        tileState_[t] = state;
+        tileState_[t] = kVisited;
         touched_.push_back(static_cast<int>(t));
+        if (tileSolid_[t] < 0) ++unknown;
       }
+  const bool read = static_cast<long long>(unknown) * kTileWidth * kTileHeight * kUnreadShare <
+                    static_cast<long long>(pixelWidth_) * pixelHeight_;
+  for (int i : touched_) {
+    size_t t = static_cast<size_t>(i);
+    int column = static_cast<int>(t % static_cast<size_t>(columns));
+    int band = static_cast<int>(t / static_cast<size_t>(columns));
+    uint64_t h = tileSolid_[t] >= 0 ? SolidTileHash(column, band, tileSolid_[t])
+                 : read           ? TileHash(column, band)
+                                  : kUnknown;
+    if (h == kUnknown || h != tileHashes_[t]) tileState_[t] |= kChanged;
+    tileHashes_[t] = h;
   }
-  for (const PixelRect& d : damage_) {
-    int first = -1, last = -1;
-    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
-      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column)
-        if (tileState_[static_cast<size_t>(band) * columns + column] & kChanged) {
-          if (first < 0) first = band;
-          last = band;
-          break;
-        }
-    if (first >= 0)
-      changed.push_back({d.x0, std::max(d.y0, first * kTileHeight), d.x1,
-                         std::min(d.y1, (last + 1) * kTileHeight)});
+  // The changed tiles as rectangles (see ChangedRects), coarser and coarser
+  // until they are few enough: too many cost more to send than the pixels
+  // between them.
+  PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
+  for (int i : touched_)
+    if (tileState_[static_cast<size_t>(i)] & kChanged)
+      area = {std::min(area.x0, i % columns), std::min(area.y0, i / columns),
+              std::max(area.x1, i % columns + 1), std::max(area.y1, i / columns + 1)};
+  if (!area.Empty()) {
+    for (int gap = 1; gap <= 64; gap *= 4) {
+      changed = ChangedRects(area, gap);
+      if (changed.size() <= kMaxSentRects) break;
+    }
+    if (changed.size() > kMaxSentRects)
+      changed.assign(1, {area.x0 * kTileWidth, area.y0 * kTileHeight,
+                         std::min(area.x1 * kTileWidth, pixelWidth_),
+                         std::min(area.y1 * kTileHeight, pixelHeight_)});
   }
   for (int t : touched_) tileState_[static_cast<size_t>(t)] = 0;
   damage_.clear();

@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -42,12 +43,26 @@ class Canvas {
   static constexpr int kWidth = 1600;  // the visible logical area
   static constexpr int kHeight = 900;
 
-  // A square coverage mask of `size` pixels a side, row by row, with the
-  // columns of each row between its first and its last covered pixel.
-  struct Mask {
+  // A small filled disc as the coverage of its fill and of its outline, in a
+  // square of `size` pixels a side: for each row that either covers, the
+  // columns from its first covered one to its last, by pairs of pixels as
+  // they lie in the canvas's pairs of columns (even and odd), once for a
+  // stamp whose column 0 is an even column of the canvas and once for one
+  // whose column 0 is odd.
+  struct StampMasks {
+    struct Row {
+      int y = 0;
+      int from[2] = {0, 0};   // the first column of its first pair, by parity
+      int pairs[2] = {0, 0};  // how many pairs
+      // Where they start in `coverage`: the fill's coverage of each pixel,
+      // then the outline's.
+      size_t at[2] = {0, 0};
+      bool filled = false;  // the fill covers any of its pixels
+    };
     int size = 0;
+    PixelRect covered;  // the pixels either covers, within the square
+    std::vector<Row> rows;
     std::vector<unsigned char> coverage;
-    std::vector<std::pair<int, int>> spans;
   };
 
   // The size in pixels of the canvas at a pixel scale.
@@ -96,13 +111,16 @@ class Canvas {
   double Text(double x, double y, std::string_view text, int a, int b, int colour,
               const FontSpec& font);
 
-  // The damage since the last call: the rectangles of device pixels that
-  // were drawn over and now differ from what they were at that call (a figure
-  // drawn and erased again between two calls is no damage). The first call,
-  // and the first after a Rescale or Rebind, answers the whole canvas.
-  // The canvas keeps no copy of the picture for this: it compares a hash of
-  // each tile of pixels the damage touches with the tile's hash at the last
-  // call, and answers the damaged rows of the tiles that changed.
+  // The damage since the last call: rectangles of device pixels that hold
+  // every pixel drawn over that now differs from what it was at that call
+  // (a figure drawn and erased again between two calls is no damage). The
+  // first call, and the first after a Rescale or Rebind, answers the whole
+  // canvas. The canvas keeps no copy of the picture for this: it compares a
+  // hash of each tile of pixels the damage touches with the tile's hash at
+  // the last call, and answers the tiles that changed. A tile known to hold
+  // one colour only (after a clear or a wipe) is not read for its hash; and
+  // when the tiles to read are many (a new screen's figures), they are
+  // answered without being read, as changed.
   std::vector<PixelRect> TakeDamage();
   // True when anything was drawn since the last TakeDamage.
   bool HasDamage() const { return !damage_.empty(); }
@@ -118,11 +136,26 @@ class Canvas {
   void Setup();
   double StrokeWidth(double width, int colour) const;
   void SetColour(int colour);
+  // A pixel of the palette colour as Cairo paints it.
+  static uint32_t SolidPixel(int colour);
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
+  void MarkDirtyPixels(PixelRect r);
   void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
+  std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
+  uint64_t SolidTileHash(int column, int band, int colour);
+  int TileColumns() const;
+  int TileBands() const;
+  // Fills the box of pixels in a palette colour, leaving out the tiles
+  // wholly inside it that hold that colour already.
+  void FillPixels(PixelRect box, int colour);
+  // The tiles wholly inside the box hold only the colour now.
+  void MarkSolid(PixelRect box, int colour);
+  // The tiles the box touches may hold anything now.
+  void ForgetSolid(PixelRect box);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
+  const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
 
   double scale_;
@@ -136,15 +169,26 @@ class Canvas {
   // last TakeDamage, and (while one runs) whether it looked at the tile and
   // found it changed.
   std::vector<uint64_t> tileHashes_;
+  // Per tile, the palette colour it holds and nothing else, when that is
+  // known (after a clear or a wipe), or -1.
+  std::vector<signed char> tileSolid_;
+  std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   std::vector<unsigned char> tileState_;
   std::vector<int> touched_;  // scratch: the tiles one TakeDamage looks at
   // Small filled discs as coverage masks of their fill and their outline,
   // by radii, pen (logical units) and centre within the mask (pixels).
   using StampKey = std::tuple<double, double, double, double, double>;
-  struct Stamp {
-    Mask fill, outline;
+  std::map<StampKey, StampMasks> stamps_;
+  // The stamps of the disc sizes last stamped, by the centre's position in
+  // eighths of a pixel: a traced curve stamps one size many times, and an
+  // entry's cursor dot two (the dot, and its erasing a little wider).
+  static constexpr int kStampPlaces = 10;
+  struct StampSize {
+    double rx = -1, ry = -1, width = -1;
+    std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
-  std::map<StampKey, Stamp> stamps_;
+  std::array<StampSize, 2> lastSizes_;
+  size_t olderSize_ = 0;  // the one to replace next
 };
 
 }  // namespace lessons
