@@ -79,7 +79,11 @@ Canvas::Canvas(double pixelScale, PixelMemory memory)
 }
 
 void Canvas::Setup() {
-  tileSolid_.assign(static_cast<size_t>(TileColumns()) * TileBands(), -1);
+  const size_t tiles = static_cast<size_t>(TileColumns()) * TileBands();
+  tileSolid_.assign(tiles, -1);
+  tileState_.assign(tiles, 0);
+  tileHashes_.clear();  // the next TakeDamage is the first
+  dirty_.clear();
   cr_ = cairo_create(surface_);
   cairo_scale(cr_, scale_, scale_);
   cairo_font_options_t* options = cairo_font_options_create();
@@ -119,9 +123,6 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   cairo_surface_destroy(old);
   Setup();
   if (!carryPicture) MarkSolid({0, 0, pixelWidth_, pixelHeight_}, kColourWhite);
-  tileHashes_.clear();
-  tileState_.clear();
-  damage_.clear();
   uniform_ = -1;
   ClearStamps();
 }
@@ -154,8 +155,8 @@ namespace {
 // The tiles whose hashes TakeDamage compares: 16 pixels wide, 4 rows high.
 constexpr int kTileWidth = 16;
 constexpr int kTileHeight = 4;
-constexpr unsigned char kVisited = 2;  // this TakeDamage looked at it
-constexpr unsigned char kChanged = 4;  // ... and it changed
+constexpr unsigned char kDirty = 1;    // drawn over since the last TakeDamage
+constexpr unsigned char kChanged = 2;  // ... and changed (while TakeDamage runs)
 // The hash of a tile whose pixels were not read: no pixels hash to it.
 constexpr uint64_t kUnknown = 0;
 // When the tiles to read cover at least 1/kUnreadShare of the canvas, they
@@ -193,24 +194,40 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin
   MarkDirtyPixels(r);
 }
 
+// The tiles that `r` touches are damaged, and may hold anything now.
 void Canvas::MarkDirtyPixels(PixelRect r) {
   uniform_ = -1;
-  ForgetSolid(r);
-  AddDamage(r);
+  if (r.Empty()) return;
+  const int columns = TileColumns();
+  for (int band = r.y0 / kTileHeight; band <= (r.y1 - 1) / kTileHeight; ++band)
+    for (int column = r.x0 / kTileWidth; column <= (r.x1 - 1) / kTileWidth; ++column) {
+      size_t t = static_cast<size_t>(band) * columns + column;
+      tileSolid_[t] = -1;
+      if (tileState_[t] & kDirty) continue;
+      tileState_[t] |= kDirty;
+      dirty_.push_back(static_cast<int>(t));
+    }
 }
 
 int Canvas::TileColumns() const { return (pixelWidth_ + kTileWidth - 1) / kTileWidth; }
 int Canvas::TileBands() const { return (pixelHeight_ + kTileHeight - 1) / kTileHeight; }
 
-void Canvas::ForgetSolid(PixelRect box) {
-  if (box.Empty()) return;
-  const int columns = TileColumns();
-  for (int band = box.y0 / kTileHeight; band <= (box.y1 - 1) / kTileHeight; ++band)
-    std::fill_n(tileSolid_.begin() + static_cast<long>(band) * columns + box.x0 / kTileWidth,
-                (box.x1 - 1) / kTileWidth - box.x0 / kTileWidth + 1, -1);
+namespace {
+// `n` pixels from `row` on set to `pixel`, sixteen bytes at a time.
+void FillRow(uint32_t* row, int n, uint32_t pixel) {
+  using Four = uint32_t __attribute__((vector_size(16)));
+  const Four four = {pixel, pixel, pixel, pixel};
+  int i = 0;
+  for (; i + 16 <= n; i += 16) {
+    std::memcpy(row + i, &four, 16);
+    std::memcpy(row + i + 4, &four, 16);
+    std::memcpy(row + i + 8, &four, 16);
+    std::memcpy(row + i + 12, &four, 16);
+  }
+  for (; i + 4 <= n; i += 4) std::memcpy(row + i, &four, 16);
+  for (; i < n; ++i) row[i] = pixel;
 }
 
-namespace {
 // The columns (or bands) of tiles wholly inside [from, to): [first, last).
 std::pair<int, int> WholeTiles(int from, int to, int size, int limit) {
   int first = (from + size - 1) / size;
@@ -256,50 +273,10 @@ void Canvas::FillPixels(PixelRect box, int colour) {
     int y1 = std::min(box.y1, (band + 1) * kTileHeight);
     for (int y = std::max(box.y0, band * kTileHeight); y < y1; ++y) {
       uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
-      for (auto [x0, x1] : runs) std::fill(row + x0, row + x1, pixel);
+      for (auto [x0, x1] : runs) FillRow(row + x0, x1 - x0, pixel);
     }
   }
   cairo_surface_mark_dirty_rectangle(surface_, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
-}
-
-namespace {
-
-// Damage rectangles closer than this many pixels are merged: one slightly
-// larger rectangle costs less to compare and send than two.
-constexpr int kDamageGap = 16;
-// More separate rectangles than this become their bounding box.
-constexpr size_t kMaxDamageRects = 16;
-
-bool Near(const PixelRect& a, const PixelRect& b) {
-  return a.x0 <= b.x1 + kDamageGap && b.x0 <= a.x1 + kDamageGap && a.y0 <= b.y1 + kDamageGap &&
-         b.y0 <= a.y1 + kDamageGap;
-}
-
-PixelRect Union(const PixelRect& a, const PixelRect& b) {
-  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
-}
-
-}  // namespace
-
-void Canvas::AddDamage(PixelRect r) {
-  if (r.Empty()) return;
-  // Merge with every rectangle it comes near; a merged one may now come near
-  // others, so go round until none does.
-  for (size_t i = 0; i < damage_.size();) {
-    if (Near(damage_[i], r)) {
-      r = Union(damage_[i], r);
-      damage_.erase(damage_.begin() + static_cast<long>(i));
-      i = 0;
-    } else {
-      ++i;
-    }
-  }
-  damage_.push_back(r);
-  if (damage_.size() > kMaxDamageRects) {
-    PixelRect all = damage_[0];
-    for (const PixelRect& d : damage_) all = Union(all, d);
-    damage_.assign(1, all);
-  }
 }
 
 // A canvas that holds nothing but this colour already (say, the program's
@@ -815,54 +792,44 @@ std::vector<PixelRect> Canvas::TakeDamage() {
   std::vector<PixelRect> changed;
   if (tileHashes_.size() != tiles) {
     // The first picture: all of it is sent; the tiles known to hold one
-    // colour are known from now on, the others are read when next touched.
+    // colour are known from now on, the others are read when next drawn on.
     tileHashes_.assign(tiles, kUnknown);
-    tileState_.assign(tiles, 0);
     for (int band = 0; band < bands; ++band)
       for (int column = 0; column < columns; ++column) {
         size_t t = static_cast<size_t>(band) * columns + column;
         if (tileSolid_[t] >= 0) tileHashes_[t] = SolidTileHash(column, band, tileSolid_[t]);
       }
-    damage_.clear();
+    for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
+    dirty_.clear();
     changed.push_back({0, 0, pixelWidth_, pixelHeight_});
     return changed;
   }
-  // The tiles that any damaged rectangle touches, each once. A tile known to
-  // hold one colour is compared without reading it. The others are read,
-  // unless there are so many that reading them costs about what sending
-  // them does (a new screen's figures, nearly all changed): then they count
-  // as changed, and as unread until they are touched again.
-  touched_.clear();
+  // A tile known to hold one colour is compared without reading it. The
+  // others are read, unless there are so many that reading them costs about
+  // what sending them does (a new screen's figures, nearly all changed):
+  // then they count as changed, and as unread until they are drawn on again.
   size_t unknown = 0;
-  for (const PixelRect& d : damage_)
-    for (int band = d.y0 / kTileHeight; band <= (d.y1 - 1) / kTileHeight; ++band)
-      for (int column = d.x0 / kTileWidth; column <= (d.x1 - 1) / kTileWidth; ++column) {
-        size_t t = static_cast<size_t>(band) * columns + column;
-        if (tileState_[t] & kVisited) continue;
-        tileState_[t] = kVisited;
-        touched_.push_back(static_cast<int>(t));
-        if (tileSolid_[t] < 0) ++unknown;
-      }
+  for (int t : dirty_)
+    if (tileSolid_[static_cast<size_t>(t)] < 0) ++unknown;
   const bool read = static_cast<long long>(unknown) * kTileWidth * kTileHeight * kUnreadShare <
                     static_cast<long long>(pixelWidth_) * pixelHeight_;
-  for (int i : touched_) {
+  PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
+  for (int i : dirty_) {
     size_t t = static_cast<size_t>(i);
-    int column = static_cast<int>(t % static_cast<size_t>(columns));
-    int band = static_cast<int>(t / static_cast<size_t>(columns));
+    int column = i % columns, band = i / columns;
     uint64_t h = tileSolid_[t] >= 0 ? SolidTileHash(column, band, tileSolid_[t])
                  : read           ? TileHash(column, band)
                                   : kUnknown;
-    if (h == kUnknown || h != tileHashes_[t]) tileState_[t] |= kChanged;
+    if (h == kUnknown || h != tileHashes_[t]) {
+      tileState_[t] |= kChanged;
+      area = {std::min(area.x0, column), std::min(area.y0, band), std::max(area.x1, column + 1),
+              std::max(area.y1, band + 1)};
+    }
     tileHashes_[t] = h;
   }
   // The changed tiles as rectangles (see ChangedRects), coarser and coarser
   // until they are few enough: too many cost more to send than the pixels
   // between them.
-  PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
-  for (int i : touched_)
-    if (tileState_[static_cast<size_t>(i)] & kChanged)
-      area = {std::min(area.x0, i % columns), std::min(area.y0, i / columns),
-              std::max(area.x1, i % columns + 1), std::max(area.y1, i / columns + 1)};
   if (!area.Empty()) {
     for (int gap = 1; gap <= 64; gap *= 4) {
       changed = ChangedRects(area, gap);
@@ -873,8 +840,8 @@ std::vector<PixelRect> Canvas::TakeDamage() {
                          std::min(area.x1 * kTileWidth, pixelWidth_),
                          std::min(area.y1 * kTileHeight, pixelHeight_)});
   }
-  for (int t : touched_) tileState_[static_cast<size_t>(t)] = 0;
-  damage_.clear();
+  for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
+  dirty_.clear();
   return changed;
 }
 

@@ -123,7 +123,7 @@ class Canvas {
   // answered without being read, as changed.
   std::vector<PixelRect> TakeDamage();
   // True when anything was drawn since the last TakeDamage.
-  bool HasDamage() const { return !damage_.empty(); }
+  bool HasDamage() const { return !dirty_.empty(); }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
@@ -141,7 +141,6 @@ class Canvas {
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void MarkDirtyPixels(PixelRect r);
-  void AddDamage(PixelRect r);
   uint64_t TileHash(int column, int band) const;
   std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
   uint64_t SolidTileHash(int column, int band, int colour);
@@ -152,8 +151,6 @@ class Canvas {
   void FillPixels(PixelRect box, int colour);
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
-  // The tiles the box touches may hold anything now.
-  void ForgetSolid(PixelRect box);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
   const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
@@ -164,17 +161,15 @@ class Canvas {
   int uniform_ = -1;  // the palette index the whole canvas holds, or -1
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  std::vector<PixelRect> damage_;  // drawn over since the last TakeDamage
   // Per tile (kTileWidth x kTileHeight pixels, row by row): its hash at the
-  // last TakeDamage, and (while one runs) whether it looked at the tile and
-  // found it changed.
+  // last TakeDamage; the palette colour it holds and nothing else, when that
+  // is known (after a clear or a wipe), or -1; and whether it was drawn on
+  // since the last TakeDamage (and, while one runs, whether it changed).
   std::vector<uint64_t> tileHashes_;
-  // Per tile, the palette colour it holds and nothing else, when that is
-  // known (after a clear or a wipe), or -1.
   std::vector<signed char> tileSolid_;
-  std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   std::vector<unsigned char> tileState_;
-  std::vector<int> touched_;  // scratch: the tiles one TakeDamage looks at
+  std::vector<int> dirty_;  // the tiles drawn on since the last TakeDamage
+  std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   // Small filled discs as coverage masks of their fill and their outline,
   // by radii, pen (logical units) and centre within the mask (pixels).
   using StampKey = std::tuple<double, double, double, double, double>;

@@ -28,8 +28,10 @@ namespace {
 constexpr Uint32 kIdleWaitMs = 10;
 constexpr Uint32 kLongIdleWaitMs = 30;
 constexpr int kPollsBeforeLongWait = 10;
-// While a program draws without waiting, the window is shown this often.
+// While a program draws without waiting, the window is shown this often,
+// and its events are looked at this often.
 constexpr Uint32 kDrawingPresentMs = 100;
+constexpr Uint32 kDrawingEventsMs = 10;
 
 double FitScale(int w, int h) {
   return std::min(w / static_cast<double>(Canvas::kWidth), h / static_cast<double>(Canvas::kHeight));
@@ -90,6 +92,7 @@ struct WindowHost::Impl {
   bool lastKeyRepeated = false;  // the text input that follows belongs to a held key
   bool exposed = true;           // the window needs the whole picture again
   Uint32 lastPresent = 0;
+  Uint32 lastDrain = 0;  // when a drawing last looked at the events
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
   int emptyPolls = 0;   // Idles in a row that found nothing to show
   SDL_Surface* lastScreen = nullptr;  // the window surface of the last present
@@ -396,8 +399,12 @@ void WindowHost::Pause(Canvas& canvas, int n) {
 // between two polls (a blinking cursor) is never shown half done.
 void WindowHost::Poll(Canvas& canvas) {
   impl_->justWaited = false;
-  impl_->Drain();
   Uint32 now = SDL_GetTicks();
+  // Looking at the events costs a round on the display connection: a
+  // drawing does it at most every kDrawingEventsMs.
+  if (now - impl_->lastDrain < kDrawingEventsMs) return;
+  impl_->lastDrain = now;
+  impl_->Drain();
   if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&
                          now - impl_->lastPresent >= kDrawingPresentMs))
     impl_->Present(canvas);
