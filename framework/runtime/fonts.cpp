@@ -5,8 +5,14 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <map>
+#include <string>
 #include <tuple>
 
 namespace lessons {
@@ -41,6 +47,29 @@ FT_Library Library() {
   return library;
 }
 
+// A font file mapped into memory, once for every face read from it (the
+// regular Gothic and its emboldened form share one): the pages of the file
+// that the faces read are in memory once.
+struct FontFile {
+  const FT_Byte* data = nullptr;
+  size_t size = 0;
+};
+
+const FontFile& MapFile(const std::string& path) {
+  static std::map<std::string, FontFile> files;
+  auto it = files.find(path);
+  if (it != files.end()) return it->second;
+  FontFile f;
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat st{};
+  if (fd >= 0 && fstat(fd, &st) == 0 && st.st_size > 0) {
+    void* at = mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (at != MAP_FAILED) f = {static_cast<const FT_Byte*>(at), static_cast<size_t>(st.st_size)};
+  }
+  if (fd >= 0) close(fd);
+  return files.emplace(path, f).first->second;
+}
+
 Face Load(FaceKind kind, bool bold, bool italic) {
   // fontconfig keeps its configuration until FcFini: release it at exit.
   static const bool released = [] { return std::atexit(FcFini) == 0; }();
@@ -61,7 +90,10 @@ Face Load(FaceKind kind, bool bold, bool italic) {
   FT_Face ft = nullptr;
   if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
     FcPatternGetInteger(match, FC_INDEX, 0, &index);
-    if (FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) != 0) ft = nullptr;
+    const FontFile& bytes = MapFile(reinterpret_cast<const char*>(file));
+    if (!bytes.data ||
+        FT_New_Memory_Face(Library(), bytes.data, static_cast<FT_Long>(bytes.size), index, &ft) != 0)
+      ft = nullptr;
   }
   if (match) FcPatternDestroy(match);
 
