@@ -129,6 +129,10 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 
 Canvas::~Canvas() {
   ClearStamps();
+  for (int pass = 0; pass < 2; ++pass) {
+    if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
+    if (maskImages_[pass]) cairo_surface_destroy(maskImages_[pass]);
+  }
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
@@ -383,7 +387,7 @@ constexpr double kStampLimit = 48;
 // Their centres are placed to an eighth of a pixel.
 constexpr double kStampSteps = 8;
 // This many stamps are kept; then the cache starts afresh.
-constexpr size_t kStamps = 256;
+constexpr size_t kStamps = 512;
 
 // The path of a whole ellipse around (x, y).
 void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -575,11 +579,21 @@ const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, 
   auto found = stamps_.find(key);
   if (found == stamps_.end()) {
     if (stamps_.size() >= kStamps) ClearStamps();
-    cairo_surface_t* masks[2];
+    // Both masks are drawn in two scratch images, kept for the next stamp.
+    const int side = static_cast<int>(kStampLimit) + 4;  // at least `size`
     for (int pass = 0; pass < 2; ++pass) {
-      cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
-      cairo_t* m = cairo_create(mask);
+      if (!maskImages_[pass]) {
+        maskImages_[pass] = cairo_image_surface_create(CAIRO_FORMAT_A8, side, side);
+        maskDrawers_[pass] = cairo_create(maskImages_[pass]);
+      }
+      cairo_surface_t* mask = maskImages_[pass];
+      cairo_t* m = maskDrawers_[pass];
+      cairo_surface_flush(mask);
+      std::memset(cairo_image_surface_get_data(mask), 0,
+                  static_cast<size_t>(cairo_image_surface_get_stride(mask)) * side);
+      cairo_surface_mark_dirty(mask);
       // Device pixels as on the canvas, the centre at (fx, fy).
+      cairo_identity_matrix(m);
       cairo_translate(m, fx, fy);
       cairo_scale(m, scale_, scale_);
       EllipsePath(m, 0, 0, rx, ry);
@@ -592,13 +606,9 @@ const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, 
         cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke(m);
       }
-      cairo_destroy(m);
       cairo_surface_flush(mask);
-      masks[pass] = mask;
     }
-    found = stamps_.emplace(key, TakeMasks(masks[0], masks[1], size)).first;
-    cairo_surface_destroy(masks[0]);
-    cairo_surface_destroy(masks[1]);
+    found = stamps_.emplace(key, TakeMasks(maskImages_[0], maskImages_[1], size)).first;
   }
   return found->second;
 }

@@ -183,6 +183,10 @@ class Canvas {
     std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
   std::array<StampSize, 2> lastSizes_;
+  // Scratch images (and their drawing contexts) a stamp's fill and outline
+  // are drawn in.
+  cairo_surface_t* maskImages_[2] = {nullptr, nullptr};
+  cairo_t* maskDrawers_[2] = {nullptr, nullptr};
   size_t olderSize_ = 0;  // the one to replace next
 };
 
