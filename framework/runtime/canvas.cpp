@@ -97,6 +97,9 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
+  // Held stamps belong to the picture: painted when it moves, dropped with it.
+  if (carryPicture) ReleaseHeld();
+  cycle_.held = 0;
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -128,6 +131,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 }
 
 Canvas::~Canvas() {
+  cycle_.held = 0;
   ClearStamps();
   for (int pass = 0; pass < 2; ++pass) {
     if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
@@ -288,6 +292,7 @@ void Canvas::FillPixels(PixelRect box, int colour) {
 void Canvas::Clear(int colour) {
   int index = PaletteIndex(colour);
   if (uniform_ == index) return;
+  BeginFigure();
   PixelRect all{0, 0, pixelWidth_, pixelHeight_};
   FillPixels(all, index);
   MarkDirty(0, 0, kWidth, kHeight, 0);
@@ -307,6 +312,7 @@ static double Snap(double v, double width, double scale) {
 
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
+  BeginFigure();
   if (!ClipFar(x1, y1, x2, y2)) return;
   width = StrokeWidth(width, colour);
   if (x1 == x2 || y1 == y2) width = WholePixels(width, scale_);
@@ -322,6 +328,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double
 void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
                        int fillColour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
+  BeginFigure();
   x1 = ClampFar(x1), y1 = ClampFar(y1), x2 = ClampFar(x2), y2 = ClampFar(y2);
   // Whole device pixels wide, on pixel edges: a box and the wipe over it
   // cover exactly the same pixels, with no antialiased fringe left behind.
@@ -369,6 +376,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   if (points.empty()) return;
   for (const auto& p : points)
     if (!Finite(p.x) || !Finite(p.y)) return;
+  BeginFigure();
   width = StrokeWidth(width, colour);
   double x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
   cairo_new_path(cr_);
@@ -556,19 +564,43 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
   const StampMasks* stamp = slot ? *slot : nullptr;
   if (!stamp) stamp = &MakeStamp(rx, ry, width, fx, fy, size);
   if (slot) *slot = stamp;
+  StampOp op{stamp, static_cast<int>(left), static_cast<int>(top), PaletteIndex(fillColour),
+             PaletteIndex(colour)};
+  if (cycle_.stampsOnly && cycle_.held == cycle_.ops.size() && cycle_.held < cycle_.idle.size() &&
+      cycle_.idle[cycle_.held] == op) {
+    cycle_.ops.push_back(op);
+    ++cycle_.held;
+    return true;
+  }
+  ReleaseHeld();
+  PaintOp(op);
+  if (cycle_.stampsOnly) cycle_.ops.push_back(op);
+  return true;
+}
+
+void Canvas::PaintOp(const StampOp& op) {
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
-  int l = static_cast<int>(left), t = static_cast<int>(top);
-  PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *stamp, l, t, PaletteColour(fillColour),
-             PaletteColour(colour));
-  const PixelRect& c = stamp->covered;
-  PixelRect r{std::max(0, l + c.x0), std::max(0, t + c.y0), std::min(pixelWidth_, l + c.x1),
-              std::min(pixelHeight_, t + c.y1)};
+  PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *op.stamp, op.left, op.top,
+             PaletteColour(op.fill), PaletteColour(op.outline));
+  const PixelRect& c = op.stamp->covered;
+  PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
+              std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (!r.Empty()) {
     cairo_surface_mark_dirty_rectangle(surface_, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
     MarkDirtyPixels(r);
   }
-  return true;
+}
+
+void Canvas::ReleaseHeld() {
+  size_t held = cycle_.held;
+  cycle_.held = 0;
+  for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
+}
+
+void Canvas::BeginFigure() {
+  ReleaseHeld();
+  cycle_.stampsOnly = false;
 }
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
@@ -614,6 +646,9 @@ const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, 
 }
 
 void Canvas::ClearStamps() {
+  ReleaseHeld();
+  cycle_ = {};
+  cycle_.stampsOnly = false;
   stamps_.clear();
   for (StampSize& s : lastSizes_) s.stamps.fill(nullptr);
 }
@@ -631,6 +666,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
   if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) return;
+  BeginFigure();
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
     a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)
@@ -660,6 +696,7 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // Nothing of a line that lies wholly above or below the visible area shows
   // (the typesetters measure their texts at y 1800).
   if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
+  BeginFigure();
 
   FaceKind kind = FaceKindOf(font.face);
   const Face& own = GetFace(kind, font.bold, font.italic);
@@ -796,6 +833,26 @@ std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
 }
 
 std::vector<PixelRect> Canvas::TakeDamage() {
+  // The stamps drawn since the last call were the very ones that changed
+  // nothing then, on the same pixels: they change nothing again.
+  if (cycle_.stampsOnly && cycle_.held > 0 && cycle_.held == cycle_.idle.size() &&
+      cycle_.ops.size() == cycle_.held && dirty_.empty()) {
+    cycle_.ops.clear();
+    cycle_.held = 0;
+    return {};
+  }
+  ReleaseHeld();
+  std::vector<PixelRect> changed = TakeChangedTiles();
+  // Only stamps were drawn, and they changed nothing: the next time they
+  // come in the same order, they are held back (see StampDisc).
+  if (cycle_.stampsOnly && !cycle_.ops.empty() && changed.empty()) cycle_.idle = cycle_.ops;
+  else cycle_.idle.clear();
+  cycle_.ops.clear();
+  cycle_.stampsOnly = true;
+  return changed;
+}
+
+std::vector<PixelRect> Canvas::TakeChangedTiles() {
   cairo_surface_flush(surface_);
   const int columns = TileColumns(), bands = TileBands();
   const size_t tiles = static_cast<size_t>(columns) * bands;
@@ -856,6 +913,7 @@ std::vector<PixelRect> Canvas::TakeDamage() {
 }
 
 const unsigned char* Canvas::Pixels() {
+  ReleaseHeld();
   cairo_surface_flush(surface_);
   return cairo_image_surface_get_data(surface_);
 }
@@ -863,6 +921,7 @@ const unsigned char* Canvas::Pixels() {
 int Canvas::Stride() const { return cairo_image_surface_get_stride(surface_); }
 
 bool Canvas::SavePng(const std::string& path) {
+  ReleaseHeld();
   cairo_surface_flush(surface_);
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

@@ -123,7 +123,7 @@ class Canvas {
   // answered without being read, as changed.
   std::vector<PixelRect> TakeDamage();
   // True when anything was drawn since the last TakeDamage.
-  bool HasDamage() const { return !dirty_.empty(); }
+  bool HasDamage() const { return !dirty_.empty() || cycle_.held > 0; }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
@@ -143,6 +143,7 @@ class Canvas {
   void MarkDirtyPixels(PixelRect r);
   uint64_t TileHash(int column, int band) const;
   std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
+  std::vector<PixelRect> TakeChangedTiles();
   uint64_t SolidTileHash(int column, int band, int colour);
   int TileColumns() const;
   int TileBands() const;
@@ -152,6 +153,17 @@ class Canvas {
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
+  // A stamp as drawn: where its mask's corner lies, and its two colours.
+  struct StampOp {
+    const StampMasks* stamp = nullptr;
+    int left = 0, top = 0, fill = 0, outline = 0;
+    bool operator==(const StampOp&) const = default;
+  };
+  void PaintOp(const StampOp& op);
+  // Paints the stamps held back (see cycle_).
+  void ReleaseHeld();
+  // Any drawing but a stamp: the held stamps are painted first.
+  void BeginFigure();
   const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
 
@@ -183,6 +195,17 @@ class Canvas {
     std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
   std::array<StampSize, 2> lastSizes_;
+  // An entry's cursor dot is erased and drawn again at every poll, leaving
+  // the pixels as they were. The stamps drawn between two TakeDamage calls,
+  // while nothing else is drawn (`ops`); the last such run that changed
+  // nothing (`idle`). When the same stamps come again in the same order they
+  // are held back (the first `held` of `ops`) and painted only if anything
+  // else follows before the next TakeDamage, or the pixels are read.
+  struct {
+    std::vector<StampOp> ops, idle;
+    size_t held = 0;
+    bool stampsOnly = true;
+  } cycle_;
   // Scratch images (and their drawing contexts) a stamp's fill and outline
   // are drawn in.
   cairo_surface_t* maskImages_[2] = {nullptr, nullptr};
