@@ -393,6 +393,16 @@ TEST(CanvasChanges, ARoundThatChangedNothingIsHeldBackUntilAnythingElseComes) {
   auto lit = [&] { c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5); };
   auto erase = [&] { c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15); };
   const int cx = static_cast<int>(500 * 1.2), cy = cx;
+  // The dot lit, and rounds until they are held back.
+  auto settle = [&] {
+    lit();
+    m.Present();
+    for (int round = 0; round < 3; ++round) {
+      erase();
+      lit();
+      m.Present();
+    }
+  };
   lit();
   EXPECT_GT(m.Present(), 0);
   for (int round = 0; round < 6; ++round) {
@@ -411,26 +421,14 @@ TEST(CanvasChanges, ARoundThatChangedNothingIsHeldBackUntilAnythingElseComes) {
   EXPECT_GT(m.Present(), 0);
   EXPECT_EQ(m.Stale(), "");
   // Rounds again; then half a round and a text: the erase comes first.
-  lit();
-  m.Present();
-  for (int round = 0; round < 3; ++round) {
-    erase();
-    lit();
-    m.Present();
-  }
+  settle();
   erase();
   c.Text(700, 300, "新", 1, 1, 0, Font("ゴシック", 16));
   EXPECT_GT(m.Present(), 0);
   EXPECT_EQ(m.Stale(), "");
   EXPECT_EQ(InkIn(c, cx - 8, cy - 8, cx + 8, cy + 8).count, 0);
   // ... and half a round, then the present: it sends the dot's erasing.
-  lit();
-  m.Present();
-  for (int round = 0; round < 3; ++round) {
-    erase();
-    lit();
-    m.Present();
-  }
+  settle();
   erase();
   EXPECT_GT(m.Present(), 0);
   EXPECT_EQ(m.Stale(), "");
