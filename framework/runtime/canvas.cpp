@@ -394,6 +394,9 @@ namespace {
 constexpr double kStampLimit = 48;
 // Their centres are placed to an eighth of a pixel.
 constexpr double kStampSteps = 8;
+// A round of at most this many stamps that changed nothing is held back
+// when it comes again.
+constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
 
@@ -574,7 +577,9 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
   }
   ReleaseHeld();
   PaintOp(op);
-  if (cycle_.stampsOnly) cycle_.ops.push_back(op);
+  // (A run of many stamps, a curve's dots, is no cursor's round.)
+  if (cycle_.stampsOnly && cycle_.ops.size() < kRoundStamps) cycle_.ops.push_back(op);
+  else cycle_.stampsOnly = false;
   return true;
 }
 

@@ -196,11 +196,12 @@ class Canvas {
   };
   std::array<StampSize, 2> lastSizes_;
   // An entry's cursor dot is erased and drawn again at every poll, leaving
-  // the pixels as they were. The stamps drawn between two TakeDamage calls,
-  // while nothing else is drawn (`ops`); the last such run that changed
-  // nothing (`idle`). When the same stamps come again in the same order they
-  // are held back (the first `held` of `ops`) and painted only if anything
-  // else follows before the next TakeDamage, or the pixels are read.
+  // the pixels as they were. The stamps drawn between two TakeDamage calls
+  // while nothing else is drawn and they are few (`ops`); the last such run
+  // that changed nothing (`idle`). When the same stamps come again in the
+  // same order they are held back (the first `held` of `ops`) and painted
+  // only if anything else follows before the next TakeDamage, or the pixels
+  // are read.
   struct {
     std::vector<StampOp> ops, idle;
     size_t held = 0;
