@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "framework/basic.h"
 #include "framework/runtime/fonts.h"
@@ -468,22 +471,47 @@ inline PixelPair Over(PixelPair p, PixelPair c, PixelPair k) {
 
 // The coverage of two pixels, `k[0]` and `k[1]`, as the lanes of a pair.
 inline PixelPair Coverage(const unsigned char* k) {
+  PixelPair out;
+#ifdef __SSE2__
+  __m128i v = _mm_cvtsi32_si128(k[0] | k[1] << 16);
+  v = _mm_unpacklo_epi16(v, v);  // k0 k0 k1 k1
+  v = _mm_unpacklo_epi32(v, v);  // k0 k0 k0 k0 k1 k1 k1 k1
+  v = _mm_and_si128(v, _mm_set_epi16(0, -1, -1, -1, 0, -1, -1, -1));
+  std::memcpy(&out, &v, 16);
+#else
   uint64_t lanes = k[0] * 0x010101ull | (k[1] * 0x010101ull) << 32;
   PixelPairBytes bytes;
   std::memcpy(&bytes, &lanes, 8);
-  return __builtin_convertvector(bytes, PixelPair);
+  out = __builtin_convertvector(bytes, PixelPair);
+#endif
+  return out;
 }
 
 inline PixelPair ColourPair(Rgb c) {
   return PixelPair{c.b, c.g, c.r, 0, c.b, c.g, c.r, 0};
 }
 
+// Two pixels of one colour as they lie in the image, without their unused
+// bytes.
+constexpr uint64_t kPairColours = 0x00FFFFFF00FFFFFFull;
+inline uint64_t SameColourPair(Rgb c) {
+  uint64_t one = uint64_t{c.r} << 16 | uint64_t{c.g} << 8 | c.b;
+  return one | one << 32;
+}
+constexpr uint64_t kNoPair = ~0ull;  // never equal to a pair's colours
+
 // Paints the pixel or the two pixels at `at` (`bytes` of them) first in `f`
-// through the coverage `kf` (none when null), then in `o` through `ko`.
+// through the coverage `kf` (none when null), then in `o` through `ko`. Two
+// pixels that are both `settled` (SameColourPair) are left as they are: the
+// caller passes it only when painting leaves them so, as painting a colour
+// over itself does through any coverage with this rounding.
 inline void PaintPair(unsigned char* at, size_t bytes, PixelPair f, const unsigned char* kf,
-                      PixelPair o, const unsigned char* ko) {
-  PixelPairBytes pixels{};
-  std::memcpy(&pixels, at, bytes);
+                      PixelPair o, const unsigned char* ko, uint64_t settled = kNoPair) {
+  uint64_t raw = 0;
+  std::memcpy(&raw, at, bytes);
+  if ((raw & kPairColours) == settled) return;
+  PixelPairBytes pixels;
+  std::memcpy(&pixels, &raw, 8);
   PixelPair p = __builtin_convertvector(pixels, PixelPair);
   if (kf) p = Over(p, f, Coverage(kf));
   p = Over(p, o, Coverage(ko));
@@ -501,6 +529,11 @@ inline void PaintPair(unsigned char* at, size_t bytes, PixelPair f, const unsign
 void PaintStamp(unsigned char* data, int stride, int width, int height,
                 const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline) {
   const PixelPair f = ColourPair(fill), o = ColourPair(outline);
+  // Pixels in the outline's colour already stay so, unless the fill paints
+  // them in another colour first. (Along a traced curve most of a dot's
+  // pixels were painted in full by the dots before it.)
+  const uint64_t settled = SameColourPair(outline);
+  const uint64_t settledWhenFilled = SameColourPair(fill) == settled ? settled : kNoPair;
   const int parity = left & 1;
   const bool inside = left >= 0 && top >= 0 && left + m.size + 1 <= width && top + m.size <= height;
   for (const Canvas::StampMasks::Row& row : m.rows) {
@@ -514,9 +547,10 @@ void PaintStamp(unsigned char* data, int stride, int width, int height,
     if (inside) {
       unsigned char* at = line + static_cast<size_t>(x) * 4;
       if (row.filled)
-        for (int i = 0; i < pairs; ++i) PaintPair(at + 8 * i, 8, f, kf + 2 * i, o, ko + 2 * i);
+        for (int i = 0; i < pairs; ++i)
+          PaintPair(at + 8 * i, 8, f, kf + 2 * i, o, ko + 2 * i, settledWhenFilled);
       else
-        for (int i = 0; i < pairs; ++i) PaintPair(at + 8 * i, 8, f, nullptr, o, ko + 2 * i);
+        for (int i = 0; i < pairs; ++i) PaintPair(at + 8 * i, 8, f, nullptr, o, ko + 2 * i, settled);
       continue;
     }
     // At an edge of the image: only the pixels inside it are painted.

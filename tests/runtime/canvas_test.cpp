@@ -250,6 +250,61 @@ TEST(CanvasClipping, FarOutsideOrInvalidDrawsNothingAndDoesNotFault) {
   EXPECT_GT(InkIn(c).count, 20);
 }
 
+// A copy of a canvas's picture in a Cairo image of its own, in which the
+// same discs are drawn as paths: filled, then stroked, as Circle draws them.
+class DiscsAsPaths {
+ public:
+  explicit DiscsAsPaths(Canvas& c) : c_(c) {
+    ref_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, c.PixelWidth(), c.PixelHeight());
+    EXPECT_EQ(cairo_image_surface_get_stride(ref_), c.Stride());
+    std::copy(c.Pixels(), c.Pixels() + static_cast<size_t>(c.Stride()) * c.PixelHeight(),
+              cairo_image_surface_get_data(ref_));
+    cairo_surface_mark_dirty(ref_);
+    cr_ = cairo_create(ref_);
+    cairo_scale(cr_, c.Scale(), c.Scale());
+  }
+  ~DiscsAsPaths() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(ref_);
+  }
+  // The disc on the canvas and, as paths, in the copy.
+  void Disc(double x, double y, double r, int colour, double width, int fillColour) {
+    c_.Circle(x, y, r, 1, 0, 0, colour, width, true, fillColour);
+    const Rgb line = PaletteColour(colour), fill = PaletteColour(fillColour);
+    cairo_new_path(cr_);
+    cairo_arc(cr_, x, y, r, 0, 2 * M_PI);
+    cairo_close_path(cr_);
+    cairo_set_source_rgb(cr_, fill.r / 255.0, fill.g / 255.0, fill.b / 255.0);
+    cairo_fill_preserve(cr_);
+    cairo_set_source_rgb(cr_, line.r / 255.0, line.g / 255.0, line.b / 255.0);
+    cairo_set_line_width(cr_, width);
+    cairo_stroke(cr_);
+  }
+  struct Comparison {
+    int worst = 0;               // the largest difference in a colour channel
+    int inked = 0, inkedRef = 0;  // pixels that are not white
+  };
+  Comparison Compare() {
+    cairo_surface_flush(ref_);
+    const unsigned char* a = c_.Pixels();
+    const unsigned char* b = cairo_image_surface_get_data(ref_);
+    Comparison r;
+    for (int y = 0; y < c_.PixelHeight(); ++y)
+      for (int x = 0; x < c_.PixelWidth(); ++x) {
+        size_t at = static_cast<size_t>(y) * c_.Stride() + static_cast<size_t>(x) * 4;
+        for (int k = 0; k < 3; ++k) r.worst = std::max(r.worst, std::abs(a[at + k] - b[at + k]));
+        if (a[at] != 0xFF || a[at + 1] != 0xFF || a[at + 2] != 0xFF) ++r.inked;
+        if (b[at] != 0xFF || b[at + 1] != 0xFF || b[at + 2] != 0xFF) ++r.inkedRef;
+      }
+    return r;
+  }
+
+ private:
+  Canvas& c_;
+  cairo_surface_t* ref_ = nullptr;
+  cairo_t* cr_ = nullptr;
+};
+
 // Small filled discs (curve dots, the entry's cursor dot) are stamped from
 // cached masks, their centres placed to an eighth of a device pixel: centred
 // on that grid they must come out as the disc drawn as a path does (to one
@@ -260,14 +315,7 @@ TEST(CanvasStamps, StampedDiscsAreTheDrawnDiscs) {
   for (auto [scale, onGrid] : {std::pair{1.0, true}, {1.2, true}, {0.675, true}, {0.6755, true}, {1.2, false}}) {
     Canvas c(scale);
     c.Rectangle(400, 150, 900, 400, 13, true, 4, 1);
-    cairo_surface_t* ref = cairo_image_surface_create(CAIRO_FORMAT_RGB24, c.PixelWidth(), c.PixelHeight());
-    ASSERT_EQ(cairo_image_surface_get_stride(ref), c.Stride());
-    std::copy(c.Pixels(), c.Pixels() + static_cast<size_t>(c.Stride()) * c.PixelHeight(),
-              cairo_image_surface_get_data(ref));
-    cairo_surface_mark_dirty(ref);
-    cairo_t* cr = cairo_create(ref);
-    cairo_scale(cr, scale, scale);
-    const Rgb line = PaletteColour(5), fill = PaletteColour(11);
+    DiscsAsPaths ref(c);
     // Along a diagonal, then across the four edges (at even and odd columns).
     std::vector<std::pair<double, double>> at;
     for (int i = 0; i < 40; ++i) at.push_back({(120 + i * 40.125) / scale, (240 + i * 8.625) / scale});
@@ -280,32 +328,39 @@ TEST(CanvasStamps, StampedDiscsAreTheDrawnDiscs) {
     for (size_t i = 0; i < at.size(); ++i) {
       double x = at[i].first, y = at[i].second, r = 2 + i % 6;
       if (!onGrid) x += 0.0371, y += 0.0229;
-      c.Circle(x, y, r, 1, 0, 0, 5, 3, true, 11);
-      cairo_new_path(cr);
-      cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-      cairo_close_path(cr);
-      cairo_set_source_rgb(cr, fill.r / 255.0, fill.g / 255.0, fill.b / 255.0);
-      cairo_fill_preserve(cr);
-      cairo_set_source_rgb(cr, line.r / 255.0, line.g / 255.0, line.b / 255.0);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
+      ref.Disc(x, y, r, 5, 3, 11);
     }
-    cairo_surface_flush(ref);
-    const unsigned char* a = c.Pixels();
-    const unsigned char* b = cairo_image_surface_get_data(ref);
-    int worst = 0, inked = 0, inkedRef = 0;
-    for (int y = 0; y < c.PixelHeight(); ++y)
-      for (int x = 0; x < c.PixelWidth(); ++x) {
-        size_t at = static_cast<size_t>(y) * c.Stride() + static_cast<size_t>(x) * 4;
-        for (int k = 0; k < 3; ++k) worst = std::max(worst, std::abs(a[at + k] - b[at + k]));
-        if (a[at] != 0xFF || a[at + 1] != 0xFF || a[at + 2] != 0xFF) ++inked;
-        if (b[at] != 0xFF || b[at + 1] != 0xFF || b[at + 2] != 0xFF) ++inkedRef;
-      }
-    cairo_destroy(cr);
-    cairo_surface_destroy(ref);
-    EXPECT_LE(worst, onGrid ? 1 : 40) << scale;  // an edge moved by 1/16 pixel
-    EXPECT_NEAR(inked, inkedRef, inkedRef / 200) << scale;
-    EXPECT_GT(inked, 1000) << scale;
+    DiscsAsPaths::Comparison got = ref.Compare();
+    EXPECT_LE(got.worst, onGrid ? 1 : 40) << scale;  // an edge moved by 1/16 pixel
+    EXPECT_NEAR(got.inked, got.inkedRef, got.inkedRef / 200) << scale;
+    EXPECT_GT(got.inked, 1000) << scale;
+  }
+}
+
+// A curve's dots overlap: most of each dot lies on pixels the dots before
+// it painted in full. They must come out as the same discs drawn as paths,
+// one over the other; and a dot whose fill has another colour than its
+// outline must fill pixels that hold its outline's colour already.
+TEST(CanvasStamps, OverlappingDotsAreTheDrawnDots) {
+  Canvas c(1.2);
+  c.Rectangle(600, 300, 900, 500, 5, true, 5, 1);
+  DiscsAsPaths ref(c);
+  // A parabola's dots, 1/10 unit apart, their centres on the stamps' grid
+  // of an eighth of a pixel, across white and across the box.
+  for (int i = 0; i <= 3000; ++i) {
+    double x = 500 + i / 10.0;
+    double y = 200 + (x - 650) * (x - 650) / 60.0;
+    ref.Disc(std::round(x * 9.6) / 9.6, std::round(y * 9.6) / 9.6, 1, 0, 1, 0);
+  }
+  // Dots filled in colour 11 on the box of their outline's colour 5.
+  for (int i = 0; i < 5; ++i) ref.Disc(700 + 30 * i, 450, 4 + i, 5, 1, 11);
+  EXPECT_LE(ref.Compare().worst, 1);
+  const unsigned char* a = c.Pixels();
+  const Rgb fill = PaletteColour(11);
+  for (int i = 0; i < 5; ++i) {
+    size_t at = static_cast<size_t>(std::lround(450 * 1.2)) * c.Stride() +
+                static_cast<size_t>(std::lround((700 + 30 * i) * 1.2)) * 4;
+    EXPECT_TRUE(a[at + 2] == fill.r && a[at + 1] == fill.g && a[at] == fill.b) << i;
   }
 }
 
