@@ -87,6 +87,8 @@ void Canvas::Setup() {
   tileState_.assign(tiles, 0);
   tileHashes_.clear();  // the next TakeDamage is the first
   dirty_.clear();
+  lastMarked_ = {};
+  stamped_ = {};
   cr_ = cairo_create(surface_);
   cairo_scale(cr_, scale_, scale_);
   cairo_font_options_t* options = cairo_font_options_create();
@@ -131,6 +133,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!carryPicture) MarkSolid({0, 0, pixelWidth_, pixelHeight_}, kColourWhite);
   uniform_ = -1;
   ClearStamps();
+  lastSizes_ = {};  // their reach was in pixels of the old scale
 }
 
 Canvas::~Canvas() {
@@ -209,9 +212,15 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin
 void Canvas::MarkDirtyPixels(PixelRect r) {
   uniform_ = -1;
   if (r.Empty()) return;
+  const PixelRect tiles{r.x0 / kTileWidth, r.y0 / kTileHeight, (r.x1 - 1) / kTileWidth,
+                        (r.y1 - 1) / kTileHeight};
+  const PixelRect& last = lastMarked_;
+  if (last.x0 <= tiles.x0 && tiles.x1 <= last.x1 && last.y0 <= tiles.y0 && tiles.y1 <= last.y1)
+    return;
+  lastMarked_ = tiles;
   const int columns = TileColumns();
-  for (int band = r.y0 / kTileHeight; band <= (r.y1 - 1) / kTileHeight; ++band)
-    for (int column = r.x0 / kTileWidth; column <= (r.x1 - 1) / kTileWidth; ++column) {
+  for (int band = tiles.y0; band <= tiles.y1; ++band)
+    for (int column = tiles.x0; column <= tiles.x1; ++column) {
       size_t t = static_cast<size_t>(band) * columns + column;
       tileSolid_[t] = -1;
       if (tileState_[t] & kDirty) continue;
@@ -248,6 +257,7 @@ std::pair<int, int> WholeTiles(int from, int to, int size, int limit) {
 }  // namespace
 
 void Canvas::MarkSolid(PixelRect box, int colour) {
+  lastMarked_ = {};
   auto [c0, c1] = WholeTiles(box.x0, box.x1, kTileWidth, pixelWidth_);
   auto [b0, b1] = WholeTiles(box.y0, box.y1, kTileHeight, pixelHeight_);
   const int columns = TileColumns();
@@ -402,6 +412,18 @@ constexpr double kStampSteps = 8;
 constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
+
+// std::floor, and std::round of a number at least 0, as integers, for
+// values well inside the range of long long (a dot's place), without
+// branches: along a curve they go either way at random.
+inline long long FloorInt(double v) {
+  long long t = static_cast<long long>(v);
+  return t - (static_cast<double>(t) > v);
+}
+inline long long RoundUpInt(double v) {
+  long long t = static_cast<long long>(v);
+  return t + (v - static_cast<double>(t) >= 0.5);
+}
 
 // The path of a whole ellipse around (x, y).
 void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
@@ -576,30 +598,33 @@ void PaintStamp(unsigned char* data, int stride, int width, int height,
 // the disc is too large to stamp.
 bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, int colour,
                        int fillColour) {
-  double reach = (std::max(rx, ry) + width) * scale_ + 2;
-  if (2 * reach > kStampLimit) return false;
-  double dx = x * scale_, dy = y * scale_;
-  double left = std::floor(dx - reach), top = std::floor(dy - reach);
-  // The centre within the mask, to an eighth of a pixel.
-  double fx = std::round((dx - left) * kStampSteps) / kStampSteps;
-  double fy = std::round((dy - top) * kStampSteps) / kStampSteps;
-  int size = static_cast<int>(std::ceil(2 * reach)) + 2;
   StampSize* sized = nullptr;
   for (StampSize& s : lastSizes_)
     if (s.rx == rx && s.ry == ry && s.width == width) sized = &s;
   if (!sized) {
+    double reach = (std::max(rx, ry) + width) * scale_ + 2;
+    if (2 * reach > kStampLimit) return false;
     sized = &lastSizes_[olderSize_];
     olderSize_ = (olderSize_ + 1) % lastSizes_.size();
+    *sized = {};
     sized->rx = rx, sized->ry = ry, sized->width = width;
-    sized->stamps.fill(nullptr);
+    sized->reach = reach;
+    sized->size = static_cast<int>(std::ceil(2 * reach)) + 2;
+    sized->first = FloorInt(reach * kStampSteps);
   }
-  double first = std::floor(reach * kStampSteps);
-  int ix = static_cast<int>(fx * kStampSteps - first), iy = static_cast<int>(fy * kStampSteps - first);
+  const double dx = x * scale_, dy = y * scale_;
+  // The mask's corner, and the centre within the mask in eighths of a pixel.
+  const long long left = FloorInt(dx - sized->reach), top = FloorInt(dy - sized->reach);
+  const long long ex = RoundUpInt((dx - static_cast<double>(left)) * kStampSteps);
+  const long long ey = RoundUpInt((dy - static_cast<double>(top)) * kStampSteps);
+  const long long ix = ex - sized->first, iy = ey - sized->first;
   const StampMasks** slot = nullptr;
   if (ix >= 0 && ix < kStampPlaces && iy >= 0 && iy < kStampPlaces)
     slot = &sized->stamps[static_cast<size_t>(iy) * kStampPlaces + ix];
   const StampMasks* stamp = slot ? *slot : nullptr;
-  if (!stamp) stamp = &MakeStamp(rx, ry, width, fx, fy, size);
+  if (!stamp)
+    stamp = &MakeStamp(rx, ry, width, static_cast<double>(ex) / kStampSteps,
+                       static_cast<double>(ey) / kStampSteps, sized->size);
   if (slot) *slot = stamp;
   StampOp op{stamp, static_cast<int>(left), static_cast<int>(top), PaletteIndex(fillColour),
              PaletteIndex(colour)};
@@ -618,23 +643,31 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
 }
 
 void Canvas::PaintOp(const StampOp& op) {
-  cairo_surface_flush(surface_);
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *op.stamp, op.left, op.top,
-             PaletteColour(op.fill), PaletteColour(op.outline));
   const PixelRect& c = op.stamp->covered;
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
-  if (!r.Empty()) {
-    cairo_surface_mark_dirty_rectangle(surface_, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
-    MarkDirtyPixels(r);
+  if (r.Empty()) return;
+  if (stamped_.Empty()) {
+    cairo_surface_flush(surface_);
+    stamped_ = r;
+  } else {
+    stamped_ = {std::min(stamped_.x0, r.x0), std::min(stamped_.y0, r.y0), std::max(stamped_.x1, r.x1),
+                std::max(stamped_.y1, r.y1)};
   }
+  PaintStamp(cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, *op.stamp,
+             op.left, op.top, PaletteColour(op.fill), PaletteColour(op.outline));
+  MarkDirtyPixels(r);
 }
 
 void Canvas::ReleaseHeld() {
   size_t held = cycle_.held;
   cycle_.held = 0;
   for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
+  if (!stamped_.Empty()) {
+    cairo_surface_mark_dirty_rectangle(surface_, stamped_.x0, stamped_.y0, stamped_.x1 - stamped_.x0,
+                                       stamped_.y1 - stamped_.y0);
+    stamped_ = {};
+  }
 }
 
 void Canvas::BeginFigure() {
@@ -907,6 +940,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
       }
     for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
     dirty_.clear();
+    lastMarked_ = {};
     changed.push_back({0, 0, pixelWidth_, pixelHeight_});
     return changed;
   }
@@ -948,6 +982,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
   }
   for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
   dirty_.clear();
+  lastMarked_ = {};
   return changed;
 }
 

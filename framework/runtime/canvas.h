@@ -160,7 +160,8 @@ class Canvas {
     bool operator==(const StampOp&) const = default;
   };
   void PaintOp(const StampOp& op);
-  // Paints the stamps held back (see cycle_).
+  // Paints the stamps held back (see cycle_), and tells Cairo which pixels
+  // the stamps painted since it was last told.
   void ReleaseHeld();
   // Any drawing but a stamp: the held stamps are painted first.
   void BeginFigure();
@@ -181,6 +182,10 @@ class Canvas {
   std::vector<signed char> tileSolid_;
   std::vector<unsigned char> tileState_;
   std::vector<int> dirty_;  // the tiles drawn on since the last TakeDamage
+  // The tiles (columns x0..x1, bands y0..y1) last marked dirty, all of them
+  // still dirty and of no known colour: a curve's next dot mostly falls on
+  // the same tiles.
+  PixelRect lastMarked_;
   std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   // Small filled discs as coverage masks of their fill and their outline,
   // by radii, pen (logical units) and centre within the mask (pixels).
@@ -192,6 +197,9 @@ class Canvas {
   static constexpr int kStampPlaces = 10;
   struct StampSize {
     double rx = -1, ry = -1, width = -1;
+    double reach = 0;    // from the centre to the mask's corner, pixels
+    int size = 0;        // the mask's side
+    long long first = 0;  // the first centre position, eighths of a pixel
     std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
   std::array<StampSize, 2> lastSizes_;
@@ -210,6 +218,9 @@ class Canvas {
   // Scratch images (and their drawing contexts) a stamp's fill and outline
   // are drawn in.
   cairo_surface_t* maskImages_[2] = {nullptr, nullptr};
+  // The pixels stamps painted that Cairo was not told of yet (it is told
+  // once for a run of stamps, before it draws or the pixels are read).
+  PixelRect stamped_;
   cairo_t* maskDrawers_[2] = {nullptr, nullptr};
   size_t olderSize_ = 0;  // the one to replace next
 };
