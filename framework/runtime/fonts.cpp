@@ -118,11 +118,18 @@ Face Load(FaceKind kind, bool bold, bool italic) {
 }  // namespace
 
 const Face& GetFace(FaceKind kind, bool bold, bool italic) {
+  if (kind == FaceKind::kExtra) kind = FaceKind::kSerif;  // one font, one set of glyphs
   static std::map<std::tuple<FaceKind, bool, bool>, Face> faces;
   auto key = std::make_tuple(kind, bold, italic);
   auto it = faces.find(key);
   if (it == faces.end()) it = faces.emplace(key, Load(kind, bold, italic)).first;
   return it->second;
+}
+
+void LoadFaces() {
+  for (FaceKind kind : {FaceKind::kGothic, FaceKind::kSerif})
+    for (bool bold : {false, true})
+      for (bool italic : {false, true}) GetFace(kind, bold, italic);
 }
 
 }  // namespace lessons

@@ -25,7 +25,13 @@ struct Face {
 };
 
 // The face of a kind in a style. A style the font lacks is synthesised
-// (emboldened or slanted). Faces are loaded once and kept.
+// (emboldened or slanted). Faces are loaded once and kept; "MT Extra" is the
+// same face as "Times New Roman".
 const Face& GetFace(FaceKind kind, bool bold, bool italic);
+
+// Loads every face that is not loaded yet. Finding a face through fontconfig
+// takes a good part of a millisecond: the window host's programs call this
+// once their first screen is shown, so that no later screen waits for it.
+void LoadFaces();
 
 }  // namespace lessons
