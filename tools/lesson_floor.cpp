@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -56,6 +57,8 @@ cairo_font_face_t* GothicFace() {
 }  // namespace
 
 int main() {
+  // As the window host does: no table of compose sequences for the input method.
+  setenv("XCOMPOSEFILE", "/dev/null", 0);
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "lesson-floor: %s\n", SDL_GetError());
