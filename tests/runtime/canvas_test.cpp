@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -527,6 +528,30 @@ TEST(CanvasDamage, PresentingOnlyTheDamageLeavesNoStalePixels) {
     EXPECT_EQ(m.Stale(), "") << scale;
     c.Clear(15);
     c.Text(10, 10, "新", 1, 1, 0, Font("ゴシック", 16));
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+    // A curve's dots fall on the same tiles again and again. Its last dot
+    // drawn again after a wipe over it, and again after a present, is
+    // damage each time.
+    auto dot = [&](int i, int colour) {
+      c.Circle(400 + i * 0.3, 300 + 0.0005 * i * i, 1, 1, 0, 0, colour, 5, true, colour);
+    };
+    for (int i = 0; i < 600; ++i) dot(i, 5);
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+    for (int i = 0; i < 600; ++i) dot(i, 3);
+    c.Rectangle(560, 440, 600, 500, 15, true, 15, 1);
+    dot(599, 3);
+    m.Present();
+    EXPECT_EQ(m.Stale(), "") << scale;
+    // ... and the same wipe again takes it away.
+    c.Rectangle(560, 440, 600, 500, 15, true, 15, 1);
+    m.Present();
+    const auto* row = c.Pixels() + static_cast<size_t>(479.4 * c.Scale()) * c.Stride();
+    uint32_t centre;
+    std::memcpy(&centre, row + static_cast<size_t>(579.7 * c.Scale()) * 4, 4);
+    EXPECT_EQ(centre & 0xFFFFFF, 0xFFFFFFu) << scale;
+    dot(599, 9);
     m.Present();
     EXPECT_EQ(m.Stale(), "") << scale;
   }
