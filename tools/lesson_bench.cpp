@@ -15,9 +15,7 @@
 //               (tools/tours/PROGRAM.keys) that do not animate; median and
 //               99th percentile, headless (in this process, --tour-runs
 //               times) and in the window (--window-runs runs, 3 unless told,
-//               each in a process of its own, their steps pooled); the
-//               program's first poll finds no key (a person reads the menu
-//               before typing)
+//               each in a process of its own, their steps pooled)
 //   frame_p99_* the 99th percentile of the animation frames' times over the
 //               tour, without Pause's frame delays
 //   peak_rss_window  highest RSS of a window process over its tour
@@ -310,7 +308,6 @@ void RunTour(const std::string& program, Host& inner, const std::vector<int>& ke
       [&](ProbeHost& host) {
         host.ScriptKeys(keys);
         host.ShowFrames(showFrames);
-        host.FirstPollFindsNoKey();
       },
       [&](ProbeHost& host) {
         f.steps.insert(f.steps.end(), host.StepSeconds().begin(), host.StepSeconds().end());

@@ -40,7 +40,6 @@ bool ProbeHost::TakeKey(Canvas& canvas, int& code) {
     }
     if (showFrames_) Shown();
     if (onWait) onWait();
-    if (firstPollEmpty_ && waits_ == 1) return false;
   }
   if (innerKeys_ || (innerAfterScript_ && next_ >= keys_.size())) {
     if (!inner_.TakeKey(canvas, code)) return false;

@@ -29,10 +29,6 @@ class ProbeHost : public Host {
   // Once the scripted keys are used up, keys come from the inner host (and
   // the run does not end there).
   void InnerKeysAfterScript() { innerAfterScript_ = true; }
-  // The program's first poll for a key finds none (as when a person reads
-  // the first screen before typing): it waits once, the frame shown, and
-  // gets the first key at its next poll.
-  void FirstPollFindsNoKey() { firstPollEmpty_ = true; }
   // True once every scripted key was handed over.
   bool ScriptUsedUp() const { return next_ >= keys_.size(); }
   // Keys from `next` instead, one per key the program reads; when it
@@ -90,7 +86,6 @@ class ProbeHost : public Host {
   size_t next_ = 0;
   bool innerKeys_ = false;
   bool innerAfterScript_ = false;
-  bool firstPollEmpty_ = false;
   bool keepRecords_ = true;
   std::function<bool(int&)> source_;
   int waits_ = 0;

@@ -30,8 +30,10 @@ struct Face {
 const Face& GetFace(FaceKind kind, bool bold, bool italic);
 
 // Loads every face that is not loaded yet. Finding a face through fontconfig
-// takes a good part of a millisecond: the window host's programs call this
-// once their first screen is shown, so that no later screen waits for it.
+// takes a good part of a millisecond (the first one, reading fontconfig's
+// configuration, several): the window host has this done while it opens the
+// window, so that neither the menu nor a later screen waits for it. Not to
+// be called while another thread uses the faces.
 void LoadFaces();
 
 }  // namespace lessons

@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "framework/runtime/canvas.h"
-#include "framework/runtime/fonts.h"
 
 namespace lessons {
 
@@ -143,12 +142,6 @@ std::string Runtime::ReadKey(int window) {
     return Chr(code);
   }
   host_.Idle(*canvas_);
-  // The first screen is shown and no key waits: the faces the later screens
-  // use are loaded now rather than in the middle of one.
-  if (!facesLoaded_) {
-    facesLoaded_ = true;
-    LoadFaces();
-  }
   return "";
 }
 

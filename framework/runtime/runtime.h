@@ -142,7 +142,6 @@ class Runtime {
   int width_ = 1;
   uint32_t randomState_ = 1;
   unsigned drawCount_ = 0;
-  bool facesLoaded_ = false;  // LoadFaces was called (at the first idle poll)
 };
 
 // Shortest text that reads back as the same float (for logs).

@@ -10,11 +10,13 @@
 #include <ctime>
 #include <deque>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "framework/basic.h"
 #include "framework/runtime/canvas.h"
 #include "framework/runtime/errors.h"
+#include "framework/runtime/fonts.h"
 #include "framework/runtime/palette.h"
 
 namespace lessons {
@@ -312,6 +314,19 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
+  // The fonts are found and loaded beside the opening of the window (which
+  // mostly waits for libraries and the X server); nothing draws text before
+  // the window is open.
+  struct FontLoader {
+    std::thread thread{[] {
+      try {
+        LoadFaces();
+      } catch (...) {
+        // A face that failed to load is loaded again when it is first used.
+      }
+    }};
+    ~FontLoader() { thread.join(); }
+  } fonts;
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {

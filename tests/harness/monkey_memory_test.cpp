@@ -2,7 +2,6 @@
 // monkey draw its keys as it goes.
 #include <gtest/gtest.h>
 
-#include "framework/runtime/errors.h"
 #include "framework/runtime/headless_host.h"
 #include "tools/probe_host.h"
 #include "tools/program_table.h"
@@ -68,25 +67,6 @@ TEST(ProbeTimes, StepsThatAnimateCountAsFramesOnly) {
   key();                                    // a plain step again
   EXPECT_EQ(host.StepSeconds().size(), 2u);
   EXPECT_EQ(host.FrameSeconds().size(), 4u);
-}
-
-TEST(ProbeTimes, AFirstPollThatFindsNoKeyWaitsOnceAndIsNoStep) {
-  HeadlessHost headless{HeadlessOptions{}};
-  ProbeHost host(headless);
-  host.ScriptKeys({'a', 'b', 'c'});
-  host.FirstPollFindsNoKey();
-  int idles = 0;
-  host.onIdle = [&] { ++idles; };
-  Runtime rt(host);
-  EXPECT_EQ(rt.ReadKey(0), "");  // the first screen is read before typing
-  EXPECT_EQ(idles, 1);
-  EXPECT_EQ(rt.ReadKey(0), "a");
-  EXPECT_EQ(rt.ReadKey(0), "b");
-  EXPECT_EQ(rt.ReadKey(0), "c");
-  EXPECT_EQ(idles, 1);
-  EXPECT_EQ(host.Waits(), 3);
-  EXPECT_EQ(host.StepSeconds().size(), 2u);
-  EXPECT_THROW(rt.ReadKey(0), WindowClosed);  // the script ran out, as without the empty poll
 }
 
 }  // namespace
