@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 
 namespace lessons {
@@ -115,21 +116,57 @@ Face Load(FaceKind kind, bool bold, bool italic) {
   return face;
 }
 
-}  // namespace
-
-const Face& GetFace(FaceKind kind, bool bold, bool italic) {
-  if (kind == FaceKind::kExtra) kind = FaceKind::kSerif;  // one font, one set of glyphs
+std::map<std::tuple<FaceKind, bool, bool>, Face>& Faces() {
   static std::map<std::tuple<FaceKind, bool, bool>, Face> faces;
+  return faces;
+}
+
+const Face& FindFace(FaceKind kind, bool bold, bool italic) {
+  if (kind == FaceKind::kExtra) kind = FaceKind::kSerif;  // one font, one set of glyphs
   auto key = std::make_tuple(kind, bold, italic);
+  auto& faces = Faces();
   auto it = faces.find(key);
   if (it == faces.end()) it = faces.emplace(key, Load(kind, bold, italic)).first;
   return it->second;
 }
 
-void LoadFaces() {
+void FindEveryFace() {
   for (FaceKind kind : {FaceKind::kGothic, FaceKind::kSerif})
     for (bool bold : {false, true})
-      for (bool italic : {false, true}) GetFace(kind, bold, italic);
+      for (bool italic : {false, true}) FindFace(kind, bold, italic);
+}
+
+std::thread& Ahead() {
+  static std::thread ahead;
+  return ahead;
+}
+
+// The faces are the loading thread's until it has finished.
+void WaitForAhead() {
+  if (Ahead().joinable()) Ahead().join();
+}
+
+}  // namespace
+
+const Face& GetFace(FaceKind kind, bool bold, bool italic) {
+  WaitForAhead();
+  return FindFace(kind, bold, italic);
+}
+
+void LoadFaces() {
+  WaitForAhead();
+  FindEveryFace();
+}
+
+void LoadFacesAhead() {
+  WaitForAhead();
+  Ahead() = std::thread([] {
+    try {
+      FindEveryFace();
+    } catch (...) {
+      // A face that could not be loaded is tried again when it is first used.
+    }
+  });
 }
 
 }  // namespace lessons

@@ -29,11 +29,14 @@ struct Face {
 // same face as "Times New Roman".
 const Face& GetFace(FaceKind kind, bool bold, bool italic);
 
-// Loads every face that is not loaded yet. Finding a face through fontconfig
-// takes a good part of a millisecond (the first one, reading fontconfig's
-// configuration, several): the window host has this done while it opens the
-// window, so that neither the menu nor a later screen waits for it. Not to
-// be called while another thread uses the faces.
+// Loads every face that is not loaded yet.
 void LoadFaces();
+
+// Starts loading every face on a second thread. Finding a face through
+// fontconfig takes a good part of a millisecond (the first one, which reads
+// fontconfig's configuration, several): the window host has them loaded
+// while it opens the window, so that neither the menu nor a later screen
+// waits for them. GetFace and LoadFaces wait for that thread to finish.
+void LoadFacesAhead();
 
 }  // namespace lessons

@@ -10,7 +10,6 @@
 #include <ctime>
 #include <deque>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "framework/basic.h"
@@ -314,19 +313,6 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
-  // The fonts are found and loaded beside the opening of the window (which
-  // mostly waits for libraries and the X server); nothing draws text before
-  // the window is open.
-  struct FontLoader {
-    std::thread thread{[] {
-      try {
-        LoadFaces();
-      } catch (...) {
-        // A face that failed to load is loaded again when it is first used.
-      }
-    }};
-    ~FontLoader() { thread.join(); }
-  } fonts;
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -334,6 +320,10 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
     delete impl_;
     throw std::runtime_error("cannot open the window: " + why);
   }
+  // The faces are found and loaded beside the rest of the start (after
+  // SDL_Init, which changes the locale for a moment: fontconfig must not see
+  // that).
+  LoadFacesAhead();
   SDL_Rect usable{0, 0, Canvas::kWidth, Canvas::kHeight};
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
     usable = {0, 0, Canvas::kWidth, Canvas::kHeight};
@@ -343,6 +333,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
   if (!impl_->window) {
     std::string why = SDL_GetError();
+    LoadFaces();  // the loading thread is done with before the error ends the program
     SDL_Quit();
     delete impl_;
     throw std::runtime_error("cannot open the window: " + why);
@@ -372,7 +363,10 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
 // process. Tearing SDL down here would send the X server a last few requests,
 // and an error reply to any of them (say, for a window the server already
 // dropped) makes Xlib end the process with status 1 instead of 0.
-WindowHost::~WindowHost() { delete impl_; }
+WindowHost::~WindowHost() {
+  LoadFaces();  // the faces loaded ahead are done with before the process ends
+  delete impl_;
+}
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 
