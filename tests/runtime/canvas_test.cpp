@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/runtime/canvas.h"
+#include "framework/runtime/fonts.h"
 #include "framework/runtime/palette.h"
 
 namespace lessons {
@@ -175,6 +176,18 @@ TEST(CanvasText, CharactersFillTheirCells) {
     EXPECT_GE(k.x0, 200);
     EXPECT_LE(k.x1, 231);
   }
+}
+
+TEST(Fonts, FacesLoadedAheadAreTheFacesUsed) {
+  LoadFacesAhead();
+  const Face& gothic = GetFace(FaceKind::kGothic, true, false);  // waits for the thread
+  ASSERT_NE(gothic.cairo, nullptr);
+  EXPECT_TRUE(gothic.Has(0x95A2));  // 関
+  EXPECT_EQ(&GetFace(FaceKind::kGothic, true, false), &gothic);
+  EXPECT_EQ(&GetFace(FaceKind::kExtra, false, true), &GetFace(FaceKind::kSerif, false, true));
+  LoadFacesAhead();  // again: nothing new to load
+  LoadFaces();
+  EXPECT_EQ(&GetFace(FaceKind::kGothic, true, false), &gothic);
 }
 
 TEST(CanvasText, FacesAndFallbacks) {
