@@ -318,9 +318,7 @@ void RunTour(const std::string& program, Host& inner, const std::vector<int>& ke
 }
 
 void PrintTour(const TourFigures& f) {
-  std::printf("steps %zu\nmedian %.6f\np99 %.6f\nframe_p99 %.6f\nend %s\nhanded %d\n",
-              f.steps.size(), Percentile(f.steps, 50), Percentile(f.steps, 99),
-              Percentile(f.frames, 99), EndName(f.end), f.keysHanded);
+  std::printf("end %s\nhanded %d\n", EndName(f.end), f.keysHanded);
   for (const auto& [name, times] : {std::pair{"step_times", &f.steps}, {"frame_times", &f.frames}}) {
     std::printf("%s", name);
     for (double t : *times) std::printf(" %.7f", t);
@@ -340,7 +338,7 @@ void AddTimes(const ChildResult& r, const std::string& name, std::vector<double>
   }
 }
 
-// Runs the tour in the window host; prints its step figures and peak RSS.
+// Runs the tour in the window host; prints its step and frame times and peak RSS.
 int ChildTour(const std::string& program, const std::string& tourFile) {
   std::vector<int> keys;
   if (!ReadKeyFile(tourFile, keys)) return 2;

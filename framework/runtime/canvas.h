@@ -218,11 +218,11 @@ class Canvas {
   // Scratch images (and their drawing contexts) a stamp's fill and outline
   // are drawn in.
   cairo_surface_t* maskImages_[2] = {nullptr, nullptr};
+  cairo_t* maskDrawers_[2] = {nullptr, nullptr};
+  size_t olderSize_ = 0;  // the one to replace next
   // The pixels stamps painted that Cairo was not told of yet (it is told
   // once for a run of stamps, before it draws or the pixels are read).
   PixelRect stamped_;
-  cairo_t* maskDrawers_[2] = {nullptr, nullptr};
-  size_t olderSize_ = 0;  // the one to replace next
 };
 
 }  // namespace lessons

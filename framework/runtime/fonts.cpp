@@ -141,25 +141,20 @@ std::thread& Ahead() {
   return ahead;
 }
 
+}  // namespace
+
 // The faces are the loading thread's until it has finished.
-void WaitForAhead() {
+void FinishLoadingFaces() {
   if (Ahead().joinable()) Ahead().join();
 }
 
-}  // namespace
-
 const Face& GetFace(FaceKind kind, bool bold, bool italic) {
-  WaitForAhead();
+  FinishLoadingFaces();
   return FindFace(kind, bold, italic);
 }
 
-void LoadFaces() {
-  WaitForAhead();
-  FindEveryFace();
-}
-
 void LoadFacesAhead() {
-  WaitForAhead();
+  FinishLoadingFaces();
   Ahead() = std::thread([] {
     try {
       FindEveryFace();

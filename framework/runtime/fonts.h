@@ -29,14 +29,14 @@ struct Face {
 // same face as "Times New Roman".
 const Face& GetFace(FaceKind kind, bool bold, bool italic);
 
-// Loads every face that is not loaded yet.
-void LoadFaces();
-
 // Starts loading every face on a second thread. Finding a face through
 // fontconfig takes a good part of a millisecond (the first one, which reads
 // fontconfig's configuration, several): the window host has them loaded
 // while it opens the window, so that neither the menu nor a later screen
-// waits for them. GetFace and LoadFaces wait for that thread to finish.
+// waits for them. GetFace waits for that thread to finish.
 void LoadFacesAhead();
+// Waits for the thread of LoadFacesAhead, if one runs (before the process
+// ends without having drawn any text).
+void FinishLoadingFaces();
 
 }  // namespace lessons

@@ -41,8 +41,8 @@ constexpr Uint32 kDrawingPresentMs = 100;
 constexpr Uint32 kDrawingEventsMs = 10;
 
 // Opening the keyboard's input method (in SDL_Init) reads the locale's
-// table of compose sequences: some 6,000 lines, a quarter of the start-up
-// time. The lessons read digits, letters and a few signs, none of which is
+// table of compose sequences: some 6,000 lines, about a fifth of the
+// start-up time. The lessons read digits, letters and a few signs, none of which is
 // composed, so the table is an empty one unless the user named one.
 void SkipComposeTable() { setenv("XCOMPOSEFILE", "/dev/null", 0); }
 
@@ -333,7 +333,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
   if (!impl_->window) {
     std::string why = SDL_GetError();
-    LoadFaces();  // the loading thread is done with before the error ends the program
+    FinishLoadingFaces();
     SDL_Quit();
     delete impl_;
     throw std::runtime_error("cannot open the window: " + why);
@@ -364,7 +364,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
 // and an error reply to any of them (say, for a window the server already
 // dropped) makes Xlib end the process with status 1 instead of 0.
 WindowHost::~WindowHost() {
-  LoadFaces();  // the faces loaded ahead are done with before the process ends
+  FinishLoadingFaces();
   delete impl_;
 }
 

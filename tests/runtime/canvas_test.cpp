@@ -186,7 +186,7 @@ TEST(Fonts, FacesLoadedAheadAreTheFacesUsed) {
   EXPECT_EQ(&GetFace(FaceKind::kGothic, true, false), &gothic);
   EXPECT_EQ(&GetFace(FaceKind::kExtra, false, true), &GetFace(FaceKind::kSerif, false, true));
   LoadFacesAhead();  // again: nothing new to load
-  LoadFaces();
+  FinishLoadingFaces();
   EXPECT_EQ(&GetFace(FaceKind::kGothic, true, false), &gothic);
 }
 
