@@ -10,6 +10,7 @@
 #include "framework/basic.h"
 #include "framework/runtime/fonts.h"
 #include "framework/runtime/palette.h"
+#include "framework/runtime/worker.h"
 
 namespace lessons {
 
@@ -102,9 +103,13 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
-  // Held stamps belong to the picture: painted when it moves, dropped with it.
-  if (carryPicture) ReleaseHeld();
-  cycle_.held = 0;
+  // Stamps not painted yet belong to the picture: painted when it moves,
+  // dropped with it (once the worker is done with the old memory).
+  if (!carryPicture) {
+    cycle_.held = 0;
+    pending_.clear();
+  }
+  ReleaseHeld();
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -138,6 +143,8 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 
 Canvas::~Canvas() {
   cycle_.held = 0;
+  pending_.clear();
+  ReleaseHeld();  // the worker is done with the memory
   ClearStamps();
   for (int pass = 0; pass < 2; ++pass) {
     if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
@@ -412,6 +419,9 @@ constexpr double kStampSteps = 8;
 constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
+// When this many stamps wait to be painted, they are painted on the
+// canvas's worker thread while the next ones are placed.
+constexpr size_t kHandedStamps = 512;
 
 // std::floor, and std::round of a number at least 0, as integers, for
 // values well inside the range of long long (a dot's place), without
@@ -646,7 +656,7 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
     ++cycle_.held;
     return true;
   }
-  ReleaseHeld();
+  QueueHeld();
   PaintOp(op);
   // (A run of many stamps, a curve's dots, is no cursor's round.)
   if (cycle_.stampsOnly && cycle_.ops.size() < kRoundStamps) cycle_.ops.push_back(op);
@@ -666,15 +676,51 @@ void Canvas::PaintOp(const StampOp& op) {
     stamped_ = {std::min(stamped_.x0, r.x0), std::min(stamped_.y0, r.y0), std::max(stamped_.x1, r.x1),
                 std::max(stamped_.y1, r.y1)};
   }
-  PaintStamp(cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, *op.stamp,
-             op.left, op.top, PaletteColour(op.fill), PaletteColour(op.outline));
   MarkDirtyPixels(r);
+  pending_.push_back(op);
+  if (pending_.size() >= kHandedStamps) HandPending();
 }
 
-void Canvas::ReleaseHeld() {
+// The stamps waiting are painted on the worker thread, after those handed
+// over before them (so every pixel is still painted by the stamps over it
+// in the order they came). Until the worker has finished, this thread draws
+// nothing else, and reads no pixel: ReleaseHeld waits for it.
+void Canvas::HandPending() {
+  if (!worker_) worker_ = std::make_unique<Worker>();
+  worker_->Hand([stamps = std::move(pending_), data = cairo_image_surface_get_data(surface_),
+                 stride = Stride(), width = pixelWidth_, height = pixelHeight_] {
+    for (const StampOp& op : stamps)
+      PaintStamp(data, stride, width, height, *op.stamp, op.left, op.top, PaletteColour(op.fill),
+                 PaletteColour(op.outline));
+  });
+  pending_ = {};
+  pending_.reserve(kHandedStamps);
+  handed_ = true;
+}
+
+void Canvas::PaintPending() {
+  if (handed_) {
+    if (!pending_.empty()) HandPending();
+    worker_->Finish();
+    handed_ = false;
+    return;
+  }
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  for (const StampOp& op : pending_)
+    PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *op.stamp, op.left, op.top,
+               PaletteColour(op.fill), PaletteColour(op.outline));
+  pending_.clear();
+}
+
+void Canvas::QueueHeld() {
   size_t held = cycle_.held;
   cycle_.held = 0;
   for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
+}
+
+void Canvas::ReleaseHeld() {
+  QueueHeld();
+  PaintPending();
   if (!stamped_.Empty()) {
     cairo_surface_mark_dirty_rectangle(surface_, stamped_.x0, stamped_.y0, stamped_.x1 - stamped_.x0,
                                        stamped_.y1 - stamped_.y0);

@@ -9,12 +9,15 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace lessons {
+
+class Worker;
 
 // A font as DrawText uses it.
 struct FontSpec {
@@ -127,6 +130,11 @@ class Canvas {
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
+  // Paints whatever was drawn and is not painted yet (small discs wait to
+  // be painted together; Pixels, TakeDamage and SavePng do this first). A
+  // host that shows the canvas's lent memory without them calls it.
+  void Settle() { ReleaseHeld(); }
+
   // The image: Cairo RGB24 pixels (32 bits each, 0x00RRGGBB native).
   const unsigned char* Pixels();
   int Stride() const;
@@ -159,9 +167,16 @@ class Canvas {
     int left = 0, top = 0, fill = 0, outline = 0;
     bool operator==(const StampOp&) const = default;
   };
+  // Marks the stamp's pixels as drawn on, and adds it to those waiting to
+  // be painted.
   void PaintOp(const StampOp& op);
-  // Paints the stamps held back (see cycle_), and tells Cairo which pixels
-  // the stamps painted since it was last told.
+  void HandPending();
+  // Paints the stamps waiting, or waits for the worker to paint them.
+  void PaintPending();
+  // The stamps held back (see cycle_) wait to be painted like any other.
+  void QueueHeld();
+  // Paints the stamps held back (see cycle_) and those waiting (pending_),
+  // and tells Cairo which pixels the stamps painted since it was last told.
   void ReleaseHeld();
   // Any drawing but a stamp: the held stamps are painted first.
   void BeginFigure();
@@ -223,6 +238,12 @@ class Canvas {
   // The pixels stamps painted that Cairo was not told of yet (it is told
   // once for a run of stamps, before it draws or the pixels are read).
   PixelRect stamped_;
+  // The stamps drawn and not painted yet, in the order they came; the
+  // thread that paints many of them (started when first needed), and
+  // whether it was handed any it may not have painted yet.
+  std::vector<StampOp> pending_;
+  std::unique_ptr<Worker> worker_;
+  bool handed_ = false;
 };
 
 }  // namespace lessons

@@ -1,0 +1,97 @@
+#include "framework/runtime/worker.h"
+
+#include <chrono>
+#include <system_error>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace lessons {
+
+namespace {
+// Waking a sleeping thread takes a tenth of a millisecond or more on some
+// machines, a long time beside a job's. So a thread that waits for a job,
+// or for the jobs to end, first looks for up to this long without sleeping
+// (jobs come in bursts, each a fraction of a millisecond).
+constexpr auto kLookBeforeSleeping = std::chrono::microseconds(300);
+
+inline void Relax() {
+#ifdef __SSE2__
+  _mm_pause();
+#endif
+}
+
+// True when `ready` came true within kLookBeforeSleeping.
+template <typename Ready>
+bool LookFor(Ready ready) {
+  const auto until = std::chrono::steady_clock::now() + kLookBeforeSleeping;
+  for (;;) {
+    for (int i = 0; i < 64; ++i) {
+      if (ready()) return true;
+      Relax();
+    }
+    if (std::chrono::steady_clock::now() >= until) return ready();
+  }
+}
+}  // namespace
+
+Worker::~Worker() {
+  if (!thread_.joinable()) return;
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  wake_.notify_one();
+  thread_.join();
+}
+
+void Worker::Hand(std::function<void()> job) {
+  if (!thread_.joinable() && !alone_) {
+    try {
+      thread_ = std::thread([this] { Serve(); });
+    } catch (const std::system_error&) {
+      alone_ = true;
+    }
+  }
+  if (alone_) {
+    job();
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    jobs_.push_back(std::move(job));
+    unfinished_.fetch_add(1, std::memory_order_relaxed);
+    handed_.fetch_add(1, std::memory_order_release);
+  }
+  wake_.notify_one();
+}
+
+void Worker::Finish() {
+  if (LookFor([this] { return unfinished_.load(std::memory_order_acquire) == 0; })) return;
+  std::unique_lock lock(mutex_);
+  done_.wait(lock, [this] { return unfinished_.load(std::memory_order_acquire) == 0; });
+}
+
+void Worker::Serve() {
+  unsigned long taken = 0;
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    if (jobs_.empty() && !stop_) {
+      lock.unlock();
+      LookFor([&] { return handed_.load(std::memory_order_acquire) != taken; });
+      lock.lock();
+      wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
+    }
+    if (jobs_.empty()) return;  // stopped, and nothing is left to run
+    std::function<void()> job = std::move(jobs_.front());
+    jobs_.pop_front();
+    ++taken;
+    lock.unlock();
+    job();
+    job = nullptr;
+    lock.lock();
+    if (unfinished_.fetch_sub(1, std::memory_order_acq_rel) == 1) done_.notify_all();
+  }
+}
+
+}  // namespace lessons
