@@ -46,6 +46,8 @@ Worker::~Worker() {
 }
 
 void Worker::Hand(std::function<void()> job) {
+  // On a single core the thread would only take turns with this one.
+  if (!thread_.joinable() && !alone_ && std::thread::hardware_concurrency() == 1) alone_ = true;
   if (!thread_.joinable() && !alone_) {
     try {
       thread_ = std::thread([this] { Serve(); });

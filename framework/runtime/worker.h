@@ -21,7 +21,8 @@ class Worker {
   Worker& operator=(const Worker&) = delete;
 
   // Hands a job over. The thread starts with the first; when it cannot be
-  // started, every job runs at once on the calling thread.
+  // started (or the machine has one core), every job runs at once on the
+  // calling thread.
   void Hand(std::function<void()> job);
   // Returns when every job handed over has run.
   void Finish();
