@@ -2,9 +2,6 @@
 
 #include <chrono>
 #include <system_error>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace lessons {
 
@@ -12,23 +9,18 @@ namespace {
 // Waking a sleeping thread takes a tenth of a millisecond or more on some
 // machines, a long time beside a job's. So a thread that waits for a job,
 // or for the jobs to end, first looks for up to this long without sleeping
-// (jobs come in bursts, each a fraction of a millisecond).
+// (jobs come in bursts, each a fraction of a millisecond). It yields
+// between looks: the other thread may have been started on the same core.
 constexpr auto kLookBeforeSleeping = std::chrono::microseconds(300);
-
-inline void Relax() {
-#ifdef __SSE2__
-  _mm_pause();
-#endif
-}
 
 // True when `ready` came true within kLookBeforeSleeping.
 template <typename Ready>
 bool LookFor(Ready ready) {
   const auto until = std::chrono::steady_clock::now() + kLookBeforeSleeping;
   for (;;) {
-    for (int i = 0; i < 64; ++i) {
+    for (int i = 0; i < 16; ++i) {
       if (ready()) return true;
-      Relax();
+      std::this_thread::yield();
     }
     if (std::chrono::steady_clock::now() >= until) return ready();
   }
