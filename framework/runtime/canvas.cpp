@@ -420,8 +420,10 @@ constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
 // When this many stamps wait to be painted, they are painted on the
-// canvas's worker thread while the next ones are placed.
+// canvas's worker thread while the next ones are placed; at most this many
+// such batches wait for it (when it falls behind, the drawing waits).
 constexpr size_t kHandedStamps = 512;
+constexpr long kBatchesAhead = 8;
 
 // std::floor, and std::round of a number at least 0, as integers, for
 // values well inside the range of long long (a dot's place), without
@@ -696,6 +698,7 @@ void Canvas::HandPending() {
   pending_ = {};
   pending_.reserve(kHandedStamps);
   handed_ = true;
+  worker_->Finish(kBatchesAhead);
 }
 
 void Canvas::PaintPending() {

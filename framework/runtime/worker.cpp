@@ -60,10 +60,11 @@ void Worker::Hand(std::function<void()> job) {
   wake_.notify_one();
 }
 
-void Worker::Finish() {
-  if (LookFor([this] { return unfinished_.load(std::memory_order_acquire) == 0; })) return;
+void Worker::Finish(long unfinished) {
+  auto done = [&] { return unfinished_.load(std::memory_order_acquire) <= unfinished; };
+  if (LookFor(done)) return;
   std::unique_lock lock(mutex_);
-  done_.wait(lock, [this] { return unfinished_.load(std::memory_order_acquire) == 0; });
+  done_.wait(lock, done);
 }
 
 void Worker::Serve() {
@@ -84,7 +85,8 @@ void Worker::Serve() {
     job();
     job = nullptr;
     lock.lock();
-    if (unfinished_.fetch_sub(1, std::memory_order_acq_rel) == 1) done_.notify_all();
+    unfinished_.fetch_sub(1, std::memory_order_acq_rel);
+    done_.notify_all();
   }
 }
 

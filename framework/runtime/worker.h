@@ -24,8 +24,8 @@ class Worker {
   // started (or the machine has one core), every job runs at once on the
   // calling thread.
   void Hand(std::function<void()> job);
-  // Returns when every job handed over has run.
-  void Finish();
+  // Returns when every job handed over has run, but `unfinished` at most.
+  void Finish(long unfinished = 0);
 
  private:
   void Serve();

@@ -2,6 +2,7 @@
 // away from the thread that hands them, and none is lost at the end.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -32,6 +33,20 @@ TEST(Worker, RunsTheJobsInTheirOrderOnItsOwnThreadAndFinishWaitsForThem) {
     std::this_thread::sleep_for(std::chrono::milliseconds(round * 5));
   }
   worker.Finish();  // with nothing handed over
+}
+
+TEST(Worker, FinishCanLeaveAFewJobsRunning) {
+  Worker worker;
+  std::atomic<int> ran = 0;
+  for (int i = 0; i < 20; ++i)
+    worker.Hand([&] {
+      std::this_thread::sleep_for(std::chrono::microseconds(300));
+      ++ran;
+    });
+  worker.Finish(5);
+  EXPECT_GE(ran, 15);
+  worker.Finish();
+  EXPECT_EQ(ran, 20);
 }
 
 TEST(Worker, JobsHandedBeforeItEndsAllRun) {
