@@ -683,6 +683,13 @@ void Canvas::PaintOp(const StampOp& op) {
   if (pending_.size() >= kHandedStamps) HandPending();
 }
 
+void Canvas::PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
+                      int height) {
+  for (const StampOp& op : ops)
+    PaintStamp(data, stride, width, height, *op.stamp, op.left, op.top, PaletteColour(op.fill),
+               PaletteColour(op.outline));
+}
+
 // The stamps waiting are painted on the worker thread, after those handed
 // over before them (so every pixel is still painted by the stamps over it
 // in the order they came). Until the worker has finished, this thread draws
@@ -691,9 +698,7 @@ void Canvas::HandPending() {
   if (!worker_) worker_ = std::make_unique<Worker>();
   worker_->Hand([stamps = std::move(pending_), data = cairo_image_surface_get_data(surface_),
                  stride = Stride(), width = pixelWidth_, height = pixelHeight_] {
-    for (const StampOp& op : stamps)
-      PaintStamp(data, stride, width, height, *op.stamp, op.left, op.top, PaletteColour(op.fill),
-                 PaletteColour(op.outline));
+    PaintOps(stamps, data, stride, width, height);
   });
   pending_ = {};
   pending_.reserve(kHandedStamps);
@@ -708,10 +713,7 @@ void Canvas::PaintPending() {
     handed_ = false;
     return;
   }
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  for (const StampOp& op : pending_)
-    PaintStamp(data, Stride(), pixelWidth_, pixelHeight_, *op.stamp, op.left, op.top,
-               PaletteColour(op.fill), PaletteColour(op.outline));
+  PaintOps(pending_, cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_);
   pending_.clear();
 }
 

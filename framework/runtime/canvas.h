@@ -170,6 +170,9 @@ class Canvas {
   // Marks the stamp's pixels as drawn on, and adds it to those waiting to
   // be painted.
   void PaintOp(const StampOp& op);
+  // Paints the stamps into the pixels (of the given size), one after another.
+  static void PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
+                       int height);
   void HandPending();
   // Paints the stamps waiting, or waits for the worker to paint them.
   void PaintPending();

@@ -54,8 +54,7 @@ void Worker::Hand(std::function<void()> job) {
   {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
-    unfinished_.fetch_add(1, std::memory_order_relaxed);
-    handed_.fetch_add(1, std::memory_order_release);
+    unfinished_.fetch_add(1, std::memory_order_release);
   }
   wake_.notify_one();
 }
@@ -68,19 +67,18 @@ void Worker::Finish(long unfinished) {
 }
 
 void Worker::Serve() {
-  unsigned long taken = 0;
   std::unique_lock lock(mutex_);
   for (;;) {
     if (jobs_.empty() && !stop_) {
       lock.unlock();
-      LookFor([&] { return handed_.load(std::memory_order_acquire) != taken; });
+      // (All the jobs handed before have run: any unfinished one is new.)
+      LookFor([this] { return unfinished_.load(std::memory_order_acquire) > 0; });
       lock.lock();
       wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
     }
     if (jobs_.empty()) return;  // stopped, and nothing is left to run
     std::function<void()> job = std::move(jobs_.front());
     jobs_.pop_front();
-    ++taken;
     lock.unlock();
     job();
     job = nullptr;

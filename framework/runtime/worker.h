@@ -35,10 +35,9 @@ class Worker {
   std::mutex mutex_;
   std::condition_variable wake_, done_;
   std::deque<std::function<void()>> jobs_;
-  // Handed over and not run yet (the job running among them), and how many
-  // were ever handed over: both are read without the lock while waiting.
+  // Handed over and not run yet, the job running among them (read without
+  // the lock while waiting).
   std::atomic<long> unfinished_{0};
-  std::atomic<unsigned long> handed_{0};
   bool stop_ = false;
 };
 
