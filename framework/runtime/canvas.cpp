@@ -86,6 +86,9 @@ void Canvas::Setup() {
   const size_t tiles = static_cast<size_t>(TileColumns()) * TileBands();
   tileSolid_.assign(tiles, -1);
   tileState_.assign(tiles, 0);
+  tileFill_.assign(tiles, -1);
+  fillsWaiting_ = 0;
+  fillArea_ = {};
   tileHashes_.clear();  // the next TakeDamage is the first
   dirty_.clear();
   lastMarked_ = {};
@@ -103,13 +106,16 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
-  // Stamps not painted yet belong to the picture: painted when it moves,
-  // dropped with it (once the worker is done with the old memory).
-  if (!carryPicture) {
+  // Stamps not painted yet and fills not written yet belong to the picture:
+  // painted when it moves, dropped with it (once the worker is done with
+  // the old memory).
+  if (carryPicture) {
+    Settle();
+  } else {
     cycle_.held = 0;
     pending_.clear();
+    ReleaseHeld();
   }
-  ReleaseHeld();
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -201,8 +207,7 @@ void Canvas::FillAndStroke(bool filled, int fillColour, int colour, double width
   cairo_stroke(cr_);
 }
 
-void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
-  uniform_ = -1;
+PixelRect Canvas::DirtyBox(double x0, double y0, double x1, double y1, double margin) const {
   if (x0 > x1) std::swap(x0, x1);
   if (y0 > y1) std::swap(y0, y1);
   auto px = [&](double v, int limit) {
@@ -212,7 +217,11 @@ void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin
               px(x1 + margin + 1 / scale_, pixelWidth_) + 1, px(y1 + margin + 1 / scale_, pixelHeight_) + 1};
   r.x1 = std::min(r.x1, pixelWidth_);
   r.y1 = std::min(r.y1, pixelHeight_);
-  MarkDirtyPixels(r);
+  return r;
+}
+
+void Canvas::MarkDirty(double x0, double y0, double x1, double y1, double margin) {
+  MarkDirtyPixels(DirtyBox(x0, y0, x1, y1, margin));
 }
 
 // The tiles that `r` touches are damaged, and may hold anything now.
@@ -225,15 +234,20 @@ void Canvas::MarkDirtyPixels(PixelRect r) {
   if (last.x0 <= tiles.x0 && tiles.x1 <= last.x1 && last.y0 <= tiles.y0 && tiles.y1 <= last.y1)
     return;
   lastMarked_ = tiles;
+  WriteFills({tiles.x0, tiles.y0, tiles.x1 + 1, tiles.y1 + 1});
   const int columns = TileColumns();
   for (int band = tiles.y0; band <= tiles.y1; ++band)
     for (int column = tiles.x0; column <= tiles.x1; ++column) {
       size_t t = static_cast<size_t>(band) * columns + column;
       tileSolid_[t] = -1;
-      if (tileState_[t] & kDirty) continue;
-      tileState_[t] |= kDirty;
-      dirty_.push_back(static_cast<int>(t));
+      MarkTileDirty(t);
     }
+}
+
+void Canvas::MarkTileDirty(size_t tile) {
+  if (tileState_[tile] & kDirty) return;
+  tileState_[tile] |= kDirty;
+  dirty_.push_back(static_cast<int>(tile));
 }
 
 int Canvas::TileColumns() const { return (pixelWidth_ + kTileWidth - 1) / kTileWidth; }
@@ -278,33 +292,117 @@ void Canvas::FillPixels(PixelRect box, int colour) {
   box = {std::max(box.x0, 0), std::max(box.y0, 0), std::min(box.x1, pixelWidth_),
          std::min(box.y1, pixelHeight_)};
   if (box.Empty()) return;
-  cairo_surface_flush(surface_);
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  const size_t stride = static_cast<size_t>(Stride());
-  const uint32_t pixel = SolidPixel(colour);
+  uniform_ = -1;
+  lastMarked_ = {};
   const int columns = TileColumns();
+  // The tiles wholly inside the box are to be read as the colour from now
+  // on; they are written when anything else comes (WriteFills).
   auto [c0, c1] = WholeTiles(box.x0, box.x1, kTileWidth, pixelWidth_);
   auto [b0, b1] = WholeTiles(box.y0, box.y1, kTileHeight, pixelHeight_);
-  std::vector<std::pair<int, int>> runs;  // columns of pixels to fill in a band
-  for (int band = box.y0 / kTileHeight; band <= (box.y1 - 1) / kTileHeight; ++band) {
-    runs.clear();
-    auto skip = [&](int column) {
-      return band >= b0 && band < b1 && column >= c0 && column < c1 &&
-             tileSolid_[static_cast<size_t>(band) * columns + column] == colour;
-    };
-    for (int column = box.x0 / kTileWidth; column <= (box.x1 - 1) / kTileWidth; ++column) {
-      if (skip(column)) continue;
-      int x0 = std::max(box.x0, column * kTileWidth), x1 = std::min(box.x1, (column + 1) * kTileWidth);
-      if (!runs.empty() && runs.back().second == x0) runs.back().second = x1;
-      else runs.push_back({x0, x1});
+  if (c0 < c1 && b0 < b1) {
+    fillArea_ = fillArea_.Empty() ? PixelRect{c0, b0, c1, b1}
+                                  : PixelRect{std::min(fillArea_.x0, c0), std::min(fillArea_.y0, b0),
+                                              std::max(fillArea_.x1, c1), std::max(fillArea_.y1, b1)};
+  }
+  for (int band = b0; band < b1; ++band)
+    for (int column = c0; column < c1; ++column) {
+      size_t t = static_cast<size_t>(band) * columns + column;
+      const signed char fill = tileSolid_[t] == colour ? -1 : static_cast<signed char>(colour);
+      if (tileFill_[t] == fill) continue;  // it holds the colour, or is to hold it, already
+      fillsWaiting_ += (fill >= 0) - (tileFill_[t] >= 0);
+      tileFill_[t] = fill;
+      MarkTileDirty(t);
     }
-    int y1 = std::min(box.y1, (band + 1) * kTileHeight);
-    for (int y = std::max(box.y0, band * kTileHeight); y < y1; ++y) {
-      uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
-      for (auto [x0, x1] : runs) FillRow(row + x0, x1 - x0, pixel);
+  // The tiles it covers in part, along its edges, are written now.
+  unsigned char* data = nullptr;
+  const size_t stride = static_cast<size_t>(Stride());
+  const uint32_t pixel = SolidPixel(colour);
+  auto edge = [&](int column0, int column1, int band0, int band1) {
+    if (column0 >= column1 || band0 >= band1) return;
+    WriteFills({column0, band0, column1, band1});
+    for (int band = band0; band < band1; ++band)
+      for (int column = column0; column < column1; ++column) {
+        size_t t = static_cast<size_t>(band) * columns + column;
+        tileSolid_[t] = -1;
+        MarkTileDirty(t);
+      }
+    if (!data) {
+      cairo_surface_flush(surface_);
+      data = cairo_image_surface_get_data(surface_);
+    }
+    const int x0 = std::max(box.x0, column0 * kTileWidth), x1 = std::min(box.x1, column1 * kTileWidth);
+    const int y1 = std::min(box.y1, band1 * kTileHeight);
+    for (int y = std::max(box.y0, band0 * kTileHeight); y < y1; ++y)
+      FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + x0, x1 - x0, pixel);
+  };
+  const int tx0 = box.x0 / kTileWidth, tx1 = (box.x1 - 1) / kTileWidth + 1;
+  const int ty0 = box.y0 / kTileHeight, ty1 = (box.y1 - 1) / kTileHeight + 1;
+  if (c0 >= c1 || b0 >= b1) {
+    edge(tx0, tx1, ty0, ty1);
+  } else {
+    edge(tx0, tx1, ty0, b0);
+    edge(tx0, tx1, b1, ty1);
+    edge(tx0, c0, b0, b1);
+    edge(c1, tx1, b0, b1);
+  }
+  if (data)
+    cairo_surface_mark_dirty_rectangle(surface_, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
+}
+
+void Canvas::WriteFills(PixelRect tiles) {
+  tiles = {std::max(tiles.x0, fillArea_.x0), std::max(tiles.y0, fillArea_.y0),
+           std::min(tiles.x1, fillArea_.x1), std::min(tiles.y1, fillArea_.y1)};
+  if (tiles.Empty()) return;
+  const int columns = TileColumns();
+  const size_t stride = static_cast<size_t>(Stride());
+  unsigned char* data = nullptr;
+  PixelRect written;
+  for (int band = tiles.y0; band < tiles.y1 && fillsWaiting_ > 0; ++band) {
+    const size_t first = static_cast<size_t>(band) * columns;
+    signed char* fills = tileFill_.data() + first;
+    for (int column = tiles.x0; column < tiles.x1;) {
+      // Eight tiles at a time while none of them waits (-1 is the only
+      // value with the top bit set).
+      uint64_t eight;
+      if (column + 8 <= tiles.x1 &&
+          (std::memcpy(&eight, fills + column, 8), (eight & 0x8080808080808080ull) == 0x8080808080808080ull)) {
+        column += 8;
+        continue;
+      }
+      const signed char colour = fills[column];
+      if (colour < 0) {
+        ++column;
+        continue;
+      }
+      int end = column + 1;
+      while (end < tiles.x1 && fills[end] == colour) ++end;
+      if (!data) {
+        cairo_surface_flush(surface_);
+        data = cairo_image_surface_get_data(surface_);
+      }
+      const int x0 = column * kTileWidth, x1 = std::min(end * kTileWidth, pixelWidth_);
+      const int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
+      const uint32_t pixel = SolidPixel(colour);
+      for (int y = y0; y < y1; ++y)
+        FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + x0, x1 - x0, pixel);
+      std::fill(fills + column, fills + end, -1);
+      std::fill(tileSolid_.begin() + static_cast<long>(first) + column,
+                tileSolid_.begin() + static_cast<long>(first) + end, colour);
+      fillsWaiting_ -= end - column;
+      written = written.Empty() ? PixelRect{x0, y0, x1, y1}
+                                : PixelRect{std::min(written.x0, x0), written.y0, std::max(written.x1, x1), y1};
+      column = end;
     }
   }
-  cairo_surface_mark_dirty_rectangle(surface_, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
+  if (fillsWaiting_ == 0) fillArea_ = {};
+  if (!written.Empty())
+    cairo_surface_mark_dirty_rectangle(surface_, written.x0, written.y0, written.x1 - written.x0,
+                                       written.y1 - written.y0);
+}
+
+void Canvas::Settle() {
+  ReleaseHeld();
+  WriteFills({0, 0, TileColumns(), TileBands()});
 }
 
 // A canvas that holds nothing but this colour already (say, the program's
@@ -312,11 +410,8 @@ void Canvas::FillPixels(PixelRect box, int colour) {
 void Canvas::Clear(int colour) {
   int index = PaletteIndex(colour);
   if (uniform_ == index) return;
-  BeginFigure();
-  PixelRect all{0, 0, pixelWidth_, pixelHeight_};
-  FillPixels(all, index);
-  MarkDirty(0, 0, kWidth, kHeight, 0);
-  MarkSolid(all, index);
+  BeginFill();
+  FillPixels({0, 0, pixelWidth_, pixelHeight_}, index);
   uniform_ = index;
 }
 
@@ -348,7 +443,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double
 void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
                        int fillColour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
-  BeginFigure();
+  BeginFill();
   x1 = ClampFar(x1), y1 = ClampFar(y1), x2 = ClampFar(x2), y2 = ClampFar(y2);
   // Whole device pixels wide, on pixel edges: a box and the wipe over it
   // cover exactly the same pixels, with no antialiased fringe left behind.
@@ -364,8 +459,21 @@ void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColou
                    static_cast<int>(std::floor(std::min((left + w) * scale_, 1.0 * pixelWidth_))),
                    static_cast<int>(std::floor(std::min((top + h) * scale_, 1.0 * pixelHeight_)))};
   const int fill = PaletteIndex(fillColour);
+  if (filled && !inside.Empty()) FillPixels(inside, fill);
+  // Cairo draws the border, and the fill's fringe outside `inside`: within
+  // `reach` pixels of the rectangle's sides.
+  const PixelRect outer = DirtyBox(x1, y1, x2, y2, width + 1);
+  const int reach = static_cast<int>(std::ceil(width * scale_ / 2)) + 1;
+  const PixelRect untouched{inside.x0 + reach, inside.y0 + reach, inside.x1 - reach, inside.y1 - reach};
+  if (untouched.Empty()) {
+    MarkDirtyPixels(outer);
+  } else {
+    MarkDirtyPixels({outer.x0, outer.y0, outer.x1, untouched.y0});
+    MarkDirtyPixels({outer.x0, untouched.y1, outer.x1, outer.y1});
+    MarkDirtyPixels({outer.x0, untouched.y0, untouched.x0, untouched.y1});
+    MarkDirtyPixels({untouched.x1, untouched.y0, outer.x1, untouched.y1});
+  }
   if (filled && !inside.Empty()) {
-    FillPixels(inside, fill);
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     cairo_new_path(cr_);
@@ -382,12 +490,6 @@ void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColou
   } else {
     cairo_rectangle(cr_, left, top, w, h);
     FillAndStroke(filled, fillColour, lineColour, width, CAIRO_LINE_JOIN_MITER);
-  }
-  MarkDirty(x1, y1, x2, y2, width + 1);
-  if (filled) {
-    // What the stroke leaves of the inside holds the fill colour only.
-    int reach = static_cast<int>(std::ceil(width * scale_ / 2)) + 1;
-    MarkSolid({inside.x0 + reach, inside.y0 + reach, inside.x1 - reach, inside.y1 - reach}, fill);
   }
 }
 
@@ -671,6 +773,7 @@ void Canvas::PaintOp(const StampOp& op) {
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (r.Empty()) return;
+  if (fillsWaiting_ > 0) WriteFills({0, 0, TileColumns(), TileBands()});  // as any other figure
   if (stamped_.Empty()) {
     cairo_surface_flush(surface_);
     stamped_ = r;
@@ -733,9 +836,14 @@ void Canvas::ReleaseHeld() {
   }
 }
 
-void Canvas::BeginFigure() {
+void Canvas::BeginFill() {
   ReleaseHeld();
   cycle_.stampsOnly = false;
+}
+
+void Canvas::BeginFigure() {
+  BeginFill();
+  WriteFills({0, 0, TileColumns(), TileBands()});
 }
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
@@ -976,7 +1084,7 @@ std::vector<PixelRect> Canvas::TakeDamage() {
     cycle_.held = 0;
     return {};
   }
-  ReleaseHeld();
+  Settle();
   std::vector<PixelRect> changed = TakeChangedTiles();
   // Only stamps were drawn, and they changed nothing: the next time they
   // come in the same order, they are held back (see StampDisc).
@@ -1050,7 +1158,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
 }
 
 const unsigned char* Canvas::Pixels() {
-  ReleaseHeld();
+  Settle();
   cairo_surface_flush(surface_);
   return cairo_image_surface_get_data(surface_);
 }
@@ -1058,7 +1166,7 @@ const unsigned char* Canvas::Pixels() {
 int Canvas::Stride() const { return cairo_image_surface_get_stride(surface_); }
 
 bool Canvas::SavePng(const std::string& path) {
-  ReleaseHeld();
+  Settle();
   cairo_surface_flush(surface_);
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

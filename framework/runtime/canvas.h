@@ -131,9 +131,10 @@ class Canvas {
   bool TakeChanges() { return !TakeDamage().empty(); }
 
   // Paints whatever was drawn and is not painted yet (small discs wait to
-  // be painted together; Pixels, TakeDamage and SavePng do this first). A
-  // host that shows the canvas's lent memory without them calls it.
-  void Settle() { ReleaseHeld(); }
+  // be painted together, and large fills until anything else is drawn over
+  // them; Pixels, TakeDamage and SavePng do this first). A host that shows
+  // the canvas's lent memory without them calls it.
+  void Settle();
 
   // The image: Cairo RGB24 pixels (32 bits each, 0x00RRGGBB native).
   const unsigned char* Pixels();
@@ -147,17 +148,29 @@ class Canvas {
   // A pixel of the palette colour as Cairo paints it.
   static uint32_t SolidPixel(int colour);
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
+  // The pixels a figure may touch, of a box in logical units widened by
+  // `margin`, clipped to the canvas.
+  PixelRect DirtyBox(double x0, double y0, double x1, double y1, double margin) const;
+  // Marks the pixels as drawn on: the tiles may hold anything now. Fills not
+  // written yet there are written first (a box marks its border before it
+  // draws it; other figures write all fills before they draw).
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void MarkDirtyPixels(PixelRect r);
+  void MarkTileDirty(size_t tile);
   uint64_t TileHash(int column, int band) const;
   std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
   std::vector<PixelRect> TakeChangedTiles();
   uint64_t SolidTileHash(int column, int band, int colour);
   int TileColumns() const;
   int TileBands() const;
-  // Fills the box of pixels in a palette colour, leaving out the tiles
-  // wholly inside it that hold that colour already.
+  // Fills the box of pixels in a palette colour. The tiles wholly inside it
+  // are written only when another figure comes, or the pixels are read (a
+  // screen's clear is mostly covered by its panels before that), and not at
+  // all when they hold the colour already.
   void FillPixels(PixelRect box, int colour);
+  // Writes the fills waiting in the tiles of the range (columns x0..x1-1,
+  // bands y0..y1-1).
+  void WriteFills(PixelRect tiles);
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
@@ -181,8 +194,12 @@ class Canvas {
   // Paints the stamps held back (see cycle_) and those waiting (pending_),
   // and tells Cairo which pixels the stamps painted since it was last told.
   void ReleaseHeld();
-  // Any drawing but a stamp: the held stamps are painted first.
+  // Any drawing but a stamp: the held stamps are painted first, and the
+  // fills not written yet are written (all at once, row after row).
   void BeginFigure();
+  // A clear or a box: the same, but the fills wait (the next one may cover
+  // them).
+  void BeginFill();
   const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
 
@@ -193,16 +210,23 @@ class Canvas {
   cairo_surface_t* surface_;
   cairo_t* cr_;
   // Per tile (kTileWidth x kTileHeight pixels, row by row): its hash at the
-  // last TakeDamage; the palette colour it holds and nothing else, when that
-  // is known (after a clear or a wipe), or -1; and whether it was drawn on
-  // since the last TakeDamage (and, while one runs, whether it changed).
+  // last TakeDamage; the palette colour its pixels hold and nothing else,
+  // when that is known (after a clear or a wipe), or -1; and whether it was
+  // drawn on since the last TakeDamage (and, while one runs, whether it
+  // changed).
   std::vector<uint64_t> tileHashes_;
   std::vector<signed char> tileSolid_;
   std::vector<unsigned char> tileState_;
+  // Per tile, the palette colour it was filled with and that is not written
+  // yet (its pixels are to be read as that colour), or -1; how many are, and
+  // where.
+  std::vector<signed char> tileFill_;
+  long fillsWaiting_ = 0;
+  PixelRect fillArea_;  // in tiles: where they lie (or a little more)
   std::vector<int> dirty_;  // the tiles drawn on since the last TakeDamage
   // The tiles (columns x0..x1, bands y0..y1) last marked dirty, all of them
-  // still dirty and of no known colour: a curve's next dot mostly falls on
-  // the same tiles.
+  // still dirty, of no known colour and with no fill waiting: a curve's next
+  // dot mostly falls on the same tiles.
   PixelRect lastMarked_;
   std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   // Small filled discs as coverage masks of their fill and their outline,
