@@ -314,9 +314,6 @@ void Canvas::FillPixels(PixelRect box, int colour) {
       MarkTileDirty(t);
     }
   // The tiles it covers in part, along its edges, are written now.
-  unsigned char* data = nullptr;
-  const size_t stride = static_cast<size_t>(Stride());
-  const uint32_t pixel = SolidPixel(colour);
   auto edge = [&](int column0, int column1, int band0, int band1) {
     if (column0 >= column1 || band0 >= band1) return;
     WriteFills({column0, band0, column1, band1});
@@ -326,14 +323,9 @@ void Canvas::FillPixels(PixelRect box, int colour) {
         tileSolid_[t] = -1;
         MarkTileDirty(t);
       }
-    if (!data) {
-      cairo_surface_flush(surface_);
-      data = cairo_image_surface_get_data(surface_);
-    }
-    const int x0 = std::max(box.x0, column0 * kTileWidth), x1 = std::min(box.x1, column1 * kTileWidth);
-    const int y1 = std::min(box.y1, band1 * kTileHeight);
-    for (int y = std::max(box.y0, band0 * kTileHeight); y < y1; ++y)
-      FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + x0, x1 - x0, pixel);
+    FillBlock({std::max(box.x0, column0 * kTileWidth), std::max(box.y0, band0 * kTileHeight),
+               std::min(box.x1, column1 * kTileWidth), std::min(box.y1, band1 * kTileHeight)},
+              colour);
   };
   const int tx0 = box.x0 / kTileWidth, tx1 = (box.x1 - 1) / kTileWidth + 1;
   const int ty0 = box.y0 / kTileHeight, ty1 = (box.y1 - 1) / kTileHeight + 1;
@@ -345,8 +337,16 @@ void Canvas::FillPixels(PixelRect box, int colour) {
     edge(tx0, c0, b0, b1);
     edge(c1, tx1, b0, b1);
   }
-  if (data)
-    cairo_surface_mark_dirty_rectangle(surface_, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
+}
+
+void Canvas::FillBlock(PixelRect r, int colour) {
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const size_t stride = static_cast<size_t>(Stride());
+  const uint32_t pixel = SolidPixel(colour);
+  for (int y = r.y0; y < r.y1; ++y)
+    FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + r.x0, r.x1 - r.x0, pixel);
+  cairo_surface_mark_dirty_rectangle(surface_, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
 }
 
 void Canvas::WriteFills(PixelRect tiles) {
@@ -354,9 +354,6 @@ void Canvas::WriteFills(PixelRect tiles) {
            std::min(tiles.x1, fillArea_.x1), std::min(tiles.y1, fillArea_.y1)};
   if (tiles.Empty()) return;
   const int columns = TileColumns();
-  const size_t stride = static_cast<size_t>(Stride());
-  unsigned char* data = nullptr;
-  PixelRect written;
   for (int band = tiles.y0; band < tiles.y1 && fillsWaiting_ > 0; ++band) {
     const size_t first = static_cast<size_t>(band) * columns;
     signed char* fills = tileFill_.data() + first;
@@ -376,33 +373,22 @@ void Canvas::WriteFills(PixelRect tiles) {
       }
       int end = column + 1;
       while (end < tiles.x1 && fills[end] == colour) ++end;
-      if (!data) {
-        cairo_surface_flush(surface_);
-        data = cairo_image_surface_get_data(surface_);
-      }
-      const int x0 = column * kTileWidth, x1 = std::min(end * kTileWidth, pixelWidth_);
-      const int y0 = band * kTileHeight, y1 = std::min(y0 + kTileHeight, pixelHeight_);
-      const uint32_t pixel = SolidPixel(colour);
-      for (int y = y0; y < y1; ++y)
-        FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + x0, x1 - x0, pixel);
+      FillBlock({column * kTileWidth, band * kTileHeight, std::min(end * kTileWidth, pixelWidth_),
+                 std::min((band + 1) * kTileHeight, pixelHeight_)},
+                colour);
       std::fill(fills + column, fills + end, -1);
       std::fill(tileSolid_.begin() + static_cast<long>(first) + column,
                 tileSolid_.begin() + static_cast<long>(first) + end, colour);
       fillsWaiting_ -= end - column;
-      written = written.Empty() ? PixelRect{x0, y0, x1, y1}
-                                : PixelRect{std::min(written.x0, x0), written.y0, std::max(written.x1, x1), y1};
       column = end;
     }
   }
   if (fillsWaiting_ == 0) fillArea_ = {};
-  if (!written.Empty())
-    cairo_surface_mark_dirty_rectangle(surface_, written.x0, written.y0, written.x1 - written.x0,
-                                       written.y1 - written.y0);
 }
 
 void Canvas::Settle() {
   ReleaseHeld();
-  WriteFills({0, 0, TileColumns(), TileBands()});
+  WriteAllFills();
 }
 
 // A canvas that holds nothing but this colour already (say, the program's
@@ -773,7 +759,7 @@ void Canvas::PaintOp(const StampOp& op) {
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (r.Empty()) return;
-  if (fillsWaiting_ > 0) WriteFills({0, 0, TileColumns(), TileBands()});  // as any other figure
+  WriteAllFills();  // as any other figure
   if (stamped_.Empty()) {
     cairo_surface_flush(surface_);
     stamped_ = r;
@@ -843,7 +829,7 @@ void Canvas::BeginFill() {
 
 void Canvas::BeginFigure() {
   BeginFill();
-  WriteFills({0, 0, TileColumns(), TileBands()});
+  WriteAllFills();
 }
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`

@@ -171,6 +171,9 @@ class Canvas {
   // Writes the fills waiting in the tiles of the range (columns x0..x1-1,
   // bands y0..y1-1).
   void WriteFills(PixelRect tiles);
+  void WriteAllFills() { WriteFills({0, 0, TileColumns(), TileBands()}); }
+  // Writes the colour into the pixels of `r` (within the canvas).
+  void FillBlock(PixelRect r, int colour);
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
