@@ -1081,6 +1081,21 @@ std::vector<PixelRect> Canvas::TakeDamage() {
   return changed;
 }
 
+std::vector<PixelRect> Canvas::TakeDamageOver(int colour) {
+  Settle();
+  const int columns = TileColumns(), bands = TileBands();
+  const int shown = PaletteIndex(colour);
+  tileHashes_.assign(static_cast<size_t>(columns) * bands, kUnknown);
+  for (int band = 0; band < bands; ++band) {
+    for (int column = 0; column < columns; ++column) {
+      size_t t = static_cast<size_t>(band) * columns + column;
+      tileHashes_[t] = SolidTileHash(column, band, shown);
+      MarkTileDirty(t);
+    }
+  }
+  return TakeDamage();
+}
+
 std::vector<PixelRect> Canvas::TakeChangedTiles() {
   cairo_surface_flush(surface_);
   const int columns = TileColumns(), bands = TileBands();

@@ -125,6 +125,10 @@ class Canvas {
   // when the tiles to read are many (a new screen's figures), they are
   // answered without being read, as changed.
   std::vector<PixelRect> TakeDamage();
+  // TakeDamage for the first present into a window that shows `colour`
+  // everywhere and nothing of the canvas yet: the tiles known to hold that
+  // colour are left out.
+  std::vector<PixelRect> TakeDamageOver(int colour);
   // True when anything was drawn since the last TakeDamage.
   bool HasDamage() const { return !dirty_.empty() || cycle_.held > 0; }
   // True when TakeDamage would answer any rectangle (and takes it).

@@ -98,6 +98,33 @@ int KeyDownCode(const SDL_Keysym& key) {
   return kKeyOther;
 }
 
+#if defined(SDL_VIDEO_DRIVER_X11)
+// Gives the window a background of colour `c` and paints it: until the first
+// frame the window shows that colour, not what its memory held, and the first
+// frame need not send the canvas's tiles of it (or the margins around it).
+// The background's pixel is made as the canvas's pixels are, from the red,
+// green and blue bits, so it shows as they do. False when the window's
+// pixels are not made so (a visual with a palette).
+bool PaintBackground(Display* display, Window window, Rgb c) {
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(display, window, &a) || !a.visual ||
+      (a.visual->c_class != TrueColor && a.visual->c_class != DirectColor))
+    return false;
+  unsigned long pixel = 0;
+  const std::pair<unsigned long, int> parts[3] = {
+      {a.visual->red_mask, c.r}, {a.visual->green_mask, c.g}, {a.visual->blue_mask, c.b}};
+  for (const auto& [mask, value] : parts) {
+    if (mask == 0) return false;
+    const int shift = __builtin_ctzl(mask);
+    const unsigned long top = mask >> shift;  // all ones
+    pixel |= ((static_cast<unsigned long>(value) * top + 127) / 255) << shift;
+  }
+  XSetWindowBackground(display, window, pixel);
+  XClearWindow(display, window);
+  return true;
+}
+#endif
+
 // Has the kernel give the pages of [at, at + bytes) their memory now, a
 // few threads sharing the work, and leaves their contents as they are. A new
 // window surface is shared memory whose pages the kernel provides one at a
@@ -228,6 +255,9 @@ struct WindowHost::Impl {
 #endif
     WaitEvents(ms);
   }
+  // The window shows white everywhere and nothing of the canvas yet: the
+  // first frame sends only the tiles that are not white.
+  bool showsWhite = false;
 #if defined(SDL_VIDEO_DRIVER_X11)
   Display* x11 = nullptr;  // the display connection, on X11
   static constexpr int kQuietWaitsBeforeLook = 30;
@@ -317,10 +347,16 @@ struct WindowHost::Impl {
     // so that comparing the picture (all of it, the first time) does not
     // hold up the first frame.
     std::vector<PixelRect> damage;
-    if (!exposed) {
+    if (exposed && lent && showsWhite) {
+      exposed = false;
+      showsWhite = false;
+      damage = canvas.TakeDamageOver(kColourWhite);
+      if (damage.empty()) return false;
+    } else if (!exposed) {
       damage = canvas.TakeDamage();
       if (damage.empty()) return false;
     }
+    showsWhite = false;
     int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
     SDL_Rect place = CanvasPlace(screen, pw, ph);
     SDL_Surface* image = nullptr;
@@ -397,8 +433,11 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11)
+  if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11) {
     impl_->x11 = info.info.x11.display;
+    impl_->showsWhite =
+        PaintBackground(info.info.x11.display, info.info.x11.window, PaletteColour(kColourWhite));
+  }
 #endif
 }
 

@@ -463,8 +463,11 @@ class DamageMirror {
   long Present() {
     if (mirror_.size() != static_cast<size_t>(c_.Stride()) * c_.PixelHeight())
       mirror_.assign(static_cast<size_t>(c_.Stride()) * c_.PixelHeight(), 0);
+    return Apply(c_.TakeDamage());
+  }
+  long Apply(std::vector<PixelRect> damage) {
     long sent = 0;
-    last_ = c_.TakeDamage();
+    last_ = std::move(damage);
     const unsigned char* p = c_.Pixels();
     for (const PixelRect& r : last_) {
       EXPECT_FALSE(r.Empty());
@@ -476,6 +479,11 @@ class DamageMirror {
       sent += static_cast<long>(r.x1 - r.x0) * (r.y1 - r.y0);
     }
     return sent;
+  }
+  // The first present into a window that shows white everywhere.
+  long PresentOverWhite() {
+    mirror_.assign(static_cast<size_t>(c_.Stride()) * c_.PixelHeight(), 0xFF);
+    return Apply(c_.TakeDamageOver(15));
   }
   // The first pixel where the copy differs, as "x,y", or "" when none does.
   std::string Stale() const {
@@ -666,6 +674,35 @@ TEST(CanvasDamage, PresentingOnlyTheDamageLeavesNoStalePixels) {
     m.Present();
     EXPECT_EQ(m.Stale(), "") << scale;
   }
+}
+
+TEST(CanvasDamage, TheFirstFrameOverAWhiteWindowSendsOnlyWhatIsNotWhite) {
+  for (double scale : {1.0, 1.2, 0.675}) {
+    Canvas c(scale);
+    DamageMirror m(c);
+    const long all = static_cast<long>(c.PixelWidth()) * c.PixelHeight();
+    c.Clear(15);
+    c.Rectangle(20, 20, 900, 400, 0, true, 1, 3);  // a dark panel, text on it
+    c.Text(40, 40, "関数のグラフ", 2, 2, 15, Font("ゴシック", 16));
+    c.Text(1000, 600, "入力", 1, 1, 0, Font("ゴシック", 16));
+    c.Circle(1300, 620, 4, 1, 0, 0, 5, 3, true, 5);
+    long sent = m.PresentOverWhite();
+    EXPECT_GT(sent, 0) << scale;
+    EXPECT_LT(sent, all / 3) << scale;
+    EXPECT_EQ(m.Stale(), "") << scale;
+    // From then on the damage is taken against what was sent.
+    EXPECT_EQ(m.Present(), 0) << scale;
+    c.Rectangle(20, 20, 600, 300, 15, true, 15, 1);
+    c.Text(1000, 600, "入力", 1, 1, 15, Font("ゴシック", 16));
+    EXPECT_GT(m.Present(), 0) << scale;
+    EXPECT_EQ(m.Stale(), "") << scale;
+  }
+  // A white picture: nothing to send.
+  Canvas c(1.2);
+  DamageMirror m(c);
+  c.Clear(15);
+  EXPECT_EQ(m.PresentOverWhite(), 0);
+  EXPECT_EQ(m.Stale(), "");
 }
 
 TEST(CanvasDamage, SmallFiguresApartAreSentApartAndUnchangedOnesNotAtAll) {
