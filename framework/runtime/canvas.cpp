@@ -1085,7 +1085,7 @@ std::vector<PixelRect> Canvas::TakeDamageOver(int colour) {
   Settle();
   const int columns = TileColumns(), bands = TileBands();
   const int shown = PaletteIndex(colour);
-  tileHashes_.assign(static_cast<size_t>(columns) * bands, kUnknown);
+  tileHashes_.resize(static_cast<size_t>(columns) * bands);
   for (int band = 0; band < bands; ++band) {
     for (int column = 0; column < columns; ++column) {
       size_t t = static_cast<size_t>(band) * columns + column;

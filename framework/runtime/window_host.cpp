@@ -345,11 +345,11 @@ struct WindowHost::Impl {
     }
     // After an expose everything is sent; the damage is taken after that,
     // so that comparing the picture (all of it, the first time) does not
-    // hold up the first frame.
+    // hold up the first frame. Only a first frame into a window that shows
+    // white leaves out what is white.
     std::vector<PixelRect> damage;
     if (exposed && lent && showsWhite) {
       exposed = false;
-      showsWhite = false;
       damage = canvas.TakeDamageOver(kColourWhite);
       if (damage.empty()) return false;
     } else if (!exposed) {
