@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <thread>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -107,7 +108,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
   // Stamps not painted yet and fills not written yet belong to the picture:
-  // painted when it moves, dropped with it (once the worker is done with
+  // painted when it moves, dropped with it (once the workers are done with
   // the old memory).
   if (carryPicture) {
     Settle();
@@ -150,7 +151,7 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 Canvas::~Canvas() {
   cycle_.held = 0;
   pending_.clear();
-  ReleaseHeld();  // the worker is done with the memory
+  ReleaseHeld();  // the workers are done with the memory
   ClearStamps();
   for (int pass = 0; pass < 2; ++pass) {
     if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
@@ -508,10 +509,14 @@ constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
 // When this many stamps wait to be painted, they are painted on the
-// canvas's worker thread while the next ones are placed; at most this many
-// such batches wait for it (when it falls behind, the drawing waits).
+// canvas's worker threads while the next ones are placed; at most this many
+// such batches wait for them (when they fall behind, the drawing waits).
 constexpr size_t kHandedStamps = 512;
 constexpr long kBatchesAhead = 8;
+// Two workers share the painting by bands of rows, 1 << kShareRowsShift
+// high, every other band each: a dot covers several, so each worker gets
+// about half of every dot.
+constexpr int kShareRowsShift = 2;
 
 // std::floor, and std::round of a number at least 0, as integers, for
 // values well inside the range of long long (a dot's place), without
@@ -661,7 +666,8 @@ inline void PaintPair(unsigned char* at, size_t bytes, PixelPair f, const unsign
 // a curve overlap, and a pair read where a pair was just written comes
 // fastest. Coverage 0 leaves a pixel as it is.
 void PaintStamp(unsigned char* data, int stride, int width, int height,
-                const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline) {
+                const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline, int part,
+                int parts) {
   const PixelPair f = ColourPair(fill), o = ColourPair(outline);
   // Pixels in the outline's colour already stay so, unless the fill paints
   // them in another colour first. (Along a traced curve most of a dot's
@@ -672,7 +678,7 @@ void PaintStamp(unsigned char* data, int stride, int width, int height,
   const bool inside = left >= 0 && top >= 0 && left + m.size + 1 <= width && top + m.size <= height;
   for (const Canvas::StampMasks::Row& row : m.rows) {
     int y = top + row.y;
-    if (y < 0 || y >= height) continue;
+    if (y < 0 || y >= height || (parts > 1 && ((y >> kShareRowsShift) & 1) != part)) continue;
     int pairs = row.pairs[parity];
     int x = left + row.from[parity];  // even
     unsigned char* line = data + static_cast<size_t>(y) * stride;
@@ -773,36 +779,43 @@ void Canvas::PaintOp(const StampOp& op) {
 }
 
 void Canvas::PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
-                      int height) {
+                      int height, int part, int parts) {
   for (const StampOp& op : ops)
     PaintStamp(data, stride, width, height, *op.stamp, op.left, op.top, PaletteColour(op.fill),
-               PaletteColour(op.outline));
+               PaletteColour(op.outline), part, parts);
 }
 
-// The stamps waiting are painted on the worker thread, after those handed
-// over before them (so every pixel is still painted by the stamps over it
-// in the order they came). Until the worker has finished, this thread draws
-// nothing else, and reads no pixel: ReleaseHeld waits for it.
+// The stamps waiting are painted on the worker threads, after those handed
+// over before them. Each worker paints its own rows of every stamp (so
+// every pixel is still painted by the stamps over it in the order they
+// came); two halve the time of a curve's dots, whose painting costs about
+// twice their placing. Until the workers have finished, this thread draws
+// nothing else, and reads no pixel: ReleaseHeld waits for them.
 void Canvas::HandPending() {
-  if (!worker_) worker_ = std::make_unique<Worker>();
-  worker_->Hand([stamps = std::move(pending_), data = cairo_image_surface_get_data(surface_),
-                 stride = Stride(), width = pixelWidth_, height = pixelHeight_] {
-    PaintOps(stamps, data, stride, width, height);
-  });
+  if (workers_.empty()) {
+    const int parts = std::thread::hardware_concurrency() >= 3 ? 2 : 1;
+    for (int i = 0; i < parts; ++i) workers_.push_back(std::make_unique<Worker>());
+  }
+  auto stamps = std::make_shared<const std::vector<StampOp>>(std::move(pending_));
+  const int parts = static_cast<int>(workers_.size());
+  for (int part = 0; part < parts; ++part)
+    workers_[static_cast<size_t>(part)]->Hand(
+        [stamps, data = cairo_image_surface_get_data(surface_), stride = Stride(), width = pixelWidth_,
+         height = pixelHeight_, part, parts] { PaintOps(*stamps, data, stride, width, height, part, parts); });
   pending_ = {};
   pending_.reserve(kHandedStamps);
   handed_ = true;
-  worker_->Finish(kBatchesAhead);
+  for (auto& worker : workers_) worker->Finish(kBatchesAhead);
 }
 
 void Canvas::PaintPending() {
   if (handed_) {
     if (!pending_.empty()) HandPending();
-    worker_->Finish();
+    for (auto& worker : workers_) worker->Finish();
     handed_ = false;
     return;
   }
-  PaintOps(pending_, cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_);
+  PaintOps(pending_, cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, 0, 1);
   pending_.clear();
 }
 

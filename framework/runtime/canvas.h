@@ -190,11 +190,13 @@ class Canvas {
   // Marks the stamp's pixels as drawn on, and adds it to those waiting to
   // be painted.
   void PaintOp(const StampOp& op);
-  // Paints the stamps into the pixels (of the given size), one after another.
+  // Paints the stamps into the pixels (of the given size), one after another:
+  // every row of them, or when `parts` share the work, only the rows of the
+  // bands that fall to `part` (see kShareRowsShift).
   static void PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
-                       int height);
+                       int height, int part, int parts);
   void HandPending();
-  // Paints the stamps waiting, or waits for the worker to paint them.
+  // Paints the stamps waiting, or waits for the workers to paint them.
   void PaintPending();
   // The stamps held back (see cycle_) wait to be painted like any other.
   void QueueHeld();
@@ -273,10 +275,12 @@ class Canvas {
   // once for a run of stamps, before it draws or the pixels are read).
   PixelRect stamped_;
   // The stamps drawn and not painted yet, in the order they came; the
-  // thread that paints many of them (started when first needed), and
-  // whether it was handed any it may not have painted yet.
+  // threads that paint many of them (two, each taking every other band of
+  // rows, where the machine has a core to spare for each; started when
+  // first needed), and whether they were handed any they may not have
+  // painted yet.
   std::vector<StampOp> pending_;
-  std::unique_ptr<Worker> worker_;
+  std::vector<std::unique_ptr<Worker>> workers_;
   bool handed_ = false;
 };
 
