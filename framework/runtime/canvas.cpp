@@ -185,6 +185,7 @@ constexpr int kTileWidth = 16;
 constexpr int kTileHeight = 4;
 constexpr unsigned char kDirty = 1;    // drawn over since the last TakeDamage
 constexpr unsigned char kChanged = 2;  // ... and changed (while TakeDamage runs)
+constexpr unsigned char kRefilled = 4;  // ... changed, and holds one known colour
 // The hash of a tile whose pixels were not read: no pixels hash to it.
 constexpr uint64_t kUnknown = 0;
 // When the tiles to read cover at least 1/kUnreadShare of the canvas, they
@@ -414,17 +415,17 @@ static double Snap(double v, double width, double scale) {
 
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
-  BeginFigure();
+  BeginFill();
   if (!ClipFar(x1, y1, x2, y2)) return;
   width = StrokeWidth(width, colour);
   if (x1 == x2 || y1 == y2) width = WholePixels(width, scale_);
   if (x1 == x2) x1 = x2 = Snap(x1, width, scale_);
   if (y1 == y2) y1 = y2 = Snap(y1, width, scale_);
+  MarkDirty(x1, y1, x2, y2, width + 1);
   cairo_new_path(cr_);
   cairo_move_to(cr_, x1, y1);
   cairo_line_to(cr_, x2, y2);
   FillAndStroke(false, 0, colour, width, CAIRO_LINE_JOIN_ROUND);
-  MarkDirty(x1, y1, x2, y2, width + 1);
 }
 
 void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
@@ -485,17 +486,17 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   if (points.empty()) return;
   for (const auto& p : points)
     if (!Finite(p.x) || !Finite(p.y)) return;
-  BeginFigure();
+  BeginFill();
   width = StrokeWidth(width, colour);
-  double x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
-  cairo_new_path(cr_);
+  double x0 = ClampFar(points[0].x), y0 = ClampFar(points[0].y), x1 = x0, y1 = y0;
   for (const auto& p : points) {
     double x = ClampFar(p.x), y = ClampFar(p.y);
-    cairo_line_to(cr_, x, y);
     x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
   }
-  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
   MarkDirty(x0, y0, x1, y1, width + 1);
+  cairo_new_path(cr_);
+  for (const auto& p : points) cairo_line_to(cr_, ClampFar(p.x), ClampFar(p.y));
+  FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
 }
 
 namespace {
@@ -765,7 +766,6 @@ void Canvas::PaintOp(const StampOp& op) {
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (r.Empty()) return;
-  WriteAllFills();  // as any other figure
   if (stamped_.Empty()) {
     cairo_surface_flush(surface_);
     stamped_ = r;
@@ -773,7 +773,9 @@ void Canvas::PaintOp(const StampOp& op) {
     stamped_ = {std::min(stamped_.x0, r.x0), std::min(stamped_.y0, r.y0), std::max(stamped_.x1, r.x1),
                 std::max(stamped_.y1, r.y1)};
   }
-  MarkDirtyPixels(r);
+  // The fills waiting under it are written first. (A pair of pixels that
+  // its first or last column falls in is written back whole.)
+  MarkDirtyPixels({std::max(0, r.x0 - 1), r.y0, std::min(pixelWidth_, r.x1 + 1), r.y1});
   pending_.push_back(op);
   if (pending_.size() >= kHandedStamps) HandPending();
 }
@@ -840,11 +842,6 @@ void Canvas::BeginFill() {
   cycle_.stampsOnly = false;
 }
 
-void Canvas::BeginFigure() {
-  BeginFill();
-  WriteAllFills();
-}
-
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
 // pixels a side: from the cache, or rendered.
 const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy,
@@ -908,7 +905,8 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
   if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) return;
-  BeginFigure();
+  BeginFill();
+  MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
     a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)
@@ -926,7 +924,6 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   cairo_restore(cr_);
   if (filled) cairo_close_path(cr_);
   FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
-  MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
 }
 
 double Canvas::Text(double x, double y, std::string_view text, int a, int b, int colour,
@@ -938,7 +935,7 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // Nothing of a line that lies wholly above or below the visible area shows
   // (the typesetters measure their texts at y 1800).
   if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
-  BeginFigure();
+  BeginFill();
 
   FaceKind kind = FaceKindOf(font.face);
   const Face& own = GetFace(kind, font.bold, font.italic);
@@ -948,39 +945,57 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // stand 1.15 b*s below y, on the line of the Gothic text beside them.
   double ownBaseline = kind == FaceKind::kSerif && s < 12 ? 1.15 : own.ascent;
   const Face& gothic = GetFace(FaceKind::kGothic, font.bold, font.italic);
-  SetColour(colour);
+  // Each character's face, and how far it moves the pen: first all of them,
+  // so that the fills waiting where the text goes are written before it is
+  // drawn; then the characters are drawn.
+  struct Placed {
+    const Face* face;
+    bool cells;
+    uint32_t code;
+    double advance;
+  };
+  std::vector<Placed> placed;
+  const std::vector<std::string> chars = Chars(text);
+  placed.reserve(chars.size());
+  auto useFace = [&](const Placed& p) {
+    cairo_set_font_face(cr_, p.face->cairo);
+    cairo_matrix_t m;
+    if (p.cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
+    else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
+    cairo_set_font_matrix(cr_, &m);
+  };
   double pen = x;
-  for (const std::string& ch : Chars(text)) {
+  for (const std::string& ch : chars) {
     uint32_t code = static_cast<uint32_t>(Asc(ch));
     if (kind == FaceKind::kExtra && code == 'l') code = 0x2113;  // the script ell
-    bool cells = kind == FaceKind::kGothic;
-    const Face* face = &own;
+    Placed p{&own, kind == FaceKind::kGothic, code, 0};
     if (!own.Has(code)) {
-      face = &gothic;
-      cells = true;
+      p.face = &gothic;
+      p.cells = true;
     }
-    double advance = cells ? cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5) : 0;
-    if (code >= 0x20) {
-      cairo_set_font_face(cr_, face->cairo);
-      cairo_matrix_t m;
-      if (cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
-      else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
-      cairo_set_font_matrix(cr_, &m);
-      std::string glyph = Chr(static_cast<int>(code));
-      if (!cells) {
-        cairo_text_extents_t e;
-        cairo_text_extents(cr_, glyph.c_str(), &e);
-        advance = e.x_advance;
-      }
-      if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
-        cairo_move_to(cr_, pen, y + cellHeight * (cells ? face->ascent : ownBaseline));
-        cairo_show_text(cr_, glyph.c_str());
-      }
+    if (p.cells) {
+      p.advance = cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5);
+    } else if (code >= 0x20) {
+      useFace(p);
+      cairo_text_extents_t e;
+      cairo_text_extents(cr_, Chr(static_cast<int>(code)).c_str(), &e);
+      p.advance = e.x_advance;
     }
-    pen += advance;
+    placed.push_back(p);
+    pen += p.advance;
+  }
+  MarkDirty(x, y, pen, y + cellHeight, 0.5 * cellHeight + 2);
+  SetColour(colour);
+  pen = x;
+  for (const Placed& p : placed) {
+    if (p.code >= 0x20 && pen < kWidth + cellWidth && pen + p.advance > -cellWidth) {
+      useFace(p);
+      cairo_move_to(cr_, pen, y + cellHeight * (p.cells ? p.face->ascent : ownBaseline));
+      cairo_show_text(cr_, Chr(static_cast<int>(p.code)).c_str());
+    }
+    pen += p.advance;
   }
   cairo_new_path(cr_);
-  MarkDirty(x, y, pen, y + cellHeight, 0.5 * cellHeight + 2);
   return pen;
 }
 
@@ -1074,7 +1089,8 @@ std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
   return rects;
 }
 
-std::vector<PixelRect> Canvas::TakeDamage() {
+std::vector<PixelRect> Canvas::TakeDamage(std::vector<FilledRect>* filled) {
+  if (filled) filled->clear();
   // The stamps drawn since the last call were the very ones that changed
   // nothing then, on the same pixels: they change nothing again.
   if (cycle_.stampsOnly && cycle_.held > 0 && cycle_.held == cycle_.idle.size() &&
@@ -1083,8 +1099,9 @@ std::vector<PixelRect> Canvas::TakeDamage() {
     cycle_.held = 0;
     return {};
   }
-  Settle();
-  std::vector<PixelRect> changed = TakeChangedTiles();
+  if (filled) ReleaseHeld();
+  else Settle();
+  std::vector<PixelRect> changed = TakeChangedTiles(filled);
   // Only stamps were drawn, and they changed nothing: the next time they
   // come in the same order, they are held back (see StampDisc).
   if (cycle_.stampsOnly && !cycle_.ops.empty() && changed.empty()) cycle_.idle = cycle_.ops;
@@ -1094,8 +1111,8 @@ std::vector<PixelRect> Canvas::TakeDamage() {
   return changed;
 }
 
-std::vector<PixelRect> Canvas::TakeDamageOver(int colour) {
-  Settle();
+std::vector<PixelRect> Canvas::TakeDamageOver(int colour, std::vector<FilledRect>* filled) {
+  ReleaseHeld();
   const int columns = TileColumns(), bands = TileBands();
   const int shown = PaletteIndex(colour);
   tileHashes_.resize(static_cast<size_t>(columns) * bands);
@@ -1106,10 +1123,10 @@ std::vector<PixelRect> Canvas::TakeDamageOver(int colour) {
       MarkTileDirty(t);
     }
   }
-  return TakeDamage();
+  return TakeDamage(filled);
 }
 
-std::vector<PixelRect> Canvas::TakeChangedTiles() {
+std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled) {
   cairo_surface_flush(surface_);
   const int columns = TileColumns(), bands = TileBands();
   const size_t tiles = static_cast<size_t>(columns) * bands;
@@ -1117,6 +1134,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
   if (tileHashes_.size() != tiles) {
     // The first picture: all of it is sent; the tiles known to hold one
     // colour are known from now on, the others are read when next drawn on.
+    WriteAllFills();
     tileHashes_.assign(tiles, kUnknown);
     for (int band = 0; band < bands; ++band)
       for (int column = 0; column < columns; ++column) {
@@ -1135,26 +1153,35 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
   // then they count as changed, and as unread until they are drawn on again.
   size_t unknown = 0;
   for (int t : dirty_)
-    if (tileSolid_[static_cast<size_t>(t)] < 0) ++unknown;
+    if (KnownColour(static_cast<size_t>(t)) < 0) ++unknown;
   const bool read = static_cast<long long>(unknown) * kTileWidth * kTileHeight * kUnreadShare <
                     static_cast<long long>(pixelWidth_) * pixelHeight_;
   PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
+  PixelRect refilled = area;               // ... and those of them of one colour
+  auto widen = [](PixelRect& r, int column, int band) {
+    r = {std::min(r.x0, column), std::min(r.y0, band), std::max(r.x1, column + 1), std::max(r.y1, band + 1)};
+  };
   for (int i : dirty_) {
     size_t t = static_cast<size_t>(i);
     int column = i % columns, band = i / columns;
-    uint64_t h = tileSolid_[t] >= 0 ? SolidTileHash(column, band, tileSolid_[t])
-                 : read           ? TileHash(column, band)
-                                  : kUnknown;
+    const int known = KnownColour(t);
+    uint64_t h = known >= 0 ? SolidTileHash(column, band, known)
+                 : read     ? TileHash(column, band)
+                            : kUnknown;
     if (h == kUnknown || h != tileHashes_[t]) {
-      tileState_[t] |= kChanged;
-      area = {std::min(area.x0, column), std::min(area.y0, band), std::max(area.x1, column + 1),
-              std::max(area.y1, band + 1)};
+      if (filled && known >= 0) {
+        tileState_[t] |= kRefilled;
+        widen(refilled, column, band);
+      } else {
+        tileState_[t] |= kChanged;
+        widen(area, column, band);
+      }
     }
     tileHashes_[t] = h;
   }
   // The changed tiles as rectangles (see ChangedRects), coarser and coarser
   // until they are few enough: too many cost more to send than the pixels
-  // between them.
+  // between them. The fills still waiting within them are written now.
   if (!area.Empty()) {
     for (int gap = 1; gap <= 64; gap *= 4) {
       changed = ChangedRects(area, gap);
@@ -1164,11 +1191,54 @@ std::vector<PixelRect> Canvas::TakeChangedTiles() {
       changed.assign(1, {area.x0 * kTileWidth, area.y0 * kTileHeight,
                          std::min(area.x1 * kTileWidth, pixelWidth_),
                          std::min(area.y1 * kTileHeight, pixelHeight_)});
+    for (const PixelRect& r : changed)
+      WriteFills({r.x0 / kTileWidth, r.y0 / kTileHeight, (r.x1 + kTileWidth - 1) / kTileWidth,
+                  (r.y1 + kTileHeight - 1) / kTileHeight});
   }
+  if (filled && !refilled.Empty()) *filled = FilledRects(refilled);
   for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
   dirty_.clear();
   lastMarked_ = {};
   return changed;
+}
+
+// In each band, the runs of changed tiles of one colour; a run just below
+// one of the band above, as wide and of its colour, extends it.
+std::vector<FilledRect> Canvas::FilledRects(PixelRect area) const {
+  const int columns = TileColumns();
+  std::vector<FilledRect> rects;  // in tiles until the end
+  std::vector<size_t> open, next;  // indexes into rects: the runs of the band above, of this one
+  for (int band = area.y0; band < area.y1; ++band) {
+    next.clear();
+    size_t above = 0;
+    for (int column = area.x0; column < area.x1;) {
+      const size_t t = static_cast<size_t>(band) * columns + column;
+      if (!(tileState_[t] & kRefilled)) {
+        ++column;
+        continue;
+      }
+      const int colour = KnownColour(t);
+      int end = column + 1;
+      while (end < area.x1 && (tileState_[t + (end - column)] & kRefilled) &&
+             KnownColour(t + (end - column)) == colour)
+        ++end;
+      while (above < open.size() && rects[open[above]].rect.x0 < column) ++above;
+      if (above < open.size() && rects[open[above]].rect.x0 == column &&
+          rects[open[above]].rect.x1 == end && rects[open[above]].colour == colour) {
+        rects[open[above]].rect.y1 = band + 1;
+        next.push_back(open[above]);
+      } else {
+        rects.push_back({{column, band, end, band + 1}, colour});
+        next.push_back(rects.size() - 1);
+      }
+      column = end;
+    }
+    open.swap(next);
+  }
+  for (FilledRect& f : rects)
+    f.rect = {f.rect.x0 * kTileWidth, f.rect.y0 * kTileHeight, std::min(f.rect.x1 * kTileWidth, pixelWidth_),
+              std::min(f.rect.y1 * kTileHeight, pixelHeight_)};
+  return rects;
 }
 
 const unsigned char* Canvas::Pixels() {

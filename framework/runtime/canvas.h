@@ -33,6 +33,12 @@ struct PixelRect {
   bool Empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
+// A rectangle of pixels that all hold one palette colour.
+struct FilledRect {
+  PixelRect rect;
+  int colour = 0;
+};
+
 // Pixels a host lends the canvas to draw into (32 bits each, 0x00RRGGBB
 // native, `stride` bytes a row, as many rows as the canvas has); null data
 // means none: the canvas keeps an image of its own.
@@ -124,11 +130,18 @@ class Canvas {
   // one colour only (after a clear or a wipe) is not read for its hash; and
   // when the tiles to read are many (a new screen's figures), they are
   // answered without being read, as changed.
-  std::vector<PixelRect> TakeDamage();
+  std::vector<PixelRect> TakeDamage() { return TakeDamage(nullptr); }
+  // TakeDamage for a host that can fill rectangles of the window in one
+  // colour itself: the damage known to hold one colour (a clear's, a box's
+  // inside) comes in `filled` instead, and the fills that were not written
+  // into the pixels yet need not be (the window is filled, not sent them).
+  // The pixels of the rectangles answered are up to date; those elsewhere
+  // may not be until they are read (Pixels) or drawn over.
+  std::vector<PixelRect> TakeDamage(std::vector<FilledRect>* filled);
   // TakeDamage for the first present into a window that shows `colour`
   // everywhere and nothing of the canvas yet: the tiles known to hold that
   // colour are left out.
-  std::vector<PixelRect> TakeDamageOver(int colour);
+  std::vector<PixelRect> TakeDamageOver(int colour, std::vector<FilledRect>* filled = nullptr);
   // True when anything was drawn since the last TakeDamage.
   bool HasDamage() const { return !dirty_.empty() || cycle_.held > 0; }
   // True when TakeDamage would answer any rectangle (and takes it).
@@ -163,7 +176,12 @@ class Canvas {
   void MarkTileDirty(size_t tile);
   uint64_t TileHash(int column, int band) const;
   std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
-  std::vector<PixelRect> TakeChangedTiles();
+  std::vector<PixelRect> TakeChangedTiles(std::vector<FilledRect>* filled);
+  // The changed tiles of one colour (see TakeChangedTiles), as rectangles.
+  std::vector<FilledRect> FilledRects(PixelRect area) const;
+  // The palette colour the tile holds and nothing else, when that is known
+  // (written or waiting to be), or -1.
+  int KnownColour(size_t tile) const { return tileFill_[tile] >= 0 ? tileFill_[tile] : tileSolid_[tile]; }
   uint64_t SolidTileHash(int column, int band, int colour);
   int TileColumns() const;
   int TileBands() const;
@@ -203,11 +221,9 @@ class Canvas {
   // Paints the stamps held back (see cycle_) and those waiting (pending_),
   // and tells Cairo which pixels the stamps painted since it was last told.
   void ReleaseHeld();
-  // Any drawing but a stamp: the held stamps are painted first, and the
-  // fills not written yet are written (all at once, row after row).
-  void BeginFigure();
-  // A clear or a box: the same, but the fills wait (the next one may cover
-  // them).
+  // Any drawing but a stamp: the held stamps are painted first. The fills
+  // not written yet wait: a figure has those under it written (MarkDirty)
+  // before it draws, and a clear or a box may cover them.
   void BeginFill();
   const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();

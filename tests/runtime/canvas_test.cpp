@@ -705,6 +705,103 @@ TEST(CanvasDamage, TheFirstFrameOverAWhiteWindowSendsOnlyWhatIsNotWhite) {
   EXPECT_EQ(m.Stale(), "");
 }
 
+// A window that fills the damage of one colour itself: the canvas leaves
+// such fills unwritten in its memory, and the rectangles it sends must hold
+// what the picture holds there, even where a fill from frames before still
+// waits (a figure drawn over it, or many small changes sent as larger
+// rectangles around it).
+TEST(CanvasDamage, DamageFilledByTheWindowLeavesNoStalePixels) {
+  for (double scale : {1.2, 0.675}) {
+    const int w = Canvas::PixelWidthAt(scale), h = Canvas::PixelHeightAt(scale);
+    const size_t stride = static_cast<size_t>(w) * 4;
+    std::vector<unsigned char> memory(stride * h, 0);
+    Canvas c(scale, {memory.data(), static_cast<int>(stride)});
+    Canvas reference(scale);
+    std::vector<uint32_t> window(static_cast<size_t>(w) * h, 0);
+    long copied = 0, filled = 0;
+    auto present = [&] {
+      std::vector<FilledRect> fills;
+      std::vector<PixelRect> rects = c.TakeDamage(&fills);
+      copied = filled = 0;
+      for (const FilledRect& f : fills) {
+        const Rgb rgb = PaletteColour(f.colour);
+        const uint32_t pixel = uint32_t{rgb.r} << 16 | uint32_t{rgb.g} << 8 | rgb.b;
+        for (int y = f.rect.y0; y < f.rect.y1; ++y)
+          std::fill_n(window.begin() + static_cast<long>(y) * w + f.rect.x0, f.rect.x1 - f.rect.x0, pixel);
+        filled += static_cast<long>(f.rect.x1 - f.rect.x0) * (f.rect.y1 - f.rect.y0);
+      }
+      for (const PixelRect& r : rects) {
+        for (int y = r.y0; y < r.y1; ++y)
+          for (int x = r.x0; x < r.x1; ++x) {
+            uint32_t p;
+            std::memcpy(&p, memory.data() + y * stride + x * 4, 4);
+            window[static_cast<size_t>(y) * w + x] = p & 0xFFFFFF;
+          }
+        copied += static_cast<long>(r.x1 - r.x0) * (r.y1 - r.y0);
+      }
+    };
+    auto stale = [&]() -> std::string {
+      const unsigned char* p = reference.Pixels();
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+          uint32_t q;
+          std::memcpy(&q, p + y * reference.Stride() + x * 4, 4);
+          if ((q & 0xFFFFFF) != window[static_cast<size_t>(y) * w + x])
+            return std::to_string(x) + "," + std::to_string(y);
+        }
+      return "";
+    };
+    auto both = [&](auto draw) {
+      draw(c);
+      draw(reference);
+    };
+    present();
+    // A new screen: a dark ground and panels. Most of it is filled, not sent,
+    // and not written either.
+    both([](Canvas& k) {
+      k.Clear(1);
+      k.Rectangle(20, 20, 1580, 200, 15, true, 6, 3);
+      k.Rectangle(20, 250, 800, 880, 14, true, 15, 3);
+      k.Text(40, 40, "ｙ＝ａｘ２ の値", 2, 2, 0, Font("ゴシック", 16));
+    });
+    present();
+    EXPECT_EQ(stale(), "") << scale;
+    EXPECT_GT(filled, 4 * copied) << scale;
+    uint32_t ground;  // never written: the white from before
+    std::memcpy(&ground, memory.data() + static_cast<size_t>(600 * scale) * stride + static_cast<size_t>(1550 * scale) * 4, 4);
+    EXPECT_EQ(ground & 0xFFFFFF, 0xFFFFFFu) << scale;
+    // Figures over fills that still wait from the frame before.
+    both([](Canvas& k) {
+      k.Text(60, 300, "表", 2, 2, 0, Font("ゴシック", 16));
+      k.Line(30, 500, 790, 520, 4, 3);
+      k.Polyline({{100, 600}, {300, 700}, {500, 620}}, 2, 2, false, 0);
+      k.Circle(600, 750, 60, 1, 0.1, 0.6, 5, 3, true, 12);
+      for (int i = 0; i < 1500; ++i)
+        k.Circle(60 + i * 0.45, 850 - 0.0002 * (i - 750) * (i - 750), 1, 1, 0, 0, 9, 5, true, 9);
+      k.Rectangle(900, 300, 1500, 800, 0, true, 3, 2);  // a new box over the ground
+    });
+    present();
+    EXPECT_EQ(stale(), "") << scale;
+    // Small changes all over: sent as larger rectangles, over fills that wait.
+    for (int round = 0; round < 2; ++round) {
+      both([&](Canvas& k) {
+        for (int y = 0; y < 18; ++y)
+          for (int x = 0; x < 30; ++x) k.Circle(25 + x * 52, 25 + y * 49, 2, 1, 0, 0, 13 - round, 1, true, 13 - round);
+      });
+      present();
+      EXPECT_EQ(stale(), "") << scale << " " << round;
+    }
+    // A wipe back to white, and the picture read: what waited is written.
+    both([](Canvas& k) {
+      k.Rectangle(0, 0, 1600, 900, 15, true, 15, 1);
+      k.Text(700, 400, "終", 2, 2, 0, Font("ゴシック", 16));
+    });
+    present();
+    EXPECT_EQ(stale(), "") << scale;
+    EXPECT_TRUE(std::equal(c.Pixels(), c.Pixels() + stride * h, reference.Pixels())) << scale;
+  }
+}
+
 TEST(CanvasDamage, SmallFiguresApartAreSentApartAndUnchangedOnesNotAtAll) {
   Canvas c(1.2);
   DamageMirror m(c);
