@@ -737,16 +737,21 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
   const long long ex = RoundUpInt((dx - static_cast<double>(left)) * kStampSteps);
   const long long ey = RoundUpInt((dy - static_cast<double>(top)) * kStampSteps);
   const long long ix = ex - sized->first, iy = ey - sized->first;
-  const StampMasks** slot = nullptr;
+  // A stamp wholly off the canvas shows nothing; on a canvas too large for
+  // a StampOp's place, Cairo draws the disc.
+  if (left + sized->size <= 0 || top + sized->size <= 0 || left >= pixelWidth_ || top >= pixelHeight_)
+    return true;
+  if (left > INT16_MAX || top > INT16_MAX) return false;
+  int* slot = nullptr;
   if (ix >= 0 && ix < kStampPlaces && iy >= 0 && iy < kStampPlaces)
     slot = &sized->stamps[static_cast<size_t>(iy) * kStampPlaces + ix];
-  const StampMasks* stamp = slot ? *slot : nullptr;
-  if (!stamp)
-    stamp = &MakeStamp(rx, ry, width, static_cast<double>(ex) / kStampSteps,
-                       static_cast<double>(ey) / kStampSteps, sized->size);
-  if (slot) *slot = stamp;
-  StampOp op{stamp, static_cast<int>(left), static_cast<int>(top), PaletteIndex(fillColour),
-             PaletteIndex(colour)};
+  int stamp = slot ? *slot - 1 : -1;
+  if (stamp < 0)
+    stamp = MakeStamp(rx, ry, width, static_cast<double>(ex) / kStampSteps,
+                      static_cast<double>(ey) / kStampSteps, sized->size);
+  if (slot) *slot = stamp + 1;
+  StampOp op{static_cast<uint16_t>(stamp), static_cast<int16_t>(left), static_cast<int16_t>(top),
+             static_cast<uint8_t>(PaletteIndex(fillColour)), static_cast<uint8_t>(PaletteIndex(colour))};
   if (cycle_.stampsOnly && cycle_.held == cycle_.ops.size() && cycle_.held < cycle_.idle.size() &&
       cycle_.idle[cycle_.held] == op) {
     cycle_.ops.push_back(op);
@@ -762,7 +767,7 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
 }
 
 void Canvas::PaintOp(const StampOp& op) {
-  const PixelRect& c = op.stamp->covered;
+  const PixelRect& c = stampTable_[op.stamp]->covered;
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (r.Empty()) return;
@@ -780,10 +785,10 @@ void Canvas::PaintOp(const StampOp& op) {
   if (pending_.size() >= kHandedStamps) HandPending();
 }
 
-void Canvas::PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
-                      int height, int part, int parts) {
+void Canvas::PaintOps(const std::vector<StampOp>& ops, const StampMasks* const* stamps,
+                      unsigned char* data, int stride, int width, int height, int part, int parts) {
   for (const StampOp& op : ops)
-    PaintStamp(data, stride, width, height, *op.stamp, op.left, op.top, PaletteColour(op.fill),
+    PaintStamp(data, stride, width, height, *stamps[op.stamp], op.left, op.top, PaletteColour(op.fill),
                PaletteColour(op.outline), part, parts);
 }
 
@@ -802,8 +807,10 @@ void Canvas::HandPending() {
   const int parts = static_cast<int>(workers_.size());
   for (int part = 0; part < parts; ++part)
     workers_[static_cast<size_t>(part)]->Hand(
-        [stamps, data = cairo_image_surface_get_data(surface_), stride = Stride(), width = pixelWidth_,
-         height = pixelHeight_, part, parts] { PaintOps(*stamps, data, stride, width, height, part, parts); });
+        [stamps, table = stampTable_.data(), data = cairo_image_surface_get_data(surface_),
+         stride = Stride(), width = pixelWidth_, height = pixelHeight_, part, parts] {
+          PaintOps(*stamps, table, data, stride, width, height, part, parts);
+        });
   pending_ = {};
   pending_.reserve(kHandedStamps);
   handed_ = true;
@@ -817,7 +824,8 @@ void Canvas::PaintPending() {
     handed_ = false;
     return;
   }
-  PaintOps(pending_, cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, 0, 1);
+  PaintOps(pending_, stampTable_.data(), cairo_image_surface_get_data(surface_), Stride(), pixelWidth_,
+           pixelHeight_, 0, 1);
   pending_.clear();
 }
 
@@ -844,8 +852,7 @@ void Canvas::BeginFill() {
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
 // pixels a side: from the cache, or rendered.
-const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy,
-                                            int size) {
+uint16_t Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy, int size) {
   StampKey key{rx, ry, width, fx, fy};
   auto found = stamps_.find(key);
   if (found == stamps_.end()) {
@@ -880,8 +887,11 @@ const Canvas::StampMasks& Canvas::MakeStamp(double rx, double ry, double width, 
       cairo_surface_flush(mask);
     }
     found = stamps_.emplace(key, TakeMasks(maskImages_[0], maskImages_[1], size)).first;
+    if (stampTable_.capacity() < kStamps) stampTable_.reserve(kStamps);
+    found->second.number = static_cast<uint16_t>(stampTable_.size());
+    stampTable_.push_back(&found->second);
   }
-  return found->second;
+  return found->second.number;
 }
 
 void Canvas::ClearStamps() {
@@ -889,7 +899,8 @@ void Canvas::ClearStamps() {
   cycle_ = {};
   cycle_.stampsOnly = false;
   stamps_.clear();
-  for (StampSize& s : lastSizes_) s.stamps.fill(nullptr);
+  stampTable_.clear();
+  for (StampSize& s : lastSizes_) s.stamps.fill(0);
 }
 
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,

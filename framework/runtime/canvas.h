@@ -69,6 +69,7 @@ class Canvas {
       bool filled = false;  // the fill covers any of its pixels
     };
     int size = 0;
+    uint16_t number = 0;  // in the canvas's table of stamps
     PixelRect covered;  // the pixels either covers, within the square
     std::vector<Row> rows;
     std::vector<unsigned char> coverage;
@@ -199,10 +200,14 @@ class Canvas {
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
-  // A stamp as drawn: where its mask's corner lies, and its two colours.
+  // A stamp as drawn: its number in stampTable_, where its mask's corner
+  // lies (on or near the canvas: it is drawn only when it shows), and its
+  // two colours. Eight bytes: the workers read thousands of them a curve,
+  // each cache line of them coming from the core that placed them.
   struct StampOp {
-    const StampMasks* stamp = nullptr;
-    int left = 0, top = 0, fill = 0, outline = 0;
+    uint16_t stamp = 0;
+    int16_t left = 0, top = 0;
+    uint8_t fill = 0, outline = 0;
     bool operator==(const StampOp&) const = default;
   };
   // Marks the stamp's pixels as drawn on, and adds it to those waiting to
@@ -211,8 +216,8 @@ class Canvas {
   // Paints the stamps into the pixels (of the given size), one after another:
   // every row of them, or when `parts` share the work, only the rows of the
   // bands that fall to `part` (see kShareRowsShift).
-  static void PaintOps(const std::vector<StampOp>& ops, unsigned char* data, int stride, int width,
-                       int height, int part, int parts);
+  static void PaintOps(const std::vector<StampOp>& ops, const StampMasks* const* stamps,
+                       unsigned char* data, int stride, int width, int height, int part, int parts);
   void HandPending();
   // Paints the stamps waiting, or waits for the workers to paint them.
   void PaintPending();
@@ -225,7 +230,8 @@ class Canvas {
   // not written yet wait: a figure has those under it written (MarkDirty)
   // before it draws, and a clear or a box may cover them.
   void BeginFill();
-  const StampMasks& MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
+  // The stamp's number in stampTable_, from the cache or rendered.
+  uint16_t MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
 
   double scale_;
@@ -258,6 +264,9 @@ class Canvas {
   // by radii, pen (logical units) and centre within the mask (pixels).
   using StampKey = std::tuple<double, double, double, double, double>;
   std::map<StampKey, StampMasks> stamps_;
+  // The same by number, as a StampOp names them (room for all of them is
+  // kept from the start: the workers read it while stamps are added).
+  std::vector<const StampMasks*> stampTable_;
   // The stamps of the disc sizes last stamped, by the centre's position in
   // eighths of a pixel: a traced curve stamps one size many times, and an
   // entry's cursor dot two (the dot, and its erasing a little wider).
@@ -267,7 +276,7 @@ class Canvas {
     double reach = 0;    // from the centre to the mask's corner, pixels
     int size = 0;        // the mask's side
     long long first = 0;  // the first centre position, eighths of a pixel
-    std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
+    std::array<int, kStampPlaces * kStampPlaces> stamps{};  // numbers + 1, or 0
   };
   std::array<StampSize, 2> lastSizes_;
   // An entry's cursor dot is erased and drawn again at every poll, leaving
