@@ -566,21 +566,23 @@ Canvas::StampMasks TakeMasks(cairo_surface_t* fill, cairo_surface_t* outline, in
     c = c.Empty() ? PixelRect{first, y, last, y + 1}
                   : PixelRect{std::min(c.x0, first), c.y0, std::max(c.x1, last), y + 1};
     Canvas::StampMasks::Row row;
-    row.y = y;
+    row.y = static_cast<int16_t>(y);
     row.filled = std::any_of(fr + first, fr + last, [](unsigned char k) { return k != 0; });
     for (int parity = 0; parity < 2; ++parity) {
       // Parity 1: column 0 lies in an odd column, so the pairs start at the
       // stamp's odd columns.
       int from = first - ((first & 1) != parity ? 1 : 0);
-      row.from[parity] = from;
-      row.pairs[parity] = (last - from + 1) / 2;
-      row.at[parity] = m.coverage.size();
+      row.from[parity] = static_cast<int16_t>(from);
+      row.pairs[parity] = static_cast<int16_t>((last - from + 1) / 2);
+      row.at[parity] = static_cast<uint32_t>(m.coverage.size());
       for (const unsigned char* mask : {fr, orow})
         for (int x = from; x < from + 2 * row.pairs[parity]; ++x)
           m.coverage.push_back(x >= first && x < last ? mask[x] : 0);
     }
     m.rows.push_back(row);
   }
+  m.rows.shrink_to_fit();
+  m.coverage.shrink_to_fit();
   return m;
 }
 

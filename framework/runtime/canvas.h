@@ -59,14 +59,15 @@ class Canvas {
   // stamp whose column 0 is an even column of the canvas and once for one
   // whose column 0 is odd.
   struct StampMasks {
+    // (Small: the canvas keeps hundreds of stamps of twenty-odd rows.)
     struct Row {
-      int y = 0;
-      int from[2] = {0, 0};   // the first column of its first pair, by parity
-      int pairs[2] = {0, 0};  // how many pairs
+      int16_t y = 0;
+      int16_t from[2] = {0, 0};   // the first column of its first pair, by parity
+      int16_t pairs[2] = {0, 0};  // how many pairs
+      bool filled = false;        // the fill covers any of its pixels
       // Where they start in `coverage`: the fill's coverage of each pixel,
       // then the outline's.
-      size_t at[2] = {0, 0};
-      bool filled = false;  // the fill covers any of its pixels
+      uint32_t at[2] = {0, 0};
     };
     int size = 0;
     uint16_t number = 0;  // in the canvas's table of stamps
