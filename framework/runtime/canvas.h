@@ -266,7 +266,7 @@ class Canvas {
   using StampKey = std::tuple<double, double, double, double, double>;
   std::map<StampKey, StampMasks> stamps_;
   // The same by number, as a StampOp names them (room for all of them is
-  // kept from the start: the workers read it while stamps are added).
+  // reserved with the first: the workers read it while stamps are added).
   std::vector<const StampMasks*> stampTable_;
   // The stamps of the disc sizes last stamped, by the centre's position in
   // eighths of a pixel: a traced curve stamps one size many times, and an
