@@ -14,8 +14,11 @@
 //               key, over the steps of the program's tour
 //               (tools/tours/PROGRAM.keys) that do not animate; median and
 //               99th percentile, headless (in this process, --tour-runs
-//               times) and in the window (--window-runs runs, 3 unless told,
+//               times) and in the window (--window-runs runs, 5 unless told,
 //               each in a process of its own, their steps pooled)
+//   step_p99_window_runs, _median, _min
+//               the window step p99 of each window run on its own, and their
+//               median and minimum: how far the figure moves from run to run
 //   frame_p99_* the 99th percentile of the animation frames' times over the
 //               tour, without Pause's frame delays
 //   peak_rss_window  highest RSS of a window process over its tour
@@ -375,7 +378,7 @@ struct Options {
   int starts = 9;
   double idleSeconds = 5;
   int tourRuns = 3;
-  int windowRuns = 3;
+  int windowRuns = 5;
   std::string tours = LESSONS_TOURS_DIR;
   bool idleTest = false;
   double limit = 1;
@@ -495,6 +498,7 @@ void BenchProgram(const std::string& program, const Options& o, const StartFigur
     // that a moment's slowness of the machine weighs as one step among
     // many.
     TourFigures w;
+    std::vector<double> runP99s;  // ms
     int ran = 0;
     for (int i = 0; i < o.windowRuns; ++i) {
       ChildResult r = RunChildProcess({"--child", "tour", program, tourFile}, 600);
@@ -504,13 +508,21 @@ void BenchProgram(const std::string& program, const Options& o, const StartFigur
       }
       ++ran;
       CheckTourEnd(program, r.values["end"], static_cast<int>(Number(r, "handed")), keys.size());
-      AddTimes(r, "step_times", w.steps);
+      std::vector<double> steps;
+      AddTimes(r, "step_times", steps);
+      runP99s.push_back(1000 * Percentile(steps, 99));
+      w.steps.insert(w.steps.end(), steps.begin(), steps.end());
       AddTimes(r, "frame_times", w.frames);
       peakRss = std::max(peakRss, Number(r, "peak_rss"));
     }
     if (ran > 0) {
       Figure(program, "step_median_window", 1000 * Percentile(w.steps, 50), "ms");
       Figure(program, "step_p99_window", 1000 * Percentile(w.steps, 99), "ms");
+      std::printf("%s step_p99_window_runs", program.c_str());
+      for (double p : runP99s) std::printf(" %.3g", p);
+      std::printf(" ms\n");
+      Figure(program, "step_p99_window_median", Percentile(runP99s, 50), "ms");
+      Figure(program, "step_p99_window_min", *std::min_element(runP99s.begin(), runP99s.end()), "ms");
       Figure(program, "frame_p99_window", 1000 * Percentile(w.frames, 99), "ms");
       Figure(program, "peak_rss_window", peakRss, "MB");
     }
