@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <thread>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -11,7 +10,6 @@
 #include "framework/basic.h"
 #include "framework/runtime/fonts.h"
 #include "framework/runtime/palette.h"
-#include "framework/runtime/worker.h"
 
 namespace lessons {
 
@@ -107,14 +105,12 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
-  // Stamps not painted yet and fills not written yet belong to the picture:
-  // painted when it moves, dropped with it (once the workers are done with
-  // the old memory).
+  // Stamps held back and fills not written yet belong to the picture:
+  // painted when it moves, dropped with it.
   if (carryPicture) {
     Settle();
   } else {
     cycle_.held = 0;
-    pending_.clear();
     ReleaseHeld();
   }
   cairo_surface_t* old = surface_;
@@ -150,8 +146,6 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 
 Canvas::~Canvas() {
   cycle_.held = 0;
-  pending_.clear();
-  ReleaseHeld();  // the workers are done with the memory
   ClearStamps();
   for (int pass = 0; pass < 2; ++pass) {
     if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
@@ -509,15 +503,6 @@ constexpr double kStampSteps = 8;
 constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
-// When this many stamps wait to be painted, they are painted on the
-// canvas's worker threads while the next ones are placed; at most this many
-// such batches wait for them (when they fall behind, the drawing waits).
-constexpr size_t kHandedStamps = 512;
-constexpr long kBatchesAhead = 8;
-// Two workers share the painting by bands of rows, 1 << kShareRowsShift
-// high, every other band each: a dot covers several, so each worker gets
-// about half of every dot.
-constexpr int kShareRowsShift = 2;
 
 // std::floor, and std::round of a number at least 0, as integers, for
 // values well inside the range of long long (a dot's place), without
@@ -669,8 +654,7 @@ inline void PaintPair(unsigned char* at, size_t bytes, PixelPair f, const unsign
 // a curve overlap, and a pair read where a pair was just written comes
 // fastest. Coverage 0 leaves a pixel as it is.
 void PaintStamp(unsigned char* data, int stride, int width, int height,
-                const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline, int part,
-                int parts) {
+                const Canvas::StampMasks& m, int left, int top, Rgb fill, Rgb outline) {
   const PixelPair f = ColourPair(fill), o = ColourPair(outline);
   // Pixels in the outline's colour already stay so, unless the fill paints
   // them in another colour first. (Along a traced curve most of a dot's
@@ -681,7 +665,7 @@ void PaintStamp(unsigned char* data, int stride, int width, int height,
   const bool inside = left >= 0 && top >= 0 && left + m.size + 1 <= width && top + m.size <= height;
   for (const Canvas::StampMasks::Row& row : m.rows) {
     int y = top + row.y;
-    if (y < 0 || y >= height || (parts > 1 && ((y >> kShareRowsShift) & 1) != part)) continue;
+    if (y < 0 || y >= height) continue;
     int pairs = row.pairs[parity];
     int x = left + row.from[parity];  // even
     unsigned char* line = data + static_cast<size_t>(y) * stride;
@@ -739,28 +723,26 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
   const long long ex = RoundUpInt((dx - static_cast<double>(left)) * kStampSteps);
   const long long ey = RoundUpInt((dy - static_cast<double>(top)) * kStampSteps);
   const long long ix = ex - sized->first, iy = ey - sized->first;
-  // A stamp wholly off the canvas shows nothing; on a canvas too large for
-  // a StampOp's place, Cairo draws the disc.
+  // A stamp wholly off the canvas shows nothing.
   if (left + sized->size <= 0 || top + sized->size <= 0 || left >= pixelWidth_ || top >= pixelHeight_)
     return true;
-  if (left > INT16_MAX || top > INT16_MAX) return false;
-  int* slot = nullptr;
+  const StampMasks** slot = nullptr;
   if (ix >= 0 && ix < kStampPlaces && iy >= 0 && iy < kStampPlaces)
     slot = &sized->stamps[static_cast<size_t>(iy) * kStampPlaces + ix];
-  int stamp = slot ? *slot - 1 : -1;
-  if (stamp < 0)
+  const StampMasks* stamp = slot ? *slot : nullptr;
+  if (!stamp)
     stamp = MakeStamp(rx, ry, width, static_cast<double>(ex) / kStampSteps,
                       static_cast<double>(ey) / kStampSteps, sized->size);
-  if (slot) *slot = stamp + 1;
-  StampOp op{static_cast<uint16_t>(stamp), static_cast<int16_t>(left), static_cast<int16_t>(top),
-             static_cast<uint8_t>(PaletteIndex(fillColour)), static_cast<uint8_t>(PaletteIndex(colour))};
+  if (slot) *slot = stamp;
+  StampOp op{stamp, static_cast<int>(left), static_cast<int>(top), PaletteIndex(fillColour),
+             PaletteIndex(colour)};
   if (cycle_.stampsOnly && cycle_.held == cycle_.ops.size() && cycle_.held < cycle_.idle.size() &&
       cycle_.idle[cycle_.held] == op) {
     cycle_.ops.push_back(op);
     ++cycle_.held;
     return true;
   }
-  QueueHeld();
+  if (cycle_.held > 0) ReleaseHeld();
   PaintOp(op);
   // (A run of many stamps, a curve's dots, is no cursor's round.)
   if (cycle_.stampsOnly && cycle_.ops.size() < kRoundStamps) cycle_.ops.push_back(op);
@@ -769,7 +751,7 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
 }
 
 void Canvas::PaintOp(const StampOp& op) {
-  const PixelRect& c = stampTable_[op.stamp]->covered;
+  const PixelRect& c = op.stamp->covered;
   PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
               std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
   if (r.Empty()) return;
@@ -783,63 +765,14 @@ void Canvas::PaintOp(const StampOp& op) {
   // The fills waiting under it are written first. (A pair of pixels that
   // its first or last column falls in is written back whole.)
   MarkDirtyPixels({std::max(0, r.x0 - 1), r.y0, std::min(pixelWidth_, r.x1 + 1), r.y1});
-  pending_.push_back(op);
-  if (pending_.size() >= kHandedStamps) HandPending();
-}
-
-void Canvas::PaintOps(const std::vector<StampOp>& ops, const StampMasks* const* stamps,
-                      unsigned char* data, int stride, int width, int height, int part, int parts) {
-  for (const StampOp& op : ops)
-    PaintStamp(data, stride, width, height, *stamps[op.stamp], op.left, op.top, PaletteColour(op.fill),
-               PaletteColour(op.outline), part, parts);
-}
-
-// The stamps waiting are painted on the worker threads, after those handed
-// over before them. Each worker paints its own rows of every stamp (so
-// every pixel is still painted by the stamps over it in the order they
-// came); two halve the time of a curve's dots, whose painting costs about
-// twice their placing. Until the workers have finished, this thread draws
-// nothing else, and reads no pixel: ReleaseHeld waits for them.
-void Canvas::HandPending() {
-  if (workers_.empty()) {
-    const int parts = std::thread::hardware_concurrency() >= 3 ? 2 : 1;
-    for (int i = 0; i < parts; ++i) workers_.push_back(std::make_unique<Worker>());
-  }
-  auto stamps = std::make_shared<const std::vector<StampOp>>(std::move(pending_));
-  const int parts = static_cast<int>(workers_.size());
-  for (int part = 0; part < parts; ++part)
-    workers_[static_cast<size_t>(part)]->Hand(
-        [stamps, table = stampTable_.data(), data = cairo_image_surface_get_data(surface_),
-         stride = Stride(), width = pixelWidth_, height = pixelHeight_, part, parts] {
-          PaintOps(*stamps, table, data, stride, width, height, part, parts);
-        });
-  pending_ = {};
-  pending_.reserve(kHandedStamps);
-  handed_ = true;
-  for (auto& worker : workers_) worker->Finish(kBatchesAhead);
-}
-
-void Canvas::PaintPending() {
-  if (handed_) {
-    if (!pending_.empty()) HandPending();
-    for (auto& worker : workers_) worker->Finish();
-    handed_ = false;
-    return;
-  }
-  PaintOps(pending_, stampTable_.data(), cairo_image_surface_get_data(surface_), Stride(), pixelWidth_,
-           pixelHeight_, 0, 1);
-  pending_.clear();
-}
-
-void Canvas::QueueHeld() {
-  size_t held = cycle_.held;
-  cycle_.held = 0;
-  for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
+  PaintStamp(cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, *op.stamp,
+             op.left, op.top, PaletteColour(op.fill), PaletteColour(op.outline));
 }
 
 void Canvas::ReleaseHeld() {
-  QueueHeld();
-  PaintPending();
+  size_t held = cycle_.held;
+  cycle_.held = 0;
+  for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
   if (!stamped_.Empty()) {
     cairo_surface_mark_dirty_rectangle(surface_, stamped_.x0, stamped_.y0, stamped_.x1 - stamped_.x0,
                                        stamped_.y1 - stamped_.y0);
@@ -854,7 +787,7 @@ void Canvas::BeginFill() {
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
 // pixels a side: from the cache, or rendered.
-uint16_t Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy, int size) {
+const Canvas::StampMasks* Canvas::MakeStamp(double rx, double ry, double width, double fx, double fy, int size) {
   StampKey key{rx, ry, width, fx, fy};
   auto found = stamps_.find(key);
   if (found == stamps_.end()) {
@@ -889,11 +822,8 @@ uint16_t Canvas::MakeStamp(double rx, double ry, double width, double fx, double
       cairo_surface_flush(mask);
     }
     found = stamps_.emplace(key, TakeMasks(maskImages_[0], maskImages_[1], size)).first;
-    if (stampTable_.capacity() < kStamps) stampTable_.reserve(kStamps);
-    found->second.number = static_cast<uint16_t>(stampTable_.size());
-    stampTable_.push_back(&found->second);
   }
-  return found->second.number;
+  return &found->second;
 }
 
 void Canvas::ClearStamps() {
@@ -901,8 +831,7 @@ void Canvas::ClearStamps() {
   cycle_ = {};
   cycle_.stampsOnly = false;
   stamps_.clear();
-  stampTable_.clear();
-  for (StampSize& s : lastSizes_) s.stamps.fill(0);
+  for (StampSize& s : lastSizes_) s.stamps.fill(nullptr);
 }
 
 void Canvas::Circle(double x, double y, double radius, double aspect, double start, double end,

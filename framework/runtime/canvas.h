@@ -9,15 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace lessons {
-
-class Worker;
 
 // A font as DrawText uses it.
 struct FontSpec {
@@ -70,7 +67,6 @@ class Canvas {
       uint32_t at[2] = {0, 0};
     };
     int size = 0;
-    uint16_t number = 0;  // in the canvas's table of stamps
     PixelRect covered;  // the pixels either covers, within the square
     std::vector<Row> rows;
     std::vector<unsigned char> coverage;
@@ -149,9 +145,9 @@ class Canvas {
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
-  // Paints whatever was drawn and is not painted yet (small discs wait to
-  // be painted together, and large fills until anything else is drawn over
-  // them; Pixels, TakeDamage and SavePng do this first). A host that shows
+  // Paints whatever was drawn and is not painted yet (a cursor's round held
+  // back, and large fills until anything else is drawn over them; Pixels,
+  // TakeDamage and SavePng do this first). A host that shows
   // the canvas's lent memory without them calls it.
   void Settle();
 
@@ -201,38 +197,25 @@ class Canvas {
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
-  // A stamp as drawn: its number in stampTable_, where its mask's corner
-  // lies (on or near the canvas: it is drawn only when it shows), and its
-  // two colours. Eight bytes: the workers read thousands of them a curve,
-  // each cache line of them coming from the core that placed them.
+  // A stamp as drawn: its masks, where its mask's corner lies (on or near
+  // the canvas: it is drawn only when it shows), and its two colours.
   struct StampOp {
-    uint16_t stamp = 0;
-    int16_t left = 0, top = 0;
-    uint8_t fill = 0, outline = 0;
+    const StampMasks* stamp = nullptr;
+    int left = 0, top = 0;
+    int fill = 0, outline = 0;
     bool operator==(const StampOp&) const = default;
   };
-  // Marks the stamp's pixels as drawn on, and adds it to those waiting to
-  // be painted.
+  // Marks the stamp's pixels as drawn on, and paints it.
   void PaintOp(const StampOp& op);
-  // Paints the stamps into the pixels (of the given size), one after another:
-  // every row of them, or when `parts` share the work, only the rows of the
-  // bands that fall to `part` (see kShareRowsShift).
-  static void PaintOps(const std::vector<StampOp>& ops, const StampMasks* const* stamps,
-                       unsigned char* data, int stride, int width, int height, int part, int parts);
-  void HandPending();
-  // Paints the stamps waiting, or waits for the workers to paint them.
-  void PaintPending();
-  // The stamps held back (see cycle_) wait to be painted like any other.
-  void QueueHeld();
-  // Paints the stamps held back (see cycle_) and those waiting (pending_),
-  // and tells Cairo which pixels the stamps painted since it was last told.
+  // Paints the stamps held back (see cycle_), and tells Cairo which pixels
+  // the stamps painted since it was last told.
   void ReleaseHeld();
   // Any drawing but a stamp: the held stamps are painted first. The fills
   // not written yet wait: a figure has those under it written (MarkDirty)
   // before it draws, and a clear or a box may cover them.
   void BeginFill();
-  // The stamp's number in stampTable_, from the cache or rendered.
-  uint16_t MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
+  // The stamp, from the cache or rendered.
+  const StampMasks* MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
 
   double scale_;
@@ -265,9 +248,6 @@ class Canvas {
   // by radii, pen (logical units) and centre within the mask (pixels).
   using StampKey = std::tuple<double, double, double, double, double>;
   std::map<StampKey, StampMasks> stamps_;
-  // The same by number, as a StampOp names them (room for all of them is
-  // reserved with the first: the workers read it while stamps are added).
-  std::vector<const StampMasks*> stampTable_;
   // The stamps of the disc sizes last stamped, by the centre's position in
   // eighths of a pixel: a traced curve stamps one size many times, and an
   // entry's cursor dot two (the dot, and its erasing a little wider).
@@ -277,7 +257,7 @@ class Canvas {
     double reach = 0;    // from the centre to the mask's corner, pixels
     int size = 0;        // the mask's side
     long long first = 0;  // the first centre position, eighths of a pixel
-    std::array<int, kStampPlaces * kStampPlaces> stamps{};  // numbers + 1, or 0
+    std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
   std::array<StampSize, 2> lastSizes_;
   // An entry's cursor dot is erased and drawn again at every poll, leaving
@@ -300,14 +280,6 @@ class Canvas {
   // The pixels stamps painted that Cairo was not told of yet (it is told
   // once for a run of stamps, before it draws or the pixels are read).
   PixelRect stamped_;
-  // The stamps drawn and not painted yet, in the order they came; the
-  // threads that paint many of them (two, each taking every other band of
-  // rows, where the machine has a core to spare for each; started when
-  // first needed), and whether they were handed any they may not have
-  // painted yet.
-  std::vector<StampOp> pending_;
-  std::vector<std::unique_ptr<Worker>> workers_;
-  bool handed_ = false;
 };
 
 }  // namespace lessons

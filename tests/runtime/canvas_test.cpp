@@ -378,52 +378,6 @@ TEST(CanvasStamps, OverlappingDotsAreTheDrawnDots) {
   }
 }
 
-// A curve's dots are painted on the canvas's worker thread while the next
-// ones are placed. Whatever comes between (other figures, a full stamp
-// cache, a move to other memory with the picture or without it), the
-// pixels must come out as dots painted one by one; and memory the canvas
-// left must not change after.
-TEST(CanvasStamps, DotsPaintedOnTheWorkerAreTheDotsPaintedOneByOne) {
-  const int w = Canvas::PixelWidthAt(1.2), h = Canvas::PixelHeightAt(1.2);
-  const size_t bytes = static_cast<size_t>(w) * 4 * h;
-  std::vector<unsigned char> lent[2][2];
-  for (auto& pair : lent)
-    for (auto& memory : pair) memory.assign(bytes, 0);
-  Canvas worked(1.2, {lent[0][0].data(), w * 4}), byHand(1.2, {lent[1][0].data(), w * 4});
-  auto both = [&](auto draw) {
-    draw(worked);
-    draw(byHand);
-    byHand.Settle();
-  };
-  auto curve = [&](int n, double size, int colour, int fill) {
-    for (int i = 0; i < n; ++i) {
-      double x = 200 + i * 0.37;
-      both([&](Canvas& c) { c.Circle(x, 150 + (x - 700) * (x - 700) / 400, size, 1, 0, 0, colour, 1, true, fill); });
-    }
-  };
-  curve(3000, 1, 5, 12);
-  both([](Canvas& c) { c.Line(100, 300, 1500, 320, 9, 3); });
-  curve(2500, 2, 3, 3);
-  // Enough sizes that the cache of stamps starts afresh midway.
-  for (int i = 0; i < 1200; ++i)
-    both([&](Canvas& c) { c.Circle(300 + i, 700 + (i % 7) * 0.3, 1 + (i % 9) * 0.5, 1, 0, 0, 13, 1, true, 4); });
-  curve(1500, 1.5, 11, 11);
-  // To other memory with the picture, in the middle of a curve.
-  both([&](Canvas& c) { c.Rebind(1.2, {lent[&c == &byHand][1].data(), w * 4}); });
-  curve(2000, 1, 0, 0);
-  worked.Settle();
-  EXPECT_TRUE(lent[0][1] == lent[1][1]);
-  // Back to the first memory without it: the dots drawn just before are
-  // dropped, and the memory left alone.
-  curve(2000, 1, 6, 6);
-  both([&](Canvas& c) { c.Rebind(1.2, {lent[&c == &byHand][0].data(), w * 4}, false); });
-  const std::vector<unsigned char> left = lent[0][1];
-  curve(2000, 1, 2, 2);
-  worked.Settle();
-  EXPECT_TRUE(lent[0][0] == lent[1][0]);
-  EXPECT_TRUE(lent[0][1] == left);
-}
-
 TEST(CanvasChanges, OnlyVisibleChangesCount) {
   Canvas c(1.2);
   EXPECT_TRUE(c.TakeChanges());  // the first picture
