@@ -105,14 +105,9 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
-  // Stamps held back and fills not written yet belong to the picture:
-  // painted when it moves, dropped with it.
-  if (carryPicture) {
-    Settle();
-  } else {
-    cycle_.held = 0;
-    ReleaseHeld();
-  }
+  // Fills not written yet belong to the picture: written when it moves,
+  // dropped with it.
+  if (carryPicture) Settle();
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -145,8 +140,6 @@ void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
 }
 
 Canvas::~Canvas() {
-  cycle_.held = 0;
-  ClearStamps();
   for (int pass = 0; pass < 2; ++pass) {
     if (maskDrawers_[pass]) cairo_destroy(maskDrawers_[pass]);
     if (maskImages_[pass]) cairo_surface_destroy(maskImages_[pass]);
@@ -383,7 +376,7 @@ void Canvas::WriteFills(PixelRect tiles) {
 }
 
 void Canvas::Settle() {
-  ReleaseHeld();
+  TellStamped();
   WriteAllFills();
 }
 
@@ -392,7 +385,7 @@ void Canvas::Settle() {
 void Canvas::Clear(int colour) {
   int index = PaletteIndex(colour);
   if (uniform_ == index) return;
-  BeginFill();
+  TellStamped();
   FillPixels({0, 0, pixelWidth_, pixelHeight_}, index);
   uniform_ = index;
 }
@@ -409,7 +402,7 @@ static double Snap(double v, double width, double scale) {
 
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
-  BeginFill();
+  TellStamped();
   if (!ClipFar(x1, y1, x2, y2)) return;
   width = StrokeWidth(width, colour);
   if (x1 == x2 || y1 == y2) width = WholePixels(width, scale_);
@@ -425,7 +418,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int colour, double
 void Canvas::Rectangle(double x1, double y1, double x2, double y2, int lineColour, bool filled,
                        int fillColour, double width) {
   if (!Finite(x1) || !Finite(y1) || !Finite(x2) || !Finite(y2)) return;
-  BeginFill();
+  TellStamped();
   x1 = ClampFar(x1), y1 = ClampFar(y1), x2 = ClampFar(x2), y2 = ClampFar(y2);
   // Whole device pixels wide, on pixel edges: a box and the wipe over it
   // cover exactly the same pixels, with no antialiased fringe left behind.
@@ -480,7 +473,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int colour, double width
   if (points.empty()) return;
   for (const auto& p : points)
     if (!Finite(p.x) || !Finite(p.y)) return;
-  BeginFill();
+  TellStamped();
   width = StrokeWidth(width, colour);
   double x0 = ClampFar(points[0].x), y0 = ClampFar(points[0].y), x1 = x0, y1 = y0;
   for (const auto& p : points) {
@@ -498,9 +491,6 @@ namespace {
 constexpr double kStampLimit = 48;
 // Their centres are placed to an eighth of a pixel.
 constexpr double kStampSteps = 8;
-// A round of at most this many stamps that changed nothing is held back
-// when it comes again.
-constexpr size_t kRoundStamps = 8;
 // This many stamps are kept; then the cache starts afresh.
 constexpr size_t kStamps = 512;
 
@@ -734,27 +724,11 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
     stamp = MakeStamp(rx, ry, width, static_cast<double>(ex) / kStampSteps,
                       static_cast<double>(ey) / kStampSteps, sized->size);
   if (slot) *slot = stamp;
-  StampOp op{stamp, static_cast<int>(left), static_cast<int>(top), PaletteIndex(fillColour),
-             PaletteIndex(colour)};
-  if (cycle_.stampsOnly && cycle_.held == cycle_.ops.size() && cycle_.held < cycle_.idle.size() &&
-      cycle_.idle[cycle_.held] == op) {
-    cycle_.ops.push_back(op);
-    ++cycle_.held;
-    return true;
-  }
-  if (cycle_.held > 0) ReleaseHeld();
-  PaintOp(op);
-  // (A run of many stamps, a curve's dots, is no cursor's round.)
-  if (cycle_.stampsOnly && cycle_.ops.size() < kRoundStamps) cycle_.ops.push_back(op);
-  else cycle_.stampsOnly = false;
-  return true;
-}
-
-void Canvas::PaintOp(const StampOp& op) {
-  const PixelRect& c = op.stamp->covered;
-  PixelRect r{std::max(0, op.left + c.x0), std::max(0, op.top + c.y0),
-              std::min(pixelWidth_, op.left + c.x1), std::min(pixelHeight_, op.top + c.y1)};
-  if (r.Empty()) return;
+  const PixelRect& c = stamp->covered;
+  PixelRect r{std::max(0, static_cast<int>(left) + c.x0), std::max(0, static_cast<int>(top) + c.y0),
+              std::min(pixelWidth_, static_cast<int>(left) + c.x1),
+              std::min(pixelHeight_, static_cast<int>(top) + c.y1)};
+  if (r.Empty()) return true;
   if (stamped_.Empty()) {
     cairo_surface_flush(surface_);
     stamped_ = r;
@@ -765,24 +739,17 @@ void Canvas::PaintOp(const StampOp& op) {
   // The fills waiting under it are written first. (A pair of pixels that
   // its first or last column falls in is written back whole.)
   MarkDirtyPixels({std::max(0, r.x0 - 1), r.y0, std::min(pixelWidth_, r.x1 + 1), r.y1});
-  PaintStamp(cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, *op.stamp,
-             op.left, op.top, PaletteColour(op.fill), PaletteColour(op.outline));
+  PaintStamp(cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_, *stamp,
+             static_cast<int>(left), static_cast<int>(top), PaletteColour(fillColour), PaletteColour(colour));
+  return true;
 }
 
-void Canvas::ReleaseHeld() {
-  size_t held = cycle_.held;
-  cycle_.held = 0;
-  for (size_t i = 0; i < held; ++i) PaintOp(cycle_.ops[i]);
+void Canvas::TellStamped() {
   if (!stamped_.Empty()) {
     cairo_surface_mark_dirty_rectangle(surface_, stamped_.x0, stamped_.y0, stamped_.x1 - stamped_.x0,
                                        stamped_.y1 - stamped_.y0);
     stamped_ = {};
   }
-}
-
-void Canvas::BeginFill() {
-  ReleaseHeld();
-  cycle_.stampsOnly = false;
 }
 
 // The stamp of a disc with its centre at (fx, fy) in a mask of `size`
@@ -827,9 +794,6 @@ const Canvas::StampMasks* Canvas::MakeStamp(double rx, double ry, double width, 
 }
 
 void Canvas::ClearStamps() {
-  ReleaseHeld();
-  cycle_ = {};
-  cycle_.stampsOnly = false;
   stamps_.clear();
   for (StampSize& s : lastSizes_) s.stamps.fill(nullptr);
 }
@@ -847,7 +811,7 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   width = StrokeWidth(width, colour);
   bool whole = start == 0 && end == 0;
   if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) return;
-  BeginFill();
+  TellStamped();
   MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
@@ -877,7 +841,7 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // Nothing of a line that lies wholly above or below the visible area shows
   // (the typesetters measure their texts at y 1800).
   if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
-  BeginFill();
+  TellStamped();
 
   FaceKind kind = FaceKindOf(font.face);
   const Face& own = GetFace(kind, font.bold, font.italic);
@@ -1033,28 +997,12 @@ std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
 
 std::vector<PixelRect> Canvas::TakeDamage(std::vector<FilledRect>* filled) {
   if (filled) filled->clear();
-  // The stamps drawn since the last call were the very ones that changed
-  // nothing then, on the same pixels: they change nothing again.
-  if (cycle_.stampsOnly && cycle_.held > 0 && cycle_.held == cycle_.idle.size() &&
-      cycle_.ops.size() == cycle_.held && dirty_.empty()) {
-    cycle_.ops.clear();
-    cycle_.held = 0;
-    return {};
-  }
-  if (filled) ReleaseHeld();
+  if (filled) TellStamped();
   else Settle();
-  std::vector<PixelRect> changed = TakeChangedTiles(filled);
-  // Only stamps were drawn, and they changed nothing: the next time they
-  // come in the same order, they are held back (see StampDisc).
-  if (cycle_.stampsOnly && !cycle_.ops.empty() && changed.empty()) cycle_.idle = cycle_.ops;
-  else cycle_.idle.clear();
-  cycle_.ops.clear();
-  cycle_.stampsOnly = true;
-  return changed;
+  return TakeChangedTiles(filled);
 }
 
 std::vector<PixelRect> Canvas::TakeDamageOver(int colour, std::vector<FilledRect>* filled) {
-  ReleaseHeld();
   const int columns = TileColumns(), bands = TileBands();
   const int shown = PaletteIndex(colour);
   tileHashes_.resize(static_cast<size_t>(columns) * bands);

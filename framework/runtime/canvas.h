@@ -141,13 +141,13 @@ class Canvas {
   // colour are left out.
   std::vector<PixelRect> TakeDamageOver(int colour, std::vector<FilledRect>* filled = nullptr);
   // True when anything was drawn since the last TakeDamage.
-  bool HasDamage() const { return !dirty_.empty() || cycle_.held > 0; }
+  bool HasDamage() const { return !dirty_.empty(); }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
-  // Paints whatever was drawn and is not painted yet (a cursor's round held
-  // back, and large fills until anything else is drawn over them; Pixels,
-  // TakeDamage and SavePng do this first). A host that shows
+  // Writes whatever was drawn and is not written yet (large fills wait
+  // until anything else is drawn over them; Pixels, TakeDamage and SavePng
+  // do this first). A host that shows
   // the canvas's lent memory without them calls it.
   void Settle();
 
@@ -197,23 +197,9 @@ class Canvas {
   // The tiles wholly inside the box hold only the colour now.
   void MarkSolid(PixelRect box, int colour);
   bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
-  // A stamp as drawn: its masks, where its mask's corner lies (on or near
-  // the canvas: it is drawn only when it shows), and its two colours.
-  struct StampOp {
-    const StampMasks* stamp = nullptr;
-    int left = 0, top = 0;
-    int fill = 0, outline = 0;
-    bool operator==(const StampOp&) const = default;
-  };
-  // Marks the stamp's pixels as drawn on, and paints it.
-  void PaintOp(const StampOp& op);
-  // Paints the stamps held back (see cycle_), and tells Cairo which pixels
-  // the stamps painted since it was last told.
-  void ReleaseHeld();
-  // Any drawing but a stamp: the held stamps are painted first. The fills
-  // not written yet wait: a figure has those under it written (MarkDirty)
-  // before it draws, and a clear or a box may cover them.
-  void BeginFill();
+  // Tells Cairo which pixels the stamps painted since it was last told
+  // (before Cairo draws, or the pixels are read).
+  void TellStamped();
   // The stamp, from the cache or rendered.
   const StampMasks* MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
   void ClearStamps();
@@ -260,18 +246,6 @@ class Canvas {
     std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
   };
   std::array<StampSize, 2> lastSizes_;
-  // An entry's cursor dot is erased and drawn again at every poll, leaving
-  // the pixels as they were. The stamps drawn between two TakeDamage calls
-  // while nothing else is drawn and they are few (`ops`); the last such run
-  // that changed nothing (`idle`). When the same stamps come again in the
-  // same order they are held back (the first `held` of `ops`) and painted
-  // only if anything else follows before the next TakeDamage, or the pixels
-  // are read.
-  struct {
-    std::vector<StampOp> ops, idle;
-    size_t held = 0;
-    bool stampsOnly = true;
-  } cycle_;
   // Scratch images (and their drawing contexts) a stamp's fill and outline
   // are drawn in.
   cairo_surface_t* maskImages_[2] = {nullptr, nullptr};

@@ -32,8 +32,7 @@ namespace {
 // the program has polled this many times without drawing anything new,
 // 30 ms; and once it has done so for about a second, 500 ms. (Every wake-up
 // costs: 33 a second of them alone take about 0.3 % of a core on a virtual
-// machine.) What the programs draw while they wait (the entry's cursor dot)
-// depends on keys only, never on the time.
+// machine.)
 constexpr Uint32 kIdleWaitMs = 10;
 constexpr Uint32 kLongIdleWaitMs = 30;
 constexpr Uint32 kRestingWaitMs = 500;
@@ -547,7 +546,8 @@ void WindowHost::Pause(Canvas& canvas, int n) {
 
 // A long drawing (one that does not wait for keys or pause) is shown as it
 // goes; a program that waits is shown when it waits, so that what it draws
-// between two polls (a blinking cursor) is never shown half done.
+// between two polls (the entry's cursor dot, erased and drawn again) is
+// never shown half done.
 void WindowHost::Poll(Canvas& canvas) {
   impl_->justWaited = false;
   Uint32 now = SDL_GetTicks();

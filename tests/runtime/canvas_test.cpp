@@ -459,69 +459,6 @@ class DamageMirror {
   std::vector<PixelRect> last_;
 };
 
-// The entry's cursor dot, erased and drawn again at every poll: once such a
-// round changed nothing, the same round is held back (nothing is painted or
-// compared), and what comes after it finds the picture as if it had been
-// painted.
-TEST(CanvasChanges, ARoundThatChangedNothingIsHeldBackUntilAnythingElseComes) {
-  Canvas c(1.2);
-  DamageMirror m(c);
-  m.Present();
-  auto lit = [&] { c.Circle(500, 500, 4, 1, 0, 0, 5, 3, true, 5); };
-  auto erase = [&] { c.Circle(500, 500, 4, 1, 0, 0, 15, 3, true, 15); };
-  const int cx = static_cast<int>(500 * 1.2), cy = cx;
-  // The dot lit, and rounds until they are held back.
-  auto settle = [&] {
-    lit();
-    m.Present();
-    for (int round = 0; round < 3; ++round) {
-      erase();
-      lit();
-      m.Present();
-    }
-  };
-  lit();
-  EXPECT_GT(m.Present(), 0);
-  for (int round = 0; round < 6; ++round) {
-    erase();
-    lit();
-    long sent = m.Present();
-    if (round > 0) {
-      EXPECT_EQ(sent, 0) << round;  // (the first reads the tiles the erase reaches)
-    }
-    EXPECT_EQ(m.Stale(), "") << round;
-    EXPECT_EQ(InkIn(c, cx - 8, cy - 8, cx + 8, cy + 8).count > 20, true) << round;
-  }
-  // Half a round, then the pixels are read: the dot is gone.
-  erase();
-  EXPECT_EQ(InkIn(c, cx - 8, cy - 8, cx + 8, cy + 8).count, 0);
-  EXPECT_GT(m.Present(), 0);
-  EXPECT_EQ(m.Stale(), "");
-  // Rounds again; then half a round and a text: the erase comes first.
-  settle();
-  erase();
-  c.Text(700, 300, "新", 1, 1, 0, Font("ゴシック", 16));
-  EXPECT_GT(m.Present(), 0);
-  EXPECT_EQ(m.Stale(), "");
-  EXPECT_EQ(InkIn(c, cx - 8, cy - 8, cx + 8, cy + 8).count, 0);
-  // ... and half a round, then the present: it sends the dot's erasing.
-  settle();
-  erase();
-  EXPECT_GT(m.Present(), 0);
-  EXPECT_EQ(m.Stale(), "");
-  // A round with a third stamp is not the round that changed nothing.
-  for (int round = 0; round < 3; ++round) {
-    lit();
-    erase();
-    m.Present();
-  }
-  lit();
-  erase();
-  c.Circle(300, 300, 4, 1, 0, 0, 9, 3, true, 9);
-  EXPECT_GT(m.Present(), 0);
-  EXPECT_EQ(m.Stale(), "");
-}
-
 // Large fills are written only when anything else is drawn over them or
 // the picture is read, and not at all when a later fill covers them first.
 // Whatever order clears, boxes, wipes and figures come in, the pixels must
