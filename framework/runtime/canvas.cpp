@@ -519,6 +519,28 @@ void EllipsePath(cairo_t* cr, double x, double y, double rx, double ry) {
   cairo_close_path(cr);
 }
 
+// How far the pen of a whole ellipse's outline reaches past its centre, or
+// 0. Cairo's stroke of so small a closed ellipse (a filled dot's outline)
+// leaves a hole about the centre; the disc of this radius, within the pen's
+// reach of every point of the ellipse, fills it.
+double PastCentre(double rx, double ry, double width) { return std::max(0.0, width / 2 - std::max(rx, ry)); }
+
+// Strokes the current path, a whole ellipse about (x, y), into coverage (an
+// A8 image or group); where the pen reaches `past` the centre, the disc
+// about it adds its coverage: the dot comes out solid.
+void StrokeCoverage(cairo_t* cr, double x, double y, double past, double width) {
+  cairo_set_source_rgba(cr, 0, 0, 0, 1);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+  if (past <= 0) return;
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_arc(cr, x, y, past, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
 }  // namespace
 
 namespace {
@@ -778,14 +800,8 @@ const Canvas::StampMasks* Canvas::MakeStamp(double rx, double ry, double width, 
       cairo_scale(m, scale_, scale_);
       EllipsePath(m, 0, 0, rx, ry);
       cairo_set_source_rgba(m, 0, 0, 0, 1);
-      if (pass == 0) {
-        cairo_fill(m);
-      } else {
-        cairo_set_line_width(m, width);
-        cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke(m);
-      }
+      if (pass == 0) cairo_fill(m);
+      else StrokeCoverage(m, 0, 0, PastCentre(rx, ry, width), width);
       cairo_surface_flush(mask);
     }
     found = stamps_.emplace(key, TakeMasks(maskImages_[0], maskImages_[1], size)).first;
@@ -813,6 +829,28 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   if (whole && filled && StampDisc(x, y, rx, ry, width, colour, fillColour)) return;
   TellStamped();
   MarkDirty(x - rx, y - ry, x + rx, y + ry, width + 1);
+  if (const double past = whole && filled ? PastCentre(rx, ry, width) : 0; past > 0) {
+    // The outline's coverage is made apart, as a stamp's, within the dot's
+    // box, then painted in its colour.
+    const double reach = std::max(rx, ry) + width / 2 + 2 / scale_;
+    cairo_save(cr_);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, x - reach, y - reach, 2 * reach, 2 * reach);
+    cairo_clip(cr_);
+    EllipsePath(cr_, x, y, rx, ry);
+    if (filled) {
+      SetColour(fillColour);
+      cairo_fill_preserve(cr_);
+    }
+    cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+    StrokeCoverage(cr_, x, y, past, width);
+    cairo_pattern_t* outline = cairo_pop_group(cr_);
+    SetColour(colour);
+    cairo_mask(cr_, outline);
+    cairo_pattern_destroy(outline);
+    cairo_restore(cr_);
+    return;
+  }
   double a0 = 0, a1 = 2 * M_PI;
   if (!whole) {
     a0 = (start - std::floor(start)) * 2 * M_PI;  // clockwise on the screen (y runs down)

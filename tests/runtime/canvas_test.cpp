@@ -241,6 +241,31 @@ TEST(CanvasCircle, AnglesRunClockwiseOnTheScreenFromPlusX) {
   }
 }
 
+// A dot whose pen reaches past its centre (a dotted arc's: radius 0.5, pen
+// 5) is a solid disc in its line colour: stamped, or drawn as a path when
+// too large to stamp or not filled.
+TEST(CanvasCircle, ADotWhosePenReachesPastItsCentreIsSolid) {
+  for (double scale : {1.2, 6.0}) {
+    Canvas c(scale);
+    c.Circle(100, 100, 0.5, 1, 0, 0, 7, 5, true, 12);
+    c.Circle(200, 100, 0.5, 1, 0, 0, 3, 5, false, 3);
+    const unsigned char* p = c.Pixels();
+    for (auto [x, colour] : {std::pair{100, 7}, {200, 3}}) {
+      const Rgb want = PaletteColour(colour);
+      const double cx = x * scale, cy = 100 * scale, inside = 3 * scale - 1.5;
+      int wrong = 0;
+      for (int py = static_cast<int>(cy - inside); py <= cy + inside; ++py)
+        for (int px = static_cast<int>(cx - inside); px <= cx + inside; ++px) {
+          const unsigned char* at = p + static_cast<size_t>(py) * c.Stride() + static_cast<size_t>(px) * 4;
+          if (std::hypot(px + 0.5 - cx, py + 0.5 - cy) <= inside &&
+              !(at[2] == want.r && at[1] == want.g && at[0] == want.b))
+            ++wrong;
+        }
+      EXPECT_EQ(wrong, 0) << scale << " " << x;
+    }
+  }
+}
+
 TEST(CanvasClipping, FarOutsideOrInvalidDrawsNothingAndDoesNotFault) {
   Canvas c(1.0);
   const double inf = std::numeric_limits<double>::infinity();
