@@ -8,11 +8,12 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
+
+#include "framework/runtime/pixels.h"
+#include "framework/runtime/stamps.h"
 
 namespace lessons {
 
@@ -24,53 +25,10 @@ struct FontSpec {
   bool italic = false;
 };
 
-// A rectangle of pixels, x0/y0 inclusive, x1/y1 exclusive.
-struct PixelRect {
-  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  bool Empty() const { return x1 <= x0 || y1 <= y0; }
-};
-
-// A rectangle of pixels that all hold one palette colour.
-struct FilledRect {
-  PixelRect rect;
-  int colour = 0;
-};
-
-// Pixels a host lends the canvas to draw into (32 bits each, 0x00RRGGBB
-// native, `stride` bytes a row, as many rows as the canvas has); null data
-// means none: the canvas keeps an image of its own.
-struct PixelMemory {
-  unsigned char* data = nullptr;
-  int stride = 0;
-};
-
 class Canvas {
  public:
   static constexpr int kWidth = 1600;  // the visible logical area
   static constexpr int kHeight = 900;
-
-  // A small filled disc as the coverage of its fill and of its outline, in a
-  // square of `size` pixels a side: for each row that either covers, the
-  // columns from its first covered one to its last, by pairs of pixels as
-  // they lie in the canvas's pairs of columns (even and odd), once for a
-  // stamp whose column 0 is an even column of the canvas and once for one
-  // whose column 0 is odd.
-  struct StampMasks {
-    // (Small: the canvas keeps hundreds of stamps of twenty-odd rows.)
-    struct Row {
-      int16_t y = 0;
-      int16_t from[2] = {0, 0};   // the first column of its first pair, by parity
-      int16_t pairs[2] = {0, 0};  // how many pairs
-      bool filled = false;        // the fill covers any of its pixels
-      // Where they start in `coverage`: the fill's coverage of each pixel,
-      // then the outline's.
-      uint32_t at[2] = {0, 0};
-    };
-    int size = 0;
-    PixelRect covered;  // the pixels either covers, within the square
-    std::vector<Row> rows;
-    std::vector<unsigned char> coverage;
-  };
 
   // The size in pixels of the canvas at a pixel scale.
   static int PixelWidthAt(double pixelScale);
@@ -200,9 +158,6 @@ class Canvas {
   // Tells Cairo which pixels the stamps painted since it was last told
   // (before Cairo draws, or the pixels are read).
   void TellStamped();
-  // The stamp, from the cache or rendered.
-  const StampMasks* MakeStamp(double rx, double ry, double width, double fx, double fy, int size);
-  void ClearStamps();
 
   double scale_;
   int pixelWidth_, pixelHeight_;
@@ -230,27 +185,7 @@ class Canvas {
   // dot mostly falls on the same tiles.
   PixelRect lastMarked_;
   std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
-  // Small filled discs as coverage masks of their fill and their outline,
-  // by radii, pen (logical units) and centre within the mask (pixels).
-  using StampKey = std::tuple<double, double, double, double, double>;
-  std::map<StampKey, StampMasks> stamps_;
-  // The stamps of the disc sizes last stamped, by the centre's position in
-  // eighths of a pixel: a traced curve stamps one size many times, and an
-  // entry's cursor dot two (the dot, and its erasing a little wider).
-  static constexpr int kStampPlaces = 10;
-  struct StampSize {
-    double rx = -1, ry = -1, width = -1;
-    double reach = 0;    // from the centre to the mask's corner, pixels
-    int size = 0;        // the mask's side
-    long long first = 0;  // the first centre position, eighths of a pixel
-    std::array<const StampMasks*, kStampPlaces * kStampPlaces> stamps{};
-  };
-  std::array<StampSize, 2> lastSizes_;
-  // Scratch images (and their drawing contexts) a stamp's fill and outline
-  // are drawn in.
-  cairo_surface_t* maskImages_[2] = {nullptr, nullptr};
-  cairo_t* maskDrawers_[2] = {nullptr, nullptr};
-  size_t olderSize_ = 0;  // the one to replace next
+  DotStamps stamps_;
   // The pixels stamps painted that Cairo was not told of yet (it is told
   // once for a run of stamps, before it draws or the pixels are read).
   PixelRect stamped_;
