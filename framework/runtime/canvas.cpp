@@ -83,9 +83,6 @@ void Canvas::Setup() {
   const size_t tiles = static_cast<size_t>(TileColumns()) * TileBands();
   tileSolid_.assign(tiles, -1);
   tileState_.assign(tiles, 0);
-  tileFill_.assign(tiles, -1);
-  fillsWaiting_ = 0;
-  fillArea_ = {};
   tileHashes_.clear();  // the next TakeDamage is the first
   dirty_.clear();
   lastMarked_ = {};
@@ -103,9 +100,7 @@ void Canvas::Setup() {
 void Canvas::Rebind(double pixelScale, PixelMemory memory, bool carryPicture) {
   if (!(pixelScale > 0)) return;
   if (pixelScale == scale_ && !memory.data && !lent_ && carryPicture) return;
-  // Fills not written yet belong to the picture: written when it moves,
-  // dropped with it.
-  if (carryPicture) Settle();
+  if (carryPicture) TellStamped();  // Cairo reads the picture
   cairo_surface_t* old = surface_;
   double ratio = pixelScale / scale_;
   scale_ = pixelScale;
@@ -216,7 +211,6 @@ void Canvas::MarkDirtyPixels(PixelRect r) {
   if (last.x0 <= tiles.x0 && tiles.x1 <= last.x1 && last.y0 <= tiles.y0 && tiles.y1 <= last.y1)
     return;
   lastMarked_ = tiles;
-  WriteFills({tiles.x0, tiles.y0, tiles.x1 + 1, tiles.y1 + 1});
   const int columns = TileColumns();
   for (int band = tiles.y0; band <= tiles.y1; ++band)
     for (int column = tiles.x0; column <= tiles.x1; ++column) {
@@ -277,47 +271,33 @@ void Canvas::FillPixels(PixelRect box, int colour) {
   uniform_ = -1;
   lastMarked_ = {};
   const int columns = TileColumns();
-  // The tiles wholly inside the box are to be read as the colour from now
-  // on; they are written when anything else comes (WriteFills).
+  // The tiles wholly inside the box hold the colour from now on; those that
+  // held it already are not written again.
   auto [c0, c1] = WholeTiles(box.x0, box.x1, kTileWidth, pixelWidth_);
   auto [b0, b1] = WholeTiles(box.y0, box.y1, kTileHeight, pixelHeight_);
-  if (c0 < c1 && b0 < b1) {
-    fillArea_ = fillArea_.Empty() ? PixelRect{c0, b0, c1, b1}
-                                  : PixelRect{std::min(fillArea_.x0, c0), std::min(fillArea_.y0, b0),
-                                              std::max(fillArea_.x1, c1), std::max(fillArea_.y1, b1)};
-  }
-  for (int band = b0; band < b1; ++band)
-    for (int column = c0; column < c1; ++column) {
-      size_t t = static_cast<size_t>(band) * columns + column;
-      const signed char fill = tileSolid_[t] == colour ? -1 : static_cast<signed char>(colour);
-      if (tileFill_[t] == fill) continue;  // it holds the colour, or is to hold it, already
-      fillsWaiting_ += (fill >= 0) - (tileFill_[t] >= 0);
-      tileFill_[t] = fill;
-      MarkTileDirty(t);
-    }
-  // The tiles it covers in part, along its edges, are written now.
-  auto edge = [&](int column0, int column1, int band0, int band1) {
-    if (column0 >= column1 || band0 >= band1) return;
-    WriteFills({column0, band0, column1, band1});
-    for (int band = band0; band < band1; ++band)
-      for (int column = column0; column < column1; ++column) {
-        size_t t = static_cast<size_t>(band) * columns + column;
-        tileSolid_[t] = -1;
-        MarkTileDirty(t);
-      }
-    FillBlock({std::max(box.x0, column0 * kTileWidth), std::max(box.y0, band0 * kTileHeight),
-               std::min(box.x1, column1 * kTileWidth), std::min(box.y1, band1 * kTileHeight)},
-              colour);
-  };
   const int tx0 = box.x0 / kTileWidth, tx1 = (box.x1 - 1) / kTileWidth + 1;
   const int ty0 = box.y0 / kTileHeight, ty1 = (box.y1 - 1) / kTileHeight + 1;
-  if (c0 >= c1 || b0 >= b1) {
-    edge(tx0, tx1, ty0, ty1);
-  } else {
-    edge(tx0, tx1, ty0, b0);
-    edge(tx0, tx1, b1, ty1);
-    edge(tx0, c0, b0, b1);
-    edge(c1, tx1, b0, b1);
+  for (int band = ty0; band < ty1; ++band) {
+    const size_t first = static_cast<size_t>(band) * columns;
+    const bool wholeBand = band >= b0 && band < b1;
+    auto holds = [&](int column) {
+      return wholeBand && column >= c0 && column < c1 && tileSolid_[first + column] == colour;
+    };
+    for (int column = tx0; column < tx1;) {
+      if (holds(column)) {
+        ++column;
+        continue;
+      }
+      int end = column;
+      for (; end < tx1 && !holds(end); ++end) {
+        tileSolid_[first + end] = wholeBand && end >= c0 && end < c1 ? static_cast<signed char>(colour) : -1;
+        MarkTileDirty(first + end);
+      }
+      FillBlock({std::max(box.x0, column * kTileWidth), std::max(box.y0, band * kTileHeight),
+                 std::min(box.x1, end * kTileWidth), std::min(box.y1, (band + 1) * kTileHeight)},
+                colour);
+      column = end;
+    }
   }
 }
 
@@ -329,48 +309,6 @@ void Canvas::FillBlock(PixelRect r, int colour) {
   for (int y = r.y0; y < r.y1; ++y)
     FillRow(reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride) + r.x0, r.x1 - r.x0, pixel);
   cairo_surface_mark_dirty_rectangle(surface_, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
-}
-
-void Canvas::WriteFills(PixelRect tiles) {
-  tiles = {std::max(tiles.x0, fillArea_.x0), std::max(tiles.y0, fillArea_.y0),
-           std::min(tiles.x1, fillArea_.x1), std::min(tiles.y1, fillArea_.y1)};
-  if (tiles.Empty()) return;
-  const int columns = TileColumns();
-  for (int band = tiles.y0; band < tiles.y1 && fillsWaiting_ > 0; ++band) {
-    const size_t first = static_cast<size_t>(band) * columns;
-    signed char* fills = tileFill_.data() + first;
-    for (int column = tiles.x0; column < tiles.x1;) {
-      // Eight tiles at a time while none of them waits (-1 is the only
-      // value with the top bit set).
-      uint64_t eight;
-      if (column + 8 <= tiles.x1 &&
-          (std::memcpy(&eight, fills + column, 8), (eight & 0x8080808080808080ull) == 0x8080808080808080ull)) {
-        column += 8;
-        continue;
-      }
-      const signed char colour = fills[column];
-      if (colour < 0) {
-        ++column;
-        continue;
-      }
-      int end = column + 1;
-      while (end < tiles.x1 && fills[end] == colour) ++end;
-      FillBlock({column * kTileWidth, band * kTileHeight, std::min(end * kTileWidth, pixelWidth_),
-                 std::min((band + 1) * kTileHeight, pixelHeight_)},
-                colour);
-      std::fill(fills + column, fills + end, -1);
-      std::fill(tileSolid_.begin() + static_cast<long>(first) + column,
-                tileSolid_.begin() + static_cast<long>(first) + end, colour);
-      fillsWaiting_ -= end - column;
-      column = end;
-    }
-  }
-  if (fillsWaiting_ == 0) fillArea_ = {};
-}
-
-void Canvas::Settle() {
-  TellStamped();
-  WriteAllFills();
 }
 
 // A canvas that holds nothing but this colour already (say, the program's
@@ -499,9 +437,7 @@ bool Canvas::StampDisc(double x, double y, double rx, double ry, double width, i
     stamped_ = {std::min(stamped_.x0, r.x0), std::min(stamped_.y0, r.y0), std::max(stamped_.x1, r.x1),
                 std::max(stamped_.y1, r.y1)};
   }
-  // The fills waiting under it are written first. (A pair of pixels that
-  // its first or last column falls in is written back whole.)
-  MarkDirtyPixels({std::max(0, r.x0 - 1), r.y0, std::min(pixelWidth_, r.x1 + 1), r.y1});
+  MarkDirtyPixels(r);
   DotStamps::Paint({cairo_image_surface_get_data(surface_), Stride(), pixelWidth_, pixelHeight_}, placed,
                    PaletteColour(fillColour), PaletteColour(colour));
   return true;
@@ -588,56 +524,38 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // stand 1.15 b*s below y, on the line of the Gothic text beside them.
   double ownBaseline = kind == FaceKind::kSerif && s < 12 ? 1.15 : own.ascent;
   const Face& gothic = GetFace(FaceKind::kGothic, font.bold, font.italic);
-  // Each character's face, and how far it moves the pen: first all of them,
-  // so that the fills waiting where the text goes are written before it is
-  // drawn; then the characters are drawn.
-  struct Placed {
-    const Face* face;
-    bool cells;
-    uint32_t code;
-    double advance;
-  };
-  std::vector<Placed> placed;
-  const std::vector<std::string> chars = Chars(text);
-  placed.reserve(chars.size());
-  auto useFace = [&](const Placed& p) {
-    cairo_set_font_face(cr_, p.face->cairo);
+  auto useFace = [&](const Face& face, bool cells) {
+    cairo_set_font_face(cr_, face.cairo);
     cairo_matrix_t m;
-    if (p.cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
+    if (cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
     else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
     cairo_set_font_matrix(cr_, &m);
   };
+  SetColour(colour);
   double pen = x;
-  for (const std::string& ch : chars) {
+  for (const std::string& ch : Chars(text)) {
     uint32_t code = static_cast<uint32_t>(Asc(ch));
     if (kind == FaceKind::kExtra && code == 'l') code = 0x2113;  // the script ell
-    Placed p{&own, kind == FaceKind::kGothic, code, 0};
-    if (!own.Has(code)) {
-      p.face = &gothic;
-      p.cells = true;
+    const bool fallback = !own.Has(code);
+    const Face& face = fallback ? gothic : own;
+    const bool cells = fallback || kind == FaceKind::kGothic;
+    double advance = cells ? cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5) : 0;
+    if (code >= 0x20) {
+      const std::string glyph = Chr(static_cast<int>(code));
+      useFace(face, cells);
+      if (!cells) {
+        cairo_text_extents_t e;
+        cairo_text_extents(cr_, glyph.c_str(), &e);
+        advance = e.x_advance;
+      }
+      if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
+        cairo_move_to(cr_, pen, y + cellHeight * (cells ? face.ascent : ownBaseline));
+        cairo_show_text(cr_, glyph.c_str());
+      }
     }
-    if (p.cells) {
-      p.advance = cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5);
-    } else if (code >= 0x20) {
-      useFace(p);
-      cairo_text_extents_t e;
-      cairo_text_extents(cr_, Chr(static_cast<int>(code)).c_str(), &e);
-      p.advance = e.x_advance;
-    }
-    placed.push_back(p);
-    pen += p.advance;
+    pen += advance;
   }
   MarkDirty(x, y, pen, y + cellHeight, 0.5 * cellHeight + 2);
-  SetColour(colour);
-  pen = x;
-  for (const Placed& p : placed) {
-    if (p.code >= 0x20 && pen < kWidth + cellWidth && pen + p.advance > -cellWidth) {
-      useFace(p);
-      cairo_move_to(cr_, pen, y + cellHeight * (p.cells ? p.face->ascent : ownBaseline));
-      cairo_show_text(cr_, Chr(static_cast<int>(p.code)).c_str());
-    }
-    pen += p.advance;
-  }
   cairo_new_path(cr_);
   return pen;
 }
@@ -734,8 +652,7 @@ std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
 
 std::vector<PixelRect> Canvas::TakeDamage(std::vector<FilledRect>* filled) {
   if (filled) filled->clear();
-  if (filled) TellStamped();
-  else Settle();
+  TellStamped();
   return TakeChangedTiles(filled);
 }
 
@@ -761,7 +678,6 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
   if (tileHashes_.size() != tiles) {
     // The first picture: all of it is sent; the tiles known to hold one
     // colour are known from now on, the others are read when next drawn on.
-    WriteAllFills();
     tileHashes_.assign(tiles, kUnknown);
     for (int band = 0; band < bands; ++band)
       for (int column = 0; column < columns; ++column) {
@@ -780,7 +696,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
   // then they count as changed, and as unread until they are drawn on again.
   size_t unknown = 0;
   for (int t : dirty_)
-    if (KnownColour(static_cast<size_t>(t)) < 0) ++unknown;
+    if (tileSolid_[static_cast<size_t>(t)] < 0) ++unknown;
   const bool read = static_cast<long long>(unknown) * kTileWidth * kTileHeight * kUnreadShare <
                     static_cast<long long>(pixelWidth_) * pixelHeight_;
   PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
@@ -791,7 +707,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
   for (int i : dirty_) {
     size_t t = static_cast<size_t>(i);
     int column = i % columns, band = i / columns;
-    const int known = KnownColour(t);
+    const int known = tileSolid_[t];
     uint64_t h = known >= 0 ? SolidTileHash(column, band, known)
                  : read     ? TileHash(column, band)
                             : kUnknown;
@@ -808,7 +724,7 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
   }
   // The changed tiles as rectangles (see ChangedRects), coarser and coarser
   // until they are few enough: too many cost more to send than the pixels
-  // between them. The fills still waiting within them are written now.
+  // between them.
   if (!area.Empty()) {
     for (int gap = 1; gap <= 64; gap *= 4) {
       changed = ChangedRects(area, gap);
@@ -818,9 +734,6 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
       changed.assign(1, {area.x0 * kTileWidth, area.y0 * kTileHeight,
                          std::min(area.x1 * kTileWidth, pixelWidth_),
                          std::min(area.y1 * kTileHeight, pixelHeight_)});
-    for (const PixelRect& r : changed)
-      WriteFills({r.x0 / kTileWidth, r.y0 / kTileHeight, (r.x1 + kTileWidth - 1) / kTileWidth,
-                  (r.y1 + kTileHeight - 1) / kTileHeight});
   }
   if (filled && !refilled.Empty()) *filled = FilledRects(refilled);
   for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
@@ -844,10 +757,10 @@ std::vector<FilledRect> Canvas::FilledRects(PixelRect area) const {
         ++column;
         continue;
       }
-      const int colour = KnownColour(t);
+      const int colour = tileSolid_[t];
       int end = column + 1;
       while (end < area.x1 && (tileState_[t + (end - column)] & kRefilled) &&
-             KnownColour(t + (end - column)) == colour)
+             tileSolid_[t + (end - column)] == colour)
         ++end;
       while (above < open.size() && rects[open[above]].rect.x0 < column) ++above;
       if (above < open.size() && rects[open[above]].rect.x0 == column &&
@@ -869,7 +782,7 @@ std::vector<FilledRect> Canvas::FilledRects(PixelRect area) const {
 }
 
 const unsigned char* Canvas::Pixels() {
-  Settle();
+  TellStamped();
   cairo_surface_flush(surface_);
   return cairo_image_surface_get_data(surface_);
 }
@@ -877,7 +790,7 @@ const unsigned char* Canvas::Pixels() {
 int Canvas::Stride() const { return cairo_image_surface_get_stride(surface_); }
 
 bool Canvas::SavePng(const std::string& path) {
-  Settle();
+  TellStamped();
   cairo_surface_flush(surface_);
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

