@@ -160,7 +160,6 @@ constexpr int kTileWidth = 16;
 constexpr int kTileHeight = 4;
 constexpr unsigned char kDirty = 1;    // drawn over since the last TakeDamage
 constexpr unsigned char kChanged = 2;  // ... and changed (while TakeDamage runs)
-constexpr unsigned char kRefilled = 4;  // ... changed, and holds one known colour
 // The hash of a tile whose pixels were not read: no pixels hash to it.
 constexpr uint64_t kUnknown = 0;
 // When the tiles to read cover at least 1/kUnreadShare of the canvas, they
@@ -650,13 +649,12 @@ std::vector<PixelRect> Canvas::ChangedRects(PixelRect area, int gap) const {
   return rects;
 }
 
-std::vector<PixelRect> Canvas::TakeDamage(std::vector<FilledRect>* filled) {
-  if (filled) filled->clear();
+std::vector<PixelRect> Canvas::TakeDamage() {
   TellStamped();
-  return TakeChangedTiles(filled);
+  return TakeChangedTiles();
 }
 
-std::vector<PixelRect> Canvas::TakeDamageOver(int colour, std::vector<FilledRect>* filled) {
+std::vector<PixelRect> Canvas::TakeDamageOver(int colour) {
   const int columns = TileColumns(), bands = TileBands();
   const int shown = PaletteIndex(colour);
   tileHashes_.resize(static_cast<size_t>(columns) * bands);
@@ -667,10 +665,10 @@ std::vector<PixelRect> Canvas::TakeDamageOver(int colour, std::vector<FilledRect
       MarkTileDirty(t);
     }
   }
-  return TakeDamage(filled);
+  return TakeDamage();
 }
 
-std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled) {
+std::vector<PixelRect> Canvas::TakeChangedTiles() {
   cairo_surface_flush(surface_);
   const int columns = TileColumns(), bands = TileBands();
   const size_t tiles = static_cast<size_t>(columns) * bands;
@@ -700,10 +698,6 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
   const bool read = static_cast<long long>(unknown) * kTileWidth * kTileHeight * kUnreadShare <
                     static_cast<long long>(pixelWidth_) * pixelHeight_;
   PixelRect area{columns, bands, -1, -1};  // in tiles: where the changed tiles lie
-  PixelRect refilled = area;               // ... and those of them of one colour
-  auto widen = [](PixelRect& r, int column, int band) {
-    r = {std::min(r.x0, column), std::min(r.y0, band), std::max(r.x1, column + 1), std::max(r.y1, band + 1)};
-  };
   for (int i : dirty_) {
     size_t t = static_cast<size_t>(i);
     int column = i % columns, band = i / columns;
@@ -712,13 +706,9 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
                  : read     ? TileHash(column, band)
                             : kUnknown;
     if (h == kUnknown || h != tileHashes_[t]) {
-      if (filled && known >= 0) {
-        tileState_[t] |= kRefilled;
-        widen(refilled, column, band);
-      } else {
-        tileState_[t] |= kChanged;
-        widen(area, column, band);
-      }
+      tileState_[t] |= kChanged;
+      area = {std::min(area.x0, column), std::min(area.y0, band), std::max(area.x1, column + 1),
+              std::max(area.y1, band + 1)};
     }
     tileHashes_[t] = h;
   }
@@ -735,50 +725,10 @@ std::vector<PixelRect> Canvas::TakeChangedTiles(std::vector<FilledRect>* filled)
                          std::min(area.x1 * kTileWidth, pixelWidth_),
                          std::min(area.y1 * kTileHeight, pixelHeight_)});
   }
-  if (filled && !refilled.Empty()) *filled = FilledRects(refilled);
   for (int t : dirty_) tileState_[static_cast<size_t>(t)] = 0;
   dirty_.clear();
   lastMarked_ = {};
   return changed;
-}
-
-// In each band, the runs of changed tiles of one colour; a run just below
-// one of the band above, as wide and of its colour, extends it.
-std::vector<FilledRect> Canvas::FilledRects(PixelRect area) const {
-  const int columns = TileColumns();
-  std::vector<FilledRect> rects;  // in tiles until the end
-  std::vector<size_t> open, next;  // indexes into rects: the runs of the band above, of this one
-  for (int band = area.y0; band < area.y1; ++band) {
-    next.clear();
-    size_t above = 0;
-    for (int column = area.x0; column < area.x1;) {
-      const size_t t = static_cast<size_t>(band) * columns + column;
-      if (!(tileState_[t] & kRefilled)) {
-        ++column;
-        continue;
-      }
-      const int colour = tileSolid_[t];
-      int end = column + 1;
-      while (end < area.x1 && (tileState_[t + (end - column)] & kRefilled) &&
-             tileSolid_[t + (end - column)] == colour)
-        ++end;
-      while (above < open.size() && rects[open[above]].rect.x0 < column) ++above;
-      if (above < open.size() && rects[open[above]].rect.x0 == column &&
-          rects[open[above]].rect.x1 == end && rects[open[above]].colour == colour) {
-        rects[open[above]].rect.y1 = band + 1;
-        next.push_back(open[above]);
-      } else {
-        rects.push_back({{column, band, end, band + 1}, colour});
-        next.push_back(rects.size() - 1);
-      }
-      column = end;
-    }
-    open.swap(next);
-  }
-  for (FilledRect& f : rects)
-    f.rect = {f.rect.x0 * kTileWidth, f.rect.y0 * kTileHeight, std::min(f.rect.x1 * kTileWidth, pixelWidth_),
-              std::min(f.rect.y1 * kTileHeight, pixelHeight_)};
-  return rects;
 }
 
 const unsigned char* Canvas::Pixels() {

@@ -86,15 +86,11 @@ class Canvas {
   // one colour only (after a clear or a wipe) is not read for its hash; and
   // when the tiles to read are many (a new screen's figures), they are
   // answered without being read, as changed.
-  std::vector<PixelRect> TakeDamage() { return TakeDamage(nullptr); }
-  // TakeDamage for a host that can fill rectangles of the window in one
-  // colour itself: the damage known to hold one colour (a clear's, a box's
-  // inside) comes in `filled` instead.
-  std::vector<PixelRect> TakeDamage(std::vector<FilledRect>* filled);
+  std::vector<PixelRect> TakeDamage();
   // TakeDamage for the first present into a window that shows `colour`
   // everywhere and nothing of the canvas yet: the tiles known to hold that
   // colour are left out.
-  std::vector<PixelRect> TakeDamageOver(int colour, std::vector<FilledRect>* filled = nullptr);
+  std::vector<PixelRect> TakeDamageOver(int colour);
   // True when anything was drawn since the last TakeDamage.
   bool HasDamage() const { return !dirty_.empty(); }
   // True when TakeDamage would answer any rectangle (and takes it).
@@ -121,9 +117,7 @@ class Canvas {
   void MarkTileDirty(size_t tile);
   uint64_t TileHash(int column, int band) const;
   std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
-  std::vector<PixelRect> TakeChangedTiles(std::vector<FilledRect>* filled);
-  // The changed tiles of one colour (see TakeChangedTiles), as rectangles.
-  std::vector<FilledRect> FilledRects(PixelRect area) const;
+  std::vector<PixelRect> TakeChangedTiles();
   uint64_t SolidTileHash(int column, int band, int colour);
   int TileColumns() const;
   int TileBands() const;

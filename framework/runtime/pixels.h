@@ -10,12 +10,6 @@ struct PixelRect {
   bool Empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
-// A rectangle of pixels that all hold one palette colour.
-struct FilledRect {
-  PixelRect rect;
-  int colour = 0;
-};
-
 // Pixels a host lends the canvas to draw into (32 bits each, 0x00RRGGBB
 // native, `stride` bytes a row, as many rows as the canvas has); null data
 // means none: the canvas keeps an image of its own.

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -99,27 +98,24 @@ int KeyDownCode(const SDL_Keysym& key) {
 }
 
 #if defined(SDL_VIDEO_DRIVER_X11)
-// The window's pixel values of the palette's colours, made as the canvas's
-// pixels are, from the red, green and blue bits, so that they show as the
-// canvas's do. False when the window's pixels are not made so (a visual
+// The window's pixel value of the canvas's white, made as the canvas's
+// pixels are, from the red, green and blue bits, so that it shows as the
+// canvas's does. False when the window's pixels are not made so (a visual
 // with a palette).
-bool PalettePixels(Display* display, Window window, std::array<unsigned long, 16>& pixels) {
+bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {
   XWindowAttributes a;
   if (!XGetWindowAttributes(display, window, &a) || !a.visual ||
       (a.visual->c_class != TrueColor && a.visual->c_class != DirectColor))
     return false;
-  for (int colour = 0; colour < 16; ++colour) {
-    const Rgb c = PaletteColour(colour);
-    unsigned long pixel = 0;
-    const std::pair<unsigned long, int> parts[3] = {
-        {a.visual->red_mask, c.r}, {a.visual->green_mask, c.g}, {a.visual->blue_mask, c.b}};
-    for (const auto& [mask, value] : parts) {
-      if (mask == 0) return false;
-      const int shift = __builtin_ctzl(mask);
-      const unsigned long top = mask >> shift;  // all ones
-      pixel |= ((static_cast<unsigned long>(value) * top + 127) / 255) << shift;
-    }
-    pixels[static_cast<size_t>(colour)] = pixel;
+  const Rgb c = PaletteColour(kColourWhite);
+  pixel = 0;
+  const std::pair<unsigned long, int> parts[3] = {
+      {a.visual->red_mask, c.r}, {a.visual->green_mask, c.g}, {a.visual->blue_mask, c.b}};
+  for (const auto& [mask, value] : parts) {
+    if (mask == 0) return false;
+    const int shift = __builtin_ctzl(mask);
+    const unsigned long top = mask >> shift;  // all ones
+    pixel |= ((static_cast<unsigned long>(value) * top + 127) / 255) << shift;
   }
   return true;
 }
@@ -184,7 +180,6 @@ struct WindowHost::Impl {
   int lentWindowW = 0, lentWindowH = 0;
   bool resized = false;  // a size change came since the surface was lent
   std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
-  std::vector<FilledRect> fills;  // scratch for the rectangles filled
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -263,29 +258,6 @@ struct WindowHost::Impl {
   Display* x11 = nullptr;  // the display connection, on X11
   static constexpr int kQuietWaitsBeforeLook = 30;
   int quietWaits = 0;
-  // The damage of one colour is filled by the X server (on SDL's connection,
-  // so in order with what SDL sends): a fill costs it a fraction of a copy,
-  // and the canvas need not write those pixels. Null without X11 or when
-  // the window's pixels are not made of red, green and blue bits.
-  Window x11Window = 0;
-  GC fillGc = nullptr;
-  std::array<unsigned long, 16> palettePixels{};
-
-  // Fills the rectangles of the canvas placed at `place`, colour by colour.
-  void FillWindow(const std::vector<FilledRect>& filled, const SDL_Rect& place) {
-    std::vector<XRectangle> rs;
-    for (int colour = 0; colour < 16; ++colour) {
-      rs.clear();
-      for (const FilledRect& f : filled)
-        if (f.colour == colour)
-          rs.push_back({static_cast<short>(place.x + f.rect.x0), static_cast<short>(place.y + f.rect.y0),
-                        static_cast<unsigned short>(f.rect.x1 - f.rect.x0),
-                        static_cast<unsigned short>(f.rect.y1 - f.rect.y0)});
-      if (rs.empty()) continue;
-      XSetForeground(x11, fillGc, palettePixels[static_cast<size_t>(colour)]);
-      XFillRectangles(x11, x11Window, fillGc, rs.data(), static_cast<int>(rs.size()));
-    }
-  }
 #endif
 
   // Where the canvas lies on a surface: centred.
@@ -372,18 +344,13 @@ struct WindowHost::Impl {
     // hold up the first frame. Only a first frame into a window that shows
     // white leaves out what is white.
     std::vector<PixelRect> damage;
-    std::vector<FilledRect>* filling = nullptr;
-#if defined(SDL_VIDEO_DRIVER_X11)
-    if (lent && fillGc) filling = &fills;
-#endif
-    fills.clear();
     if (exposed && lent && showsWhite) {
       exposed = false;
-      damage = canvas.TakeDamageOver(kColourWhite, filling);
-      if (damage.empty() && fills.empty()) return false;
+      damage = canvas.TakeDamageOver(kColourWhite);
+      if (damage.empty()) return false;
     } else if (!exposed) {
-      damage = canvas.TakeDamage(filling);
-      if (damage.empty() && fills.empty()) return false;
+      damage = canvas.TakeDamage();
+      if (damage.empty()) return false;
     }
     showsWhite = false;
     int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
@@ -410,12 +377,6 @@ struct WindowHost::Impl {
         if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
         if (to.w > 0 && to.h > 0) rects.push_back(to);
       }
-#if defined(SDL_VIDEO_DRIVER_X11)
-      if (!fills.empty()) {
-        FillWindow(fills, place);
-        if (rects.empty()) XSync(x11, False);  // (SDL's update ends with one)
-      }
-#endif
       if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
     }
     if (image) SDL_FreeSurface(image);
@@ -470,15 +431,14 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
   if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11) {
     Display* display = info.info.x11.display;
     impl_->x11 = display;
-    impl_->x11Window = info.info.x11.window;
-    if (PalettePixels(display, impl_->x11Window, impl_->palettePixels)) {
+    unsigned long white = 0;
+    if (CanvasWhitePixel(display, info.info.x11.window, white)) {
       // Until the first frame the window shows white, not what its memory
       // held; the first frame need not send the canvas's white tiles (or
       // the margins around it).
-      XSetWindowBackground(display, impl_->x11Window, impl_->palettePixels[kColourWhite]);
-      XClearWindow(display, impl_->x11Window);
+      XSetWindowBackground(display, info.info.x11.window, white);
+      XClearWindow(display, info.info.x11.window);
       impl_->showsWhite = true;
-      impl_->fillGc = XCreateGC(display, impl_->x11Window, 0, nullptr);
     }
   }
 #endif
