@@ -2,18 +2,24 @@
 // logical area (0,0)-(1600,900) at the host's pixel scale, in memory of its
 // own or in pixels a host lends it (the window's). All coordinates are
 // logical units; whatever lies outside the area is clipped.
+// This part draws: lines, boxes, polylines, circles and text, with Cairo,
+// except what its two other parts do: small filled discs are stamped
+// (stamps.h), and the fills of one colour and the damage a present sends are
+// the tile damage's (tile_damage.h). It owns the image, and Cairo's view of
+// it: the pixels the parts write directly are written only after Cairo's
+// drawing was flushed, and Cairo draws again only once it was told of them
+// (asserted in debug builds).
 #pragma once
 
 #include <cairo.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/runtime/pixels.h"
 #include "framework/runtime/stamps.h"
+#include "framework/runtime/tile_damage.h"
 
 namespace lessons {
 
@@ -80,19 +86,14 @@ class Canvas {
   // every pixel drawn over that now differs from what it was at that call
   // (a figure drawn and erased again between two calls is no damage). The
   // first call, and the first after a Rescale or Rebind, answers the whole
-  // canvas. The canvas keeps no copy of the picture for this: it compares a
-  // hash of each tile of pixels the damage touches with the tile's hash at
-  // the last call, and answers the tiles that changed. A tile known to hold
-  // one colour only (after a clear or a wipe) is not read for its hash; and
-  // when the tiles to read are many (a new screen's figures), they are
-  // answered without being read, as changed.
+  // canvas. See TileDamage::Take.
   std::vector<PixelRect> TakeDamage();
   // TakeDamage for the first present into a window that shows `colour`
   // everywhere and nothing of the canvas yet: the tiles known to hold that
   // colour are left out.
   std::vector<PixelRect> TakeDamageOver(int colour);
   // True when anything was drawn since the last TakeDamage.
-  bool HasDamage() const { return !dirty_.empty(); }
+  bool HasDamage() const { return damage_.Any(); }
   // True when TakeDamage would answer any rectangle (and takes it).
   bool TakeChanges() { return !TakeDamage().empty(); }
 
@@ -104,9 +105,8 @@ class Canvas {
  private:
   void Setup();
   double StrokeWidth(double width, int colour) const;
+  // Sets Cairo's source colour: every figure Cairo draws starts here.
   void SetColour(int colour);
-  // A pixel of the palette colour as Cairo paints it.
-  static uint32_t SolidPixel(int colour);
   void FillAndStroke(bool filled, int fillColour, int colour, double width, cairo_line_join_t join);
   // The pixels a figure may touch, of a box in logical units widened by
   // `margin`, clipped to the canvas.
@@ -114,24 +114,16 @@ class Canvas {
   // Marks the pixels as drawn on: the tiles may hold anything now.
   void MarkDirty(double x0, double y0, double x1, double y1, double margin);
   void MarkDirtyPixels(PixelRect r);
-  void MarkTileDirty(size_t tile);
-  uint64_t TileHash(int column, int band) const;
-  std::vector<PixelRect> ChangedRects(PixelRect area, int gap) const;
-  std::vector<PixelRect> TakeChangedTiles();
-  uint64_t SolidTileHash(int column, int band, int colour);
-  int TileColumns() const;
-  int TileBands() const;
-  // Fills the box of pixels in a palette colour, leaving out the tiles
-  // wholly inside it that hold the colour already.
-  void FillPixels(PixelRect box, int colour);
-  // Writes the colour into the pixels of `r` (within the canvas).
-  void FillBlock(PixelRect r, int colour);
-  // The tiles wholly inside the box hold only the colour now.
-  void MarkSolid(PixelRect box, int colour);
-  bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
-  // Tells Cairo which pixels the stamps painted since it was last told
+  // The pixels of `r` are about to be written directly: Cairo's drawing is
+  // flushed first, and Cairo is told of them later (TellCairo).
+  void BeginWrite(PixelRect r);
+  // Tells Cairo which pixels were written directly since it was last told
   // (before Cairo draws, or the pixels are read).
-  void TellStamped();
+  void TellCairo();
+  // Fills the box of pixels in a palette colour (see TileDamage::Fill).
+  void FillPixels(PixelRect box, int colour);
+  // A small whole filled disc, stamped; false when it is too large to stamp.
+  bool StampDisc(double x, double y, double rx, double ry, double width, int colour, int fillColour);
 
   double scale_;
   int pixelWidth_, pixelHeight_;
@@ -139,24 +131,13 @@ class Canvas {
   int uniform_ = -1;  // the palette index the whole canvas holds, or -1
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  // Per tile (kTileWidth x kTileHeight pixels, row by row): its hash at the
-  // last TakeDamage; the palette colour its pixels hold and nothing else,
-  // when that is known (after a clear or a wipe), or -1; and whether it was
-  // drawn on since the last TakeDamage (and, while one runs, whether it
-  // changed).
-  std::vector<uint64_t> tileHashes_;
-  std::vector<signed char> tileSolid_;
-  std::vector<unsigned char> tileState_;
-  std::vector<int> dirty_;  // the tiles drawn on since the last TakeDamage
-  // The tiles (columns x0..x1, bands y0..y1) last marked dirty, all of them
-  // still dirty and of no known colour: a curve's next
-  // dot mostly falls on the same tiles.
-  PixelRect lastMarked_;
-  std::array<uint64_t, 16> solidHashes_{};  // SolidTileHash of whole tiles, by colour
   DotStamps stamps_;
-  // The pixels stamps painted that Cairo was not told of yet (it is told
-  // once for a run of stamps, before it draws or the pixels are read).
-  PixelRect stamped_;
+  TileDamage damage_;
+  // The pixels written directly that Cairo was not told of yet (it is told
+  // once for a run of stamps, before it draws or the pixels are read), and
+  // whether Cairo drew since its drawing was last flushed.
+  PixelRect written_;
+  bool cairoDrew_ = true;
 };
 
 }  // namespace lessons
