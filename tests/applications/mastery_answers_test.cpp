@@ -284,16 +284,16 @@ TEST(MasteryStepGraphScreen, EachLevelItsEndsThenItsSegment) {
     EXPECT_EQ(left[0].fill, 1);
     EXPECT_FLOAT_EQ(right[0].x, l.right);
     EXPECT_FLOAT_EQ(right[0].y, l.y);
-    EXPECT_EQ(right[0].fill, level == 6 ? 1 : 0);
+    EXPECT_EQ(right[0].fillColour, level == 6 ? 3 : 15);
     for (const auto& d : {left[0], right[0]}) EXPECT_EQ(d.colour, 3);
     for (int dotStep : {k, k + 1})
       for (const LineCall& c : LineCalls(s.Lines(dotStep))) EXPECT_NE(c.shape, "line") << dotStep;
-    // The segment from centre to centre after both.
+    // The segment after both, from the dot's centre to the empty circle's ring.
     std::vector<LineCall> segment;
     for (const LineCall& c : LineCalls(s.Lines(k + 2)))
       if (c.shape == "line") segment.push_back(c);
     ASSERT_EQ(segment.size(), 1u);
-    ExpectLevelLine(segment[0], l.left, l.right, l.y, 5);
+    ExpectLevelLine(segment[0], l.left, l.right - (level == 6 ? 0 : 8), l.y, 5);
     EXPECT_EQ(segment[0].colour, 3);
     EXPECT_TRUE(s.Dots(k + 2, 8).empty());
   }
