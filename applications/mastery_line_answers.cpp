@@ -121,7 +121,9 @@ void Orvenna::MasteryTriangleScreen() {
 // the overtaking car.
 void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
-  A41 = 814, I = 100, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
+  // The plane's bottom edge (at 630) stays clear of the number entry's field,
+  // which is wiped from y 640 (less half the pen) after each entry.
+  A41 = 814, I = 90, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
   SIZE = 3, NO = 30, N = -1;
   DrawCoordinatePlane();
   XSTEP = 5, GGX = 50, BB1 = 4, BB2 = 2;
