@@ -54,6 +54,8 @@ double FitScale(int w, int h) {
   return std::min(w / static_cast<double>(Canvas::kWidth), h / static_cast<double>(Canvas::kHeight));
 }
 
+bool SameScale(double a, double b) { return std::abs(a - b) <= 1e-9; }
+
 bool IsModifier(SDL_Keycode sym) {
   switch (sym) {
     case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
@@ -358,11 +360,11 @@ struct WindowHost::Impl {
       }
     }
     double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && (std::abs(fit - canvas.Scale()) > 1e-9 || (!lent && !canvas.InLentMemory()))) {
+    if (fit > 0 && (!SameScale(fit, canvas.Scale()) || (!lent && !canvas.InLentMemory()))) {
       int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
       if (!lent && CanLend(screen, pw, ph)) {
         canvas.Rebind(fit, Lend(screen, pw, ph));
-      } else if (std::abs(fit - canvas.Scale()) > 1e-9) {
+      } else if (!SameScale(fit, canvas.Scale())) {
         canvas.Rebind(fit, {});
         lent = false;
         exposed = true;
@@ -427,12 +429,11 @@ struct WindowHost::Impl {
   }
 };
 
-WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
+WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::string why = SDL_GetError();
-    delete impl_;
     throw std::runtime_error("cannot open the window: " + why);
   }
   // The faces are found and loaded beside the rest of the start (after
@@ -450,7 +451,6 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
     std::string why = SDL_GetError();
     FinishLoadingFaces();
     SDL_Quit();
-    delete impl_;
     throw std::runtime_error("cannot open the window: " + why);
   }
   // A window manager maximises the window a moment later: give it that
@@ -489,10 +489,13 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
 // The program is ending: the window and the display connection go with the
 // process. Tearing SDL down here would send the X server a last few requests,
 // and an error reply to any of them (say, for a window the server already
-// dropped) makes Xlib end the process with status 1 instead of 0.
+// dropped) makes Xlib end the process with status 1 instead of 0. Freeing the
+// fill GC only queues its request (never sent) and gives back its memory.
 WindowHost::~WindowHost() {
   FinishLoadingFaces();
-  delete impl_;
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (impl_->fillGc) XFreeGC(impl_->x11, impl_->fillGc);
+#endif
 }
 
 double WindowHost::PixelScale() const { return impl_->scale; }
@@ -502,7 +505,7 @@ double WindowHost::PixelScale() const { return impl_->scale; }
 PixelMemory WindowHost::CanvasMemory(int width, int height) {
   SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
   if (!screen || !Impl::CanLend(screen, width, height) ||
-      std::abs(FitScale(screen->w, screen->h) - impl_->scale) > 1e-9)
+      !SameScale(FitScale(screen->w, screen->h), impl_->scale))
     return {};
   return impl_->Lend(screen, width, height);
 }
