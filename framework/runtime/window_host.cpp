@@ -432,10 +432,19 @@ struct WindowHost::Impl {
 WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::string why = SDL_GetError();
-    throw std::runtime_error("cannot open the window: " + why);
-  }
+  // Only the video drivers that show a window will do: without a display SDL
+  // falls back to one that shows nothing, and the program would wait for
+  // keys that never come.
+  auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+  };
+  const char* display = env("DISPLAY");
+  const char* wayland = env("WAYLAND_DISPLAY");
+  if (!display && !wayland) throw std::runtime_error("cannot open a window: no display (DISPLAY is not set)");
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0)
+    throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
   // The faces are found and loaded beside the rest of the start (after
   // SDL_Init, which changes the locale for a moment: fontconfig must not see
   // that).
@@ -451,7 +460,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     std::string why = SDL_GetError();
     FinishLoadingFaces();
     SDL_Quit();
-    throw std::runtime_error("cannot open the window: " + why);
+    throw std::runtime_error("cannot open a window: " + why);
   }
   // A window manager maximises the window a moment later: give it that
   // moment, so that the canvas starts at the final size.
