@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -101,6 +103,8 @@ int KeyDownCode(const SDL_Keysym& key) {
   return kKeyOther;
 }
 
+bool gWindowGone = false;  // another client destroyed the window
+
 #if defined(SDL_VIDEO_DRIVER_X11)
 // The window's pixel values of the palette's colours, made as the canvas's
 // pixels are, from the red, green and blue bits, so that they show as the
@@ -125,6 +129,28 @@ bool PalettePixels(Display* display, Window window, std::array<unsigned long, 16
     pixels[static_cast<size_t>(colour)] = pixel;
   }
   return true;
+}
+
+// Xlib's reports. A request about the window that fails because another
+// client destroyed the window is taken as a close; any other error goes to
+// the handler that was there before (Xlib's prints it and ends the program).
+// A lost connection (the X server went away) ends the program with a line
+// of its own instead of Xlib's.
+Window gWindow = 0;
+XErrorHandler gOtherErrors = nullptr;
+
+int OnXError(Display* display, XErrorEvent* e) {
+  if (e->resourceid == gWindow && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
+    gWindowGone = true;
+    return 0;
+  }
+  return gOtherErrors ? gOtherErrors(display, e) : 0;
+}
+
+int OnLostDisplay(Display* display) {
+  std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name,
+               DisplayString(display));
+  std::_Exit(1);
 }
 #endif
 
@@ -211,6 +237,14 @@ struct WindowHost::Impl {
         if (code != 0 && !lastKeyRepeated) keys.push_back(code);
         break;
       }
+#if defined(SDL_VIDEO_DRIVER_X11)
+      case SDL_SYSWMEVENT:
+        if (e.syswm.msg->subsystem == SDL_SYSWM_X11) {
+          const XEvent& x = e.syswm.msg->msg.x11.event;
+          if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) closed = true;
+        }
+        break;
+#endif
       case SDL_TEXTINPUT:
         if (lastKeyRepeated) break;
         for (const std::string& ch : Chars(e.text.text)) keys.push_back(Asc(ch));
@@ -224,7 +258,7 @@ struct WindowHost::Impl {
   void Drain() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
-    if (closed) throw WindowClosed{};
+    if (closed || gWindowGone) throw WindowClosed{};
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
@@ -482,6 +516,10 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     Display* display = info.info.x11.display;
     impl_->x11 = display;
     impl_->x11Window = info.info.x11.window;
+    gWindow = impl_->x11Window;
+    if (XErrorHandler other = XSetErrorHandler(OnXError); other != OnXError) gOtherErrors = other;
+    XSetIOErrorHandler(OnLostDisplay);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for DestroyNotify
     if (PalettePixels(display, impl_->x11Window, impl_->palettePixels)) {
       // Until the first frame the window shows white, not what its memory
       // held; the first frame need not send the canvas's white tiles (or
@@ -575,7 +613,7 @@ void WindowHost::Poll(Canvas& canvas) {
 
 void WindowHost::WaitForClose(Canvas& canvas) {
   impl_->keys.clear();
-  while (!impl_->closed) {
+  while (!impl_->closed && !gWindowGone) {
     impl_->Present(canvas);
     SDL_Event e;
     if (SDL_WaitEvent(&e)) impl_->Handle(e);
