@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -199,8 +200,15 @@ struct WindowHost::Impl {
   double scale = 1;
   std::deque<int> keys;
   bool closed = false;
-  bool lastKeyRepeated = false;  // the text input that follows belongs to a held key
-  bool exposed = true;           // the window needs the whole picture again
+  // The text input that follows belongs to a key already handled: one held
+  // down, or one handed over as its code (with Ctrl, Alt or the system key).
+  bool skipText = false;
+  // The key of the last key press was down already: X11 tells (a key pressed
+  // again within 2 ms of its release is a repeat to SDL, not to us);
+  // elsewhere SDL's repeat flag alone counts.
+  bool heldDown = true;
+  std::bitset<256> keysDown;  // by X key code
+  bool exposed = true;  // the window needs the whole picture again
   Uint32 lastPresent = 0;
   Uint32 lastDrain = 0;  // when a drawing last looked at the events
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
@@ -232,21 +240,29 @@ struct WindowHost::Impl {
           resized = true;
         break;
       case SDL_KEYDOWN: {
-        lastKeyRepeated = e.key.repeat != 0;
-        int code = KeyDownCode(e.key.keysym);
-        if (code != 0 && !lastKeyRepeated) keys.push_back(code);
+        const bool repeat = e.key.repeat && heldDown;
+        const int code = KeyDownCode(e.key.keysym);
+        if (code != 0 && !repeat) keys.push_back(code);
+        skipText = repeat || code != 0;
         break;
       }
 #if defined(SDL_VIDEO_DRIVER_X11)
       case SDL_SYSWMEVENT:
         if (e.syswm.msg->subsystem == SDL_SYSWM_X11) {
           const XEvent& x = e.syswm.msg->msg.x11.event;
-          if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) closed = true;
+          if (x.type == KeyPress) {
+            heldDown = keysDown.test(x.xkey.keycode & 0xFF);
+            keysDown.set(x.xkey.keycode & 0xFF);
+          } else if (x.type == KeyRelease) {
+            keysDown.reset(x.xkey.keycode & 0xFF);
+          } else if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) {
+            closed = true;
+          }
         }
         break;
 #endif
       case SDL_TEXTINPUT:
-        if (lastKeyRepeated) break;
+        if (skipText) break;
         for (const std::string& ch : Chars(e.text.text)) keys.push_back(Asc(ch));
         break;
       default:
@@ -519,7 +535,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     gWindow = impl_->x11Window;
     if (XErrorHandler other = XSetErrorHandler(OnXError); other != OnXError) gOtherErrors = other;
     XSetIOErrorHandler(OnLostDisplay);
-    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for DestroyNotify
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for DestroyNotify, KeyPress and KeyRelease
     if (PalettePixels(display, impl_->x11Window, impl_->palettePixels)) {
       // Until the first frame the window shows white, not what its memory
       // held; the first frame need not send the canvas's white tiles (or
