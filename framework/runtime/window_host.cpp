@@ -5,6 +5,9 @@
 #include <poll.h>
 #include <sys/mman.h>
 #include <unistd.h>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/Xutil.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -146,6 +149,30 @@ int OnXError(Display* display, XErrorEvent* e) {
     return 0;
   }
   return gOtherErrors ? gOtherErrors(display, e) : 0;
+}
+
+// SDL has no window surface for the pixels of a 30-bit screen (the window
+// stays white: "Unknown window pixel format"): the window then gets a visual
+// of 8-bit red, green and blue, which the X server shows on that screen. The
+// id of one on the default screen, 24 bits deep if there is one; 0 when
+// none. `depth` is the screen's.
+VisualID EightBitVisual(int& depth) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return 0;
+  depth = DefaultDepth(display, DefaultScreen(display));
+  XVisualInfo want{};
+  want.screen = DefaultScreen(display);
+  want.c_class = TrueColor;
+  int n = 0;
+  XVisualInfo* found = XGetVisualInfo(display, VisualScreenMask | VisualClassMask, &want, &n);
+  VisualID id = 0;
+  for (int i = 0; i < n; ++i)
+    if (found[i].red_mask == 0xFF0000 && found[i].green_mask == 0xFF00 && found[i].blue_mask == 0xFF &&
+        (id == 0 || found[i].depth == 24))
+      id = found[i].visualid;
+  if (found) XFree(found);
+  XCloseDisplay(display);
+  return id;
 }
 
 int OnLostDisplay(Display* display) {
@@ -495,6 +522,20 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_DisplayMode screen;
+  if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
+      screen.format == SDL_PIXELFORMAT_UNKNOWN) {
+    int depth = 0;
+    VisualID visual = EightBitVisual(depth);
+    if (!visual) {
+      SDL_Quit();
+      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of a " + std::to_string(depth) +
+                               "-bit screen, which has no visual of 8-bit red, green and blue");
+    }
+    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
+  }
+#endif
   // The faces are found and loaded beside the rest of the start (after
   // SDL_Init, which changes the locale for a moment: fontconfig must not see
   // that).
