@@ -10,8 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -39,10 +42,19 @@ const char* FamilyOf(FaceKind kind) {
   return "IPAGothic";
 }
 
+// One line on the standard error, once for each text.
+void WarnOnce(const std::string& text) {
+  static std::set<std::string> said;
+  if (said.insert(text).second) std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text.c_str());
+}
+
 FT_Library Library() {
   static FT_Library library = [] {
     FT_Library l = nullptr;
-    FT_Init_FreeType(&l);
+    if (FT_Error error = FT_Init_FreeType(&l)) {
+      WarnOnce("cannot read any font: FreeType did not start (error " + std::to_string(error) + ")");
+      l = nullptr;
+    }
     return l;
   }();
   return library;
@@ -92,9 +104,11 @@ Face Load(FaceKind kind, bool bold, bool italic) {
   if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
     FcPatternGetInteger(match, FC_INDEX, 0, &index);
     const FontFile& bytes = MapFile(reinterpret_cast<const char*>(file));
-    if (!bytes.data ||
-        FT_New_Memory_Face(Library(), bytes.data, static_cast<FT_Long>(bytes.size), index, &ft) != 0)
+    if (!Library() || !bytes.data ||
+        FT_New_Memory_Face(Library(), bytes.data, static_cast<FT_Long>(bytes.size), index, &ft) != 0) {
       ft = nullptr;
+      if (Library()) WarnOnce(std::string("cannot read the font file ") + reinterpret_cast<const char*>(file));
+    }
   }
   if (match) FcPatternDestroy(match);
 
