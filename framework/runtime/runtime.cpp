@@ -1,5 +1,6 @@
 #include "framework/runtime/runtime.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "framework/runtime/canvas.h"
@@ -125,6 +126,20 @@ void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& 
   FontSpec font{fontName_, fontSize_, bold_, italic_};
   canvas_->Text(x, y, text, a, b, colour, font);
   Touch();
+}
+
+InkBox Runtime::TextInk(Num x, Num y, const std::string& text, int a, int b) {
+  InkBox all;
+  for (const Canvas::Box& g :
+       canvas_->TextInk(x, y, text, a, b, {fontName_, fontSize_, bold_, italic_})) {
+    if (g.Empty()) continue;
+    InkBox box{static_cast<Num>(g.x0), static_cast<Num>(g.y0), static_cast<Num>(g.x1),
+               static_cast<Num>(g.y1)};
+    all = all.Empty() ? box
+                      : InkBox{std::min(all.x0, box.x0), std::min(all.y0, box.y0),
+                               std::max(all.x1, box.x1), std::max(all.y1, box.y1)};
+  }
+  return all;
 }
 
 void Runtime::ClearScreen(int window, int unused) {

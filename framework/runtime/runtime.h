@@ -25,6 +25,12 @@ struct PolyPoint {
   bool relative = false;
 };
 
+// A rectangle of ink; empty when x1 <= x0.
+struct InkBox {
+  Num x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool Empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
 // Key codes that ReadKey gives besides printable characters.
 enum KeyCode : int {
   kKeyBackspace = 8,
@@ -108,6 +114,9 @@ class Runtime {
   void DrawText(int window, int unused, Num x, Num y, const std::string& text, int a, int b,
                 int colour, int unused2 = 0, int unused3 = 0, int unused4 = 1);
   void ClearScreen(int window, int unused);
+  // The box around the ink DrawText would put down for the text at (x, y)
+  // in the font in force (empty when it has none). Draws and logs nothing.
+  InkBox TextInk(Num x, Num y, const std::string& text, int a, int b);
 
   // ---- keyboard, time, random ----
   // The next key as a one-character text, or "" when none waits.
