@@ -1023,7 +1023,7 @@ std::vector<Canvas::Box> Canvas::TextInk(double x, double y, std::string_view te
   double pen = x;
   for (const Placed& p : Place(text, cellWidth, cellHeight, font)) {
     Box box;
-    if (p.code > 0x20) {
+    if (p.code > 0x20 && p.code != 0x3000) {  // blanks show no ink (nor an emboldened one)
       UseFace(p, cellWidth, cellHeight);
       cairo_text_extents_t e;
       cairo_text_extents(cr_, Chr(static_cast<int>(p.code)).c_str(), &e);
