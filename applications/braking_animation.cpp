@@ -8,13 +8,13 @@
 namespace lessons {
 
 namespace {
-// A chart label through DrawCellText.
+// A chart label through DrawCellText, on its ground.
 void CellTextAt(Lesson& L, Num x, Num y, int colour, const std::string& text) {
   L.YMOTO = static_cast<Num>(colour);
   L.DSM1 = x;
   L.DSM2 = y;
   L.KKAI_s = text;
-  L.DrawCellText();
+  L.OnGround([&] { L.DrawCellText(); });
 }
 }  // namespace
 

@@ -123,22 +123,24 @@ void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& 
   if (host_.Logging())
     LogLine((LogLineBuilder("DrawText") << x << y << a << b << colour << fontName_ << fontSize_
                                         << (bold_ ? 1 : 0) << (italic_ ? 1 : 0) << text).str());
+  if (inkInto_) inkInto_->push_back(TextInk(x, y, text, a, b));
   FontSpec font{fontName_, fontSize_, bold_, italic_};
   canvas_->Text(x, y, text, a, b, colour, font);
   Touch();
 }
 
+InkBox InkBox::Joined(const InkBox& o) const {
+  if (o.Empty()) return *this;
+  if (Empty()) return o;
+  return {std::min(x0, o.x0), std::min(y0, o.y0), std::max(x1, o.x1), std::max(y1, o.y1)};
+}
+
 InkBox Runtime::TextInk(Num x, Num y, const std::string& text, int a, int b) {
   InkBox all;
   for (const Canvas::Box& g :
-       canvas_->TextInk(x, y, text, a, b, {fontName_, fontSize_, bold_, italic_})) {
-    if (g.Empty()) continue;
-    InkBox box{static_cast<Num>(g.x0), static_cast<Num>(g.y0), static_cast<Num>(g.x1),
-               static_cast<Num>(g.y1)};
-    all = all.Empty() ? box
-                      : InkBox{std::min(all.x0, box.x0), std::min(all.y0, box.y0),
-                               std::max(all.x1, box.x1), std::max(all.y1, box.y1)};
-  }
+       canvas_->TextInk(x, y, text, a, b, {fontName_, fontSize_, bold_, italic_}))
+    all = all.Joined({static_cast<Num>(g.x0), static_cast<Num>(g.y0), static_cast<Num>(g.x1),
+                      static_cast<Num>(g.y1)});
   return all;
 }
 
