@@ -143,6 +143,9 @@ class Lesson {
   // fraction parts 38); Palisteo and Quendral at size 16 with the pair (6, 3).
   // A program sets this once, in its constructor.
   bool largeScriptEll = false;
+  // How much narrower the typesetter sets a text than its fixed metrics
+  // (1: not at all); a text box sets it for a text wider than the box.
+  Num textSqueeze = 1;
 
   // ---- further variables of the figures ----
   // The run and rise texts that DrawRunRiseArrows prepares for its labels.

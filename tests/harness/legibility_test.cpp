@@ -164,8 +164,9 @@ std::vector<std::string> IllegibleGlyphs(const LogLines& log, const std::string&
       // Lesson text: size 16 at pair (2, 2) or a cell as large. The math
       // typesetter reaches such cells with size 8 at large pairs (10, 7); its
       // exponents, 24 units high at (6, 3), are still large text (24 units
-      // are 18 pt at one unit a pixel).
-      bool large = a * size >= 32 && b * size >= 24;
+      // are 18 pt at one unit a pixel), and so is a text narrowed to its box
+      // (to half the width at most).
+      bool large = a * size >= 16 && b * size >= 24;
       double need = large ? kLargeText : kPlainText;
       for (size_t i = 0; i < text.size();) {
         bool half = false;
