@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -234,13 +235,16 @@ LogLines TourLog(const std::string& program) {
 // the canvas measures it. The faults:
 // - "runs into": two texts whose ink comes within 2 units of each other, or a
 //   letter, digit, minus or point beside another on one line (cells
-//   overlapping by half a cell height) nearer than 0.4 of the smaller cell
+//   overlapping by half a cell height) nearer than 0.6 of the smaller cell
 //   height, which does not read as a space ("-3-2-1", "-10", "14"); texts in
 //   two cells (boxes with a border) are kept apart by the border;
 // - "crossed by": a line, box outline, polyline, arc or dot (of radius 8 or
 //   less) drawn after a glyph's ground and before the glyph is covered,
-//   through the middle half of its ink; not the lines the text took, nor
-//   erasing (drawing in colour 15) or what was erased before the glyph came;
+//   through the middle half of its ink (a plotted point, a dot of radius 4 or
+//   more, through its centre: a label may touch its point), and shown so (a
+//   key or a pause comes before the glyph is covered); not the lines the text
+//   took, nor erasing (drawing in colour 15) or what was erased before the
+//   glyph came;
 // - "reaches past its cell": a text on a box with a border or a coloured fill
 //   (a table cell, a text box) whose ink on the box reaches past its inner
 //   left or right edge.
@@ -278,7 +282,7 @@ struct Stroke {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0, w = 1;
   long seq = 0, erased = 0;  // its line in the log; the line that drew it again in colour 15
   int key = 0;
-  bool white = false;
+  bool white = false, point = false;  // drawn in colour 15; a plotted point (radius 4 or more)
   Box Bounds() const {
     return Grow({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, w);
   }
@@ -321,7 +325,8 @@ std::vector<Stroke> ReadStrokes(const std::vector<std::string>& f) {
   } else if (call == "DrawCircle" && f.size() > 9) {
     double x = D(f[1]), y = D(f[2]), r = std::fabs(D(f[3])), start = D(f[5]), end = D(f[6]);
     if (f[7] == "1") {
-      if (r <= 8) out.push_back({true, x, y, x, y, r});
+      if (r <= 8) out.push_back({true, x, y, x, y, r + D(f[9]) / 2});  // its outline at the pen
+      if (r >= 4 && r <= 8) out.back().point = true;
       return out;
     }
     if (end <= start) end += 1;
@@ -367,7 +372,7 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
   size_t firstText = 0;                      // the first since the last wipe
   std::vector<size_t> grown;                 // the texts since then, the last to grow last
   int key = 0;
-  long seq = 0, cleared = 0;
+  long seq = 0, cleared = 0, shown = 0;  // lines: now, the last wipe, the last key or pause
   auto name = [&](const Text& t) { return "\"" + t.s + "\" at " + At(t.x, t.y); };
   auto report = [&](const Text& t, const std::string& what) {
     faults.push_back(program + " key " + std::to_string(t.key) + ": " + what);
@@ -396,9 +401,10 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
     const Text& t = texts[g.text];
     const Box middle{(3 * g.ink.x0 + g.ink.x1) / 4, (3 * g.ink.y0 + g.ink.y1) / 4,
                      (g.ink.x0 + 3 * g.ink.x1) / 4, (g.ink.y0 + 3 * g.ink.y1) / 4};
+    const Box centre = Grow(middle, -std::max(middle.x1 - middle.x0, middle.y1 - middle.y0));
     auto hit = std::find_if(strokes.begin(), strokes.end(), [&](const Stroke& s) {
-      return s.seq > g.ground && !s.white && (!s.erased || s.erased > g.born) &&
-             s.Crosses(middle) &&
+      return s.seq > g.ground && s.seq < shown && g.born < shown && !s.white &&
+             (!s.erased || s.erased > g.born) && s.Crosses(s.point ? centre : middle) &&
              std::find(t.lines.begin(), t.lines.end(), &s - strokes.data()) == t.lines.end();
     });
     if (hit != strokes.end())
@@ -450,7 +456,7 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
       double across = std::max(g.ink.x0 - h.ink.x1, h.ink.x0 - g.ink.x1);
       double down = std::max(g.ink.y0 - h.ink.y1, h.ink.y0 - g.ink.y1);
       bool reads = overlap >= need / 2 && Numeric(g.ch) && Numeric(h.ch);
-      if (across < (reads ? 0.4 * need : 2) && down < 2) {
+      if (across < (reads ? 0.6 * need : 2) && down < 2) {
         near.insert({h.text, g.text});
         report(text, name(text) + " runs into " + name(other));
       }
@@ -462,8 +468,9 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
     std::vector<std::string> f = Fields(line);
     const std::string& call = f[0];
     Fill fill;
-    if (call == "Key") {
-      ++key;
+    if (call == "Key" || call == "Pause") {
+      key += call == "Key";
+      shown = seq;
     } else if (call == "ClearScreen") {
       wipe();
     } else if (ReadFill(f, fill) && !(fill.kind == Fill::kDisc && fill.x2 <= 8)) {
@@ -536,6 +543,7 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
       strokes.push_back(st);
     }
   }
+  shown = ++seq;
   wipe();
   return faults;
 }
@@ -599,6 +607,46 @@ TEST(Legibility, ReportsAGlyphOnAFillItCannotBeReadOn) {
   b.rt.DrawPolyline(1, {{700, 400, false}, {800, 400, false}, {750, 500, false}}, 0, 1, 0);
   b.rt.DrawText(1, 0, 742, 430, "A", 1, 1, 0, 0, 0, 0);
   EXPECT_EQ(IllegibleGlyphs(b.Log(), "test").size(), 2u);
+}
+
+// The screens whose figure labels do not read as themselves yet, by the
+// key their texts come after: placements of single screens, each to be mended
+// on its own and taken out here then.
+//   palisteo 51 53 the rolling ball's times over its distances; 205 point
+//     B's label on the index 5; 249 the near-origin screen's own labels;
+//     361 363 the doubled graph's y=2x^2 and 10 on the line y = 10; 386 the
+//     mirrored graph's lines through the x labels; 457 477 curve labels on
+//     another curve's label, on the letter x;
+//   quendral 10 31 66 arrows through the labels 5, 0 and 16; 76 the range
+//     graph; 138 the rate table's rise label on the axis, under the next run;
+//     179 the page reference under the working; 186 192 the line through A
+//     and B; 239 the average speed's text on the label 10; 254 a line through
+//     the origin's 0;
+//   orvenna 18 the braking chart's zeros and scale; 73 74 the overlap
+//     answers; 104 120 the step graphs' ends; 305 C and 4 on P118 7.
+const std::map<std::string, std::set<int>> kNotYet = {
+    {"palisteo", {51, 53, 205, 249, 361, 363, 386, 457, 477}},
+    {"quendral", {10, 31, 66, 76, 138, 179, 186, 192, 239, 254}},
+    {"orvenna", {18, 73, 74, 104, 120, 305}},
+};
+
+TEST(Labels, EveryTextOfEveryTourReadsAsItself) {
+  Canvas canvas(1.0);
+  for (std::string program : {"palisteo", "quendral", "orvenna"}) {
+    std::set<int> notYet = kNotYet.at(program), seen;
+    std::string report;
+    for (const std::string& fault : LabelFaults(TourLog(program), program, canvas)) {
+      int key = std::atoi(fault.c_str() + program.size() + 5);  // "program key N: "
+      if (notYet.count(key))
+        seen.insert(key);
+      else
+        report += fault + "\n";
+    }
+    EXPECT_TRUE(report.empty()) << "texts that do not read as themselves:\n" << report;
+    for (int key : notYet)
+      EXPECT_TRUE(seen.count(key))
+          << program << " key " << key << " reads right now: take it out of kNotYet";
+  }
 }
 
 // Planted faults: a label run into the one before it, a line through a label
