@@ -22,17 +22,13 @@ constexpr int kFloorColour = 2;
 constexpr int kTickColour = 0;
 constexpr int kTextColour = 0;
 
-// A text of the tank with its top-left at (x, y), on its ground. The ground
-// spans the ink of the text (trailing blanks have none); the pen widens it.
-void GroundedText(Lesson& L, Num x, Num y, const std::string& text) {
-  L.A_s = text.substr(0, text.find_last_not_of(' ') + 1);
-  L.MeasureMathText();
-  Wipe(L.rt, x + 2, y + 5, x + L.NASI - 2, y + 44);
+// A text of the tank with its top-left at (x, y), on its ground.
+void TankText(Lesson& L, Num x, Num y, const std::string& text) {
   L.YMOTO = kTextColour;
   L.DSM1 = x;
   L.DSM2 = y;
   L.KKAI_s = text;
-  L.PrintMathText();
+  L.OnGround([&L] { L.PrintMathText(); });
 }
 }  // namespace
 
@@ -88,7 +84,7 @@ void Orvenna::DrawTankStepsAndScale() {
   for (XI0 = 1; XI0 <= 3; XI0++) {
     const Num y = PTY(31) - 100 * XI0;
     PlainLine(rt, GY5(31) + 4, y, GY5(31) + 26, y, 13);
-    GroundedText(*this, GY5(31) + 30, y - 20, TITLE_s(XI0));
+    TankText(*this, GY5(31) + 30, y - 20, TITLE_s(XI0));
   }
 }
 
@@ -106,7 +102,7 @@ void Orvenna::DrawWaterStream() {
 
 // Not erased here: the next picture of the tank's inside covers it.
 void Orvenna::DrawTankClock() {
-  GroundedText(*this, GY5(31) + 90, PTY(31) - 260, A1_s(1) + "分" + A1_s(2) + "秒");
+  TankText(*this, GY5(31) + 90, PTY(31) - 260, A1_s(1) + "分" + A1_s(2) + "秒");
 }
 
 void Orvenna::DrawTankOutline() {

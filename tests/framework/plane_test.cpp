@@ -274,9 +274,10 @@ TEST(DecimalAxisLabels, ValuesOfOneOrMoreGetNoLeadingZero) {
   for (const auto& t : texts) all.push_back(t.text);
   std::vector<std::string> expected{"0", "05", ".", "1", "15", ".", "2", "25", ".", "3"};
   EXPECT_EQ(all, expected);
-  // The point of "25" stands after its first character (narrowed to a half).
-  EXPECT_EQ(texts[8].a, 8);
-  EXPECT_EQ(texts[8].x, texts[7].x + (30 - 6) / 2.0f);
+  // The point of "25" stands after its first character (narrowed to nine
+  // sixteenths).
+  EXPECT_EQ(texts[8].a, 9);
+  EXPECT_EQ(texts[8].x, texts[7].x + (30 - 6) / 2.0f * 9 / 8);
 }
 
 TEST(DecimalAxisLabels, LabelStepsBelowOneBecomeFive) {
