@@ -349,7 +349,7 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
   ASSERT_EQ(c.size(), 1u);
   EXPECT_FLOAT_EQ(c[0].x, 1014);
   EXPECT_FLOAT_EQ(c[0].y, 340);
-  ExpectGlyphs(s, {{9, 964, 270, 3, "C"}, {9, 984, 300, 3, "4"}});
+  ExpectGlyphs(s, {{9, 1020, 252, 3, "C"}, {9, 984, 290, 3, "4"}});
 
   // Page 2 wipes only left of the plane (814) and draws no figure again.
   const int page2 = kEntry + 6;
