@@ -160,7 +160,7 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   }
   EXPECT_TRUE(s.Has(4, "0秒0m0.1秒0.02m0.2秒0.08m0.3秒0.18m0.4秒0.32m0.5秒0.5m"));
   // Labels under the balls; the second ball's lower, the last one's above.
-  ExpectGlyphs(s, {{4, 26, 368, 3, "0"}, {4, 26, 410, 0, "0"}});
+  ExpectGlyphs(s, {{4, 26, 368, 3, "0"}, {4, 26, 416, 0, "0"}});
   auto zeros = s.Glyphs(4, "0");
   auto at = [&](float x, float y, int colour) {
     for (const TextCall& g : zeros)
