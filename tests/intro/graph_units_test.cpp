@@ -365,7 +365,7 @@ TEST(GraphSummary, OpeningWidthTenCurvesOnePerKeyThenTheConclusions) {
   ExpectWaitsThenLine(r, 15, kLine7);
   Steps s(r.log);
   EXPECT_FALSE(s.Has(4, "y=1/5x^2"));
-  const float fx[] = {996, 1040, 1084, 996, 996, 1006, 996, 996, 996, 996};
+  const float fx[] = {996, 1040, 1084, 996, 996, 1024, 996, 996, 996, 996};
   const float fy[] = {30, 90, 150, 200, 250, 300, 350, 400, 455, 535};
   const int colours[] = {0, 3, 5, 7, 9, 9, 7, 5, 3, 0};
   for (int i = 0; i < 10; ++i)
