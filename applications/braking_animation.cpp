@@ -8,13 +8,13 @@
 namespace lessons {
 
 namespace {
-// A chart label through DrawCellText.
+// A chart label through DrawCellText, on its ground.
 void CellTextAt(Lesson& L, Num x, Num y, int colour, const std::string& text) {
   L.YMOTO = static_cast<Num>(colour);
   L.DSM1 = x;
   L.DSM2 = y;
   L.KKAI_s = text;
-  L.DrawCellText();
+  L.OnGround([&] { L.DrawCellText(); });
 }
 }  // namespace
 
@@ -105,7 +105,8 @@ void Orvenna::BrakingStillPicture() {
   WaitAnyKey();
   DoubleArrow(GY5(22), PTY(21), GY5(23), PTY(21), 3);
   WaitAnyKey();
-  LabelAt(GY5(22) + 44, PTY(21) + 10, 5, "制動距離 ");
+  // As far under its arrow as "空走距離" under the first.
+  LabelAt(GY5(22) + 44, PTY(21) + 30, 5, "制動距離 ");
   WaitAnyKey();
   DoubleArrow(GY5(21), PTY(22), GY5(23), PTY(22), 0);
   TextAt((GY5(21) + GY5(23)) / 2 - 88, PTY(22) + 20, 3, "停止距離 ");
@@ -133,21 +134,28 @@ void Orvenna::BrakingChartPage() {
   for (int k = 2; k <= 10; ++k) GY5(10 + k) = 780 + 40 * (k - 1);
   GY5(21) = GY5(20) + 20;
   rt.DrawLine(0, 0, GY5(10), PTY(10), 0, GY5(21), PTY(16), -1, 3, 1, 3, -1, 7);
-  CellTextAt(*this, 730, 540, 3, "0");
+  // The distances centred on their lines, ending 5 short of the frame; the
+  // "0" up and left of the speeds' "0".
+  CellTextAt(*this, 730, 535, 3, "0");
   for (int k = 1; k <= 6; ++k) {
     rt.DrawLine(0, 0, GY5(10), PTY(10 + k), 0, GY5(21), PTY(10 + k), -1, 3, 0, 3, -1, 7);
-    CellTextAt(*this, 717, PTY(10 + k) - 15, 3, NumberText(static_cast<Num>(10 * k)));
+    CellTextAt(*this, 712, PTY(10 + k) - 15, 3, NumberText(static_cast<Num>(10 * k)));
   }
   CellTextAt(*this, 760, 30, 3, "制動距離(m)");
   for (int k = 1; k <= 9; ++k) {
     Num v = static_cast<Num>(10 * k);
     rt.DrawLine(0, 0, GY5(10 + k), 550, 1, 40, -0.048f * v * v, -1, 0, 2, 13, 0, 15);
   }
-  CellTextAt(*this, 745, 560, 0, "0");
+  // The speeds under their bars in two rows, the upper one clear of the
+  // frame and the lower one a row's height lower, so that neighbours do not
+  // touch at their corners; the "0" between the rows.
+  const Num upper = 556, lower = 590;
+  CellTextAt(*this, 745, 568, 0, "0");
   for (int k = 1; k <= 9; ++k)
-    CellTextAt(*this, GY5(10 + k), k % 2 == 1 ? 570 : 550, 0, NumberText(static_cast<Num>(10 * k)));
-  CellTextAt(*this, 1160, 550, 0, "時速");
-  CellTextAt(*this, 1160, 580, 0, "(km)");
+    CellTextAt(*this, GY5(10 + k), k % 2 == 1 ? lower : upper, 0,
+               NumberText(static_cast<Num>(10 * k)));
+  CellTextAt(*this, 1160, upper, 0, "時速");
+  CellTextAt(*this, 1160, lower, 0, "(km)");
   TextAt(A1, B2 + 50, 3, "Q");
   Continue(7, "この自動車の速さと制動距離の関係は？");
   WaitAnyKey();

@@ -27,7 +27,7 @@ void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
 
 void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
                                    Num footY, int footColour, int foot, int vertex, Num dotStep,
-                                   const std::string& area) {
+                                   const std::string& area, Num labelDx, Num labelDy) {
   WaitAnyKey();
   NewLine(0, gap, 0, "△O" + name + "Cの底辺をOCとすると、高さは");
   WaitAnyKey();
@@ -42,7 +42,7 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
   // The height as a row of dots from the foot to the vertex, its length in the middle.
   SO = GY5(foot), YOKO = PTY(foot), AAA = GY5(vertex), A21 = PTY(vertex);
   ARCDEPTH = 0, XG = 1, TANI = dotStep, SIZE = 3, YMOTO = 3;
-  OKI2 = 0, CCC2 = 0, CCC3 = 0;
+  OKI2 = 0, CCC2 = labelDx, CCC3 = labelDy;
   ZY0_s = height;
   DrawLengthArc();
   WaitAnyKey();
@@ -92,11 +92,13 @@ void Orvenna::MasteryTriangleScreen() {
   LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
   WaitAnyKey();
   KAKUDAI = 0, SENTAKU = 4, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
+  // "C" right of the y axis, above the line; its y value "4" left of the
+  // axis, clear of the line.
   ZY0_s = "C";
-  JYOU = -30, LABELDY = -30;
+  JYOU = 26, LABELDY = -48;
   PlotLabelledPoint();
   GY5(13) = HOUKOU, PTY(13) = N2;
-  LabelAt(GY5(13) - 30, PTY(13) - 40, 3, "4");
+  LabelAt(GY5(13) - 30, PTY(13) - 50, 3, "4");
   WaitAnyKey();
 
   // The second page: the text column anew, the plane and its figure stay.
@@ -109,7 +111,9 @@ void Orvenna::MasteryTriangleScreen() {
   Continue(0, "△OAB=△OAC+△OBC");
   JoinPoints(*this, 14, 13, 5);
   rt.SetDrawWidth(0, 5);
-  TrianglePartOnBaseOC(50, "A", "2", 2, 5, 15, 11, 12, "△OAC=ﾀ1/2ﾀ*4*2=4");
+  // The label of the height of OAC in the corner between the height, OC and
+  // AC, off AC and away from "A".
+  TrianglePartOnBaseOC(50, "A", "2", 2, 5, 15, 11, 12, "△OAC=ﾀ1/2ﾀ*4*2=4", 26, -5);
   TrianglePartOnBaseOC(70, "B", "4", 8, 0, 16, 12, 8, "△OBC=ﾀ1/2ﾀ*4*4=8");
   WaitAnyKey();
   NewLine(0, 70, 3, "△OAB=4+8=");
@@ -121,7 +125,9 @@ void Orvenna::MasteryTriangleScreen() {
 // the overtaking car.
 void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
-  A41 = 814, I = 100, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
+  // The plane's bottom edge (at 630) stays clear of the number entry's field,
+  // which is wiped from y 640 (less half the pen) after each entry.
+  A41 = 814, I = 90, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
   SIZE = 3, NO = 30, N = -1;
   DrawCoordinatePlane();
   XSTEP = 5, GGX = 50, BB1 = 4, BB2 = 2;

@@ -74,12 +74,20 @@ void Orvenna::OverlapAreaAnswersScreen() {
   GY5(13) = GY5(5) + 4 * NO;
   DrawTriangles();
   DrawOverlapRegion();
-  LabelAt(GY5(14), PTY(14) + 70, 5, "ycm^2");
+  // The area's label in the overlap: narrowed to three quarters, it stands
+  // clear of AB, of the right-angle mark and of the copy's sloping side.
+  textSqueeze = 0.75f;
+  LabelAt(GY5(14) + 4, PTY(14) + 87, 5, "ycm^2");
+  textSqueeze = 1;
   WaitAnyKey();
-  FigureLengthArc(15, 13, 1, 5, "2xcm", 0, 0, false);  // the base, below it
+  // The base, below it; its label clear of B.
+  FigureLengthArc(15, 13, 1, 5, "2xcm", 12, 0, false);
   WaitAnyKey();
-  // The height, left of it; its label clear of the copy's side and of PR.
-  FigureLengthArc(15, 14, -1, 5, "2xcm", -26, -30, false);
+  // The height, left of it; its label beside the middle of the arc, on a
+  // ground over the copy's side, which runs between the arc and PR.
+  FigureLengthArc(15, 14, -1, 5, "", 0, 0, false);
+  YMOTO = 5, DSM1 = GY5(15) - 132, DSM2 = (PTY(14) + PTY(15)) / 2 - 24, KKAI_s = "2xcm";
+  OnGround([this] { PrintMathText(); });
   WaitAnyKey();
   Continue(0, "重なる三角形の底辺と高さは");
   Continue(3, "2xcm");

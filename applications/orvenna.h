@@ -152,10 +152,11 @@ class Orvenna : public Lesson {
                       Num shift);
   // One part of triangle OAB with the base OC: the height's words, its
   // length with the dotted height from the foot on the y axis to the vertex,
-  // then the area.
+  // then the area; the length's label moved by (labelDx, labelDy) from the
+  // middle of the height.
   void TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
                             Num footY, int footColour, int foot, int vertex, Num dotStep,
-                            const std::string& area);
+                            const std::string& area, Num labelDx = 0, Num labelDy = 0);
 
   // ---- unit 4: the answers of page P116 ----
   void CheckAnswers12Screen();

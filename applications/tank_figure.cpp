@@ -11,11 +11,25 @@
 namespace lessons {
 
 namespace {
-// Texts inside the tank stand on its blue inside, its deep blue water or the
-// floor steps: on the palette's blues only white reads, so the time text is
-// white, and the floor is green, on which the white scale labels read too.
+// The empty part of the tank is white like the page (air), the water and the
+// stream blue, the floor steps green. The ticks are black, which shows on all
+// three. The scale labels and the time text are black on a white ground just
+// behind their ink: a label stands level with its mark, where the water's
+// surface or a floor's edge runs, and the ground keeps both off it.
+constexpr int kAirColour = kBackground;
+constexpr int kWaterColour = 1;
 constexpr int kFloorColour = 2;
-constexpr int kClockColour = 15;
+constexpr int kTickColour = 0;
+constexpr int kTextColour = 0;
+
+// A text of the tank with its top-left at (x, y), on its ground.
+void TankText(Lesson& L, Num x, Num y, const std::string& text) {
+  L.YMOTO = kTextColour;
+  L.DSM1 = x;
+  L.DSM2 = y;
+  L.KKAI_s = text;
+  L.OnGround([&L] { L.PrintMathText(); });
+}
 }  // namespace
 
 void Orvenna::SetStairTankGeometry() {
@@ -65,16 +79,12 @@ void Orvenna::DrawTankStepsAndScale() {
   // A tick every 2 cm, a longer mark and its label every 10 cm.
   for (XI0 = 2; XI0 <= 15; XI0++) {
     const Num y = PTY(31) - 20 * (XI0 - 1);
-    PlainLine(rt, GY5(31) + 4, y, GY5(31) + 20, y, 15);
+    PlainLine(rt, GY5(31) + 4, y, GY5(31) + 20, y, kTickColour);
   }
   for (XI0 = 1; XI0 <= 3; XI0++) {
     const Num y = PTY(31) - 100 * XI0;
     PlainLine(rt, GY5(31) + 4, y, GY5(31) + 26, y, 13);
-    YMOTO = 15;
-    DSM1 = GY5(31) + 30;
-    DSM2 = y - 20;
-    KKAI_s = TITLE_s(XI0);
-    PrintMathText();
+    TankText(*this, GY5(31) + 30, y - 20, TITLE_s(XI0));
   }
 }
 
@@ -87,16 +97,12 @@ void Orvenna::DrawWaterStream() {
                    {right - 64, top},
                    {right - 72, top},
                    {right - 96, bottom}},
-                  3, 1, 3);
+                  kWaterColour, 1, kWaterColour);
 }
 
 // Not erased here: the next picture of the tank's inside covers it.
 void Orvenna::DrawTankClock() {
-  YMOTO = kClockColour;
-  KKAI_s = A1_s(1) + "分" + A1_s(2) + "秒";
-  DSM1 = GY5(31) + 90;
-  DSM2 = PTY(31) - 260;
-  PrintMathText();
+  TankText(*this, GY5(31) + 90, PTY(31) - 260, A1_s(1) + "分" + A1_s(2) + "秒");
 }
 
 void Orvenna::DrawTankOutline() {
@@ -106,8 +112,9 @@ void Orvenna::DrawTankOutline() {
 // The inside wipes the water, stream and time text of the picture before;
 // the floor steps drawn last cover the water where the floor is raised.
 void Orvenna::DrawTankPicture(Num waterTop) {
-  FillBox(rt, GY5(31), PTY(31), GY5(32), PTY(32), 0, 1);
-  if (waterTop < PTY(31)) FillBox(rt, GY5(31), PTY(31), GY5(32), waterTop, 3, 3);
+  FillBox(rt, GY5(31), PTY(31), GY5(32), PTY(32), 0, kAirColour);
+  if (waterTop < PTY(31))
+    FillBox(rt, GY5(31), PTY(31), GY5(32), waterTop, kWaterColour, kWaterColour);
   DrawTankOutline();
   DrawTankStepsAndScale();
 }

@@ -8,6 +8,23 @@
 
 namespace lessons {
 
+namespace {
+// Where the labels of the run and the rise go, and in what colour.
+void PlaceRunLabel(Lesson& L) {
+  L.YMOTO = 7;
+  L.DSM1 = (L.LT2 + L.RP1) / 2 - 14;
+  L.DSM2 = L.GX5 < L.GX4 ? L.GX4 - 44 : L.GX4;  // above the run when the rise goes up
+  L.KKAI_s = L.RUNTEXT_s;
+}
+
+void PlaceRiseLabel(Lesson& L) {
+  L.YMOTO = 3;
+  L.DSM1 = L.RP1;
+  L.DSM2 = (L.GX4 + L.GX5) / 2 - 16;
+  L.KKAI_s = L.RISETEXT_s;
+}
+}  // namespace
+
 void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
   int colour = CInt(SIZE);
   PlainLine(rt, tx, ty, hx, hy, colour);
@@ -52,40 +69,41 @@ void Lesson::DrawRunRiseArrows() {
     XW = 16;
     DrawArrow();
   };
-  // The run, left to right at the height of the first point; the rise, from
-  // the end of the run to the height of the second point.
-  arrow(LT2, GX4, RP1, GX4, 7);
-  arrow(RP1, GX4, RP1, GX5, 3);
-
   // Without a scale there are no values to show.
   if (NO == 0) {
     RUNTEXT_s.clear();
     RISETEXT_s.clear();
-    return;
+  } else {
+    RUNTEXT_s = StrippedNumberText((RP1 - LT2) / NO);
+    std::string rise = StrippedNumberText((GX4 - GX5) / NO);
+    if (rise.rfind(".", 0) == 0) rise = "0" + rise;
+    else if (rise.rfind("-.", 0) == 0) rise = "-0" + rise.substr(1);
+    RISETEXT_s = rise;
   }
-  RUNTEXT_s = StrippedNumberText((RP1 - LT2) / NO);
-  std::string rise = StrippedNumberText((GX4 - GX5) / NO);
-  if (rise.rfind(".", 0) == 0) rise = "0" + rise;
-  else if (rise.rfind("-.", 0) == 0) rise = "-0" + rise.substr(1);
-  RISETEXT_s = rise;
+  const bool run = NO != 0 && Mid(DX_s, 1, 1) == "y", rise = NO != 0 && Mid(DX_s, 2, 1) == "y";
 
-  if (Mid(DX_s, 1, 1) == "y") LabelRunArrow();
-  if (Mid(DX_s, 2, 1) == "y") LabelRiseArrow();
+  // The labels' grounds, then the run, left to right at the height of the
+  // first point; the rise, from the end of the run to the height of the
+  // second point; then the labels, which may reach over the arrows.
+  auto ground = [&](void (*place)(Lesson&)) {
+    place(*this);
+    LabelGround(InkOf([&] { PrintMathText(); }));
+  };
+  if (run) ground(PlaceRunLabel);
+  if (rise) ground(PlaceRiseLabel);
+  arrow(LT2, GX4, RP1, GX4, 7);
+  arrow(RP1, GX4, RP1, GX5, 3);
+  if (run) LabelRunArrow();
+  if (rise) LabelRiseArrow();
 }
 
 void Lesson::LabelRunArrow() {
-  YMOTO = 7;
-  DSM1 = (LT2 + RP1) / 2 - 14;
-  DSM2 = GX5 < GX4 ? GX4 - 44 : GX4;  // above the run when the rise goes up
-  KKAI_s = RUNTEXT_s;
+  PlaceRunLabel(*this);
   PrintMathText();
 }
 
 void Lesson::LabelRiseArrow() {
-  YMOTO = 3;
-  DSM1 = RP1;
-  DSM2 = (GX4 + GX5) / 2 - 16;
-  KKAI_s = RISETEXT_s;
+  PlaceRiseLabel(*this);
   PrintMathText();
 }
 

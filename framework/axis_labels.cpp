@@ -1,7 +1,12 @@
 // Value labels along the axes of the plane just drawn: the value k x step at
 // every BB1-th x index and every BB2-th y index, with a "0" before the point
 // of values below 1 and the point drawn as a small text of its own.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "framework/figure_util.h"
+#include "framework/fill_box.h"
 #include "framework/lesson.h"
 
 namespace lessons {
@@ -18,30 +23,83 @@ bool LabelledIndex(Num k, Num every) { return k != 0 && CInt(k) % CInt(every) ==
 
 void Lesson::DrawDecimalAxisLabels() {
   rt.SetFontSize(0, NAGASA);
+  YMOTO = 0;
 
-  // One label with its point; the point stands 4 units lower than the digits.
-  auto label = [&](Num x, Num y) {
-    DSM1 = x;
-    DSM2 = y;
-    YMOTO = 0;
-    rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
-    if (H != 0) {
-      DSM1 = DSM1 + NAGASA * H - 6;
-      DSM2 = DSM2 + 4;
-      rt.DrawText(0, 0, DSM1, DSM2, ".", 2, 1, CInt(YMOTO));
+  // A label and its point (4 units lower than the digits), in cells `wide`
+  // sixteenths of the usual width and as high as usual: its ink, and when
+  // `draw` the label on its ground.
+  auto label = [&](Num x, Num y, const std::string& text, Num point, int wide, bool draw) {
+    const int a = wide == 16 ? 2 : wide, b = wide == 16 ? 1 : 8;
+    rt.SetFontSize(0, wide == 16 ? NAGASA : NAGASA / 8);
+    const Num px = x + (NAGASA * point - 6) * wide / 16, py = y + 4;
+    InkBox ink = rt.TextInk(x, y, text, a, b);
+    if (point != 0) ink = ink.Joined(rt.TextInk(px, py, ".", a, b));
+    if (draw) {
+      LabelGround(ink);
+      rt.DrawText(0, 0, x, y, text, a, b, CInt(YMOTO));
+      if (point != 0) rt.DrawText(0, 0, px, py, ".", a, b, CInt(YMOTO));
     }
+    rt.SetFontSize(0, NAGASA);
+    return ink;
+  };
+  // DSM1, DSM2 are left where the last label's point went (its usual width).
+  auto place = [&](Num x, Num y) {
+    DSM1 = x + (H != 0 ? NAGASA * H - 6 : 0);
+    DSM2 = y + (H != 0 ? 4 : 0);
   };
 
   // x axis: centred under the grid line, the top 4 units below the axis.
+  // When two of them, or one and the origin's "0", would come nearer to each
+  // other than 0.6 of their height, they are narrowed by sixteenths (to half
+  // at most) until none do, and the "0" with them, at the axis.
+  struct Label {
+    Num k;
+    std::string text;
+    Num point;
+  };
+  std::vector<Label> xs;
   NormaliseLabelStep(BB1);
   CountedLoop(XI0, XI2, B3, 1, [&](Num k) {
     HHP = k * XSTEP;
     FormatDecimalLabel();
-    if (!LabelledIndex(k, BB1)) return;
-    KKAI_s = P1_s;
-    Num L = static_cast<Num>(Len(KKAI_s));
-    label(X8 + NO * k - L * NAGASA / 2, R + 4);
+    if (LabelledIndex(k, BB1)) xs.push_back({k, P1_s, H});
   });
+  auto at = [&](const Label& l, int wide) {
+    return X8 + NO * l.k - static_cast<Num>(Len(l.text)) * NAGASA * wide / 32;
+  };
+  auto zero = [&](int wide, bool draw) {
+    rt.SetFontBold(0, -1);
+    InkBox ink = label(X8 - NAGASA * wide / 16, R, "0", 0, wide, draw);
+    rt.SetFontBold(0, 0);
+    return ink;
+  };
+  auto fits = [&](int wide) {
+    std::vector<InkBox> inks{zero(wide, false)};
+    for (const Label& l : xs)
+      inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide, false));
+    std::sort(inks.begin(), inks.end(),
+              [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
+    for (size_t i = 1; i < inks.size(); ++i)
+      if (inks[i].x0 - inks[i - 1].x1 < 0.6f * NAGASA) return false;
+    return true;
+  };
+  int wide = 16;
+  while (wide > 8 && !fits(wide)) --wide;
+  if (wide < 16) {
+    // The plane's "0" wiped (its cell, short of the axes: what of it lies on
+    // the y axis is black on black) and drawn again.
+    const Num x0 = X8 - NAGASA, y0 = R + 2, x1 = X8 - 2, y1 = R + NAGASA;
+    std::erase_if(labelGrounds, [&](const InkBox& g) {
+      return g.x0 >= x0 - 2 && g.x1 <= x1 + 2 && g.y0 >= y0 - 2 && g.y1 <= y1 + 2;
+    });
+    WipeExactly(rt, x0, y0, x1, y1);
+    zero(wide, true);
+  }
+  for (const Label& l : xs) {
+    H = l.point;
+    label(at(l, wide), R + 4, l.text, l.point, wide, true);
+    place(at(l, 16), R + 4);
+  }
 
   // y axis: ending at the axis, centred on the grid line.
   NormaliseLabelStep(BB2);
@@ -49,9 +107,9 @@ void Lesson::DrawDecimalAxisLabels() {
     HHP = k * GGX;
     FormatDecimalLabel();
     if (!LabelledIndex(k, BB2)) return;
-    KKAI_s = P1_s;
-    Num L = static_cast<Num>(Len(KKAI_s));
-    label(X8 - NAGASA * L, R - NO * k - NAGASA / 2);
+    const Num x = X8 - NAGASA * static_cast<Num>(Len(P1_s)), y = R - NO * k - NAGASA / 2;
+    label(x, y, P1_s, H, 16, true);
+    place(x, y);
   });
 
   rt.SetFontSize(0, 16);

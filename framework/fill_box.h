@@ -26,5 +26,13 @@ inline void Wipe(Runtime& rt, Num x1, Num y1, Num x2, Num y2) {
 inline void WipeSized(Runtime& rt, Num x, Num y, Num width, Num height) {
   FillBoxSized(rt, x, y, width, height, kBackground, kBackground);
 }
+// Wipes with the pen at its thinnest, so that no more than the box goes (the
+// pen in force is kept).
+inline void WipeExactly(Runtime& rt, Num x1, Num y1, Num x2, Num y2) {
+  const int width = rt.GetDrawWidth(0);
+  rt.SetDrawWidth(0, 1);
+  Wipe(rt, x1, y1, x2, y2);
+  rt.SetDrawWidth(0, width);
+}
 
 }  // namespace lessons

@@ -1,6 +1,8 @@
 // Points and function graphs on the plane that DrawCoordinatePlane left:
 // a labelled dot, and the graphs of y = a/x, y = ax^2, y = ax + b and
 // ax + by = c as rows of small dots cut off at the plane's top and bottom.
+#include <algorithm>
+
 #include "framework/figure_util.h"
 #include "framework/lesson.h"
 
@@ -21,12 +23,14 @@ void Lesson::PlotLabelledPoint() {
   UnitIfZero(GGX);
   HOUKOU = PlaneX(KAKUDAI);
   N2 = PlaneY(SENTAKU);
-  FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
 
+  // The label's ground goes down before the dot, which may reach into it.
   YMOTO = TKAI2;
   DSM1 = HOUKOU - 20 + JYOU;
   DSM2 = N2 - 40 + LABELDY;
   KKAI_s = ZY0_s;
+  LabelGround(InkOf([&] { PrintMathText(); }));
+  FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
   PrintMathText();
   JYOU = 0;
   LABELDY = 0;
@@ -59,7 +63,7 @@ void Lesson::DrawFunctionGraph() {
   DSM1 = DSM1 + JYOU;
   DSM2 = DSM2 + LABELDY;
   KKAI_s = ZY0_s;
-  PrintMathText();
+  OnGround([&] { PrintMathText(); });
 
   JYOU = 0;
   LABELDY = 0;
@@ -82,13 +86,21 @@ void Lesson::TraceCurveDots() {
   Num step = (B3 - XI2) / kTraceSteps;
   TANI = kTraceSteps;
 
+  // A dot that would touch a label's ground is left out: the curve passes
+  // behind the label.
+  const Num reach = 1 + rt.GetDrawWidth(0) / 2.0f;
+  auto onLabel = [&](Num px, Num py) {
+    return std::any_of(labelGrounds.begin(), labelGrounds.end(), [&](const InkBox& g) {
+      return px > g.x0 - reach && px < g.x1 + reach && py > g.y0 - reach && py < g.y1 + reach;
+    });
+  };
   CountedLoop(XI0, 0, TANI, 1, [&](Num) {
     HOUKOU = PlaneX(x);
     N2 = PlaneY(y);
     if (ZX <= N2 && N2 <= ZY) {
       DSM1 = HOUKOU;
       DSM2 = N2;
-      FilledDot(rt, HOUKOU, N2, 1, CInt(TKAI2));
+      if (!onLabel(HOUKOU, N2)) FilledDot(rt, HOUKOU, N2, 1, CInt(TKAI2));
     }
     x = x + step;
     if (shifted && x == 0) x = x + step;

@@ -34,7 +34,10 @@ void Lesson::WaitAnyKey() { BoxedKeyWait(*this, 96, 400, 128, "何かキーを�
 // The caller's instruction in a wider box; the whole prompt band is wiped.
 void Lesson::ShowPromptWaitKey() { BoxedKeyWait(*this, 16, 496, 48, KKAI_s, 992, 720); }
 
-void Lesson::ClearLessonArea() { Wipe(rt, 0, 54, 1440, 900); }
+void Lesson::ClearLessonArea() {
+  Wipe(rt, 0, 54, 1440, 900);
+  labelGrounds.clear();
+}
 
 void Lesson::ClearFooterBand() {
   DSM1 = Y5 + 80;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/basic.h"
 #include "framework/lesson_kit.h"
@@ -142,10 +143,26 @@ class Lesson {
   // fraction parts 38); Palisteo and Quendral at size 16 with the pair (6, 3).
   // A program sets this once, in its constructor.
   bool largeScriptEll = false;
+  // How much narrower the typesetter sets a text than its fixed metrics
+  // (1: not at all); a text box sets it for a text wider than the box.
+  Num textSqueeze = 1;
 
   // ---- further variables of the figures ----
   // The run and rise texts that DrawRunRiseArrows prepares for its labels.
   std::string RUNTEXT_s, RISETEXT_s;
+  // The grounds of the labels drawn on the plane since it was drawn (or the
+  // screen wiped): a curve drawn later leaves them clear.
+  std::vector<InkBox> labelGrounds;
+  // A label's white ground: a filled box in colour 15 just behind the ink,
+  // kept off the plane's axes, drawn right before the label.
+  void LabelGround(InkBox ink);
+  // A text at (x, y) on its ground, in the font in force.
+  void GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour);
+  // The ink a text routine (PrintMathText, DrawCellText) puts down for KKAI$
+  // at (DSM1, DSM2): it is run far below the screen, and the typesetter's
+  // state is left as it was found. OnGround runs it there on a ground.
+  InkBox InkOf(const std::function<void()>& set);
+  void OnGround(const std::function<void()>& set);
   // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
   Num PlaneX(Num u) const;
   Num PlaneY(Num v) const;

@@ -98,7 +98,10 @@ void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour
   FillBoxSized(rt, x, y, w, h, lineColour, fillColour);
 }
 
-void Lesson::WipeScreen(Num w, Num h) { FillRect(0, 0, w, h, 15, 15); }
+void Lesson::WipeScreen(Num w, Num h) {
+  FillRect(0, 0, w, h, 15, 15);
+  labelGrounds.clear();
+}
 
 void Lesson::CellStyle(Num height, int lineColour, int fillColour, int textColour) {
   GX0 = height;

@@ -41,16 +41,25 @@ void Lesson::DrawMathGlyphs() {
   const int colour = CInt(YMOTO);
   const bool inFraction = RTASKAI1 == 1;
 
+  // Narrowed by textSqueeze: the same height in a pair eight times as fine.
+  const Num q = textSqueeze;
   auto text = [&](Num dx, Num dy, int a, int b) {
-    rt.DrawText(0, 0, TA6 + dx, YT + dy, XTAKE_s, a, b, colour);
+    if (q == 1) {
+      rt.DrawText(0, 0, TA6 + dx, YT + dy, XTAKE_s, a, b, colour);
+      return;
+    }
+    const Num size = rt.FontSize();
+    rt.SetFontSize(0, size / 8);
+    rt.DrawText(0, 0, TA6 + dx * q, YT + dy, XTAKE_s, CInt(8 * a * q), 8 * b, colour);
+    rt.SetFontSize(0, size);
   };
   // A stroke from (dx, dy) off the glyph pen, second point relative.
   auto stroke = [&](Num dx, Num dy, Num rx, Num ry) {
-    rt.DrawLine(0, 0, TA6 + dx, YT + dy, 1, rx, ry, -1, colour, 0, colour, -1, 7);
+    rt.DrawLine(0, 0, TA6 + dx * q, YT + dy, 1, rx * q, ry, -1, colour, 0, colour, -1, 7);
   };
   auto sign = [&](std::vector<PolyPoint> points) {
     for (auto& p : points) {
-      p.x += TA6;
+      p.x = TA6 + p.x * q;
       p.y += YT;
     }
     rt.DrawPolyline(0, points, colour, 0, colour);
@@ -90,7 +99,7 @@ void Lesson::DrawMathGlyphs() {
       XTAKE_s.clear();
       SIZE1 = 11;
       rt.SetDrawWidth(0, 3);
-      TA6 = TA6 + 26;
+      TA6 = TA6 + 26 * q;
       AY = TA6;
       continue;
     }
@@ -99,7 +108,7 @@ void Lesson::DrawMathGlyphs() {
       sign({{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}});
       SIZE1 = 1;
       rt.SetDrawWidth(0, 3);
-      TA6 = TA6 + 28;
+      TA6 = TA6 + 28 * q;
       AY = TA6;
       continue;
     }
@@ -107,7 +116,7 @@ void Lesson::DrawMathGlyphs() {
       rt.SetDrawWidth(0, 5);
       sign({{4, 40}, {25, 40}, {32, 8}, {11, 8}, {4, 40}});
       rt.SetDrawWidth(0, 3);
-      TA6 = TA6 + 36;
+      TA6 = TA6 + 36 * q;
       AY = TA6;
       continue;
     }
@@ -208,7 +217,7 @@ void Lesson::DrawMathGlyphs() {
       if (!XTAKE_s.empty()) text(0, 0, 3, 3);
       advance = 27;
     }
-    TA6 = TA6 + advance;
+    TA6 = TA6 + advance * q;
 
     // The overline of an open radicand grows to the new pen.
     if (SIZE1 == 1)

@@ -41,18 +41,19 @@ void Lesson::PrintMathText() {
     // ordinary character, as the glyph routine draws it there.
     if (A_s == "#" && RTASKAI1 != 1) {
       const int colour = CInt(YMOTO);
+      const Num q = textSqueeze;
       rt.SetDrawWidth(0, 3);
       rt.DrawPolyline(0,
-                      {{DSM1 + 4, DSM2 + 36},
-                       {DSM1 + 8, DSM2 + 24},
-                       {DSM1 + 16, DSM2 + 60},
-                       {DSM1 + 30, DSM2 - 14},
-                       {DSM1 + 38, DSM2 - 14}},
+                      {{DSM1 + 4 * q, DSM2 + 36},
+                       {DSM1 + 8 * q, DSM2 + 24},
+                       {DSM1 + 16 * q, DSM2 + 60},
+                       {DSM1 + 30 * q, DSM2 - 14},
+                       {DSM1 + 38 * q, DSM2 - 14}},
                       colour, 0, colour);
       XTAKE_s.clear();
       SIZE1 = 22;
       rt.SetDrawWidth(0, CInt(YI3));
-      DSM1 = DSM1 + 32;
+      DSM1 = DSM1 + 32 * q;
       AY = DSM1;
       continue;
     }

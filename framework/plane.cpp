@@ -1,9 +1,12 @@
 // The coordinate plane: grid lines, heavy lines with their index numbers,
 // the axes and the letters "x", "y" and "0". It leaves the plane's origin,
 // edges and label size for the axis labels, points, graphs and lessons.
+// Every label stands on a white ground, so that no line runs through it.
+#include <algorithm>
 #include <cmath>
 
 #include "framework/figure_util.h"
+#include "framework/fill_box.h"
 #include "framework/lesson.h"
 
 namespace lessons {
@@ -12,7 +15,64 @@ namespace {
 
 // Whether the grid index k, taken as an integer, is a multiple of 5.
 bool HeavyIndex(Num k) { return CInt(k) % 5 == 0; }
+
+// How far a label's ground reaches past its ink (a box in colour 15 is
+// stroked a unit wider still), and how near it comes to an axis: the axis's
+// half width and that unit.
+constexpr Num kGroundMargin = 0.5f;
+constexpr Num kAxisClearance = 4;
 }  // namespace
+
+void Lesson::LabelGround(InkBox ink) {
+  if (ink.Empty()) return;
+  InkBox g{ink.x0 - kGroundMargin, ink.y0 - kGroundMargin, ink.x1 + kGroundMargin,
+           ink.y1 + kGroundMargin};
+  // A ground that would reach over an axis stops short of it on the label's side.
+  const Num c = kAxisClearance;
+  const bool left = ink.x0 + ink.x1 < 2 * X8, above = ink.y0 + ink.y1 < 2 * R;
+  if (g.x0 < X8 + c && g.x1 > X8 - c && g.y1 > ZX && g.y0 < ZY) {
+    if (left) g.x1 = X8 - c;
+    else g.x0 = X8 + c;
+  }
+  if (g.y0 < R + c && g.y1 > R - c && g.x1 > GY0 && g.x0 < GY1) {
+    if (above) g.y1 = R - c;
+    else g.y0 = R + c;
+  }
+  if (g.Empty()) return;
+  WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+  labelGrounds.push_back(g);
+}
+
+void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
+  LabelGround(rt.TextInk(x, y, text, a, b));
+  rt.DrawText(0, 0, x, y, text, a, b, colour);
+}
+
+InkBox Lesson::InkOf(const std::function<void()>& set) {
+  constexpr Num kBelow = 3600;  // far below the measuring of fraction parts at y 1800
+  const Num x = DSM1, y = DSM2, x1 = X1, raised = TBSIYAKX, radical = SIZE1, over = AY;
+  const Num part = RTASKAI1, width = NASI;
+  const std::string text = KKAI_s, a = A_s;
+  auto restore = [&] {
+    DSM1 = x, DSM2 = y, X1 = x1, TBSIYAKX = raised, SIZE1 = radical, AY = over;
+    RTASKAI1 = part, NASI = width, KKAI_s = text, A_s = a;
+  };
+  std::vector<InkBox> inks;
+  DSM2 = y + kBelow;
+  rt.TrackInk(&inks);
+  set();
+  rt.TrackInk(nullptr);
+  restore();
+  InkBox ink;
+  for (const InkBox& g : inks)
+    if (g.y0 > y + kBelow / 2) ink = ink.Joined({g.x0, g.y0 - kBelow, g.x1, g.y1 - kBelow});
+  return ink;
+}
+
+void Lesson::OnGround(const std::function<void()>& set) {
+  LabelGround(InkOf(set));
+  set();
+}
 
 Num Lesson::PlaneX(Num u) const { return X8 + NO * u / XSTEP; }
 Num Lesson::PlaneY(Num v) const { return R - NO * v / GGX; }
@@ -25,6 +85,7 @@ std::string Lesson::StrippedNumberText(Num v) {
 
 void Lesson::DrawCoordinatePlane() {
   YI3 = static_cast<Num>(rt.GetDrawWidth(0));
+  labelGrounds.clear();
 
   if (XSTEP == 0) XSTEP = 1;
   else if (XSTEP < 0) XSTEP = std::fabs(XSTEP);
@@ -79,7 +140,7 @@ void Lesson::DrawCoordinatePlane() {
       std::string text = indexText(k);
       YMOTO = 0;
       Num L = static_cast<Num>(Len(text));
-      rt.DrawText(0, 0, x - L * NAGASA / 2, R, text, 2, 1, CInt(YMOTO));
+      GroundedText(x - L * NAGASA / 2, R, text, 2, 1, CInt(YMOTO));
     });
     CountedLoop(XI0, B4, X, 1, [&](Num k) {
       if (!HeavyIndex(k)) return;
@@ -89,7 +150,7 @@ void Lesson::DrawCoordinatePlane() {
       std::string text = indexText(k);
       YMOTO = 0;
       Num L = static_cast<Num>(Len(text));
-      rt.DrawText(0, 0, X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1, CInt(YMOTO));
+      GroundedText(X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1, CInt(YMOTO));
     });
   }
 
@@ -108,7 +169,7 @@ void Lesson::DrawCoordinatePlane() {
   DSM1 = GY1 - 0.8f * NAGASA;
   DSM2 = R - 1.5f * NAGASA;
   KKAI_s = "x";
-  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 3, 2, CInt(YMOTO));
+  GroundedText(DSM1, DSM2, KKAI_s, 3, 2, CInt(YMOTO));
 
   // "0" below the origin and "y" at the top of the y axis.
   rt.SetFontName(0, "ゴシック");
@@ -117,11 +178,13 @@ void Lesson::DrawCoordinatePlane() {
   DSM1 = X8 - NAGASA;
   DSM2 = R;
   KKAI_s = "0";
-  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+  GroundedText(DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+  // "y" half a label cell right of the axis: clear of a label that ends at
+  // the axis beside it.
   DSM1 = X8;
   DSM2 = ZX - NAGASA / 2;
   KKAI_s = "y";
-  rt.DrawText(0, 0, DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+  GroundedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
 
   rt.SetFontBold(0, 0);
   rt.SetFontSize(0, 16);

@@ -1,6 +1,7 @@
 // Text boxes: a filled, bordered rectangle with a markup text centred in it.
 // Every box text is typeset twice: below the visible area to measure it, and
 // in place.
+#include <algorithm>
 #include <string>
 
 #include "framework/lesson.h"
@@ -18,20 +19,24 @@ void DrawBox(Lesson& L, Num x0, Num y0) {
   L.rt.DrawLine(0, 0, x0, y0, 0, x0 + L.TANI, y0 + L.GX0, -1, CInt(L.SIZE), 2, CInt(L.TKAI2), 0, 15);
 }
 
-// Measures A$ and gives the x offset that centres it in a box TANI wide;
-// a text wider than the box starts at its left edge.
+// Measures A$ and gives the x offset that centres it in a box TANI wide. A
+// text wider than the box less its border and 3 units each side is narrowed
+// to that, to half at most (textSqueeze, for the next Typeset).
 Num CentreOffset(Lesson& L) {
   L.MeasureMathText();
-  Num dx = (L.TANI - L.NASI) / 2;
+  const Num room = L.TANI - static_cast<Num>(L.rt.GetDrawWidth(0)) - 6;
+  if (L.NASI > room) L.textSqueeze = std::max(0.5f, room / L.NASI);
+  const Num dx = (L.TANI - L.NASI * L.textSqueeze) / 2;
   return dx < 0 ? 0 : dx;
 }
 
-// Typesets `text` with its left end at (x, y).
+// Typesets `text` with its left end at (x, y), narrowed as CentreOffset said.
 void Typeset(Lesson& L, Num x, Num y, const std::string& text) {
   L.DSM1 = x;
   L.DSM2 = y;
   L.KKAI_s = text;
   L.PrintMathText();
+  L.textSqueeze = 1;
 }
 
 }  // namespace

@@ -61,9 +61,10 @@ void Palisteo::DrawRollingBallPositions() {
     PlaceOnSlope(A1 * A1 * 46);
     DrawBallOnSlope(14);
     Num x = GY5(1), y = PTY(1);
-    // Where the two labels go: most stand under the ball; the second ball's
-    // go lower (it is close to the first), the last one's above the slope.
-    Num dx = -22, timeDy = 8, distanceDy = 50;
+    // Where the two labels go: most stand under the ball, the distance a
+    // little apart from the time; the second ball's go lower (it is close to
+    // the first), the last one's above the slope.
+    Num dx = -22, timeDy = 8, distanceDy = 56;
     if (A1 == 1) {
       dx = -16, timeDy = 100, distanceDy = 150;
     } else if (A1 == 5) {

@@ -9,8 +9,12 @@ void Palisteo::DoubledGraphScreen() {
   const std::vector<Num> xs = {-2, -1.5f, -1, -0.5f, 0, 0.5f, 1, 1.5f, 2};
   auto plane = [this] {
     ParabolaPlane(938, 50, -3, 3, -1, 11, 1, 48, 14, -1, 1, 2);
-    Parabola(1, 7, "y=x^2", -88, -44);
+    Parabola(1, 7, "y=x^2", 6, -24);
   };
+  // The labels stand right of the plane, each beside where its curve leaves
+  // it (y = x² at the right edge, y = 2x² at the top), clear of the other
+  // curve, the axis's labels and the line y = 10.
+  auto doubled = [this] { Parabola(2, 3, "y=2x^2", 36, 0); };
   WipeScreen(1320, 1300);
   B1 = 88;
   TextAt(B1 - 44, 30, 3, "y=2x^2 のグラフをかこう。");
@@ -72,14 +76,14 @@ void Palisteo::DoubledGraphScreen() {
   WaitAnyKey();
   dots(-300, 300, 5, 100, 3);
   WaitAnyKey();
-  Parabola(2, 3, "y=2x^2", -110, 10);
+  doubled();
   WaitAnyKey();
   TextAt(44, 450, 0, "教科書P97に y=2x^2 のグラフをかきなさい。");
   WaitAnyKey();
 
   FillRect(938, 0, 1320, 1300, 15, 15);
   plane();
-  Parabola(2, 3, "y=2x^2", -110, 10);
+  doubled();
   WaitAnyKey();
   TextAt(44, 570, 3, "教科書P98 問3　をしなさい。");
 }

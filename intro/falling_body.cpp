@@ -6,7 +6,7 @@
 namespace lessons {
 
 void Palisteo::FallingBodyExampleScreen() {
-  WipeScreen(1320, 1300);
+  WipeScreen(1760, 1800);
   B1 = 40;
   TextAt(B1, 30, 3, "例1 物体の落下");
   Continue(0, " x秒間にym落ちるとする。");
@@ -36,7 +36,7 @@ void Palisteo::FallingBodyExampleScreen() {
 }
 
 void Palisteo::SquareLawAnswersScreen() {
-  WipeScreen(1320, 1300);
+  WipeScreen(1760, 1800);
   B1 = 121;
   TextAt(B1, 30, 3, "<問1 解答>");
   NewLine(0, 80, 0, "y=ﾀ1/3ﾀ*x*x*6");

@@ -54,7 +54,8 @@ void Palisteo::NegativeAAnswersScreen() {
   WaitAnyKey();
   ParabolaPoints({-4, -3, -2, -1, 0, 1, 2, 3, 4}, -0.5f, 5, 3, 0.5f, 21, 1);
   WaitAnyKey();
-  Parabola(-0.5f, 3, "y=-ﾀ1/2ﾀx^2", 0, -40, 0.5f);
+  // Its label a little higher than the mirror of y = ½x²'s, clear of y = -2x²'s.
+  Parabola(-0.5f, 3, "y=-ﾀ1/2ﾀx^2", 0, -60, 0.5f);
 }
 
 void Palisteo::NegativeAFeaturesScreen() {

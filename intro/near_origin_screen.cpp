@@ -47,13 +47,15 @@ void Palisteo::NearOriginScreen() {
     Num x, y;
     const char* text;
   };
+  // Each on its ground: the x labels under the axis, the ends' just outside
+  // the plane's edges; the y labels left of the axis, on their lines.
   const Label labels[] = {
-      {GY0 - NO, R, "-1"},       {GY0 + 3 * NO, R, "-0.5"},         {X8 + 4 * NO, R, "0.5"},
-      {GY1, R, "1"},             {X8 - 1.3f * NO, ZX + 5.2f * NO, "0.5"}, {X8 - NO, ZX + 10, "1"},
+      {GY0 - NO - 15, R, "-1"},  {GY0 + 3 * NO, R, "-0.5"},         {X8 + 4 * NO, R, "0.5"},
+      {GY1 + 2, R, "1"},         {X8 - 2.8f * NO, ZX + 5.2f * NO, "0.5"}, {X8 - NO, ZX + 10, "1"},
   };
   for (const Label& l : labels) {
     YMOTO = 0;
-    rt.DrawText(0, 0, l.x, l.y, l.text, 3, 3, CInt(YMOTO));
+    GroundedText(l.x, l.y, l.text, 3, 3, CInt(YMOTO));
   }
 
   // The table: x = -1 to -0.1 and 0 to 1, their y rows empty.

@@ -6,6 +6,8 @@ namespace lessons {
 
 namespace {
 
+// Each curve's formula beside the plane's right edge; y = -5x²'s, level with
+// the x axis, stands clear of the axis's letter x.
 struct WidthGraph {
   Num a;
   int colour;
@@ -16,7 +18,7 @@ struct WidthGraph {
 const WidthGraph kWidthGraphs[] = {
     {0.2f, 0, "y=ﾀ1/5ﾀx^2", 996, 30},    {0.5f, 3, "y=ﾀ1/2ﾀx^2", 1040, 90},
     {1, 5, "y=x^2", 1084, 150},            {2, 7, "y=2x^2", 996, 200},
-    {5, 9, "y=5x^2", 996, 250},            {-5, 9, "y=-5x^2", 1006, 300},
+    {5, 9, "y=5x^2", 996, 250},            {-5, 9, "y=-5x^2", 1024, 300},
     {-2, 7, "y=-2x^2", 996, 350},          {-1, 5, "y=-x^2", 996, 400},
     {-0.5f, 3, "y=-ﾀ1/2ﾀx^2", 996, 455},  {-0.2f, 0, "y=-ﾀ1/5ﾀx^2", 996, 535},
 };

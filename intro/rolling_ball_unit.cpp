@@ -51,9 +51,11 @@ void Palisteo::RollingBallMotionScreen() {
   AnimateRollingBall();
 }
 
-// ② "分解": 35 balls at every 0.1 s along the slope's line, drawn over what
-// the window shows.
+// ② "分解": 35 balls at every 0.1 s along the slope's line. The window is
+// wiped first: the last of the balls stands where ① leaves its ball, so
+// nothing of ① is lost, and nothing of another screen shows through.
 void Palisteo::RollingBallStepsScreen() {
+  WipeScreen(1760, 1800);
   DrawSlopeBlock(15);
   for (A1 = 1; A1 <= 69; A1 += 2) {
     Num t = A1 / 10;
@@ -62,7 +64,12 @@ void Palisteo::RollingBallStepsScreen() {
   }
 }
 
-// ③ "0.5秒": the ball at 0 to 0.5 s with times and distances.
-void Palisteo::RollingBallTimesScreen() { DrawRollingBallPositions(); }
+// ③ "0.5秒": the ball at 0 to 0.5 s with times and distances, on a wiped
+// window (the band wipe of the picture leaves the right end and the rest of
+// the window as the screen before left them).
+void Palisteo::RollingBallTimesScreen() {
+  WipeScreen(1760, 1800);
+  DrawRollingBallPositions();
+}
 
 }  // namespace lessons

@@ -1,5 +1,7 @@
 // Unit 4: the graph of y = x². Its goal, its sub-menu, the coordinate quiz ①
 // and the features screen ④.
+#include <algorithm>
+
 #include "intro/palisteo.h"
 
 namespace lessons {
@@ -57,6 +59,23 @@ void Palisteo::DrawQuizPlane() {
 
 namespace {
 
+// Whether a label at LABELDY comes near a label already on the plane (an
+// index number, a letter of the axes, another point's label): nearer than
+// 0.6 of the index numbers' height beside it, or 4 units above or below it.
+bool CrowdsPlaneLabel(Palisteo& L) {
+  L.DSM1 = L.PlaneX(L.KAKUDAI) - 20 + L.JYOU;
+  L.DSM2 = L.PlaneY(L.SENTAKU) - 40 + L.LABELDY;
+  L.KKAI_s = L.ZY0_s;
+  L.YMOTO = L.TKAI2;
+  const InkBox ink = L.InkOf([&] { L.PrintMathText(); });
+  return std::any_of(L.labelGrounds.begin(), L.labelGrounds.end(), [&](const InkBox& g) {
+    return std::max(g.x0 - ink.x1, ink.x0 - g.x1) < 0.6f * L.NAGASA &&
+           std::max(g.y0 - ink.y1, ink.y0 - g.y1) < 4;
+  });
+}
+
+// A candidate's label stands above its dot, or as far under it where above
+// it would crowd a label of the plane.
 void QuizDot(Palisteo& L, Num x, Num y, Num radius, int colour, const std::string& label) {
   L.KAKUDAI = x;
   L.SENTAKU = y;
@@ -65,6 +84,7 @@ void QuizDot(Palisteo& L, Num x, Num y, Num radius, int colour, const std::strin
   L.ZY0_s = label;
   L.JYOU = label.empty() ? 0 : 8;
   L.LABELDY = label.empty() ? 0 : -20;
+  if (!label.empty() && CrowdsPlaneLabel(L)) L.LABELDY = 52;
   L.PlotLabelledPoint();
 }
 

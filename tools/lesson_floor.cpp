@@ -33,7 +33,7 @@ double PeakResidentMegabytes() {
 // The Gothic face, looked up as the runtime looks it up.
 cairo_font_face_t* GothicFace() {
   FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("IPAGothic"));
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("BIZ UDGothic"));
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result;

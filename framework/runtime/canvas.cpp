@@ -386,6 +386,49 @@ void Canvas::Circle(double x, double y, double radius, double aspect, double sta
   FillAndStroke(filled, fillColour, colour, width, CAIRO_LINE_JOIN_ROUND);
 }
 
+std::vector<Canvas::Placed> Canvas::Place(std::string_view text, double cellWidth,
+                                          double cellHeight, const FontSpec& font) {
+  FaceKind kind = FaceKindOf(font.face);
+  const Face& own = GetFace(kind, font.bold, font.italic);
+  // Where the baseline of a proportional face lies, as a fraction of b*s
+  // below y: at the font's ascent, except for the small italic letters
+  // that the typesetters magnify (Times New Roman below size 12), which
+  // stand 1.15 b*s below y, on the line of the Gothic text beside them.
+  double ownBaseline = kind == FaceKind::kSerif && font.size < 12 ? 1.15 : own.ascent;
+  const Face& gothic = GetFace(FaceKind::kGothic, font.bold, font.italic);
+  std::vector<Placed> placed;
+  const std::vector<std::string> chars = Chars(text);
+  placed.reserve(chars.size());
+  for (const std::string& ch : chars) {
+    uint32_t code = static_cast<uint32_t>(Asc(ch));
+    if (kind == FaceKind::kExtra && code == 'l') code = 0x2113;  // the script ell
+    Placed p{&own, kind == FaceKind::kGothic, code, 0, ownBaseline};
+    if (!own.Has(code)) {
+      p.face = &gothic;
+      p.cells = true;
+    }
+    if (p.cells) {
+      p.advance = cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5);
+      p.baseline = p.face->ascent;
+    } else if (code >= 0x20) {
+      UseFace(p, cellWidth, cellHeight);
+      cairo_text_extents_t e;
+      cairo_text_extents(cr_, Chr(static_cast<int>(code)).c_str(), &e);
+      p.advance = e.x_advance;
+    }
+    placed.push_back(p);
+  }
+  return placed;
+}
+
+void Canvas::UseFace(const Placed& p, double cellWidth, double cellHeight) {
+  cairo_set_font_face(cr_, p.face->cairo);
+  cairo_matrix_t m;
+  if (p.cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
+  else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
+  cairo_set_font_matrix(cr_, &m);
+}
+
 double Canvas::Text(double x, double y, std::string_view text, int a, int b, int colour,
                     const FontSpec& font) {
   double s = font.size;
@@ -396,49 +439,44 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   // (the typesetters measure their texts at y 1800).
   if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
   TellCairo();
-
-  FaceKind kind = FaceKindOf(font.face);
-  const Face& own = GetFace(kind, font.bold, font.italic);
-  // Where the baseline of a proportional face lies, as a fraction of b*s
-  // below y: at the font's ascent, except for the small italic letters
-  // that the typesetters magnify (Times New Roman below size 12), which
-  // stand 1.15 b*s below y, on the line of the Gothic text beside them.
-  double ownBaseline = kind == FaceKind::kSerif && s < 12 ? 1.15 : own.ascent;
-  const Face& gothic = GetFace(FaceKind::kGothic, font.bold, font.italic);
-  auto useFace = [&](const Face& face, bool cells) {
-    cairo_set_font_face(cr_, face.cairo);
-    cairo_matrix_t m;
-    if (cells) cairo_matrix_init_scale(&m, cellWidth, cellHeight);
-    else cairo_matrix_init_scale(&m, cellHeight, cellHeight);
-    cairo_set_font_matrix(cr_, &m);
-  };
   SetColour(colour);
   double pen = x;
-  for (const std::string& ch : Chars(text)) {
-    uint32_t code = static_cast<uint32_t>(Asc(ch));
-    if (kind == FaceKind::kExtra && code == 'l') code = 0x2113;  // the script ell
-    const bool fallback = !own.Has(code);
-    const Face& face = fallback ? gothic : own;
-    const bool cells = fallback || kind == FaceKind::kGothic;
-    double advance = cells ? cellWidth * (CharByteLen(ch) == 2 ? 1.0 : 0.5) : 0;
-    if (code >= 0x20) {
-      const std::string glyph = Chr(static_cast<int>(code));
-      useFace(face, cells);
-      if (!cells) {
-        cairo_text_extents_t e;
-        cairo_text_extents(cr_, glyph.c_str(), &e);
-        advance = e.x_advance;
-      }
-      if (pen < kWidth + cellWidth && pen + advance > -cellWidth) {
-        cairo_move_to(cr_, pen, y + cellHeight * (cells ? face.ascent : ownBaseline));
-        cairo_show_text(cr_, glyph.c_str());
-      }
+  for (const Placed& p : Place(text, cellWidth, cellHeight, font)) {
+    if (p.code >= 0x20 && pen < kWidth + cellWidth && pen + p.advance > -cellWidth) {
+      UseFace(p, cellWidth, cellHeight);
+      cairo_move_to(cr_, pen, y + cellHeight * p.baseline);
+      cairo_show_text(cr_, Chr(static_cast<int>(p.code)).c_str());
     }
-    pen += advance;
+    pen += p.advance;
   }
   MarkDirty(x, y, pen, y + cellHeight, 0.5 * cellHeight + 2);
   cairo_new_path(cr_);
   return pen;
+}
+
+std::vector<Canvas::Box> Canvas::TextInk(double x, double y, std::string_view text, int a, int b,
+                                         const FontSpec& font) {
+  double cellWidth = a * font.size, cellHeight = b * font.size;
+  if (!Finite(x) || !Finite(y) || !(cellWidth > 0 && cellHeight > 0 && cellWidth < kFar &&
+                                    cellHeight < kFar))
+    return std::vector<Box>(Chars(text).size());
+  std::vector<Box> ink;
+  double pen = x;
+  for (const Placed& p : Place(text, cellWidth, cellHeight, font)) {
+    Box box;
+    if (p.code > 0x20 && p.code != 0x3000) {  // blanks show no ink (nor an emboldened one)
+      UseFace(p, cellWidth, cellHeight);
+      cairo_text_extents_t e;
+      cairo_text_extents(cr_, Chr(static_cast<int>(p.code)).c_str(), &e);
+      double base = y + cellHeight * p.baseline;
+      if (e.width > 0 && e.height > 0)
+        box = {pen + e.x_bearing, base + e.y_bearing, pen + e.x_bearing + e.width,
+               base + e.y_bearing + e.height};
+    }
+    ink.push_back(box);
+    pen += p.advance;
+  }
+  return ink;
 }
 
 

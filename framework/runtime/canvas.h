@@ -23,6 +23,8 @@
 
 namespace lessons {
 
+struct Face;
+
 // A font as DrawText uses it.
 struct FontSpec {
   std::string face = "ｺﾞｼｯｸ";
@@ -81,6 +83,15 @@ class Canvas {
   // b) is the size pair (see docs/runtime.md). Returns the pen x after it.
   double Text(double x, double y, std::string_view text, int a, int b, int colour,
               const FontSpec& font);
+  // A rectangle in logical units; empty when x1 <= x0.
+  struct Box {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool Empty() const { return x1 <= x0 || y1 <= y0; }
+  };
+  // Where Text would put ink: one box per character, empty for a blank, a
+  // control character or a glyph without ink. Draws nothing.
+  std::vector<Box> TextInk(double x, double y, std::string_view text, int a, int b,
+                           const FontSpec& font);
 
   // The damage since the last call: rectangles of device pixels that hold
   // every pixel drawn over that now differs from what it was at that call
@@ -104,6 +115,19 @@ class Canvas {
 
  private:
   void Setup();
+  // A character of a text as Text draws it: its face, whether it stands in
+  // a cell (the em stretched to it), its code, how far it moves the pen and
+  // where its baseline lies (a fraction of the cell height below the top).
+  struct Placed {
+    const Face* face;
+    bool cells;
+    uint32_t code;
+    double advance;
+    double baseline;
+  };
+  std::vector<Placed> Place(std::string_view text, double cellWidth, double cellHeight,
+                            const FontSpec& font);
+  void UseFace(const Placed& p, double cellWidth, double cellHeight);
   double StrokeWidth(double width, int colour) const;
   // Sets Cairo's source colour: every figure Cairo draws starts here.
   void SetColour(int colour);

@@ -10,8 +10,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -30,27 +34,40 @@ bool Face::Has(uint32_t codePoint) const {
 
 namespace {
 
+// The Gothic faces, the first one fontconfig has: BIZ UDGothic (a plain
+// zero, a real bold), else IPAGothic.
+constexpr const char* kGothicFamilies[] = {"BIZ UDGothic", "IPAGothic"};
+
 const char* FamilyOf(FaceKind kind) {
   switch (kind) {
     case FaceKind::kSerif: return "Liberation Serif";
     case FaceKind::kExtra: return "Liberation Serif";  // has the script ell U+2113
     case FaceKind::kGothic: break;
   }
-  return "IPAGothic";
+  return kGothicFamilies[0];
+}
+
+// One line on the standard error, once for each text.
+void WarnOnce(const std::string& text) {
+  static std::set<std::string> said;
+  if (said.insert(text).second) std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text.c_str());
 }
 
 FT_Library Library() {
   static FT_Library library = [] {
     FT_Library l = nullptr;
-    FT_Init_FreeType(&l);
+    if (FT_Error error = FT_Init_FreeType(&l)) {
+      WarnOnce("cannot read any font: FreeType did not start (error " + std::to_string(error) + ")");
+      l = nullptr;
+    }
     return l;
   }();
   return library;
 }
 
-// A font file mapped into memory, once for every face read from it (the
-// regular Gothic and its emboldened form share one): the pages of the file
-// that the faces read are in memory once.
+// A font file mapped into memory, once for every face read from it (a
+// regular face and its slanted form share one): the pages of the file that
+// the faces read are in memory once.
 struct FontFile {
   const FT_Byte* data = nullptr;
   size_t size = 0;
@@ -71,13 +88,11 @@ const FontFile& MapFile(const std::string& path) {
   return files.emplace(path, f).first->second;
 }
 
-Face Load(FaceKind kind, bool bold, bool italic) {
-  // fontconfig keeps its configuration until FcFini: release it at exit.
-  static const bool released = [] { return std::atexit(FcFini) == 0; }();
-  (void)released;
-  Face face;
+// fontconfig's font of `family` in a style. For a family it lacks it offers
+// another: with `exact`, none then.
+FcPattern* Match(const char* family, bool bold, bool italic, bool exact) {
   FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(FamilyOf(kind)));
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
@@ -85,6 +100,27 @@ Face Load(FaceKind kind, bool bold, bool italic) {
   FcResult result;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
   FcPatternDestroy(pattern);
+  FcChar8* name = nullptr;
+  for (int i = 0; exact && match && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
+    if (std::strcmp(reinterpret_cast<const char*>(name), family) == 0) return match;
+  if (exact && match) FcPatternDestroy(match);
+  return exact ? nullptr : match;
+}
+
+Face Load(FaceKind kind, bool bold, bool italic) {
+  // fontconfig keeps its configuration until FcFini: release it at exit.
+  static const bool released = [] { return std::atexit(FcFini) == 0; }();
+  (void)released;
+  Face face;
+  FcPattern* match = nullptr;
+  if (kind == FaceKind::kGothic) {
+    for (const char* family : kGothicFamilies)
+      if ((match = Match(family, bold, italic, true))) break;
+    if (!match)
+      WarnOnce("no Japanese face (BIZ UDGothic or IPAGothic): Japanese text shows as boxes; "
+               "the Debian package fonts-morisawa-bizud-gothic brings BIZ UDGothic");
+  }
+  if (!match) match = Match(FamilyOf(kind), bold, italic, false);
 
   FcChar8* file = nullptr;
   int index = 0;
@@ -92,9 +128,11 @@ Face Load(FaceKind kind, bool bold, bool italic) {
   if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
     FcPatternGetInteger(match, FC_INDEX, 0, &index);
     const FontFile& bytes = MapFile(reinterpret_cast<const char*>(file));
-    if (!bytes.data ||
-        FT_New_Memory_Face(Library(), bytes.data, static_cast<FT_Long>(bytes.size), index, &ft) != 0)
+    if (!Library() || !bytes.data ||
+        FT_New_Memory_Face(Library(), bytes.data, static_cast<FT_Long>(bytes.size), index, &ft) != 0) {
       ft = nullptr;
+      if (Library()) WarnOnce(std::string("cannot read the font file ") + reinterpret_cast<const char*>(file));
+    }
   }
   if (match) FcPatternDestroy(match);
 

@@ -10,7 +10,7 @@
 namespace lessons {
 
 enum class FaceKind {
-  kGothic,  // "ｺﾞｼｯｸ", "ゴシック" and any unknown name: IPAGothic, fixed pitch
+  kGothic,  // "ｺﾞｼｯｸ", "ゴシック" and any unknown name: BIZ UDGothic (or IPAGothic), fixed pitch
   kSerif,   // "Times New Roman": Liberation Serif
   kExtra,   // "MT Extra": Liberation Serif, for its script ell
 };

@@ -1,5 +1,6 @@
 #include "framework/runtime/runtime.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "framework/runtime/canvas.h"
@@ -122,9 +123,25 @@ void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& 
   if (host_.Logging())
     LogLine((LogLineBuilder("DrawText") << x << y << a << b << colour << fontName_ << fontSize_
                                         << (bold_ ? 1 : 0) << (italic_ ? 1 : 0) << text).str());
+  if (inkInto_) inkInto_->push_back(TextInk(x, y, text, a, b));
   FontSpec font{fontName_, fontSize_, bold_, italic_};
   canvas_->Text(x, y, text, a, b, colour, font);
   Touch();
+}
+
+InkBox InkBox::Joined(const InkBox& o) const {
+  if (o.Empty()) return *this;
+  if (Empty()) return o;
+  return {std::min(x0, o.x0), std::min(y0, o.y0), std::max(x1, o.x1), std::max(y1, o.y1)};
+}
+
+InkBox Runtime::TextInk(Num x, Num y, const std::string& text, int a, int b) {
+  InkBox all;
+  for (const Canvas::Box& g :
+       canvas_->TextInk(x, y, text, a, b, {fontName_, fontSize_, bold_, italic_}))
+    all = all.Joined({static_cast<Num>(g.x0), static_cast<Num>(g.y0), static_cast<Num>(g.x1),
+                      static_cast<Num>(g.y1)});
+  return all;
 }
 
 void Runtime::ClearScreen(int window, int unused) {

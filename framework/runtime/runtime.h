@@ -25,6 +25,14 @@ struct PolyPoint {
   bool relative = false;
 };
 
+// A rectangle of ink; empty when x1 <= x0.
+struct InkBox {
+  Num x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool Empty() const { return x1 <= x0 || y1 <= y0; }
+  // The box around both (an empty one adds nothing).
+  InkBox Joined(const InkBox& o) const;
+};
+
 // Key codes that ReadKey gives besides printable characters.
 enum KeyCode : int {
   kKeyBackspace = 8,
@@ -108,6 +116,11 @@ class Runtime {
   void DrawText(int window, int unused, Num x, Num y, const std::string& text, int a, int b,
                 int colour, int unused2 = 0, int unused3 = 0, int unused4 = 1);
   void ClearScreen(int window, int unused);
+  // The box around the ink DrawText would put down for the text at (x, y)
+  // in the font in force (empty when it has none). Draws and logs nothing.
+  InkBox TextInk(Num x, Num y, const std::string& text, int a, int b);
+  // While `into` is set, every DrawText adds its TextInk there (nullptr stops).
+  void TrackInk(std::vector<InkBox>* into) { inkInto_ = into; }
 
   // ---- keyboard, time, random ----
   // The next key as a one-character text, or "" when none waits.
@@ -142,6 +155,7 @@ class Runtime {
   int width_ = 1;
   uint32_t randomState_ = 1;
   unsigned drawCount_ = 0;
+  std::vector<InkBox>* inkInto_ = nullptr;
 };
 
 // Shortest text that reads back as the same float (for logs).

@@ -5,8 +5,14 @@
 #include <poll.h>
 #include <sys/mman.h>
 #include <unistd.h>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/Xutil.h>
+#endif
 
 #include <algorithm>
+#include <bitset>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -51,6 +57,8 @@ void SkipComposeTable() { setenv("XCOMPOSEFILE", "/dev/null", 0); }
 double FitScale(int w, int h) {
   return std::min(w / static_cast<double>(Canvas::kWidth), h / static_cast<double>(Canvas::kHeight));
 }
+
+bool SameScale(double a, double b) { return std::abs(a - b) <= 1e-9; }
 
 bool IsModifier(SDL_Keycode sym) {
   switch (sym) {
@@ -97,6 +105,8 @@ int KeyDownCode(const SDL_Keysym& key) {
   return kKeyOther;
 }
 
+bool gWindowGone = false;  // another client destroyed the window
+
 #if defined(SDL_VIDEO_DRIVER_X11)
 // The window's pixel value of the canvas's white, made as the canvas's
 // pixels are, from the red, green and blue bits, so that it shows as the
@@ -118,6 +128,52 @@ bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {
     pixel |= ((static_cast<unsigned long>(value) * top + 127) / 255) << shift;
   }
   return true;
+}
+
+// Xlib's reports. A request about the window that fails because another
+// client destroyed the window is taken as a close; any other error goes to
+// the handler that was there before (Xlib's prints it and ends the program).
+// A lost connection (the X server went away) ends the program with a line
+// of its own instead of Xlib's.
+Window gWindow = 0;
+XErrorHandler gOtherErrors = nullptr;
+
+int OnXError(Display* display, XErrorEvent* e) {
+  if (e->resourceid == gWindow && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
+    gWindowGone = true;
+    return 0;
+  }
+  return gOtherErrors ? gOtherErrors(display, e) : 0;
+}
+
+// SDL has no window surface for the pixels of a 30-bit screen (the window
+// stays white: "Unknown window pixel format"): the window then gets a visual
+// of 8-bit red, green and blue, which the X server shows on that screen. The
+// id of one on the default screen, 24 bits deep if there is one; 0 when
+// none. `depth` is the screen's.
+VisualID EightBitVisual(int& depth) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return 0;
+  depth = DefaultDepth(display, DefaultScreen(display));
+  XVisualInfo want{};
+  want.screen = DefaultScreen(display);
+  want.c_class = TrueColor;
+  int n = 0;
+  XVisualInfo* found = XGetVisualInfo(display, VisualScreenMask | VisualClassMask, &want, &n);
+  VisualID id = 0;
+  for (int i = 0; i < n; ++i)
+    if (found[i].red_mask == 0xFF0000 && found[i].green_mask == 0xFF00 && found[i].blue_mask == 0xFF &&
+        (id == 0 || found[i].depth == 24))
+      id = found[i].visualid;
+  if (found) XFree(found);
+  XCloseDisplay(display);
+  return id;
+}
+
+int OnLostDisplay(Display* display) {
+  std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name,
+               DisplayString(display));
+  std::_Exit(1);
 }
 #endif
 
@@ -166,8 +222,15 @@ struct WindowHost::Impl {
   double scale = 1;
   std::deque<int> keys;
   bool closed = false;
-  bool lastKeyRepeated = false;  // the text input that follows belongs to a held key
-  bool exposed = true;           // the window needs the whole picture again
+  // The text input that follows belongs to a key already handled: one held
+  // down, or one handed over as its code (with Ctrl, Alt or the system key).
+  bool skipText = false;
+  // The key of the last key press was down already: X11 tells (a key pressed
+  // again within 2 ms of its release is a repeat to SDL, not to us);
+  // elsewhere SDL's repeat flag alone counts.
+  bool heldDown = true;
+  std::bitset<256> keysDown;  // by X key code
+  bool exposed = true;  // the window needs the whole picture again
   Uint32 lastPresent = 0;
   Uint32 lastDrain = 0;  // when a drawing last looked at the events
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
@@ -198,13 +261,29 @@ struct WindowHost::Impl {
           resized = true;
         break;
       case SDL_KEYDOWN: {
-        lastKeyRepeated = e.key.repeat != 0;
-        int code = KeyDownCode(e.key.keysym);
-        if (code != 0 && !lastKeyRepeated) keys.push_back(code);
+        const bool repeat = e.key.repeat && heldDown;
+        const int code = KeyDownCode(e.key.keysym);
+        if (code != 0 && !repeat) keys.push_back(code);
+        skipText = repeat || code != 0;
         break;
       }
+#if defined(SDL_VIDEO_DRIVER_X11)
+      case SDL_SYSWMEVENT:
+        if (e.syswm.msg->subsystem == SDL_SYSWM_X11) {
+          const XEvent& x = e.syswm.msg->msg.x11.event;
+          if (x.type == KeyPress) {
+            heldDown = keysDown.test(x.xkey.keycode & 0xFF);
+            keysDown.set(x.xkey.keycode & 0xFF);
+          } else if (x.type == KeyRelease) {
+            keysDown.reset(x.xkey.keycode & 0xFF);
+          } else if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) {
+            closed = true;
+          }
+        }
+        break;
+#endif
       case SDL_TEXTINPUT:
-        if (lastKeyRepeated) break;
+        if (skipText) break;
         for (const std::string& ch : Chars(e.text.text)) keys.push_back(Asc(ch));
         break;
       default:
@@ -216,7 +295,7 @@ struct WindowHost::Impl {
   void Drain() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
-    if (closed) throw WindowClosed{};
+    if (closed || gWindowGone) throw WindowClosed{};
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
@@ -256,6 +335,7 @@ struct WindowHost::Impl {
   bool showsWhite = false;
 #if defined(SDL_VIDEO_DRIVER_X11)
   Display* x11 = nullptr;  // the display connection, on X11
+  Window x11Window = 0;
   static constexpr int kQuietWaitsBeforeLook = 30;
   int quietWaits = 0;
 #endif
@@ -329,11 +409,11 @@ struct WindowHost::Impl {
       }
     }
     double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && (std::abs(fit - canvas.Scale()) > 1e-9 || (!lent && !canvas.InLentMemory()))) {
+    if (fit > 0 && (!SameScale(fit, canvas.Scale()) || (!lent && !canvas.InLentMemory()))) {
       int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
       if (!lent && CanLend(screen, pw, ph)) {
         canvas.Rebind(fit, Lend(screen, pw, ph));
-      } else if (std::abs(fit - canvas.Scale()) > 1e-9) {
+      } else if (!SameScale(fit, canvas.Scale())) {
         canvas.Rebind(fit, {});
         lent = false;
         exposed = true;
@@ -386,14 +466,36 @@ struct WindowHost::Impl {
   }
 };
 
-WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
+WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::string why = SDL_GetError();
-    delete impl_;
-    throw std::runtime_error("cannot open the window: " + why);
+  // Only the video drivers that show a window will do: without a display SDL
+  // falls back to one that shows nothing, and the program would wait for
+  // keys that never come.
+  auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+  };
+  const char* display = env("DISPLAY");
+  const char* wayland = env("WAYLAND_DISPLAY");
+  if (!display && !wayland) throw std::runtime_error("cannot open a window: no display (DISPLAY is not set)");
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0)
+    throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_DisplayMode screen;
+  if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
+      screen.format == SDL_PIXELFORMAT_UNKNOWN) {
+    int depth = 0;
+    VisualID visual = EightBitVisual(depth);
+    if (!visual) {
+      SDL_Quit();
+      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of a " + std::to_string(depth) +
+                               "-bit screen, which has no visual of 8-bit red, green and blue");
+    }
+    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
   }
+#endif
   // The faces are found and loaded beside the rest of the start (after
   // SDL_Init, which changes the locale for a moment: fontconfig must not see
   // that).
@@ -409,8 +511,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
     std::string why = SDL_GetError();
     FinishLoadingFaces();
     SDL_Quit();
-    delete impl_;
-    throw std::runtime_error("cannot open the window: " + why);
+    throw std::runtime_error("cannot open a window: " + why);
   }
   // A window manager maximises the window a moment later: give it that
   // moment, so that the canvas starts at the final size.
@@ -431,13 +532,18 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
   if (SDL_GetWindowWMInfo(impl_->window, &info) && info.subsystem == SDL_SYSWM_X11) {
     Display* display = info.info.x11.display;
     impl_->x11 = display;
+    impl_->x11Window = info.info.x11.window;
+    gWindow = impl_->x11Window;
+    if (XErrorHandler other = XSetErrorHandler(OnXError); other != OnXError) gOtherErrors = other;
+    XSetIOErrorHandler(OnLostDisplay);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for DestroyNotify, KeyPress and KeyRelease
     unsigned long white = 0;
-    if (CanvasWhitePixel(display, info.info.x11.window, white)) {
+    if (CanvasWhitePixel(display, impl_->x11Window, white)) {
       // Until the first frame the window shows white, not what its memory
       // held; the first frame need not send the canvas's white tiles (or
       // the margins around it).
-      XSetWindowBackground(display, info.info.x11.window, white);
-      XClearWindow(display, info.info.x11.window);
+      XSetWindowBackground(display, impl_->x11Window, white);
+      XClearWindow(display, impl_->x11Window);
       impl_->showsWhite = true;
     }
   }
@@ -448,10 +554,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(new Impl) {
 // process. Tearing SDL down here would send the X server a last few requests,
 // and an error reply to any of them (say, for a window the server already
 // dropped) makes Xlib end the process with status 1 instead of 0.
-WindowHost::~WindowHost() {
-  FinishLoadingFaces();
-  delete impl_;
-}
+WindowHost::~WindowHost() { FinishLoadingFaces(); }
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 
@@ -460,7 +563,7 @@ double WindowHost::PixelScale() const { return impl_->scale; }
 PixelMemory WindowHost::CanvasMemory(int width, int height) {
   SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
   if (!screen || !Impl::CanLend(screen, width, height) ||
-      std::abs(FitScale(screen->w, screen->h) - impl_->scale) > 1e-9)
+      !SameScale(FitScale(screen->w, screen->h), impl_->scale))
     return {};
   return impl_->Lend(screen, width, height);
 }
@@ -522,7 +625,7 @@ void WindowHost::Poll(Canvas& canvas) {
 
 void WindowHost::WaitForClose(Canvas& canvas) {
   impl_->keys.clear();
-  while (!impl_->closed) {
+  while (!impl_->closed && !gWindowGone) {
     impl_->Present(canvas);
     SDL_Event e;
     if (SDL_WaitEvent(&e)) impl_->Handle(e);

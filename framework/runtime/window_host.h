@@ -2,6 +2,7 @@
 // its client area; key presses become ReadKey characters.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/runtime/runtime.h"
@@ -27,7 +28,7 @@ class WindowHost : public Host {
 
  private:
   struct Impl;
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace lessons

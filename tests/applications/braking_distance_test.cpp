@@ -92,7 +92,7 @@ TEST_F(BrakingAnimationTest, FiftyFramesTwentyUnitsApartWithTheirPauses) {
 TEST_F(BrakingAnimationTest, StillPictureTakesEightKeys) {
   EXPECT_TRUE(s.WipeFrom(10, 0, 0));
   EXPECT_EQ(s.Dots(10, 30).front().x, 74);  // the first figure's frame at 44
-  ExpectGlyphs(s, {{10, 149, 20, 0, "！"}, {14, 253, 70, 7, "空"}, {16, 853, 50, 5, "制"},
+  ExpectGlyphs(s, {{10, 149, 20, 0, "！"}, {14, 253, 70, 7, "空"}, {16, 853, 70, 5, "制"},
                    {17, 621, 250, 3, "停"}, {17, 40, 310, 5, "制"}});
   EXPECT_TRUE(s.Has(17, "ブレーキがききはじめてから、自動車が停止するまでの距離"));
   // The three figures: 44, 644 and 1044; brake marks only with the second.

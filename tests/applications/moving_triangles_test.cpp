@@ -204,7 +204,7 @@ TEST_F(OverlapAreaAnswersTest, SeventeenKeysThenTheSubMenuLine) {
 }
 
 TEST_F(OverlapAreaAnswersTest, TextsStandOnTheirLines) {
-  ExpectGlyphs(s, {{4, 40, 30, 7, "<"}, {4, 40, 80, 3, "("}, {4, 1040, 250, 5, "y"},
+  ExpectGlyphs(s, {{4, 40, 30, 7, "<"}, {4, 40, 80, 3, "("}, {4, 1044, 267, 5, "y"},
                    // key 3 continues the line of "(1)", not the area's label
                    {7, 121, 80, 0, "重"}, {7, 80, 140, 0, "だ"},
                    {10, 107, 200, 0, "の"}, {12, 80, 250, 5, "答"},
@@ -247,10 +247,17 @@ TEST_F(OverlapAreaAnswersTest, ArcsLabelTheOverlapsBaseAndHeight) {
     ASSERT_EQ(two.size(), 1u) << k;
     EXPECT_EQ(two[0].colour, 5);
   }
-  // The height's label stands left of the copy's side (x 1000).
+  // The height's label beside the middle of the arc (1020, 260), on a ground
+  // that takes the copy's side (x 1000) from behind it.
   auto m = s.Glyphs(6, "m");
   ASSERT_EQ(m.size(), 1u);
-  EXPECT_LT(m[0].x + 20, 1000);
+  EXPECT_LT(m[0].x + 24, 1020);
+  EXPECT_LT(m[0].y, 260);
+  EXPECT_GT(m[0].y + 48, 260);
+  bool ground = false;
+  for (const LineCall& l : LineCalls(s.Lines(6)))
+    ground |= l.shape == "fill" && l.fillColour == 15 && l.x1 < 1000 && l.x2 > 1000;
+  EXPECT_TRUE(ground);
 }
 
 TEST_F(OverlapAreaAnswersTest, PlaneInPlaceOfTheFigureThenCurveAndDots) {

@@ -23,7 +23,8 @@ std::vector<LineCall> Segments(const LogLines& log, int colour) {
   return out;
 }
 
-// An end circle of radius 8 at pen width 5: centre and kind.
+// An end circle of radius 8 at pen width 5: centre and kind (a filled dot,
+// or an empty circle: white inside).
 struct End {
   float x, y;
   bool filled;
@@ -36,7 +37,8 @@ void ExpectEnds(const std::vector<CircleCall>& got, const std::vector<End>& want
     EXPECT_FLOAT_EQ(got[i].y, want[i].y);
     EXPECT_EQ(got[i].r, 8);
     EXPECT_EQ(got[i].colour, colour);
-    EXPECT_EQ(got[i].fill, want[i].filled ? 1 : 0);
+    EXPECT_EQ(got[i].fill, 1);
+    EXPECT_EQ(got[i].fillColour, want[i].filled ? colour : 15);
     EXPECT_EQ(got[i].width, 5);
   }
 }
@@ -47,6 +49,8 @@ struct Piece {
 };
 const std::vector<Piece> kShopA = {
     {720, 800, 480}, {800, 880, 400}, {880, 960, 340}, {960, 1040, 300}, {1040, 1200, 240}};
+// A segment starts at the ring of its open left end, 8 right of the centre.
+constexpr float kRing = 8;
 
 // Two visits. In each (the first from step 4, the second from 36) the steps
 // 0 to 21 are page 1 (22 keys), 22 to 29 page 2 (8 keys), 30 the answer
@@ -144,7 +148,7 @@ TEST_F(RentalFeeTest, ShopAOneElementPerKeyOpenFilledSegment) {
     EXPECT_TRUE(Segments(s.Lines(open), 3).empty() && Segments(s.Lines(open + 1), 3).empty());
     auto seg = Segments(s.Lines(open + 2), 3);
     ASSERT_EQ(seg.size(), 1u);
-    ExpectLevelLine(seg[0], piece.x1, piece.x2, piece.y, 5);
+    ExpectLevelLine(seg[0], piece.x1 + kRing, piece.x2, piece.y, 5);
   }
 }
 
@@ -157,8 +161,8 @@ TEST_F(RentalFeeTest, PageTwoRedrawsShopAAtOnceThenShopBStepByStep) {
   for (const std::string& l : s.Lines(26)) {
     if (l.rfind("DrawCircle", 0) == 0) ++circles;
     if (!Segments(LogLines{l}, 3).empty()) {
-      ExpectLevelLine(Segments(LogLines{l}, 3)[0], kShopA[segments].x1, kShopA[segments].x2,
-                      kShopA[segments].y, 5);
+      ExpectLevelLine(Segments(LogLines{l}, 3)[0], kShopA[segments].x1 + kRing,
+                      kShopA[segments].x2, kShopA[segments].y, 5);
       EXPECT_EQ(circles, 2 * ++segments);
     }
   }
@@ -174,9 +178,9 @@ TEST_F(RentalFeeTest, PageTwoRedrawsShopAAtOnceThenShopBStepByStep) {
   for (const Element& e : std::vector<Element>{{27, {}, {}},
                                                {28, {{720, 440, false}}, {}},
                                                {29, {{880, 440, true}}, {}},
-                                               {30, {}, {{720, 880, 440}}},
+                                               {30, {}, {{720 + kRing, 880, 440}}},
                                                {31, {{880, 280, false}}, {}},
-                                               {32, {}, {{880, 1240, 280}}},
+                                               {32, {}, {{880 + kRing, 1240, 280}}},
                                                {33, {}, {}},
                                                {34, {}, {}}}) {
     SCOPED_TRACE(e.step);
@@ -209,7 +213,8 @@ TEST_F(RentalFeeTest, AnswerLinesNameTheHoursWhereShopAIsBelow) {
 }
 
 // The piece on another plane: the ends' kinds, the key waits, the segment
-// last, and the centres left for the caller.
+// last (it stops at an empty circle's ring, never entering the circle), and
+// the centres left for the caller.
 TEST(StepPiece, EndsKeysSegmentAndCentres) {
   using Kind = Orvenna::StepEnd;
   struct Case {
@@ -217,12 +222,14 @@ TEST(StepPiece, EndsKeysSegmentAndCentres) {
     bool keyEach;
     std::vector<End> ends;
     size_t keys;
+    float x1, x2;  // the segment's ends
   };
   const std::vector<Case> cases = {
-      {Kind::kFilled, Kind::kOutline, true, {{350, 360, true}, {410, 360, false}}, 3},
-      {Kind::kFilled, Kind::kFilled, false, {{350, 360, true}, {410, 360, true}}, 0},
-      {Kind::kOutline, Kind::kNone, true, {{350, 360, false}}, 2},
-      {Kind::kNone, Kind::kNone, false, {}, 0},
+      {Kind::kFilled, Kind::kOutline, true, {{350, 360, true}, {410, 360, false}}, 3, 350, 402},
+      {Kind::kFilled, Kind::kFilled, false, {{350, 360, true}, {410, 360, true}}, 0, 350, 410},
+      {Kind::kOutline, Kind::kNone, true, {{350, 360, false}}, 2, 358, 410},
+      {Kind::kOutline, Kind::kOutline, false, {{350, 360, false}, {410, 360, false}}, 0, 358, 402},
+      {Kind::kNone, Kind::kNone, false, {}, 0, 350, 410},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.left) * 10 + static_cast<int>(c.right));
@@ -237,7 +244,10 @@ TEST(StepPiece, EndsKeysSegmentAndCentres) {
     ASSERT_FALSE(b.Log().empty());
     auto last = Segments(LogLines{b.Log().back()}, 9);
     ASSERT_EQ(last.size(), 1u);
-    ExpectLevelLine(last[0], 350, 410, 360, 5);
+    ExpectLevelLine(last[0], c.x1, c.x2, 360, 5);
+    for (const CircleCall& e : CircleCalls(b))
+      if (e.fillColour == 15)
+        EXPECT_TRUE(last[0].x2 <= e.x - e.r || last[0].x1 >= e.x + e.r) << e.x;
     EXPECT_EQ(std::vector<Num>({o.GX3(1), o.GY3(1), o.GX3(2), o.GY3(2)}),
               std::vector<Num>({350, 360, 410, 360}));
   }

@@ -46,11 +46,11 @@ std::vector<LogLines> Frames(const LogLines& step) {
   return frames;
 }
 
-// The top of the water box (border and fill 3) a part of the log draws.
+// The top of the water box (border and fill 1) a part of the log draws.
 std::optional<float> WaterTop(const LogLines& lines) {
   std::optional<float> top;
   for (const LineCall& l : LineCalls(lines))
-    if (l.shape == "fill" && l.colour == 3 && l.fillColour == 3) {
+    if (l.shape == "fill" && l.colour == 1 && l.fillColour == 1) {
       EXPECT_FLOAT_EQ(l.x1, 840);
       EXPECT_FLOAT_EQ(l.x2, 1200);
       EXPECT_FLOAT_EQ(l.y1, 600);
@@ -64,7 +64,7 @@ std::string Clock(const LogLines& lines) {
   std::string out;
   for (const TextCall& t : VisibleTexts(lines))
     if (t.y == 340 && t.x >= 930) {
-      EXPECT_EQ(t.colour, 15);
+      EXPECT_EQ(t.colour, 0);
       out += t.text;
     }
   return out;
@@ -98,7 +98,8 @@ TEST_F(StairTankScreenTest, EntryShowsTheQuestionAndTheEmptyTankAtZero) {
   EXPECT_FALSE(s.Has(kEntry, "水を入れ始めてからの時間を"));
   EXPECT_FALSE(WaterTop(s.Lines(kEntry)));
   EXPECT_EQ(Clock(s.Lines(kEntry)), "0分0秒");
-  ExpectGlyphs(s, {{kEntry, 870, 480, 15, "1"}, {kEntry, 870, 380, 15, "2"}, {kEntry, 870, 280, 15, "3"}});
+  ExpectGlyphs(s,
+               {{kEntry, 870, 480, 0, "1"}, {kEntry, 870, 380, 0, "2"}, {kEntry, 870, 280, 0, "3"}});
 }
 
 TEST_F(StairTankScreenTest, WaterRisesInThreeStagesWithTheTimeEveryFifteenSeconds) {
@@ -210,8 +211,9 @@ TEST_F(StairTankScreenTest, TableColumnsOnePerKeyWithTheTankInEachState) {
 
 TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
   const int plane = kFilling + 4;
-  // x 0 to 19 minutes and y 0 to 32 cm, 25 units a step, origin (120, 590).
-  ExpectGlyphs(s, {{plane, 120, 177, 0, "y"}});
+  // x 0 to 19 minutes and y 0 to 32 cm, 25 units a step, origin (120, 590);
+  // the letter y half its cell right of the axis.
+  ExpectGlyphs(s, {{plane, 133, 177, 0, "y"}});
   for (const char* label : {"3", "6", "9", "12", "15", "18", "10", "20", "30"})
     EXPECT_TRUE(s.Has(plane, label)) << label;
   struct Dot {
@@ -331,7 +333,7 @@ TEST(StairTankScreen, RaisedFloorsHoldTheWaterBackUntilItReachesThem) {
   struct Probe {
     int x, y, colour;
   };
-  const uint32_t inside = Rgb24(1), water = Rgb24(3), floor = Rgb24(2);
+  const uint32_t inside = Rgb24(15), water = Rgb24(1), floor = Rgb24(2);
   std::map<int, std::vector<Probe>> probes = {
       {1, {{1190, 594, 3}, {1190, 585, 1}, {1020, 594, 2}, {900, 594, 2}}},
       {12, {{1190, 505, 3}, {1020, 495, 1}, {1020, 505, 2}}},

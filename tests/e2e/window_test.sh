@@ -12,7 +12,11 @@
 #   window_test.sh screen PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR SCRIPT KEYS...
 #     after KEYS (xdotool key names, the same keys as the lesson-replay key
 #     script SCRIPT) the window shows what lesson-replay draws for SCRIPT:
-#     what the screens wiped and drew again on the way left nothing stale.
+#     what the screens wiped and drew again on the way left nothing stale;
+#   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     without a display it ends within a second, with status 1 and one line.
+# With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
+# face and must say so in one line.
 set -euo pipefail
 mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
 shift 6
@@ -38,6 +42,19 @@ fail() {
   done
   exit 1
 }
+
+if [ "$mode" = nodisplay ]; then
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout 1 "$bin/$prog" >"$out/program.log" 2>&1 || status=$?
+  [ "$status" -eq 1 ] || fail "$prog without a display ended with status $status (124: it still ran after 1 s)"
+  [ "$(wc -l <"$out/program.log")" -eq 1 ] && grep -q "cannot open a window: no display" "$out/program.log" ||
+    fail "$prog did not say in one line that there is no display"
+  exit 0
+fi
+if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
+  echo "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$out/fc</cachedir></fontconfig>" >"$out/fonts.conf"
+  export FONTCONFIG_FILE=$out/fonts.conf
+fi
 
 # A display of our own. Each test has its own slot of ten display numbers
 # (E2E_SLOT), so tests that run at once never ask for the same number; a
@@ -134,9 +151,16 @@ if [ "$mode" = menu ]; then
   echo "CPU while waiting: $((after - before)) ticks in 3 s ($percent%)"
   [ "$percent" -lt 5 ] || fail "the waiting program uses $percent% CPU"
 
+  # Alt, Super or Ctrl with the end item gives one key (127) and not the item
+  # too; the item typed twice within a millisecond is two keys, not a key and
+  # its repeat: after each, Enter does not end the program.
+  xdotool windowfocus "$window"
+  xdotool key --delay 50 alt+"$end_item" Return super+"$end_item" Return ctrl+"$end_item" Return
+  xdotool key --delay 0 "$end_item" "$end_item" && xdotool key Return && sleep 0.5
+  kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended on a key with Alt, Super or Ctrl, or on the item typed twice"
+
   # Backspace and Delete clear the entry; arrows, function keys and Shift
   # alone give nothing it takes: only the end item is left when Enter comes.
-  xdotool windowfocus "$window"
   xdotool key --delay 50 1 2 BackSpace 3 Delete Right F1 Shift_L "$end_item" Return
   expect_end 5
   echo "$prog ended with status 0 after its end item"
@@ -158,4 +182,8 @@ else
   "$bin/send-close-request" "$window"
   expect_end 5
   echo "$prog ended with status 0 after the close request"
+fi
+if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
+  [ "$(grep -c "no Japanese face (BIZ UDGothic or IPAGothic).*fonts-morisawa-bizud-gothic" "$out/program.log")" -eq 1 ] ||
+    fail "$prog did not say once that the Japanese face is missing"
 fi

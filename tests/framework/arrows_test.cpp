@@ -73,14 +73,16 @@ TEST(RunRiseArrows, PointsGivenRightToLeftAreExchangedAndLabelled) {
   EXPECT_EQ(L.RP1, 300);
   EXPECT_EQ(L.GX5, 200);
 
+  // The labels' white grounds first, then the arrows.
   auto lines = LineCalls(b);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(Strokes(b)[0], "100 300 300 300");  // run, head at the right
-  EXPECT_EQ(Strokes(b)[1], "284 308 300 300");
-  EXPECT_EQ(lines[0].colour, 7);
-  EXPECT_EQ(lines[0].width, 5);
-  EXPECT_EQ(Strokes(b)[3], "300 300 300 200");  // rise, head at the top
-  EXPECT_EQ(lines[3].colour, 3);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(FilledBoxes(b.Log()).size(), 2u);
+  EXPECT_EQ(Strokes(b)[2], "100 300 300 300");  // run, head at the right
+  EXPECT_EQ(Strokes(b)[3], "284 308 300 300");
+  EXPECT_EQ(lines[2].colour, 7);
+  EXPECT_EQ(lines[2].width, 5);
+  EXPECT_EQ(Strokes(b)[5], "300 300 300 200");  // rise, head at the top
+  EXPECT_EQ(lines[5].colour, 3);
 
   // Run 5 above the run arrow (the rise goes up), rise 2.5 beside the rise.
   auto texts = VisibleTexts(b);
@@ -109,7 +111,7 @@ TEST(RunRiseArrows, FallingChordSmallRiseZeroRiseRunOrScaleAndLabelChoice) {
   RunRise(b, 100, 200, 180, 210, 40, "yy");
   EXPECT_EQ(L.RISETEXT_s, "-0.25");
   EXPECT_EQ(L.RUNTEXT_s, "2");
-  EXPECT_EQ(Strokes(b)[3], "180 200 180 210");
+  EXPECT_EQ(Count(Strokes(b), "180 200 180 210"), 1);
   auto texts = VisibleTexts(b);
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts[0].text, "2");
@@ -125,9 +127,9 @@ TEST(RunRiseArrows, FallingChordSmallRiseZeroRiseRunOrScaleAndLabelChoice) {
   EXPECT_EQ(LineCalls(b).size(), 6u);
   EXPECT_EQ(Drawn(b), "");
 
-  // A rise of 0: the rise arrow is its shaft alone.
+  // A rise of 0: the rise arrow is its shaft alone (after the two grounds).
   RunRise(b, 100, 200, 180, 200, 40, "yy");
-  EXPECT_EQ(LineCalls(b).size(), 4u);
+  EXPECT_EQ(LineCalls(b).size(), 6u);
   EXPECT_EQ(L.RISETEXT_s, "0");
   EXPECT_TRUE(LogIsFinite(b));
 

@@ -133,7 +133,7 @@ TEST(FunctionGraph, LineInverseAndBoundaries) {
     L.DrawFunctionGraph();
     EXPECT_EQ(CircleCalls(b).size(), 5001u);
     b.ClearLog();
-    L.MUKI = 3, L.AA = 0, L.ZX1 = 6, L.XI2 = -1, L.B3 = 1;
+    L.MUKI = 3, L.AA = 0, L.ZX1 = 6, L.XI2 = -2, L.B3 = 0;  // clear of the letter "y"
     L.DrawFunctionGraph();
     EXPECT_EQ(CircleCalls(b).size(), 5001u);
     b.ClearLog();
@@ -182,7 +182,8 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     L.DrawFunctionGraph();
     EXPECT_EQ(L.R1B, 3);
     auto lines = LineCalls(b);
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u);  // the line, its label's ground
+    EXPECT_EQ(lines[1].shape, "fill");
     EXPECT_EQ(lines[0].x1, 704 + 132);
     EXPECT_EQ(lines[0].x2, 704 + 132);
     EXPECT_EQ(lines[0].y1, 628);
@@ -202,7 +203,7 @@ TEST(FunctionGraph, GeneralFormAndVerticalLine) {
     L.MUKI = 4, L.AA = 0, L.ZX1 = 0, L.R1B = 5;
     L.DSM1 = 400, L.DSM2 = 300, L.JYOU = -8, L.ZY0_s = "D";
     L.DrawFunctionGraph();
-    EXPECT_TRUE(LineCalls(b).empty());
+    EXPECT_EQ(FilledBoxes(b.Log()).size(), LineCalls(b).size());  // the label's ground alone
     EXPECT_TRUE(CircleCalls(b).empty());
     EXPECT_TRUE(LogIsFinite(b));
     auto texts = VisibleTexts(b);

@@ -18,6 +18,28 @@ void DrawUnnumberedPlane(Lesson& L, float xFrom, float xTo, float yFrom, float y
   L.DrawCoordinatePlane();
 }
 
+// The lines and outlines drawn, without the filled boxes (the labels' grounds).
+std::vector<LineCall> Lines(const Bench& b) {
+  std::vector<LineCall> out;
+  for (const LineCall& l : LineCalls(b))
+    if (l.shape != "fill") out.push_back(l);
+  return out;
+}
+
+// Every text with ink comes after a white box (pen 1), only texts between.
+void ExpectTextsOnGrounds(const Bench& b) {
+  const LogLines& log = b.Log();
+  for (size_t i = 0; i < log.size(); ++i) {
+    std::vector<std::string> f = Fields(log[i]);
+    if (f[0] != "DrawText" || f.back().empty() || std::stof(f[2]) > 900) continue;
+    size_t j = i;
+    while (j > 0 && log[j - 1].starts_with("DrawText\t")) --j;
+    EXPECT_TRUE(j > 0 && log[j - 1].starts_with("DrawLine\t") &&
+                log[j - 1].ends_with("\tfill\t15\t15\t1"))
+        << log[i];
+  }
+}
+
 const TextCall* FindText(const std::vector<TextCall>& texts, const std::string& s) {
   for (const auto& t : texts)
     if (t.text == s) return &t;
@@ -49,8 +71,10 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_FALSE(b.rt.FontBold());
   EXPECT_FALSE(b.rt.FontItalic());
 
-  // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes.
-  auto lines = LineCalls(b);
+  // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes;
+  // every label on its ground.
+  ExpectTextsOnGrounds(b);
+  auto lines = Lines(b);
   ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u);
   // Lines by index: x of the upright ones (32 is the y axis), y of the level
   // ones (33 is the x axis).
@@ -80,7 +104,7 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   }
   EXPECT_EQ(texts[0].size, 30);
   // The origin's 0 and the axis letters, wherever they come.
-  for (const Number& n : {Number{"x", 944, 319}, Number{"0", 674, 364}, Number{"y", 704, 85}}) {
+  for (const Number& n : {Number{"x", 944, 319}, Number{"0", 674, 364}, Number{"y", 719, 85}}) {
     const TextCall* t = FindText(texts, n.text);
     ASSERT_NE(t, nullptr) << n.text;
     EXPECT_EQ(t->x, n.x) << n.text;
@@ -119,7 +143,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
     L.DrawCoordinatePlane();
     EXPECT_EQ(L.GY0, 0);
     EXPECT_EQ(L.ZX, 50);
-    EXPECT_EQ(LineCalls(b).size(), 2u);
+    EXPECT_EQ(Lines(b).size(), 2u);
     EXPECT_EQ(L.XI0, 77);
     std::vector<std::string> expected{"x", "0", "y"};
     EXPECT_EQ(b.Texts(), expected);
@@ -147,7 +171,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
     L.A41 = 100, L.I = 100, L.XI2 = 0, L.B3 = -3, L.B4 = 0, L.X = 0, L.NO = 20, L.SIZE = 1;
     L.DrawCoordinatePlane();
     // One thin line each way, one heavy line each way (index 0), two axes.
-    EXPECT_EQ(LineCalls(b).size(), 6u);
+    EXPECT_EQ(Lines(b).size(), 6u);
   }
 }
 
@@ -158,11 +182,12 @@ TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
   EXPECT_EQ(L.B3, 25);
   EXPECT_EQ(L.X, 25);
   // 26 thin and 6 heavy lines each way, two axes.
-  EXPECT_EQ(LineCalls(b).size(), 26u + 26u + 6u + 6u + 2u);
+  EXPECT_EQ(Lines(b).size(), 26u + 26u + 6u + 6u + 2u);
 
   b.ClearLog();
   L.BB1 = 5, L.BB2 = 5;
   L.DrawDecimalAxisLabels();
+  ExpectTextsOnGrounds(b);
   auto texts = VisibleTexts(b);
   // Five labels on each axis, each followed by its point.
   ASSERT_EQ(texts.size(), 20u);
@@ -190,6 +215,9 @@ TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
 TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
   {
     // Steps of 0.5 labelled every second index: whole values without a point.
+    // "-3" (47 units of ink at size 26) 60 units from "-2" is narrowed to
+    // 15 sixteenths, and the origin's "0" with them: wiped and drawn again at
+    // the axis.
     Bench b;
     auto& L = b.L;
     DrawUnnumberedPlane(L, -3.5f, 3.5f, 0, 0, 0.5f, 1, 30);
@@ -197,8 +225,13 @@ TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
     L.XSTEP = 0.5f;
     L.BB1 = 2, L.BB2 = 0;
     L.DrawDecimalAxisLabels();
-    std::vector<std::string> expected{"-3", "-2", "-1", "1", "2", "3"};
+    std::vector<std::string> expected{"0", "-3", "-2", "-1", "1", "2", "3"};
     EXPECT_EQ(b.Texts(), expected);
+    const std::vector<TextCall> texts = VisibleTexts(b);
+    EXPECT_EQ(FilledBoxes(b.Log())[0], "284 102 308 126 15 15 1");  // the plane's "0"
+    EXPECT_EQ(Where(texts[0]), "0 285.625 100 0");
+    EXPECT_EQ(texts[1].x, L.X8 - 60 * 3 - 26 * 15 / 16.0f);
+    for (const TextCall& t : texts) EXPECT_EQ(std::make_pair(t.a, t.b), std::make_pair(15, 8));
   }
   {
     // y step 200, every index labelled.
@@ -239,10 +272,12 @@ TEST(DecimalAxisLabels, ValuesOfOneOrMoreGetNoLeadingZero) {
   auto texts = VisibleTexts(b);
   std::vector<std::string> all;
   for (const auto& t : texts) all.push_back(t.text);
-  std::vector<std::string> expected{"05", ".", "1", "15", ".", "2", "25", ".", "3"};
+  std::vector<std::string> expected{"0", "05", ".", "1", "15", ".", "2", "25", ".", "3"};
   EXPECT_EQ(all, expected);
-  // The point of "25" stands after its first character.
-  EXPECT_EQ(texts[7].x, texts[6].x + 30 - 6);
+  // The point of "25" stands after its first character (narrowed to nine
+  // sixteenths).
+  EXPECT_EQ(texts[8].a, 9);
+  EXPECT_EQ(texts[8].x, texts[7].x + (30 - 6) / 2.0f * 9 / 8);
 }
 
 TEST(DecimalAxisLabels, LabelStepsBelowOneBecomeFive) {

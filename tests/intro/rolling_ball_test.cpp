@@ -65,6 +65,25 @@ TEST(RollingBallUnit, AThousandScreensLeaveTheStackAsItWas) {
   ExpectStackStaysLevel(keys + "9\r9\r");
 }
 
+TEST(RollingBallUnit, EveryScreenStartsOnTheWholeWindowWiped) {
+  // ⑦ and ⑧ after ① to ④ (whose slope tip lies right of x 1320); ② and ③ after ⑤.
+  const std::string keys = "1\rk2\r3\r4\r" + Keys(10) + "7\r1\r" + Keys(11) + "8\r5\r" + Keys(18) +
+                           "2\r5\r" + Keys(18) + "3\r6\r" + Keys(10);
+  Replay r = RunReplay("palisteo", Unit(keys));
+  int screens = 0;
+  bool starts = false;  // the sub-menu line was just erased
+  for (const std::string& line : r.log) {
+    if (line.rfind("DrawLine\t0\t657\t992\t720\tfill", 0) == 0) {
+      starts = true;
+    } else if (starts && line.rfind("Draw", 0) == 0) {
+      starts = false;
+      ++screens;
+      EXPECT_EQ(line.rfind("DrawLine\t0\t0\t1760\t1800\tfill\t15\t15", 0), 0u) << screens << line;
+    }
+  }
+  EXPECT_EQ(screens, 11);
+}
+
 // ---- screens ① to ③ and the drawings of the ball --------------------------
 
 TEST(RollingBallScreens, MotionScreenRollsTheBallAfterOneKey) {
@@ -107,10 +126,10 @@ TEST(RollingBallScreens, MotionScreenRollsTheBallAfterOneKey) {
   EXPECT_FALSE(s.WipeFrom(6, 0, 0));
 }
 
-TEST(RollingBallScreens, StepsScreenDrawsOverTheGoal) {
+TEST(RollingBallScreens, StepsScreenDrawsItsBallsOnTheWipedWindow) {
   Replay r = RunReplay("palisteo", Unit("2\r9\r9\r"));
   Steps s(r.log);
-  EXPECT_FALSE(s.WipeFrom(4, 0, 0));
+  EXPECT_TRUE(s.WipeFrom(4, 0, 0));
   EXPECT_FALSE(s.WipeFrom(4, 0, 307));
   EXPECT_EQ(s.Lines(4, "DrawPolyline").front(), kSlopeLight);
   auto balls = s.Dots(4, 25);
@@ -127,7 +146,7 @@ TEST(RollingBallScreens, StepsScreenDrawsOverTheGoal) {
 TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   Replay r = RunReplay("palisteo", Unit("3\r9\r9\r"));
   Steps s(r.log);
-  EXPECT_FALSE(s.WipeFrom(4, 0, 0));
+  EXPECT_TRUE(s.WipeFrom(4, 0, 0));
   EXPECT_TRUE(s.WipeFrom(4, 0, 307));
   EXPECT_EQ(s.Lines(4, "DrawPolyline").front(), kSlopeLight);
   auto balls = s.Dots(4, 25);
@@ -141,7 +160,7 @@ TEST(RollingBallScreens, TimesScreenShowsSixBallsWithTheirLabels) {
   }
   EXPECT_TRUE(s.Has(4, "0秒0m0.1秒0.02m0.2秒0.08m0.3秒0.18m0.4秒0.32m0.5秒0.5m"));
   // Labels under the balls; the second ball's lower, the last one's above.
-  ExpectGlyphs(s, {{4, 26, 368, 3, "0"}, {4, 26, 410, 0, "0"}});
+  ExpectGlyphs(s, {{4, 26, 368, 3, "0"}, {4, 26, 416, 0, "0"}});
   auto zeros = s.Glyphs(4, "0");
   auto at = [&](float x, float y, int colour) {
     for (const TextCall& g : zeros)
@@ -392,7 +411,7 @@ TEST(SquareLawAnswersScreen, ThreeTextsAndTheSubMenuAtOnce) {
   Replay r = RunReplay("palisteo", Unit("8\r9\r9\r"));
   EXPECT_EQ(r.result.end, RunEnd::kFinished);
   Steps s(r.log);
-  EXPECT_TRUE(s.Lines(4, "DrawLine\t0\t0\t1320\t1300\tfill\t15\t15").size() == 1);
+  EXPECT_TRUE(s.Lines(4, "DrawLine\t0\t0\t1760\t1800\tfill\t15\t15").size() == 1);
   ExpectGlyphs(s, {{4, 121, 30, 3, "<"}, {4, 121, 110, 0, "y"}, {4, 121, 180, 5, "y"}});
   // The fraction's denominator is drawn before its numerator.
   ExpectHas(s, 4, {"<問1 解答>", "y=31×x×x×6y=2x^2", kLine});

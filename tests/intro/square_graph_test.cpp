@@ -329,8 +329,8 @@ TEST_F(NearOriginTest, TableWithEmptyYRowsAndTheAxisLabels) {
   std::vector<std::string> labels;
   for (const TextCall& t : TextCalls(s.Lines(4)))
     if (t.a == 3 && t.b == 3 && t.y >= 260 && t.y < 900) labels.push_back(Where(t));
-  EXPECT_EQ(labels, (std::vector<std::string>{"-1 410 590 0", "-0.5 530 590 0", "0.5 860 590 0",
-                                              "1 1040 590 0", "0.5 701 416 0", "1 710 270 0"}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"-1 395 590 0", "-0.5 530 590 0", "0.5 860 590 0",
+                                              "1 1042 590 0", "0.5 656 416 0", "1 710 270 0"}));
 }
 
 TEST_F(NearOriginTest, SquaresOnePerKeyWithTheirListedTexts) {
