@@ -117,13 +117,17 @@ class Canvas {
   void Setup();
   // A character of a text as Text draws it: its face, whether it stands in
   // a cell (the em stretched to it), its code, how far it moves the pen and
-  // where its baseline lies (a fraction of the cell height below the top).
+  // where its baseline lies (a fraction of the cell height below the top);
+  // an italic letter's origin lies `shift` right of the pen and its em is
+  // narrowed by `narrow` (see FitItalic).
   struct Placed {
     const Face* face;
     bool cells;
     uint32_t code;
     double advance;
     double baseline;
+    double shift = 0;
+    double narrow = 1;
   };
   std::vector<Placed> Place(std::string_view text, double cellWidth, double cellHeight,
                             const FontSpec& font);

@@ -154,7 +154,8 @@ TEST(CanvasText, CharactersFillTheirCells) {
     double end = c.Text(104, 78, "x", 10, 7, 0, Font("Times New Roman", 8, true, true));
     EXPECT_GT(end, 115);
     Ink letter = InkIn(c);
-    EXPECT_LE(letter.x1, 100 + 27 + 4);  // about the typesetter's advance of 27
+    EXPECT_GE(letter.x0, 100);  // within the typesetter's advance of 27
+    EXPECT_LE(letter.x1, 100 + 27);
     c.Clear(15);
     c.Text(200, 100, "3", 3, 3, 0, Font("ゴシック", 16, true));
     Ink digit = InkIn(c);
@@ -211,6 +212,19 @@ TEST(CanvasText, FacesAndFallbacks) {
   Canvas d(1.0);
   d.Text(100, 100, "\r", 1, 1, 0, Font("ゴシック", 16));
   EXPECT_EQ(InkIn(d).count, 0);
+}
+
+// The typesetters draw an italic letter 4 right of where its advance starts,
+// with these pairs at size 8; its slanted ink stays within the advance.
+TEST(CanvasText, ItalicLettersStayWithinTheTypesettersAdvance) {
+  Canvas c(1.0);
+  for (auto [a, b, advance] : {std::array{10, 7, 27}, {12, 5, 32}, {7, 4, 20}})
+    for (const char* letter : {"a", "x", "c"})
+      for (bool bold : {false, true}) {
+        Canvas::Box ink = c.TextInk(104, 100, letter, a, b, Font("Times New Roman", 8, bold, true))[0];
+        EXPECT_GE(ink.x0, 100) << letter << " " << a << "," << b << " bold " << bold;
+        EXPECT_LE(ink.x1, 100 + advance) << letter << " " << a << "," << b << " bold " << bold;
+      }
 }
 
 TEST(CanvasCircle, AnglesRunClockwiseOnTheScreenFromPlusX) {
