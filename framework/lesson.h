@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/basic.h"
+#include "framework/figure_specs.h"
 #include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
@@ -81,6 +82,16 @@ class Lesson {
   void DrawRunRiseArrows();
   void LabelRunArrow();
   void LabelRiseArrow();
+
+  // ---- typed set-ups of the four figures (figure_specs.h) ----
+  // Each sets the variables its struct names, then runs the routine:
+  // DrawCoordinatePlane (and DrawDecimalAxisLabels), PlotLabelledPoint,
+  // DrawFunctionGraph, DrawTextBox and DrawTextBoxAround.
+  void Plane(const PlaneSpec& spec);
+  void Point(const PointSpec& spec);
+  void Graph(const GraphSpec& spec);
+  void TextBox(const BoxSpec& spec);
+  void TextBoxAround(const BoxSpec& spec);
 
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
   void ComputeRayAngles();
