@@ -18,16 +18,15 @@ std::string Stacked(const std::string& num, const std::string& den) {
 Num Lesson::FloorMod(Num a, Num b) { return a - b * std::floor(a / b); }
 
 void Lesson::GcdLcm() {
-  DS1 = FRACNUM;
-  J = FRACDEN;
-  GCDPROD = DS1 * J;
-  while (J != 0) {
-    DS1 = FloorMod(DS1, J);
-    std::swap(DS1, J);
+  Num a = FRACNUM, b = FRACDEN;
+  const Num product = a * b;
+  while (b != 0) {
+    a = FloorMod(a, b);
+    std::swap(a, b);
   }
-  TKAI = DS1;
+  TKAI = a;
   // Two zeros have no common divisor: no multiple either.
-  TBBOYAKY = TKAI == 0 ? 0 : GCDPROD / TKAI;
+  TBBOYAKY = TKAI == 0 ? 0 : product / TKAI;
 }
 
 void Lesson::FormatFractionPair() {

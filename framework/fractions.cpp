@@ -13,7 +13,6 @@ void Lesson::DrawStackedFraction() {
   const std::string content = A_s;
   const int colour = CInt(YMOTO);
   DS4 = x;
-  AY2 = y;
 
   const bool hasRadical = InStr(content, "!") > 0 || InStr(content, "√") > 0;
 

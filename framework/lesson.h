@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/basic.h"
+#include "framework/figure_specs.h"
 #include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
@@ -82,6 +83,16 @@ class Lesson {
   void LabelRunArrow();
   void LabelRiseArrow();
 
+  // ---- typed set-ups of the four figures (figure_specs.h) ----
+  // Each sets the variables its struct names, then runs the routine:
+  // DrawCoordinatePlane (and DrawDecimalAxisLabels), PlotLabelledPoint,
+  // DrawFunctionGraph, DrawTextBox and DrawTextBoxAround.
+  void Plane(const PlaneSpec& spec);
+  void Point(const PointSpec& spec);
+  void Graph(const GraphSpec& spec);
+  void TextBox(const BoxSpec& spec);
+  void TextBoxAround(const BoxSpec& spec);
+
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
   void ComputeRayAngles();
   void DrawRightAngleMark();
@@ -103,25 +114,25 @@ class Lesson {
   static Num FloorMod(Num a, Num b);
 
   // ---- program variables ----
-  Num A = 0, A11 = 0, A21 = 0, A31 = 0, A41 = 0, AA = 0, AAA = 0, AIDA1 = 0, AINP = 0;
-  Num ARCDEPTH = 0, AX = 0, AY = 0, AY2 = 0, B = 0, B1 = 0, B2 = 0, B3 = 0, B4 = 0, BAIX = 0;
+  Num A = 0, A21 = 0, A31 = 0, A41 = 0, AA = 0, AAA = 0, AIDA1 = 0, AINP = 0;
+  Num ARCDEPTH = 0, AX = 0, AY = 0, B = 0, B1 = 0, B2 = 0, B3 = 0, B4 = 0, BAIX = 0;
   Num BAIY = 0, BB1 = 0, BB2 = 0, BUN = 0, BX = 0, BY = 0, CCC2 = 0, CCC3 = 0, CX = 0, DB = 0;
-  Num DB1 = 0, DBM1 = 0, DOTRADIUS = 0, DS = 0, DS1 = 0, DS3 = 0, DS4 = 0, DSM1 = 0, DSM2 = 0;
-  Num ENZAN = 0, FRACDEN = 0, FRACNUM = 0, GCDPROD = 0, GGX = 0, GIVENDEN = 0, GX0 = 0, GX1 = 0;
+  Num DB1 = 0, DOTRADIUS = 0, DS = 0, DS4 = 0, DSM1 = 0, DSM2 = 0;
+  Num ENZAN = 0, FRACDEN = 0, FRACNUM = 0, GGX = 0, GIVENDEN = 0, GX0 = 0, GX1 = 0;
   Num GX2 = 0, GX4 = 0, GX5 = 0, GY0 = 0, GY1 = 0, H = 0, HABA = 0, HENK = 0, HENK1 = 0, HHP = 0;
-  Num HOUKOU = 0, I = 0, IB8 = 0, II = 0, IJ = 0, ITI1 = 0, J = 0, JYOU = 0, KAKKO = 0, KAKKO1 = 0;
+  Num HOUKOU = 0, I = 0, IB8 = 0, II = 0, IJ = 0, ITI1 = 0, JYOU = 0, KAKKO = 0, KAKKO1 = 0;
   Num KAKUDAI = 0, KJ1 = 0, KJ2 = 0, KJ3 = 0, LABELDY = 0, LB8 = 0, LT2 = 0, MUKI = 0, N = 0;
-  Num N1 = 0, N2 = 0, N3 = 0, NAG = 0, NAGASA = 0, NAGASA1 = 0, NASI = 0, NO = 0, OKI2 = 0, P = 0;
+  Num N1 = 0, N2 = 0, N3 = 0, NAGASA = 0, NAGASA1 = 0, NASI = 0, NO = 0, OKI2 = 0, P = 0;
   Num R = 0, R1B = 0, REDDEN = 0, REDNUM = 0, RP1 = 0, RTASKAI1 = 0, SENTAKU = 0, SIZE = 0;
-  Num SIZE1 = 0, SO = 0, SOSU = 0, SOSU1 = 0, TA1 = 0, TA2 = 0, TA3 = 0, TA6 = 0, TAKASA = 0;
+  Num SIZE1 = 0, SO = 0, SOSU = 0, TA1 = 0, TA2 = 0, TA3 = 0, TA6 = 0, TAKASA = 0;
   Num TANI = 0, TATE = 0, TBBOYAKY = 0, TBSIYAKX = 0, TKAI = 0, TKAI2 = 0, VERTEXCOUNT = 0, X = 0;
-  Num X1 = 0, X11 = 0, X2 = 0, X4 = 0, X8 = 0, X9 = 0, XG = 0, XI0 = 0, XI2 = 0, XSTEP = 0, XW = 0;
+  Num X1 = 0, X11 = 0, X2 = 0, X4 = 0, X8 = 0, XG = 0, XI0 = 0, XI2 = 0, XSTEP = 0, XW = 0;
   Num XX = 0, XX1 = 0, Y = 0, Y5 = 0, YA = 0, YAK1 = 0, YI1 = 0, YI3 = 0, YMOTO = 0, YOKO = 0;
-  Num YT = 0, YY1 = 0, ZX = 0, ZX0 = 0, ZX1 = 0, ZX12 = 0, ZX2 = 0, ZX5 = 0, ZY = 0, ZY1 = 0;
+  Num YY1 = 0, ZX = 0, ZX0 = 0, ZX1 = 0, ZX2 = 0, ZX5 = 0, ZY = 0, ZY1 = 0;
   Num ZY5 = 0;
-  std::string A_s, A2_s, A3_s, A4_s, A5_s, AIDA_s, CCC1_s, DA1_s, DB_s, DBM2_s, DS1_s, DS2_s;
-  std::string DS4_s, DX_s, E1_s, E2_s, F_s, FDS1_s, GGY_s, HH2_s, HYOUJI_s, II1_s, KKAI_s, KOSUU_s;
-  std::string NAGA_s, P1_s, PLAINF_s, R_s, RABM_s, RTASKAI2_s, T_s, TERM2_s, TII_s, U_s, V_s;
+  std::string A_s, A2_s, A3_s, A4_s, A5_s, CCC1_s, DA1_s, DB_s, DBM2_s, DS1_s, DS2_s;
+  std::string DS4_s, DX_s, E1_s, E2_s, F_s, GGY_s, HH2_s, HYOUJI_s, II1_s, KKAI_s, KOSUU_s;
+  std::string NAGA_s, P1_s, PLAINF_s, RABM_s, RTASKAI2_s, T_s, TERM2_s, TII_s, U_s, V_s;
   std::string XTAKE_s, XX_s, YAK_s, YY_s, ZX3_s, ZY0_s;
   // Shared arrays, indices 0 to their bound.
   TextArray TITLE_s{40};

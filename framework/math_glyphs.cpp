@@ -28,15 +28,12 @@ bool IsVariableLetter(const std::string& ch) { return ch == "a" || ch == "x" || 
 
 void Lesson::DrawMathGlyphs() {
   TA6 = DSM1;
-  YT = DSM2;
+  const Num lineTop = DSM2;
   YI3 = rt.GetDrawWidth(0);
-  AIDA_s = A_s;
-  const std::vector<std::string> chars = Chars(AIDA_s);
-  ZX12 = static_cast<Num>(chars.size());
+  const std::vector<std::string> chars = Chars(A_s);  // taken once, before the loop
   rt.SetFontName(0, kGothic);
   rt.SetFontSize(0, 16);
   rt.SetFontBold(0, -1);
-  NAG = ZX12;
 
   const int colour = CInt(YMOTO);
   const bool inFraction = RTASKAI1 == 1;
@@ -45,28 +42,28 @@ void Lesson::DrawMathGlyphs() {
   const Num q = textSqueeze;
   auto text = [&](Num dx, Num dy, int a, int b) {
     if (q == 1) {
-      rt.DrawText(0, 0, TA6 + dx, YT + dy, XTAKE_s, a, b, colour);
+      rt.DrawText(0, 0, TA6 + dx, lineTop + dy, XTAKE_s, a, b, colour);
       return;
     }
     const Num size = rt.FontSize();
     rt.SetFontSize(0, size / 8);
-    rt.DrawText(0, 0, TA6 + dx * q, YT + dy, XTAKE_s, CInt(8 * a * q), 8 * b, colour);
+    rt.DrawText(0, 0, TA6 + dx * q, lineTop + dy, XTAKE_s, CInt(8 * a * q), 8 * b, colour);
     rt.SetFontSize(0, size);
   };
   // A stroke from (dx, dy) off the glyph pen, second point relative.
   auto stroke = [&](Num dx, Num dy, Num rx, Num ry) {
-    rt.DrawLine(0, 0, TA6 + dx * q, YT + dy, 1, rx * q, ry, -1, colour, 0, colour, -1, 7);
+    rt.DrawLine(0, 0, TA6 + dx * q, lineTop + dy, 1, rx * q, ry, -1, colour, 0, colour, -1, 7);
   };
   auto sign = [&](std::vector<PolyPoint> points) {
     for (auto& p : points) {
       p.x = TA6 + p.x * q;
-      p.y += YT;
+      p.y += lineTop;
     }
     rt.DrawPolyline(0, points, colour, 0, colour);
   };
   auto overline = [&](Num dy) {
     rt.SetDrawWidth(0, 3);
-    rt.DrawLine(0, 0, AY, YT + dy, 0, TA6, YT + dy, -1, colour, 0, colour, -1, 7);
+    rt.DrawLine(0, 0, AY, lineTop + dy, 0, TA6, lineTop + dy, -1, colour, 0, colour, -1, 7);
     rt.SetDrawWidth(0, 3);
   };
 
@@ -231,7 +228,7 @@ void Lesson::DrawMathGlyphs() {
   }
 
   DSM1 = TA6;
-  DSM2 = YT;
+  DSM2 = lineTop;
   rt.SetFontBold(0, 0);
   rt.SetDrawWidth(0, CInt(YI3));
 }

@@ -25,22 +25,22 @@ void Lesson::ToFullWidthChar() {
   RTASKAI2_s = kSignKeys;
   CCC1_s = kSignForms;
   // The empty character (the empty step of a run) stays empty.
-  SOSU1 = XTAKE_s.empty() ? 0 : InStr(NAGA_s, XTAKE_s);
-  if (SOSU1 > 0) XTAKE_s = Mid(KOSUU_s, CInt(SOSU1), 1);
+  const int capital = XTAKE_s.empty() ? 0 : InStr(NAGA_s, XTAKE_s);
+  if (capital > 0) XTAKE_s = Mid(KOSUU_s, capital, 1);
   SOSU = XTAKE_s.empty() ? 0 : InStr(RTASKAI2_s, XTAKE_s);
   if (SOSU > 0) XTAKE_s = Mid(CCC1_s, CInt(SOSU), 1);
 }
 
 void Lesson::StripSpaces() {
-  R_s.clear();
+  std::string stripped;
   for (char c : A_s)
-    if (c != ' ') R_s.push_back(c);
-  A_s = R_s;
+    if (c != ' ') stripped.push_back(c);
+  A_s = stripped;
 }
 
 void Lesson::DrawTextRun() {
   StripSpaces();
-  X9 = Len(A_s);
+  const int length = Len(A_s);
   DS4 = DSM1;
   rt.SetFontBold(0, -1);
   // At least one step, even for an empty run: it draws nothing and moves 16.
@@ -58,14 +58,14 @@ void Lesson::DrawTextRun() {
         X1 = 0;
       }
       // Only a one-byte character (unmapped, or after "^") is raised.
-      DS3 = ByteLen(c) == 1 ? 4 : 0;
+      const Num raise = ByteLen(c) == 1 ? 4 : 0;
       if (c == kFullWidthPeriod) DS4 -= 4;
-      if (!c.empty()) rt.DrawText(0, 0, DS4, DSM2 - DS3, c, 1, 1, CInt(YMOTO));
+      if (!c.empty()) rt.DrawText(0, 0, DS4, DSM2 - raise, c, 1, 1, CInt(YMOTO));
       if (c == kFullWidthPeriod) DS4 -= 12;
       DS4 += 16;
     }
     HENK += 1;
-  } while (HENK <= X9);
+  } while (HENK <= length);
 }
 
 void Lesson::DrawPlainText() {

@@ -12,15 +12,7 @@ namespace {
 void PlotSquareRun(Palisteo& L, int perStep, int last, bool waitEach) {
   for (int k = 0; k <= last; ++k) {
     Num x = static_cast<Num>(k) / static_cast<Num>(perStep);
-    L.KAKUDAI = x;
-    L.SENTAKU = 2 * x * x;
-    L.DOTRADIUS = 6;
-    L.TKAI2 = 3;
-    L.XSTEP = 0.02f;
-    L.GGX = 0.02f;
-    L.ZY0_s = "";
-    L.JYOU = -15;
-    L.PlotLabelledPoint();
+    L.Point({.x = x, .y = 2 * x * x, .colour = 3, .dx = -15, .xStep = 0.02f, .yStep = 0.02f});
     if (waitEach) L.WaitAnyKey();
   }
 }
@@ -44,13 +36,9 @@ void Palisteo::DistanceGraphScreen() {
   WaitAnyKey();
 
   // The plane: 0 to 0.5 on both axes, 25 steps of 20 units, values every 0.1.
-  A41 = 720, I = 20 + 70;
-  XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;
-  XSTEP = 0.02f, GGX = 0.02f;
-  SIZE = 4, NO = 20, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.02f, GGX = 0.02f, BB1 = 5, BB2 = 5;
-  DrawDecimalAxisLabels();
+  Plane({.left = 720, .top = 20 + 70, .xFrom = 0, .xTo = 0.5f, .yFrom = 0, .yTo = 0.5f,
+         .xStep = 0.02f, .yStep = 0.02f, .unit = 20, .numbers = false, .labelEveryX = 5,
+         .labelEveryY = 5});
   XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;
 
   PlotSquareRun(*this, 10, 5, true);  // the table's six points

@@ -8,13 +8,14 @@ namespace lessons {
 void Palisteo::DoubledGraphScreen() {
   const std::vector<Num> xs = {-2, -1.5f, -1, -0.5f, 0, 0.5f, 1, 1.5f, 2};
   auto plane = [this] {
-    ParabolaPlane(938, 50, -3, 3, -1, 11, 1, 48, 14, -1, 1, 2);
-    Parabola(1, 7, "y=x^2", 6, -24);
+    Plane({.left = 938, .top = 50, .xFrom = -3, .xTo = 3, .yFrom = -1, .yTo = 11, .unit = 48,
+           .numbers = false, .labelEveryX = 1, .labelEveryY = 2});
+    Graph({.a = 1, .colour = 7, .label = "y=x^2", .dx = 6, .dy = -24});
   };
   // The labels stand right of the plane, each beside where its curve leaves
   // it (y = x² at the right edge, y = 2x² at the top), clear of the other
   // curve, the axis's labels and the line y = 10.
-  auto doubled = [this] { Parabola(2, 3, "y=2x^2", 36, 0); };
+  auto doubled = [this] { Graph({.a = 2, .colour = 3, .label = "y=2x^2", .dx = 36}); };
   WipeScreen(1320, 1300);
   B1 = 88;
   TextAt(B1 - 44, 30, 3, "y=2x^2 のグラフをかこう。");
@@ -69,7 +70,7 @@ void Palisteo::DoubledGraphScreen() {
   auto dots = [this](int from, int to, int by, Num per, Num radius) {
     for (int k = from; k <= to; k += by) {
       const Num x = static_cast<Num>(k) / per;
-      if (2 * x * x <= 11) ParabolaPoint(x, 2 * x * x, radius, 3, 1);
+      if (2 * x * x <= 11) Point({.x = x, .y = 2 * x * x, .radius = radius, .colour = 3});
     }
   };
   dots(-30, 30, 1, 10, 5);

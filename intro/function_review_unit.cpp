@@ -4,24 +4,6 @@
 
 namespace lessons {
 
-namespace {
-
-// One graph on the plane DrawReviewGraphs left: y = AA/x (form 1) or
-// y = AA·x + ZX1 (form 3), labelled and moved by the label offsets.
-void ReviewGraph(Palisteo& L, const std::string& label, Num form, Num a, Num b, int colour,
-                 Num dx, Num dy) {
-  L.ZY0_s = label;
-  L.MUKI = form;
-  L.AA = a;
-  L.ZX1 = b;
-  L.TKAI2 = static_cast<Num>(colour);
-  L.JYOU = dx;
-  L.LABELDY = dy;
-  L.DrawFunctionGraph();
-}
-
-}  // namespace
-
 void Palisteo::FunctionReviewUnit() {
   UnitGoalScreen({"比例、反比例、1次関数の復習をしよう。"});
   UnitSubMenu(" ①表式,変化の様子　②グラフ　③終了",
@@ -56,12 +38,13 @@ void Palisteo::ReviewGraphsScreen() {
   NewLine(88, 50, 0, "a>0のとき右上がり");
   WaitAnyKey();
   NewLine(88, 50, 0, "a<0のとき右下がり");
-  ReviewGraph(*this, "y=-3x", 3, -3, 0, 7, -88, 0);
+  Graph({.form = GraphForm::kLine, .a = -3, .colour = 7, .label = "y=-3x", .dx = -88});
   NewLine(44, 50, 0, "②");
   WaitAnyKey();
   Continue(3, "双曲線 ");
   Continue(0, "a<0のときは図の位置");
-  ReviewGraph(*this, "y=-ﾀ6/xﾀ", 1, -6, 0, 3, -88, 30);
+  Graph({.form = GraphForm::kReciprocal, .a = -6, .colour = 3, .label = "y=-ﾀ6/xﾀ", .dx = -88,
+         .dy = 30});
   NewLine(44, 60, 0, "③");
   WaitAnyKey();
   Continue(3, "傾き１，切片１の直線");
@@ -69,20 +52,10 @@ void Palisteo::ReviewGraphsScreen() {
 }
 
 void Palisteo::DrawReviewGraphs() {
-  A41 = 800;
-  I = 100;
-  XI2 = -6;
-  B3 = 6;
-  B4 = -6;
-  X = 6;
-  NO = 30;
-  XSTEP = 1;
-  GGX = 1;
-  SIZE = 0;
-  DrawCoordinatePlane();
-  ReviewGraph(*this, "ア", 1, 6, 0, 3, 0, -40);
-  ReviewGraph(*this, "イ", 3, 1, 1, 0, 0, 0);
-  ReviewGraph(*this, "ウ", 3, 2, 0, 7, 0, -30);
+  Plane({.left = 800, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = false});
+  Graph({.form = GraphForm::kReciprocal, .a = 6, .colour = 3, .label = "ア", .dy = -40});
+  Graph({.form = GraphForm::kLine, .a = 1, .b = 1, .label = "イ"});
+  Graph({.form = GraphForm::kLine, .a = 2, .colour = 7, .label = "ウ", .dy = -30});
 }
 
 }  // namespace lessons

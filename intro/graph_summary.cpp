@@ -18,7 +18,7 @@ void Palisteo::ParabolaTermsScreen() {
   TextAt(44, 90, 7, "1 放物線");
   WaitAnyKey();
   TextAt(132, 140, 0, "y=ax^2のグラフで表される曲線");
-  Parabola(1, 0);
+  Graph({.a = 1});
   TextAt(X8 - 220, R - 200, 3, "放物線");
   WaitAnyKey();
   TextAt(44, 200, 7, "2 放物線の軸");
@@ -33,7 +33,7 @@ void Palisteo::ParabolaTermsScreen() {
   WaitAnyKey();
   TextAt(132, 360, 0, "軸と放物線の交点");
   TextAt(X8 + 12, R, 3, "頂点");
-  ParabolaPoint(0, 0, 8, 7, 1);
+  Point({.x = 0, .y = 0, .radius = 8, .colour = 7});
 }
 
 void Palisteo::IdentifyGraphsScreen() {
@@ -43,10 +43,11 @@ void Palisteo::IdentifyGraphsScreen() {
   Continue(0, " 次の①～③のグラフは、どの関数の");
   TextAt(66, 80, 0, "グラフですか。理由も説明しよう。");
   TextAt(66, 160, 0, "y=ﾀ1/4ﾀx^2,y=3x^2,y=-x^2");
-  ParabolaPlane(748, 50, -5, 5, -10, 10, 1, 28, 0, 1);
-  Parabola(3, 3, "①");
-  Parabola(0.25f, 5, "②");
-  Parabola(-1, 7, "③", 0, -50);
+  Plane({.left = 748, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -10, .yTo = 10, .unit = 28,
+         .grid = false});
+  Graph({.a = 3, .colour = 3, .label = "①"});
+  Graph({.a = 0.25f, .colour = 5, .label = "②"});
+  Graph({.a = -1, .colour = 7, .label = "③", .dy = -50});
   WaitAnyKey();
   TextAt(66, 250, 7, "<解答>");
   WaitAnyKey();
@@ -68,9 +69,10 @@ void Palisteo::IdentifyGraphsScreen() {
 void Palisteo::SummaryFeaturesScreen() {
   WipeScreen(1320, 1300);
   rt.SetDrawWidth(0, 4);
-  ParabolaPlane(748, 150, -3, 3, -5, 5, 1, 40, 0, -1);
-  Parabola(0.5f, 3);
-  Parabola(-0.5f, 7);
+  Plane({.left = 748, .top = 150, .xFrom = -3, .xTo = 3, .yFrom = -5, .yTo = 5, .unit = 40,
+         .grid = false, .numbers = false});
+  Graph({.a = 0.5f, .colour = 3});
+  Graph({.a = -0.5f, .colour = 7});
   TextAt(44, 60, 3, "y=ax^2のグラフ");
   WaitAnyKey();
   TextAt(44, 140, 0, "(1)");

@@ -10,10 +10,15 @@ namespace lessons {
 void Palisteo::MirroredGraphScreen() {
   const std::vector<Num> xs = {-2, -1, 0, 1, 2};
   auto plane = [this] {
-    ParabolaPlane(680, 50, -3.5f, 3.5f, -5.5f, 5.5f, 0.5f, 25, 14, -1, 2, 2);
-    Parabola(1, 7, "y=x^2", 0, 0, 0.5f);
+    Plane({.left = 680, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
+           .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
+           .labelEveryY = 2});
+    Graph({.a = 1, .colour = 7, .label = "y=x^2", .xStep = 0.5f, .yStep = 0.5f});
   };
-  auto mirrored = [this] { Parabola(-1, 3, "y=-x^2", -110, 10, 0.5f); };
+  auto mirrored = [this] {
+    Graph({.a = -1, .colour = 3, .label = "y=-x^2", .dx = -110, .dy = 10, .xStep = 0.5f,
+           .yStep = 0.5f});
+  };
   WipeScreen(1320, 1300);
   B1 = 40, B2 = 30;
   rt.SetDrawWidth(0, 5);
@@ -73,13 +78,13 @@ void Palisteo::MirroredGraphScreen() {
   // Dots evenly in y (y = -5.5 up to 0), then evenly in x.
   for (int k = 11; k >= 0; --k) {
     const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 2);
-    ParabolaPoint(-x, y, 5, 3, 0.5f);
-    ParabolaPoint(x, y, 5, 3, 0.5f);
+    Point({.x = -x, .y = y, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
+    Point({.x = x, .y = y, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
   }
   WaitAnyKey();
   for (int k = -20; k <= 20; ++k) {
     const Num x = static_cast<Num>(k) / 10;
-    ParabolaPoint(x, -x * x, 5, 3, 0.5f);
+    Point({.x = x, .y = -x * x, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
   }
   WaitAnyKey();
   mirrored();

@@ -21,28 +21,16 @@ void NearOriginRow(Palisteo& L, Num top, int headColour, const char* head, int c
   }
 }
 
-void NearOriginDot(Palisteo& L, Num x, Num y, Num radius) {
-  L.KAKUDAI = x;
-  L.SENTAKU = y;
-  L.DOTRADIUS = radius, L.TKAI2 = 3;
-  L.ZY0_s = "";
-  L.JYOU = 0, L.LABELDY = 0;
-  L.PlotLabelledPoint();
-}
-
 }  // namespace
 
 void Palisteo::NearOriginScreen() {
   WipeScreen(1320, 1300);
   B1 = 30, B2 = 20;
   rt.SetDrawWidth(0, 5);
-  XSTEP = 1, GGX = 1;
 
   // The plane: one grid step stands for 0.1 on both axes.
-  A41 = 440, I = 260;
-  XI2 = -10, B3 = 10, B4 = -1, X = 11;
-  NO = 30, SIZE = 14, N = -1;
-  DrawCoordinatePlane();
+  Plane({.left = 440, .top = 260, .xFrom = -10, .xTo = 10, .yFrom = -1, .yTo = 11,
+         .numbers = false});
   struct Label {
     Num x, y;
     const char* text;
@@ -90,12 +78,13 @@ void Palisteo::NearOriginScreen() {
 
   // The table's points at ten times their values, then the curve.
   for (int k = -10; k <= 10; ++k) {
-    NearOriginDot(*this, static_cast<Num>(k), static_cast<Num>(k * k) / 10, 8);
+    Point({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k) / 10, .radius = 8, .colour = 3});
     WaitAnyKey();
   }
   WaitAnyKey();
   for (int k = -100; k <= 100; ++k)
-    NearOriginDot(*this, static_cast<Num>(k) / 10, static_cast<Num>(k * k) / 1000, 1);
+    Point({.x = static_cast<Num>(k) / 10, .y = static_cast<Num>(k * k) / 1000, .radius = 1,
+           .colour = 3});
 }
 
 }  // namespace lessons

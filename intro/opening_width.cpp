@@ -31,10 +31,11 @@ void Palisteo::OpeningWidthScreen() {
   TextAt(B1, 30, 3, "Q1");
   Continue(0, " aの値が大きくなると");
   NewLine(44, 50, 0, "開き方はどうなりますか。");
-  ParabolaPlane(660, 50, -6, 6, -10, 10, 1, 28, 0, -1);
+  Plane({.left = 660, .top = 50, .xFrom = -6, .xTo = 6, .yFrom = -10, .yTo = 10, .unit = 28,
+         .grid = false, .numbers = false});
   for (const WidthGraph& g : kWidthGraphs) {
     WaitAnyKey();
-    Parabola(g.a, g.colour);
+    Graph({.a = g.a, .colour = g.colour});
     TextAt(g.x, g.y, g.colour, g.formula);
   }
   TextAt(44, 140, 0, "①a>0のとき、");

@@ -125,18 +125,6 @@ class Palisteo : public Lesson {
   void OpeningWidthScreen();
   void IdentifyGraphsScreen();
   void SummaryFeaturesScreen();
-  // A plane: corner (left, top), x and y value ranges, value per grid step
-  // (both axes), pixels per grid step, grid colour (0: axes only), N; then,
-  // when labelEvery > 0, DrawDecimalAxisLabels on every labelEvery-th x and
-  // every labelEveryY-th y grid line.
-  void ParabolaPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step,
-                     Num pixels, Num grid, Num numbers, Num labelEvery = 0, Num labelEveryY = 0);
-  // The curve y = a·x² over XI2..B3 at `step` value per grid step, labelled.
-  void Parabola(Num a, int colour, const std::string& label = "", Num dx = 0, Num dy = 0,
-                Num step = 1);
-  // An unlabelled point (x, y) at `step` value per grid step; its centre is
-  // left in HOUKOU, N2.
-  void ParabolaPoint(Num x, Num y, Num radius, int colour, Num step);
   // Boxes of one table row, one per key from (left, top), `width` wide and
   // `height` high, in text colour `colour`; one more key after the last.
   void RevealRowCells(Num left, Num top, Num width, Num height, int lineColour, int colour,

@@ -8,41 +8,6 @@
 
 namespace lessons {
 
-void Palisteo::ParabolaPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num step,
-                             Num pixels, Num grid, Num numbers, Num labelEvery,
-                             Num labelEveryY) {
-  A41 = left, I = top;
-  XI2 = xFrom, B3 = xTo, B4 = yFrom, X = yTo;
-  XSTEP = step, GGX = step;
-  NO = pixels, SIZE = grid, N = numbers;
-  DrawCoordinatePlane();
-  if (labelEvery > 0) {
-    XSTEP = step, GGX = step;
-    BB1 = labelEvery, BB2 = labelEveryY;
-    DrawDecimalAxisLabels();
-  }
-}
-
-void Palisteo::Parabola(Num a, int colour, const std::string& label, Num dx, Num dy, Num step) {
-  MUKI = 2;
-  AA = a;
-  XSTEP = step, GGX = step;
-  TKAI2 = static_cast<Num>(colour);
-  ZY0_s = label;
-  JYOU = dx, LABELDY = dy;
-  DrawFunctionGraph();
-}
-
-void Palisteo::ParabolaPoint(Num x, Num y, Num radius, int colour, Num step) {
-  KAKUDAI = x, SENTAKU = y;
-  XSTEP = step, GGX = step;
-  DOTRADIUS = radius;
-  TKAI2 = static_cast<Num>(colour);
-  ZY0_s = "";
-  JYOU = 0, LABELDY = 0;
-  PlotLabelledPoint();
-}
-
 void Palisteo::RevealRowCells(Num left, Num top, Num width, Num height, int lineColour,
                               int colour,
                               const std::vector<std::string>& texts) {
@@ -59,7 +24,8 @@ void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int
                               Num step, int keep, int wait) {
   for (size_t k = 0; k < xs.size(); ++k) {
     if (wait < 0) WaitAnyKey();
-    ParabolaPoint(xs[k], a * xs[k] * xs[k], radius, colour, step);
+    Point({.x = xs[k], .y = a * xs[k] * xs[k], .radius = radius, .colour = colour, .xStep = step,
+           .yStep = step});
     GX3(keep + static_cast<Num>(k)) = HOUKOU;
     GY3(keep + static_cast<Num>(k)) = N2;
     if (wait > 0) WaitAnyKey();
@@ -99,11 +65,8 @@ void Palisteo::KeptPointSegments(int count, int first, int firstColour, int seco
 }
 
 void Palisteo::FeatureBox(Num x, Num y, const std::string& text) {
-  DSM1 = x, DSM2 = y;
-  TANI = 132, GX0 = 50;
-  SIZE = 3, TKAI2 = 13, YMOTO = 5;
-  A_s = text;
-  DrawTextBoxAround();
+  TextBoxAround({.x = x, .y = y, .width = 132, .border = 3, .fill = 13, .textColour = 5,
+                 .text = text});
   YI1 = DSM1 + 20;
 }
 

@@ -4,21 +4,6 @@
 
 namespace lessons {
 
-namespace {
-
-// The point (x, x²) on the plane of half-unit steps, unlabelled.
-void PlotSquarePoint(Palisteo& L, Num x) {
-  L.KAKUDAI = x;
-  L.SENTAKU = x * x;
-  L.XSTEP = 0.5f, L.GGX = 0.5f;
-  L.DOTRADIUS = 6, L.TKAI2 = 3;
-  L.ZY0_s = "";
-  L.JYOU = 0, L.LABELDY = 0;
-  L.PlotLabelledPoint();
-}
-
-}  // namespace
-
 void Palisteo::SquareGraphPlotScreen() {
   WipeScreen(1320, 1300);
   B1 = 40, B2 = 30;
@@ -41,13 +26,9 @@ void Palisteo::SquareGraphPlotScreen() {
 
   // The plane: x from -3.5 to 3.5, y from -1.5 to 9.5, half a unit per step,
   // a value on every whole number.
-  A41 = 836, I = 30;
-  XI2 = -3.5f, B3 = 3.5f, B4 = -1.5f, X = 9.5f;
-  XSTEP = 0.5f, GGX = 0.5f;
-  NO = 25, SIZE = 14, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 0.5f, BB1 = 2, BB2 = 2;
-  DrawDecimalAxisLabels();
+  Plane({.left = 836, .top = 30, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1.5f, .yTo = 9.5f,
+         .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
+         .labelEveryY = 2});
 
   WaitAnyKey();
   for (int x = -3; x <= 3; ++x) {
@@ -58,7 +39,7 @@ void Palisteo::SquareGraphPlotScreen() {
   }
   WaitAnyKey();
   for (int x = -3; x <= 3; ++x) {
-    PlotSquarePoint(*this, static_cast<Num>(x));
+    Point({.x = static_cast<Num>(x), .y = static_cast<Num>(x * x), .colour = 3});
     WaitAnyKey();
   }
   WaitAnyKey();
@@ -83,7 +64,7 @@ void Palisteo::SquareGraphPlotScreen() {
   }
   WaitAnyKey();
   for (Num x : halves) {
-    PlotSquarePoint(*this, x);
+    Point({.x = x, .y = x * x, .colour = 3});
     WaitAnyKey();
   }
   WaitAnyKey();

@@ -50,23 +50,19 @@ void Palisteo::PickGridPoint() {
 }
 
 void Palisteo::DrawQuizPlane() {
-  A41 = 440, I = 100;
-  XI2 = -6, B3 = 6, B4 = -6, X = 6;
-  XSTEP = 1, GGX = 1;
-  NO = 44, SIZE = 1, N = 0;
-  DrawCoordinatePlane();
+  Plane({.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .unit = 44});
 }
 
 namespace {
 
-// Whether a label at LABELDY comes near a label already on the plane (an
+// Whether the label of point p comes near a label already on the plane (an
 // index number, a letter of the axes, another point's label): nearer than
 // 0.6 of the index numbers' height beside it, or 4 units above or below it.
-bool CrowdsPlaneLabel(Palisteo& L) {
-  L.DSM1 = L.PlaneX(L.KAKUDAI) - 20 + L.JYOU;
-  L.DSM2 = L.PlaneY(L.SENTAKU) - 40 + L.LABELDY;
-  L.KKAI_s = L.ZY0_s;
-  L.YMOTO = L.TKAI2;
+bool CrowdsPlaneLabel(Palisteo& L, const PointSpec& p) {
+  L.DSM1 = L.PlaneX(p.x) - 20 + p.dx;
+  L.DSM2 = L.PlaneY(p.y) - 40 + p.dy;
+  L.KKAI_s = p.label;
+  L.YMOTO = static_cast<Num>(p.colour);
   const InkBox ink = L.InkOf([&] { L.PrintMathText(); });
   return std::any_of(L.labelGrounds.begin(), L.labelGrounds.end(), [&](const InkBox& g) {
     return std::max(g.x0 - ink.x1, ink.x0 - g.x1) < 0.6f * L.NAGASA &&
@@ -77,15 +73,12 @@ bool CrowdsPlaneLabel(Palisteo& L) {
 // A candidate's label stands above its dot, or as far under it where above
 // it would crowd a label of the plane.
 void QuizDot(Palisteo& L, Num x, Num y, Num radius, int colour, const std::string& label) {
-  L.KAKUDAI = x;
-  L.SENTAKU = y;
-  L.DOTRADIUS = radius;
-  L.TKAI2 = static_cast<Num>(colour);
-  L.ZY0_s = label;
-  L.JYOU = label.empty() ? 0 : 8;
-  L.LABELDY = label.empty() ? 0 : -20;
-  if (!label.empty() && CrowdsPlaneLabel(L)) L.LABELDY = 52;
-  L.PlotLabelledPoint();
+  PointSpec p{.x = x, .y = y, .radius = radius, .colour = colour, .label = label};
+  if (!label.empty()) {
+    p.dx = 8, p.dy = -20;
+    if (CrowdsPlaneLabel(L, p)) p.dy = 52;
+  }
+  L.Point(p);
 }
 
 }  // namespace
@@ -122,23 +115,11 @@ void Palisteo::CoordinateQuizScreen() {
 // ④ "特徴": the graph once more, then three features, each answer on a key.
 void Palisteo::SquareGraphFeaturesScreen() {
   WipeScreen(1320, 1300);
-  A41 = 880, I = 100;
-  XI2 = -5, B3 = 5, B4 = -1, X = 14;
-  XSTEP = 1, GGX = 1;
-  NO = 30, SIZE = 14;
-  DrawCoordinatePlane();
-  for (int k = -3; k <= 3; ++k) {
-    KAKUDAI = static_cast<Num>(k);
-    SENTAKU = static_cast<Num>(k * k);
-    DOTRADIUS = 8, TKAI2 = 3;
-    ZY0_s = "";
-    JYOU = 0, LABELDY = 0;
-    PlotLabelledPoint();
-  }
+  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14});
+  for (int k = -3; k <= 3; ++k)
+    Point({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k), .radius = 8, .colour = 3});
   WaitAnyKey();
-  MUKI = 2, AA = 1, TKAI2 = 3;
-  ZY0_s = "y=x^2";
-  DrawFunctionGraph();
+  Graph({.a = 1, .colour = 3, .label = "y=x^2"});
 
   B1 = 88, B2 = 30;
   TextAt(B1 - 44, B2, 0, "y=x^2のグラフの特徴");
@@ -155,11 +136,8 @@ void Palisteo::SquareGraphFeaturesScreen() {
       {70, "(3)x軸の", "③", "にある。", "上側"},
   };
   auto box = [this](Num x, Num y, int colour, const char* text) {
-    DSM1 = x, DSM2 = y;
-    TANI = 132, GX0 = 50, TKAI2 = 13, SIZE = 3;
-    YMOTO = static_cast<Num>(colour);
-    A_s = text;
-    DrawTextBoxAround();
+    TextBoxAround({.x = x, .y = y, .width = 132, .border = 3, .fill = 13, .textColour = colour,
+                   .text = text});
   };
   Num corners[3][2];
   for (int i = 0; i < 3; ++i) {
