@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "framework/basic.h"
-#include "framework/figure_specs.h"
+#include "framework/figure_setups.h"
 #include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
@@ -83,15 +83,15 @@ class Lesson {
   void LabelRunArrow();
   void LabelRiseArrow();
 
-  // ---- typed set-ups of the four figures (figure_specs.h) ----
+  // ---- typed set-ups of the four figures (figure_setups.h) ----
   // Each sets the variables its struct names, then runs the routine:
   // DrawCoordinatePlane (and DrawDecimalAxisLabels), PlotLabelledPoint,
   // DrawFunctionGraph, DrawTextBox and DrawTextBoxAround.
-  void Plane(const PlaneSpec& spec);
-  void Point(const PointSpec& spec);
-  void Graph(const GraphSpec& spec);
-  void TextBox(const BoxSpec& spec);
-  void TextBoxAround(const BoxSpec& spec);
+  void Plane(const PlaneSetup& setup);
+  void Point(const PointSetup& setup);
+  void Graph(const GraphSetup& setup);
+  void TextBox(const BoxSetup& setup);
+  void TextBoxAround(const BoxSetup& setup);
 
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
   void ComputeRayAngles();

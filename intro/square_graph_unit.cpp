@@ -58,7 +58,7 @@ namespace {
 // Whether the label of point p comes near a label already on the plane (an
 // index number, a letter of the axes, another point's label): nearer than
 // 0.6 of the index numbers' height beside it, or 4 units above or below it.
-bool CrowdsPlaneLabel(Palisteo& L, const PointSpec& p) {
+bool CrowdsPlaneLabel(Palisteo& L, const PointSetup& p) {
   L.DSM1 = L.PlaneX(p.x) - 20 + p.dx;
   L.DSM2 = L.PlaneY(p.y) - 40 + p.dy;
   L.KKAI_s = p.label;
@@ -73,7 +73,7 @@ bool CrowdsPlaneLabel(Palisteo& L, const PointSpec& p) {
 // A candidate's label stands above its dot, or as far under it where above
 // it would crowd a label of the plane.
 void QuizDot(Palisteo& L, Num x, Num y, Num radius, int colour, const std::string& label) {
-  PointSpec p{.x = x, .y = y, .radius = radius, .colour = colour, .label = label};
+  PointSetup p{.x = x, .y = y, .radius = radius, .colour = colour, .label = label};
   if (!label.empty()) {
     p.dx = 8, p.dy = -20;
     if (CrowdsPlaneLabel(L, p)) p.dy = 52;

@@ -17,7 +17,7 @@ struct Case {
   std::function<void(Lesson&)> typed, byHand;
 };
 
-TEST(FigureSpecs, DefaultsAreTheDocumentedAssignments) {
+TEST(FigureSetups, DefaultsAreTheDocumentedAssignments) {
   const std::vector<Case> cases = {
       {"plane", [](Lesson& L) { L.Plane({.xFrom = -4, .xTo = 4, .yFrom = -3, .yTo = 5}); },
        [](Lesson& L) {

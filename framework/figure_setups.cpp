@@ -1,6 +1,6 @@
-// The typed set-ups of figure_specs.h: each sets the program variables its
+// The typed set-ups of figure_setups.h: each sets the program variables its
 // routine reads, then runs it.
-#include "framework/figure_specs.h"
+#include "framework/figure_setups.h"
 
 #include "framework/lesson.h"
 
@@ -12,7 +12,7 @@ void SetIfGiven(Num& variable, const std::optional<Num>& value) {
 }
 }  // namespace
 
-void Lesson::Plane(const PlaneSpec& s) {
+void Lesson::Plane(const PlaneSetup& s) {
   A41 = s.left, I = s.top;
   XI2 = s.xFrom, B3 = s.xTo, B4 = s.yFrom, X = s.yTo;
   XSTEP = s.xStep, GGX = s.yStep;
@@ -26,7 +26,7 @@ void Lesson::Plane(const PlaneSpec& s) {
   }
 }
 
-void Lesson::Point(const PointSpec& s) {
+void Lesson::Point(const PointSetup& s) {
   KAKUDAI = s.x, SENTAKU = s.y;
   DOTRADIUS = s.radius;
   TKAI2 = static_cast<Num>(s.colour);
@@ -37,7 +37,7 @@ void Lesson::Point(const PointSpec& s) {
   PlotLabelledPoint();
 }
 
-void Lesson::Graph(const GraphSpec& s) {
+void Lesson::Graph(const GraphSetup& s) {
   MUKI = static_cast<Num>(s.form);
   AA = s.a;
   if (s.form == GraphForm::kLine || s.form == GraphForm::kEquation) ZX1 = s.b;
@@ -55,7 +55,7 @@ void Lesson::Graph(const GraphSpec& s) {
 }
 
 namespace {
-void SetBox(Lesson& L, const BoxSpec& s) {
+void SetBox(Lesson& L, const BoxSetup& s) {
   L.DSM1 = s.x, L.DSM2 = s.y;
   L.TANI = s.width, L.GX0 = s.height;
   L.SIZE = static_cast<Num>(s.border);
@@ -65,13 +65,13 @@ void SetBox(Lesson& L, const BoxSpec& s) {
 }
 }  // namespace
 
-void Lesson::TextBox(const BoxSpec& s) {
+void Lesson::TextBox(const BoxSetup& s) {
   SetBox(*this, s);
   CCC2 = s.dx, CCC3 = s.dy;
   DrawTextBox();
 }
 
-void Lesson::TextBoxAround(const BoxSpec& s) {
+void Lesson::TextBoxAround(const BoxSetup& s) {
   SetBox(*this, s);
   DrawTextBoxAround();
 }

@@ -14,7 +14,7 @@
 namespace lessons {
 
 // DrawCoordinatePlane, then DrawDecimalAxisLabels when value labels are asked for.
-struct PlaneSpec {
+struct PlaneSetup {
   Num left = 0, top = 0;  // A41, I: the top left corner; both 0 gives (640, 180)
   Num xFrom = 0, xTo = 0;  // XI2, B3: the x values shown
   Num yFrom = 0, yTo = 0;  // B4, X: the y values shown
@@ -28,7 +28,7 @@ struct PlaneSpec {
 };
 
 // PlotLabelledPoint: a dot at the value (x, y) of the plane in force.
-struct PointSpec {
+struct PointSetup {
   Num x = 0, y = 0;  // KAKUDAI, SENTAKU
   Num radius = 6;  // DOTRADIUS
   int colour = 0;  // TKAI2: the dot and its label
@@ -47,7 +47,7 @@ enum class GraphForm : int {
 };
 
 // DrawFunctionGraph on the plane in force.
-struct GraphSpec {
+struct GraphSetup {
   GraphForm form = GraphForm::kSquare;  // MUKI
   Num a = 1;  // AA
   Num b = 0;  // ZX1: set for kLine and kEquation only
@@ -66,7 +66,7 @@ struct GraphSpec {
 };
 
 // DrawTextBox and DrawTextBoxAround. The defaults are a table cell's.
-struct BoxSpec {
+struct BoxSetup {
   Num x = 0, y = 0;  // DSM1, DSM2: the box's top left (TextBoxAround: the text line's top)
   Num width = 0;  // TANI
   Num height = 50;  // GX0
