@@ -119,9 +119,8 @@ void Orvenna::BrakingStillPicture() {
 void Orvenna::BrakingChartPage() {
   // The plane only sets the mapping of the points and the curve: the wipe
   // that follows takes it off the window.
-  A41 = 760, I = 70, XI2 = 0, B3 = 90, B4 = 0, X = 60, XSTEP = 10, GGX = 5;
-  SIZE = 0, NO = 40, N = -1;
-  DrawCoordinatePlane();
+  Plane({.left = 760, .top = 70, .xFrom = 0, .xTo = 90, .yFrom = 0, .yTo = 60, .xStep = 10,
+         .yStep = 5, .unit = 40, .grid = false, .numbers = false});
   WipeScreen(1760, 1800);
   A1 = 30, B1 = A1 + 27, B2 = 30;
   rt.SetDrawWidth(0, 5);

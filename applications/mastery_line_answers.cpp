@@ -53,9 +53,8 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
 // y axis.
 void Orvenna::MasteryTriangleScreen() {
   MasteryFrame("7", 40);
-  XSTEP = 1, GGX = 1;
-  A41 = 814, I = 100, XI2 = -5, B3 = 5, B4 = -1, X = 10, SIZE = 0, NO = 40, N = 1;
-  DrawCoordinatePlane();
+  Plane({.left = 814, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 10, .unit = 40,
+         .grid = false});
   MUKI = 2, AA = 0.5f, TKAI2 = 0;
   ZY0_s = "y=ﾀ1/2ﾀx^2";
   JYOU = -120, LABELDY = -60;
@@ -127,11 +126,8 @@ void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
   // The plane's bottom edge (at 630) stays clear of the number entry's field,
   // which is wiped from y 640 (less half the pen) after each entry.
-  A41 = 814, I = 90, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
-  SIZE = 3, NO = 30, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 5, GGX = 50, BB1 = 4, BB2 = 2;
-  DrawDecimalAxisLabels();
+  Plane({.left = 814, .top = 90, .xFrom = -10, .xTo = 45, .yFrom = -50, .yTo = 850, .xStep = 5,
+         .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2});
   TextAt(A1, B2 + 50, 3, "(1)");
   WaitAnyKey();
   Continue(0, "y=ax^2に、x=10,y=50を代入して");

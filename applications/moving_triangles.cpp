@@ -107,11 +107,8 @@ void Orvenna::OverlapAreaAnswersScreen() {
   WaitAnyKey();
   TextAt(A1, B2 + 50, 3, "(2)");
   EraseTriangleFrame();
-  A41 = 814, I = 100, XI2 = -2, B3 = 5, B4 = -4, X = 40, XSTEP = 0.5f, GGX = 2;
-  SIZE = 3, NO = 20, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 2, BB1 = 2, BB2 = 5;
-  DrawDecimalAxisLabels();
+  Plane({.left = 814, .top = 100, .xFrom = -2, .xTo = 5, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
+         .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5});
   WaitAnyKey();
   Continue(0, "　右図");
   XI2 = 0, B3 = 4, MUKI = 2, AA = 2, TKAI2 = 3, XSTEP = 0.5f, GGX = 2;
