@@ -159,16 +159,11 @@ void Orvenna::BrakingChartPage() {
   Continue(7, "この自動車の速さと制動距離の関係は？");
   WaitAnyKey();
   for (int k = 0; k <= 9; ++k) {
-    KAKUDAI = static_cast<Num>(10 * k);
-    SENTAKU = 0.006f * KAKUDAI * KAKUDAI;
-    DOTRADIUS = 7, TKAI2 = 5, XSTEP = 10, GGX = 5;
-    ZY0_s.clear();
-    PlotLabelledPoint();
+    const Num v = static_cast<Num>(10 * k);
+    Point({.x = v, .y = 0.006f * v * v, .radius = 7, .colour = 5, .xStep = 10, .yStep = 5});
     WaitAnyKey();
   }
-  MUKI = 2, AA = 0.006f, XSTEP = 10, GGX = 5, XI2 = 0, B3 = 90, TKAI2 = 5;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Graph({.a = 0.006f, .colour = 5, .xFrom = 0, .xTo = 90, .xStep = 10, .yStep = 5});
   WaitAnyKey();
   TextAt(B1, B2 + 70, 5, "自動車の制動距離は速さの2乗に比例する。");
 }

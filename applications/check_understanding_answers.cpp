@@ -73,10 +73,8 @@ void Orvenna::CheckAnswer3Screen() {
   Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8});
   // Each curve over the plane's whole width, cut off at its top and bottom;
   // its label stands where it leaves the plane.
-  MUKI = 2, AA = 1, TKAI2 = 5, ZY0_s = "y=x^2";
-  DrawFunctionGraph();
-  MUKI = 2, AA = -0.5f, TKAI2 = 5, ZY0_s = "y=-ﾀ1/2ﾀx^2";
-  DrawFunctionGraph();
+  Graph({.a = 1, .colour = 5, .label = "y=x^2"});
+  Graph({.a = -0.5f, .colour = 5, .label = "y=-ﾀ1/2ﾀx^2"});
 }
 
 // ③ question 4: the three sentences with their blanks at once, then one
@@ -160,10 +158,8 @@ void Orvenna::CheckAnswer5Screen() {
            .xStep = 0.5f, .yStep = 0.5f, .unit = 40, .numbers = false, .labelEveryX = 2,
            .labelEveryY = 2});
     // The arc over the domain only, labelled at its right end.
-    XI2 = p.from, B3 = p.to;
-    MUKI = 2, AA = p.a, TKAI2 = 5, ZY0_s = p.function;
-    JYOU = 0, LABELDY = p.labelDy;
-    DrawFunctionGraph();
+    Graph({.a = p.a, .colour = 5, .label = p.function, .dy = p.labelDy, .xFrom = p.from,
+           .xTo = p.to});
     WaitAnyKey();
     TextAt(A1, B2 + 60, 0, p.leftEnd);
     NewLine(0, 70, 0, p.rightEnd);

@@ -20,14 +20,9 @@ void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
   Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
          .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  MUKI = 2, AA = -0.5f, TKAI2 = 3;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Graph({.a = -0.5f, .colour = 3});
   WaitAnyKey();
-  KAKUDAI = 2, SENTAKU = -2, XSTEP = 0.5f, GGX = 0.5f, DOTRADIUS = 8, TKAI2 = 5;
-  ZY0_s.clear();
-  JYOU = 0, LABELDY = 0;
-  PlotLabelledPoint();
+  Point({.x = 2, .y = -2, .radius = 8, .colour = 5, .xStep = 0.5f, .yStep = 0.5f});
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");
@@ -63,19 +58,10 @@ void Orvenna::MasteryAnswer2Screen() {
   MasteryFrame("2", 40);
   Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
          .grid = false, .numbers = false});
-  struct Curve {
-    Num a;
-    int colour;
-    const char* label;
-    Num right, down;
-  };
-  for (const Curve& c : {Curve{2, 3, "①", 0, -50}, Curve{1, 5, "②", 0, 0},
-                         Curve{-1, 7, "③", 0, 0}, Curve{-0.5f, 0, "④", 30, 0}}) {
-    MUKI = 2, AA = c.a, TKAI2 = static_cast<Num>(c.colour);
-    ZY0_s = c.label;
-    JYOU = c.right, LABELDY = c.down;
-    DrawFunctionGraph();
-  }
+  Graph({.a = 2, .colour = 3, .label = "①", .dy = -50});
+  Graph({.a = 1, .colour = 5, .label = "②"});
+  Graph({.a = -1, .colour = 7, .label = "③"});
+  Graph({.a = -0.5f, .label = "④", .dx = 30});
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
   TextAt(B1, B2, 0, "上に開き、②より開き方が小さい");

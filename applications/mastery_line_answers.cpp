@@ -16,10 +16,7 @@ void JoinPoints(Orvenna& o, int a, int b, int colour) {
 
 void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
                              const std::string& xText, Num shift) {
-  KAKUDAI = x, SENTAKU = y, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
-  ZY0_s = label;
-  JYOU = 0, LABELDY = -20;
-  PlotLabelledPoint();
+  Point({.x = x, .y = y, .colour = 3, .label = label, .dy = -20});
   GY5(index) = HOUKOU, PTY(index) = N2;
   rt.DrawLine(0, 0, HOUKOU, N2, 0, HOUKOU, R, -1, 3, 0, 0, -1, 7);
   LabelAt(GY5(index) - shift, R, 3, xText);
@@ -33,11 +30,7 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
   WaitAnyKey();
   Continue(3, " " + height);
   // The foot of the height on the y axis, unlabelled.
-  KAKUDAI = 0, SENTAKU = footY, XSTEP = 1, GGX = 1, DOTRADIUS = 1;
-  TKAI2 = static_cast<Num>(footColour);
-  ZY0_s.clear();
-  JYOU = -30, LABELDY = -20;
-  PlotLabelledPoint();
+  Point({.x = 0, .y = footY, .radius = 1, .colour = footColour, .dx = -30, .dy = -20});
   GY5(foot) = HOUKOU, PTY(foot) = N2;
   // The height as a row of dots from the foot to the vertex, its length in the middle.
   SO = GY5(foot), YOKO = PTY(foot), AAA = GY5(vertex), A21 = PTY(vertex);
@@ -55,13 +48,8 @@ void Orvenna::MasteryTriangleScreen() {
   MasteryFrame("7", 40);
   Plane({.left = 814, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 10, .unit = 40,
          .grid = false});
-  MUKI = 2, AA = 0.5f, TKAI2 = 0;
-  ZY0_s = "y=ﾀ1/2ﾀx^2";
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
-  MUKI = 3, AA = 1, ZX1 = 4, TKAI2 = 0;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Graph({.a = 0.5f, .label = "y=ﾀ1/2ﾀx^2", .dx = -120, .dy = -60});
+  Graph({.form = GraphForm::kLine, .a = 1, .b = 4});
   TriangleVertex(-2, 2, "A", 11, "-2", 32);
   TriangleVertex(4, 8, "B", 12, "4", 16);
   GY5(14) = X8, PTY(14) = R;
@@ -90,12 +78,9 @@ void Orvenna::MasteryTriangleScreen() {
   Continue(3, "=4");
   LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
   WaitAnyKey();
-  KAKUDAI = 0, SENTAKU = 4, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
   // "C" right of the y axis, above the line; its y value "4" left of the
   // axis, clear of the line.
-  ZY0_s = "C";
-  JYOU = 26, LABELDY = -48;
-  PlotLabelledPoint();
+  Point({.x = 0, .y = 4, .colour = 3, .label = "C", .dx = 26, .dy = -48});
   GY5(13) = HOUKOU, PTY(13) = N2;
   LabelAt(GY5(13) - 30, PTY(13) - 50, 3, "4");
   WaitAnyKey();
@@ -135,16 +120,10 @@ void Orvenna::MasteryCarScreen() {
   NewLine(0, 50, 3, "y=0.5x^2(0≦x≦40)");
   WaitAnyKey();
   // The parabola on 0 ≦ x ≦ 40, and dots where it goes on outside.
-  XI2 = 0, B3 = 40, B4 = -10, X = 800;
-  MUKI = 2, AA = 0.5f, TKAI2 = 3, XSTEP = 5, GGX = 50;
-  ZY0_s.clear();
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
+  Graph({.a = 0.5f, .colour = 3, .dx = -120, .dy = -60, .xFrom = 0, .xTo = 40, .xStep = 5,
+         .yStep = 50});
   auto dot = [this](Num x) {
-    ZY0_s.clear();
-    KAKUDAI = x, SENTAKU = 0.5f * KAKUDAI * KAKUDAI;
-    XSTEP = 5, GGX = 50, TKAI2 = 3, DOTRADIUS = 3;
-    PlotLabelledPoint();
+    Point({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3, .xStep = 5, .yStep = 50});
   };
   for (XI1 = -10; XI1 <= 0; XI1 = XI1 + 2) dot(XI1);
   for (XI1 = 1; XI1 <= 2; XI1 = XI1 + 1) dot(40 + XI1 / 2);
@@ -158,11 +137,8 @@ void Orvenna::MasteryCarScreen() {
   WaitAnyKey();
   Continue(0, "自動車の進むグラフをかくと");
   WaitAnyKey();
-  XI2 = 0, B3 = 40, B4 = -10, X = 800;
-  MUKI = 3, AA = 15, ZX1 = 0, TKAI2 = 7, XSTEP = 5, GGX = 50;
-  ZY0_s.clear();
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
+  Graph({.form = GraphForm::kLine, .a = 15, .colour = 7, .dx = -120, .dy = -60, .xFrom = 0,
+         .xTo = 40, .xStep = 5, .yStep = 50});
   WaitAnyKey();
   NewLine(0, 60, 0, "グラフから");
   Continue(3, "追いぬくことができる。");

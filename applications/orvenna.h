@@ -38,7 +38,6 @@ class Orvenna : public Lesson {
   // ---- ⑥ and ⑦: the moving triangles and the area of their overlap ----
   void MovingTrianglesScreen();
   void OverlapAreaAnswersScreen();
-  void OverlapParabolaDot(Num x);
   // The figure: PQR and ABC on l, a copy of PQR at GY5(13) and its overlap with ABC.
   void SetUpTriangleFigure();
   void DrawTriangles();

@@ -78,11 +78,8 @@ void Orvenna::StairTankScreen() {
 
   // The points alternate between the two remembered places (GX3, GY3) 1
   // and 2; each segment joins the last two.
-  DOTRADIUS = 8, TKAI2 = 5;
   auto point = [this](Num x, Num y, int place) {
-    KAKUDAI = x, SENTAKU = y;
-    ZY0_s.clear();
-    PlotLabelledPoint();
+    Point({.x = x, .y = y, .radius = 8, .colour = 5});
     GX3(place) = HOUKOU;
     GY3(place) = N2;
   };
