@@ -121,11 +121,8 @@ void Orvenna::CheckAnswer4Screen() {
 }
 
 void Orvenna::AnswerBlank(int k, const std::string& text) {
-  DSM1 = T(k), DSM2 = F(k);
-  YMOTO = 5, SIZE = 3, TKAI2 = 13, GX0 = 50;
-  TANI = kBlanks[k - 1].width;
-  A_s = text;
-  DrawTextBoxAround();
+  TextBoxAround({.x = T(k), .y = F(k), .width = kBlanks[k - 1].width, .border = 3, .fill = 13,
+                 .textColour = 5, .text = text});
   YI1 = DSM1, B2 = DSM2;
 }
 

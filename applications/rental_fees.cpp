@@ -51,9 +51,8 @@ void Orvenna::RentalFeeScreen() {
   // An answer box of question 1 around the line at y: empty at first, drawn
   // again with its value later.
   auto answerBox = [this](Num x, Num y, Num width, const std::string& value) {
-    DSM1 = x, DSM2 = y, TANI = width, GX0 = 50, SIZE = 3, TKAI2 = 13, YMOTO = 5;
-    A_s = value;
-    DrawTextBoxAround();
+    TextBoxAround(
+        {.x = x, .y = y, .width = width, .border = 3, .fill = 13, .textColour = 5, .text = value});
     YI1 = DSM1;
   };
   // Box k of question 1, empty; its place is kept in T(k), F(k).
