@@ -88,13 +88,15 @@ void Orvenna::MasteryTriangleScreen() {
   // The second page: the text column anew, the plane and its figure stay.
   MasteryFrame("7", 40, 792);
   TextAt(A1, B2 + 60, 3, "(3)");
-  rt.SetDrawWidth(0, 8);
-  rt.DrawPolyline(0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}},
-                  9, 0, 0);
-  WaitAnyKey();
-  Continue(0, "△OAB=△OAC+△OBC");
-  JoinPoints(*this, 14, 13, 5);
-  rt.SetDrawWidth(0, 5);
+  {
+    // OAB, then OC, in a heavier pen.
+    ScopedPenWidth heavy(rt, 8);
+    rt.DrawPolyline(
+        0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}}, 9, 0, 0);
+    WaitAnyKey();
+    Continue(0, "△OAB=△OAC+△OBC");
+    JoinPoints(*this, 14, 13, 5);
+  }
   // The label of the height of OAC in the corner between the height, OC and
   // AC, off AC and away from "A".
   TrianglePartOnBaseOC(50, "A", "2", 2, 5, 15, 11, 12, "△OAC=ﾀ1/2ﾀ*4*2=4", 26, -5);
