@@ -119,9 +119,8 @@ void Orvenna::BrakingStillPicture() {
 void Orvenna::BrakingChartPage() {
   // The plane only sets the mapping of the points and the curve: the wipe
   // that follows takes it off the window.
-  A41 = 760, I = 70, XI2 = 0, B3 = 90, B4 = 0, X = 60, XSTEP = 10, GGX = 5;
-  SIZE = 0, NO = 40, N = -1;
-  DrawCoordinatePlane();
+  Plane({.left = 760, .top = 70, .xFrom = 0, .xTo = 90, .yFrom = 0, .yTo = 60, .xStep = 10,
+         .yStep = 5, .unit = 40, .grid = false, .numbers = false});
   WipeScreen(1760, 1800);
   A1 = 30, B1 = A1 + 27, B2 = 30;
   rt.SetDrawWidth(0, 5);
@@ -160,16 +159,11 @@ void Orvenna::BrakingChartPage() {
   Continue(7, "この自動車の速さと制動距離の関係は？");
   WaitAnyKey();
   for (int k = 0; k <= 9; ++k) {
-    KAKUDAI = static_cast<Num>(10 * k);
-    SENTAKU = 0.006f * KAKUDAI * KAKUDAI;
-    DOTRADIUS = 7, TKAI2 = 5, XSTEP = 10, GGX = 5;
-    ZY0_s.clear();
-    PlotLabelledPoint();
+    const Num v = static_cast<Num>(10 * k);
+    Point({.x = v, .y = 0.006f * v * v, .radius = 7, .colour = 5, .xStep = 10, .yStep = 5});
     WaitAnyKey();
   }
-  MUKI = 2, AA = 0.006f, XSTEP = 10, GGX = 5, XI2 = 0, B3 = 90, TKAI2 = 5;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Graph({.a = 0.006f, .colour = 5, .xFrom = 0, .xTo = 90, .xStep = 10, .yStep = 5});
   WaitAnyKey();
   TextAt(B1, B2 + 70, 5, "自動車の制動距離は速さの2乗に比例する。");
 }

@@ -8,17 +8,9 @@ namespace lessons {
 // One row of the braking table: a header box 40 wide, then the five values
 // of A1$ in boxes 120 wide, each from the right edge of the one before.
 void Orvenna::BrakingTableRow(Num left, Num top, const std::string& header, int border, int fill) {
-  GX0 = 50, YMOTO = 0, SIZE = static_cast<Num>(border), TKAI2 = static_cast<Num>(fill);
-  DSM1 = left, DSM2 = top, TANI = 40;
-  A_s = header;
-  DrawTextBox();
-  GX3(1) = DSM1;
-  for (int k = 1; k <= 5; ++k) {
-    DSM1 = GX3(1), DSM2 = top, TANI = 120, YMOTO = 0;
-    A_s = A1_s(k);
-    DrawTextBox();
-    GX3(1) = DSM1;
-  }
+  TextBox({.x = left, .y = top, .width = 40, .border = border, .fill = fill, .text = header});
+  for (int k = 1; k <= 5; ++k)
+    TextBox({.x = DSM1, .y = top, .width = 120, .border = border, .fill = fill, .text = A1_s(k)});
 }
 
 // The measured values: speeds 20 to 60 km/h and their braking distances.

@@ -70,17 +70,11 @@ void Orvenna::FormulaThroughPoint(const std::string& point, const std::string& s
 void Orvenna::CheckAnswer3Screen() {
   ExerciseAnswersScreen(kTitle, "3", 40, 0, 30, 5);
   WaitAnyKey();
-  A41 = 480, I = 60;
-  XI2 = -8, B3 = 8, B4 = -8, X = 8;
-  XSTEP = 1, GGX = 1;
-  NO = 30, SIZE = 14, N = 0;
-  DrawCoordinatePlane();
+  Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8});
   // Each curve over the plane's whole width, cut off at its top and bottom;
   // its label stands where it leaves the plane.
-  MUKI = 2, AA = 1, TKAI2 = 5, ZY0_s = "y=x^2";
-  DrawFunctionGraph();
-  MUKI = 2, AA = -0.5f, TKAI2 = 5, ZY0_s = "y=-ﾀ1/2ﾀx^2";
-  DrawFunctionGraph();
+  Graph({.a = 1, .colour = 5, .label = "y=x^2"});
+  Graph({.a = -0.5f, .colour = 5, .label = "y=-ﾀ1/2ﾀx^2"});
 }
 
 // ③ question 4: the three sentences with their blanks at once, then one
@@ -127,11 +121,8 @@ void Orvenna::CheckAnswer4Screen() {
 }
 
 void Orvenna::AnswerBlank(int k, const std::string& text) {
-  DSM1 = T(k), DSM2 = F(k);
-  YMOTO = 5, SIZE = 3, TKAI2 = 13, GX0 = 50;
-  TANI = kBlanks[k - 1].width;
-  A_s = text;
-  DrawTextBoxAround();
+  TextBoxAround({.x = T(k), .y = F(k), .width = kBlanks[k - 1].width, .border = 3, .fill = 13,
+                 .textColour = 5, .text = text});
   YI1 = DSM1, B2 = DSM2;
 }
 
@@ -160,12 +151,12 @@ void Orvenna::CheckAnswer5Screen() {
     ExerciseAnswersScreen(kTitle, "5", 40, 0, 30, 5);
     Continue(3, p.label);
     WaitAnyKey();
-    HalfStepPlane(600, 90, -3.5f, 3.5f, p.bottom, p.top, 40);
+    Plane({.left = 600, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = p.bottom, .yTo = p.top,
+           .xStep = 0.5f, .yStep = 0.5f, .unit = 40, .numbers = false, .labelEveryX = 2,
+           .labelEveryY = 2});
     // The arc over the domain only, labelled at its right end.
-    XI2 = p.from, B3 = p.to;
-    MUKI = 2, AA = p.a, TKAI2 = 5, ZY0_s = p.function;
-    JYOU = 0, LABELDY = p.labelDy;
-    DrawFunctionGraph();
+    Graph({.a = p.a, .colour = 5, .label = p.function, .dy = p.labelDy, .xFrom = p.from,
+           .xTo = p.to});
     WaitAnyKey();
     TextAt(A1, B2 + 60, 0, p.leftEnd);
     NewLine(0, 70, 0, p.rightEnd);
@@ -173,18 +164,6 @@ void Orvenna::CheckAnswer5Screen() {
     NewLine(0, 60, 0, "したがって、");
     Continue(5, p.range);
   }
-}
-
-void Orvenna::HalfStepPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo,
-                            Num unit) {
-  A41 = left, I = top;
-  XI2 = xFrom, B3 = xTo, B4 = yFrom, X = yTo;
-  XSTEP = 0.5f, GGX = 0.5f;
-  NO = unit, SIZE = 14, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 0.5f;
-  BB1 = 2, BB2 = 2;
-  DrawDecimalAxisLabels();
 }
 
 // ⑤ question 6: the rate of change of y = -x² from 2 to 4 and from -4 to -1.

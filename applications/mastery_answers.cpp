@@ -18,19 +18,11 @@ void Orvenna::RateOfChangeQuotient() {
 // ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
 void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
-  A41 = 720, I = 90, XI2 = -3.5f, B3 = 3.5f, B4 = -5.5f, X = 0.5f, XSTEP = 0.5f, GGX = 0.5f;
-  NO = 30, SIZE = 14, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 0.5f, BB1 = 2, BB2 = 2;
-  DrawDecimalAxisLabels();
-  MUKI = 2, AA = -0.5f, TKAI2 = 3;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
+         .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
+  Graph({.a = -0.5f, .colour = 3});
   WaitAnyKey();
-  KAKUDAI = 2, SENTAKU = -2, XSTEP = 0.5f, GGX = 0.5f, DOTRADIUS = 8, TKAI2 = 5;
-  ZY0_s.clear();
-  JYOU = 0, LABELDY = 0;
-  PlotLabelledPoint();
+  Point({.x = 2, .y = -2, .radius = 8, .colour = 5, .xStep = 0.5f, .yStep = 0.5f});
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");
@@ -64,22 +56,12 @@ void Orvenna::MatchedParabolaAnswer(const std::string& label, const std::string&
 // ② The parabolas ① to ④ and their equations.
 void Orvenna::MasteryAnswer2Screen() {
   MasteryFrame("2", 40);
-  XSTEP = 1, GGX = 1;
-  A41 = 800, I = 90, XI2 = -5, B3 = 5, B4 = -12, X = 13, NO = 20, SIZE = 0, N = -1;
-  DrawCoordinatePlane();
-  struct Curve {
-    Num a;
-    int colour;
-    const char* label;
-    Num right, down;
-  };
-  for (const Curve& c : {Curve{2, 3, "①", 0, -50}, Curve{1, 5, "②", 0, 0},
-                         Curve{-1, 7, "③", 0, 0}, Curve{-0.5f, 0, "④", 30, 0}}) {
-    MUKI = 2, AA = c.a, TKAI2 = static_cast<Num>(c.colour);
-    ZY0_s = c.label;
-    JYOU = c.right, LABELDY = c.down;
-    DrawFunctionGraph();
-  }
+  Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
+         .grid = false, .numbers = false});
+  Graph({.a = 2, .colour = 3, .label = "①", .dy = -50});
+  Graph({.a = 1, .colour = 5, .label = "②"});
+  Graph({.a = -1, .colour = 7, .label = "③"});
+  Graph({.a = -0.5f, .label = "④", .dx = 30});
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
   TextAt(B1, B2, 0, "上に開き、②より開き方が小さい");
@@ -137,11 +119,8 @@ void Orvenna::MasteryAnswer4Screen() {
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
   MasteryFrame("5", 40);
-  A41 = 320, I = 90, XI2 = 0, B3 = 5.5f, B4 = 0, X = 5.5f, XSTEP = 0.5f, GGX = 0.5f;
-  SIZE = 14, NO = 30, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 0.5f, BB1 = 2, BB2 = 2;
-  DrawDecimalAxisLabels();
+  Plane({.left = 320, .top = 90, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
+         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
   TKAI2 = 3;
   // The levels' x ends and heights in grid steps of 0.5.
   const Num ends[] = {0, 1, 3, 5, 7, 9, 10};

@@ -16,10 +16,7 @@ void JoinPoints(Orvenna& o, int a, int b, int colour) {
 
 void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
                              const std::string& xText, Num shift) {
-  KAKUDAI = x, SENTAKU = y, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
-  ZY0_s = label;
-  JYOU = 0, LABELDY = -20;
-  PlotLabelledPoint();
+  Point({.x = x, .y = y, .colour = 3, .label = label, .dy = -20});
   GY5(index) = HOUKOU, PTY(index) = N2;
   rt.DrawLine(0, 0, HOUKOU, N2, 0, HOUKOU, R, -1, 3, 0, 0, -1, 7);
   LabelAt(GY5(index) - shift, R, 3, xText);
@@ -33,11 +30,7 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
   WaitAnyKey();
   Continue(3, " " + height);
   // The foot of the height on the y axis, unlabelled.
-  KAKUDAI = 0, SENTAKU = footY, XSTEP = 1, GGX = 1, DOTRADIUS = 1;
-  TKAI2 = static_cast<Num>(footColour);
-  ZY0_s.clear();
-  JYOU = -30, LABELDY = -20;
-  PlotLabelledPoint();
+  Point({.x = 0, .y = footY, .radius = 1, .colour = footColour, .dx = -30, .dy = -20});
   GY5(foot) = HOUKOU, PTY(foot) = N2;
   // The height as a row of dots from the foot to the vertex, its length in the middle.
   SO = GY5(foot), YOKO = PTY(foot), AAA = GY5(vertex), A21 = PTY(vertex);
@@ -53,16 +46,10 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
 // y axis.
 void Orvenna::MasteryTriangleScreen() {
   MasteryFrame("7", 40);
-  XSTEP = 1, GGX = 1;
-  A41 = 814, I = 100, XI2 = -5, B3 = 5, B4 = -1, X = 10, SIZE = 0, NO = 40, N = 1;
-  DrawCoordinatePlane();
-  MUKI = 2, AA = 0.5f, TKAI2 = 0;
-  ZY0_s = "y=ﾀ1/2ﾀx^2";
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
-  MUKI = 3, AA = 1, ZX1 = 4, TKAI2 = 0;
-  ZY0_s.clear();
-  DrawFunctionGraph();
+  Plane({.left = 814, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 10, .unit = 40,
+         .grid = false});
+  Graph({.a = 0.5f, .label = "y=ﾀ1/2ﾀx^2", .dx = -120, .dy = -60});
+  Graph({.form = GraphForm::kLine, .a = 1, .b = 4});
   TriangleVertex(-2, 2, "A", 11, "-2", 32);
   TriangleVertex(4, 8, "B", 12, "4", 16);
   GY5(14) = X8, PTY(14) = R;
@@ -91,12 +78,9 @@ void Orvenna::MasteryTriangleScreen() {
   Continue(3, "=4");
   LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
   WaitAnyKey();
-  KAKUDAI = 0, SENTAKU = 4, XSTEP = 1, GGX = 1, DOTRADIUS = 6, TKAI2 = 3;
   // "C" right of the y axis, above the line; its y value "4" left of the
   // axis, clear of the line.
-  ZY0_s = "C";
-  JYOU = 26, LABELDY = -48;
-  PlotLabelledPoint();
+  Point({.x = 0, .y = 4, .colour = 3, .label = "C", .dx = 26, .dy = -48});
   GY5(13) = HOUKOU, PTY(13) = N2;
   LabelAt(GY5(13) - 30, PTY(13) - 50, 3, "4");
   WaitAnyKey();
@@ -104,13 +88,15 @@ void Orvenna::MasteryTriangleScreen() {
   // The second page: the text column anew, the plane and its figure stay.
   MasteryFrame("7", 40, 792);
   TextAt(A1, B2 + 60, 3, "(3)");
-  rt.SetDrawWidth(0, 8);
-  rt.DrawPolyline(0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}},
-                  9, 0, 0);
-  WaitAnyKey();
-  Continue(0, "△OAB=△OAC+△OBC");
-  JoinPoints(*this, 14, 13, 5);
-  rt.SetDrawWidth(0, 5);
+  {
+    // OAB, then OC, in a heavier pen.
+    ScopedPenWidth heavy(rt, 8);
+    rt.DrawPolyline(
+        0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}}, 9, 0, 0);
+    WaitAnyKey();
+    Continue(0, "△OAB=△OAC+△OBC");
+    JoinPoints(*this, 14, 13, 5);
+  }
   // The label of the height of OAC in the corner between the height, OC and
   // AC, off AC and away from "A".
   TrianglePartOnBaseOC(50, "A", "2", 2, 5, 15, 11, 12, "△OAC=ﾀ1/2ﾀ*4*2=4", 26, -5);
@@ -127,11 +113,8 @@ void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
   // The plane's bottom edge (at 630) stays clear of the number entry's field,
   // which is wiped from y 640 (less half the pen) after each entry.
-  A41 = 814, I = 90, XI2 = -10, B3 = 45, B4 = -50, X = 850, XSTEP = 5, GGX = 50;
-  SIZE = 3, NO = 30, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 5, GGX = 50, BB1 = 4, BB2 = 2;
-  DrawDecimalAxisLabels();
+  Plane({.left = 814, .top = 90, .xFrom = -10, .xTo = 45, .yFrom = -50, .yTo = 850, .xStep = 5,
+         .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2});
   TextAt(A1, B2 + 50, 3, "(1)");
   WaitAnyKey();
   Continue(0, "y=ax^2に、x=10,y=50を代入して");
@@ -139,16 +122,10 @@ void Orvenna::MasteryCarScreen() {
   NewLine(0, 50, 3, "y=0.5x^2(0≦x≦40)");
   WaitAnyKey();
   // The parabola on 0 ≦ x ≦ 40, and dots where it goes on outside.
-  XI2 = 0, B3 = 40, B4 = -10, X = 800;
-  MUKI = 2, AA = 0.5f, TKAI2 = 3, XSTEP = 5, GGX = 50;
-  ZY0_s.clear();
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
+  Graph({.a = 0.5f, .colour = 3, .dx = -120, .dy = -60, .xFrom = 0, .xTo = 40, .xStep = 5,
+         .yStep = 50});
   auto dot = [this](Num x) {
-    ZY0_s.clear();
-    KAKUDAI = x, SENTAKU = 0.5f * KAKUDAI * KAKUDAI;
-    XSTEP = 5, GGX = 50, TKAI2 = 3, DOTRADIUS = 3;
-    PlotLabelledPoint();
+    Point({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3, .xStep = 5, .yStep = 50});
   };
   for (XI1 = -10; XI1 <= 0; XI1 = XI1 + 2) dot(XI1);
   for (XI1 = 1; XI1 <= 2; XI1 = XI1 + 1) dot(40 + XI1 / 2);
@@ -162,11 +139,8 @@ void Orvenna::MasteryCarScreen() {
   WaitAnyKey();
   Continue(0, "自動車の進むグラフをかくと");
   WaitAnyKey();
-  XI2 = 0, B3 = 40, B4 = -10, X = 800;
-  MUKI = 3, AA = 15, ZX1 = 0, TKAI2 = 7, XSTEP = 5, GGX = 50;
-  ZY0_s.clear();
-  JYOU = -120, LABELDY = -60;
-  DrawFunctionGraph();
+  Graph({.form = GraphForm::kLine, .a = 15, .colour = 7, .dx = -120, .dy = -60, .xFrom = 0,
+         .xTo = 40, .xStep = 5, .yStep = 50});
   WaitAnyKey();
   NewLine(0, 60, 0, "グラフから");
   Continue(3, "追いぬくことができる。");

@@ -53,14 +53,6 @@ void Orvenna::MovingTrianglesScreen() {
   TextAt(B1, B2 + 80, 7, "問5 をやろう。");
 }
 
-// A dot of the parabola y = 2x² outside the domain 0 ≦ x ≦ 4.
-void Orvenna::OverlapParabolaDot(Num x) {
-  ZY0_s.clear();
-  XSTEP = 0.5f, GGX = 2, TKAI2 = 3, DOTRADIUS = 3;
-  KAKUDAI = x, SENTAKU = 2 * x * x;
-  PlotLabelledPoint();
-}
-
 void Orvenna::OverlapAreaAnswersScreen() {
   WipeScreen(1760, 1800);
   A1 = 40, B1 = A1 + 40, B2 = 30;
@@ -107,18 +99,17 @@ void Orvenna::OverlapAreaAnswersScreen() {
   WaitAnyKey();
   TextAt(A1, B2 + 50, 3, "(2)");
   EraseTriangleFrame();
-  A41 = 814, I = 100, XI2 = -2, B3 = 5, B4 = -4, X = 40, XSTEP = 0.5f, GGX = 2;
-  SIZE = 3, NO = 20, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f, GGX = 2, BB1 = 2, BB2 = 5;
-  DrawDecimalAxisLabels();
+  Plane({.left = 814, .top = 100, .xFrom = -2, .xTo = 5, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
+         .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5});
   WaitAnyKey();
   Continue(0, "　右図");
-  XI2 = 0, B3 = 4, MUKI = 2, AA = 2, TKAI2 = 3, XSTEP = 0.5f, GGX = 2;
-  ZY0_s.clear();
-  DrawFunctionGraph();
-  for (XI1 = -8; XI1 <= 0; XI1++) OverlapParabolaDot(XI1 / 4);
-  for (XI1 = 40; XI1 <= 44; XI1++) OverlapParabolaDot(XI1 / 10);
+  Graph({.a = 2, .colour = 3, .xFrom = 0, .xTo = 4, .xStep = 0.5f, .yStep = 2});
+  // Dots where the parabola goes on outside the domain 0 ≦ x ≦ 4.
+  auto dot = [this](Num x) {
+    Point({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3, .xStep = 0.5f, .yStep = 2});
+  };
+  for (XI1 = -8; XI1 <= 0; XI1++) dot(XI1 / 4);
+  for (XI1 = 40; XI1 <= 44; XI1++) dot(XI1 / 10);
 
   WaitAnyKey();
   TextAt(A1, B2 + 70, 3, "(3)");

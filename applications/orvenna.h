@@ -38,7 +38,6 @@ class Orvenna : public Lesson {
   // ---- ⑥ and ⑦: the moving triangles and the area of their overlap ----
   void MovingTrianglesScreen();
   void OverlapAreaAnswersScreen();
-  void OverlapParabolaDot(Num x);
   // The figure: PQR and ABC on l, a copy of PQR at GY5(13) and its overlap with ABC.
   void SetUpTriangleFigure();
   void DrawTriangles();
@@ -76,8 +75,6 @@ class Orvenna : public Lesson {
   // `columns` cells `width` wide, the times from A1$(1) on, the fees from
   // A1$(6) on. Leaves B2 at the first line under the table.
   void RentalFeeTable(int columns, Num width);
-  // The plane of 0 to 13 hours and 0 to 2000 yen, corner (720, 200).
-  void RentalFeePlane();
   // Shop A's five pieces from the interval ends T(1..6) and levels F(1..5).
   void ShopAFeeGraph(bool keyEach);
 
@@ -172,10 +169,6 @@ class Orvenna : public Lesson {
   // Blank k of the fill-in text of question 4 as a box around the line at
   // (T(k), F(k)), holding `text` in colour 5.
   void AnswerBlank(int k, const std::string& text);
-  // A plane with its top-left corner at (left, top), x and y in steps of 0.5
-  // over the given value ranges, `unit` units a step, the grid drawn and
-  // every whole value but 0 labelled on both axes.
-  void HalfStepPlane(Num left, Num top, Num xFrom, Num xTo, Num yFrom, Num yTo, Num unit);
   // One row of a worked answer: after a key wait or with the row before, on
   // a new line `gap` below the last (0: continuing the line), colour, text.
   struct AnswerRow {

@@ -11,6 +11,10 @@ constexpr Num kShopAEnds[] = {2, 4, 6, 8, 12};
 constexpr Num kShopAFees[] = {600, 1000, 1300, 1500, 1800};
 // The graph's levels are counted in grid steps of 200 yen.
 constexpr Num kYenPerStep = 200;
+// The plane of 0 to 13 hours and 0 to 2000 yen, corner (720, 200).
+constexpr PlaneSetup kFeePlane{.left = 720, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
+                               .yTo = 2000, .yStep = kYenPerStep, .unit = 40, .numbers = false,
+                               .labelEveryX = 2, .labelEveryY = 1};
 }  // namespace
 
 void Orvenna::RentalFeeTable(int columns, Num width) {
@@ -32,14 +36,6 @@ void Orvenna::RentalFeeTable(int columns, Num width) {
   B2 = PTY(13);
 }
 
-void Orvenna::RentalFeePlane() {
-  A41 = 720, I = 200, XI2 = 0, B3 = 13, B4 = 0, X = 2000;
-  XSTEP = 1, GGX = kYenPerStep, SIZE = 10, NO = 40, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 1, GGX = kYenPerStep, BB1 = 2, BB2 = 1;
-  DrawDecimalAxisLabels();
-}
-
 void Orvenna::ShopAFeeGraph(bool keyEach) {
   T(1) = 0;
   for (int k = 1; k <= 5; ++k) {
@@ -55,9 +51,8 @@ void Orvenna::RentalFeeScreen() {
   // An answer box of question 1 around the line at y: empty at first, drawn
   // again with its value later.
   auto answerBox = [this](Num x, Num y, Num width, const std::string& value) {
-    DSM1 = x, DSM2 = y, TANI = width, GX0 = 50, SIZE = 3, TKAI2 = 13, YMOTO = 5;
-    A_s = value;
-    DrawTextBoxAround();
+    TextBoxAround(
+        {.x = x, .y = y, .width = width, .border = 3, .fill = 13, .textColour = 5, .text = value});
     YI1 = DSM1;
   };
   // Box k of question 1, empty; its place is kept in T(k), F(k).
@@ -105,7 +100,7 @@ void Orvenna::RentalFeeScreen() {
     answerBox(T(k), F(k), k == 5 ? 116 : 60, values[k - 1]);
     WaitAnyKey();
   }
-  RentalFeePlane();
+  Plane(kFeePlane);
   NewLine(0, 60, 3, "問2");
   Continue(0, "グラフをかこう。");
   ShopAFeeGraph(true);
@@ -122,7 +117,7 @@ void Orvenna::RentalFeeScreen() {
   TextAt(A1, B2, 3, "B店の");
   NewLine(0, 50, 3, "料金表");
   RentalFeeTable(2, 245);
-  RentalFeePlane();
+  Plane(kFeePlane);
   ShopAFeeGraph(false);
   TextAt(A1, B2, 3, "話しあおう");
   NewLine(0, 50, 0, "A店で自転車を借りた方が");

@@ -73,19 +73,13 @@ void Orvenna::StairTankScreen() {
   }
 
   // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a step.
-  A41 = 120, I = PTY(12), XI2 = 0, B3 = 19, B4 = 0, X = 32, XSTEP = 1, GGX = 2;
-  SIZE = 10, NO = 25, N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 1, GGX = 2, BB1 = 3, BB2 = 5;
-  DrawDecimalAxisLabels();
+  Plane({.left = 120, .top = PTY(12), .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32, .yStep = 2,
+         .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5});
 
   // The points alternate between the two remembered places (GX3, GY3) 1
   // and 2; each segment joins the last two.
-  DOTRADIUS = 8, TKAI2 = 5;
   auto point = [this](Num x, Num y, int place) {
-    KAKUDAI = x, SENTAKU = y;
-    ZY0_s.clear();
-    PlotLabelledPoint();
+    Point({.x = x, .y = y, .radius = 8, .colour = 5});
     GX3(place) = HOUKOU;
     GY3(place) = N2;
   };

@@ -73,14 +73,10 @@ void Orvenna::ExerciseAnswersScreen(const std::string& title, const std::string&
   B2 = top;
   rt.SetDrawWidth(0, pen);
   // The heading box, then the question number's box 30 to its right.
-  DSM1 = A1, DSM2 = B2, TANI = 360, GX0 = 48, YMOTO = 0, SIZE = 3, TKAI2 = 13;
-  A_s = title;
-  DrawTextBox();
-  YI1 = DSM1, B2 = DSM2;
-  DSM1 = YI1 + 30, DSM2 = B2, TANI = 48, GX0 = 48, YMOTO = 13, SIZE = 4, TKAI2 = 3;
-  A_s = number;
-  DrawTextBox();
-  YI1 = DSM1, B2 = DSM2;
+  TextBox({.x = A1, .y = B2, .width = 360, .height = 48, .border = 3, .fill = 13, .text = title});
+  TextBox({.x = DSM1 + 30, .y = B2, .width = 48, .height = 48, .border = 4, .fill = 3,
+           .textColour = 13, .text = number});
+  YI1 = DSM1;
 }
 
 }  // namespace lessons
