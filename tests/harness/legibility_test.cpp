@@ -10,7 +10,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -609,31 +608,13 @@ TEST(Legibility, ReportsAGlyphOnAFillItCannotBeReadOn) {
   EXPECT_EQ(IllegibleGlyphs(b.Log(), "test").size(), 2u);
 }
 
-// The screens whose figure labels do not read as themselves yet, by the
-// key their texts come after: placements of single screens, each to be mended
-// on its own and taken out here then.
-//   quendral 10 the run arrow along y = 5 through the label 5.
-const std::map<std::string, std::set<int>> kNotYet = {
-    {"quendral", {10}},
-};
-
 TEST(Labels, EveryTextOfEveryTourReadsAsItself) {
   Canvas canvas(1.0);
   for (std::string program : {"palisteo", "quendral", "orvenna"}) {
-    const auto entry = kNotYet.find(program);
-    std::set<int> notYet = entry == kNotYet.end() ? std::set<int>{} : entry->second, seen;
     std::string report;
-    for (const std::string& fault : LabelFaults(TourLog(program), program, canvas)) {
-      int key = std::atoi(fault.c_str() + program.size() + 5);  // "program key N: "
-      if (notYet.count(key))
-        seen.insert(key);
-      else
-        report += fault + "\n";
-    }
+    for (const std::string& fault : LabelFaults(TourLog(program), program, canvas))
+      report += fault + "\n";
     EXPECT_TRUE(report.empty()) << "texts that do not read as themselves:\n" << report;
-    for (int key : notYet)
-      EXPECT_TRUE(seen.count(key))
-          << program << " key " << key << " reads right now: take it out of kNotYet";
   }
 }
 
