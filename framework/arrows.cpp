@@ -1,7 +1,10 @@
 // Arrows with open V-shaped heads, and the run and rise arrows that mark the
 // change between two points of a graph.
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "framework/figure_util.h"
 #include "framework/lesson.h"
@@ -9,6 +12,24 @@
 namespace lessons {
 
 namespace {
+// The part [t0, t1] of the segment from (x1, y1) to (x2, y2) (0 at its start,
+// 1 at its end) that lies inside the box from (bx0, by0) to (bx1, by1), if any.
+std::optional<std::pair<Num, Num>> SegmentInBox(Num x1, Num y1, Num x2, Num y2, Num bx0, Num by0,
+                                                Num bx1, Num by1) {
+  Num t0 = 0, t1 = 1;
+  auto clip = [&](Num p, Num q) {  // keep where p t <= q
+    if (p == 0) return q >= 0;
+    const Num t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    return t0 < t1;
+  };
+  const Num dx = x2 - x1, dy = y2 - y1;
+  if (clip(-dx, x1 - bx0) && clip(dx, bx1 - x1) && clip(-dy, y1 - by0) && clip(dy, by1 - y1))
+    return std::make_pair(t0, t1);
+  return std::nullopt;
+}
+
 // Where the labels of the run and the rise go, and in what colour.
 void PlaceRunLabel(Lesson& L) {
   L.YMOTO = 7;
@@ -27,7 +48,28 @@ void PlaceRiseLabel(Lesson& L) {
 
 void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
   int colour = CInt(SIZE);
-  PlainLine(rt, tx, ty, hx, hy, colour);
+  // A shaft that runs through a label on the plane passes behind it, as a
+  // curve does: it stops its half width and a unit short of the label's
+  // ground on both sides. One that only grazes a ground is drawn whole.
+  const Num reach = 1 + rt.GetDrawWidth(0) / 2.0f;
+  std::vector<std::pair<Num, Num>> hidden;  // parts of the shaft, 0 at the tail, 1 at the head
+  for (const InkBox& g : labelGrounds) {
+    if (!SegmentInBox(tx, ty, hx, hy, g.x0, g.y0, g.x1, g.y1)) continue;
+    hidden.push_back(
+        *SegmentInBox(tx, ty, hx, hy, g.x0 - reach, g.y0 - reach, g.x1 + reach, g.y1 + reach));
+  }
+  std::sort(hidden.begin(), hidden.end());
+  auto along = [](Num a, Num b, Num t) { return t == 1 ? b : a + (b - a) * t; };
+  auto piece = [&](Num t0, Num t1) {
+    PlainLine(rt, along(tx, hx, t0), along(ty, hy, t0), along(tx, hx, t1), along(ty, hy, t1),
+              colour);
+  };
+  Num from = 0;
+  for (auto [t0, t1] : hidden) {
+    if (t0 > from) piece(from, t0);
+    from = std::max(from, t1);
+  }
+  if (from < 1) piece(from, 1);
 
   Num length = std::sqrt((hx - tx) * (hx - tx) + (hy - ty) * (hy - ty));
   if (length == 0) return;  // no direction: the shaft alone
@@ -84,15 +126,20 @@ void Lesson::DrawRunRiseArrows() {
 
   // The labels' grounds, then the run, left to right at the height of the
   // first point; the rise, from the end of the run to the height of the
-  // second point; then the labels, which may reach over the arrows.
+  // second point; then the labels, which may reach over the arrows (so the
+  // arrows are drawn whole over their own labels' grounds).
   auto ground = [&](void (*place)(Lesson&)) {
     place(*this);
     LabelGround(InkOf([&] { PrintMathText(); }));
   };
+  const size_t before = labelGrounds.size();
   if (run) ground(PlaceRunLabel);
   if (rise) ground(PlaceRiseLabel);
+  const std::vector<InkBox> own(labelGrounds.begin() + before, labelGrounds.end());
+  labelGrounds.resize(before);
   arrow(LT2, GX4, RP1, GX4, 7);
   arrow(RP1, GX4, RP1, GX5, 3);
+  labelGrounds.insert(labelGrounds.end(), own.begin(), own.end());
   if (run) LabelRunArrow();
   if (rise) LabelRiseArrow();
 }

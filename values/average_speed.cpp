@@ -160,8 +160,10 @@ void Quendral::AverageSpeedExampleScreen() {
   WaitAnyKey();
   ExampleGraph(*this, 3, 12, -16, 5);
   WaitAnyKey();
-  LabelAt(NOTEX, NOTEY, 3, "平均の速さは");
-  LabelAt(NOTEX, NOTEY + 50, 3, "変化の割合");
+  // The note starts a little left of "32" so that it ends before the y
+  // axis's "10".
+  LabelAt(NOTEX - 26, NOTEY, 3, "平均の速さは");
+  LabelAt(NOTEX - 26, NOTEY + 50, 3, "変化の割合");
   WaitAnyKey();
   TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
 }

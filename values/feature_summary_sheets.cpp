@@ -197,14 +197,16 @@ void Quendral::IncreaseSummaryScreen() {
     SetFigurePoint(k + 4, xs[k - 1], -(xs[k - 1] * xs[k - 1]) / 2);
   }
   // Arrows along the branches, half a grid step inside towards the y axis,
-  // the way y goes as x increases.
+  // the way y goes as x increases. The one up the lower left branch ends at
+  // nine tenths of its way, short of the origin's "0".
   rt.SetDrawWidth(0, 4);
   for (int k = 1; k <= 7; k += 2) {
     const Num inward = (k == 1 || k == 5) ? NO / 2 : -NO / 2;
+    const Num reach = k == 5 ? 0.9f : 1;
     SO = GY5(k) + inward;
     YOKO = GY5Y(k);
-    II = GY5(k + 1) + inward;
-    IJ = GY5Y(k + 1);
+    II = SO + reach * (GY5(k + 1) + inward - SO);
+    IJ = YOKO + reach * (GY5Y(k + 1) - YOKO);
     Y = 1;
     SIZE = 5;
     XW = 16;

@@ -10,10 +10,10 @@ namespace {
 
 // Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
 // pixel goes to GY5(k), GY5Y(k). Guide lines in colour 3 run to both axes, the
-// value of x below the x axis at `xShift` from the point, the value of y at
-// (X8 + yShift, point's y + yRise).
-void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num yShift,
-                   Num yRise) {
+// value of x below the x axis at (point's x + xShift, R + xDrop), the value of
+// y at (X8 + yShift, point's y + yRise).
+void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num xDrop,
+                   Num yShift, Num yRise) {
   const Num y = x * x;
   L.KAKUDAI = x;
   L.SENTAKU = y;
@@ -27,20 +27,36 @@ void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xSh
   L.GY5(k) = px;
   L.GY5Y(k) = py;
   PlainLine(L.rt, px, py, px, L.R, 3);
-  L.LabelAt(px + xShift, L.R, 3, L.StrippedNumberText(x));
+  L.LabelAt(px + xShift, L.R + xDrop, 3, L.StrippedNumberText(x));
   PlainLine(L.rt, px, py, L.X8, py, 3);
   L.LabelAt(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
 }
 
 // The run from A and the rise up to B (labelled with their lengths when
-// `labels` is "yy"), then the rise again in the colour of the run.
-void SlopeArrows(Quendral& L, const std::string& labels) {
+// `labels`), then the rise again in the colour of the run. The run's label
+// stands right of the parabola's branch, not in the middle of the run beside
+// A's y: its ground goes down before the arrows, as DrawRunRiseArrows does.
+void SlopeArrows(Quendral& L, bool labels) {
+  auto runLabel = [&] {
+    L.YMOTO = 7;
+    L.DSM1 = L.PlaneX(1.75f);
+    L.DSM2 = L.GY5Y(1) - 44;
+    L.KKAI_s = L.StrippedNumberText((L.GY5(2) - L.GY5(1)) / L.NO);
+  };
+  if (labels) {
+    runLabel();
+    L.LabelGround(L.InkOf([&] { L.PrintMathText(); }));
+  }
   L.LT2 = L.GY5(1);
   L.GX4 = L.GY5Y(1);
   L.RP1 = L.GY5(2);
   L.GX5 = L.GY5Y(2);
-  L.DX_s = labels;
+  L.DX_s = labels ? "ny" : "nn";
   L.DrawRunRiseArrows();
+  if (labels) {
+    runLabel();
+    L.PrintMathText();
+  }
   L.SO = L.GY5(2);
   L.YOKO = L.GY5Y(1);
   L.II = L.GY5(2);
@@ -77,8 +93,9 @@ void Quendral::LineThroughPointsScreen() {
   PlaneGraph(2, 1, 0, 0);
   PlaneGraph(3, 2, 3, 5);
   LabelAt(GY1 - 96, ZX - 40, 0, "y=x^2");
-  ParabolaPoint(*this, 1, -1, "A", -32, 0, -46);
-  ParabolaPoint(*this, 2, 3, "B", -16, -28, -24);
+  // A's x a row lower, clear of the origin's "0".
+  ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);
+  ParabolaPoint(*this, 2, 3, "B", -16, 0, -28, -24);
   WaitAnyKey();
 
   NewLine(0, 70, 7, "<解答>");
@@ -86,14 +103,14 @@ void Quendral::LineThroughPointsScreen() {
   NewLine(0, 50, 0, "求める式を y=ax+b とすると、");
   WaitAnyKey();
   NewLine(0, 80, 5, "a");
-  SlopeArrows(*this, "nn");
+  SlopeArrows(*this, false);
   WaitAnyKey();
   Continue(0, "=ﾀ9-1/3-(-1)ﾀ");
   WaitAnyKey();
   Continue(0, "=ﾀ8/3+1ﾀ");
   WaitAnyKey();
   Continue(0, "=ﾀ8/4ﾀ");
-  SlopeArrows(*this, "yy");
+  SlopeArrows(*this, true);
   WaitAnyKey();
   Continue(5, "=2");
   WaitAnyKey();

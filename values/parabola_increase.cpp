@@ -47,7 +47,9 @@ void Quendral::ParabolaChangeScreen(Num a) {
   DrawCoordinatePlane();
   SetFigurePoint(1, -3, 9 * a);
   SetFigurePoint(2, 3, 9 * a);
-  SetFigurePoint(3, 0, 0);
+  // The arrow up the left branch of y = -x² ends short of the origin's "0",
+  // which it would cross.
+  SetFigurePoint(3, up ? 0 : -0.3f, up ? 0 : -0.9f);
   SetFigurePoint(4, 0, 0);
   MUKI = 2;
   AA = a;

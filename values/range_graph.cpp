@@ -1,5 +1,7 @@
 // Screen ⑥ of unit 1: the range of y read off the graph of y = x² for three
 // domains of x, and the marking of a domain and its range on the plane.
+#include <algorithm>
+
 #include "values/quendral.h"
 
 namespace lessons {
@@ -75,10 +77,15 @@ void Quendral::MarkDomainAndRange() {
   GuideLine(p1x, p1y, X8, p1y);
   GuideLine(p2x, p2y, p2x, R);
   GuideLine(p2x, p2y, X8, p2y);
+  // The numbers of x under the guides: a negative right end starts further
+  // left for its minus sign and, within three units of the origin, goes a
+  // row lower, clear of its "0". Those of y right of the axis, below its
+  // letter "y".
   NumberLabel(DOMX1, p1x - 27, R);
-  NumberLabel(DOMX2, p2x - 13, R);
-  NumberLabel(y1, X8 + 8, p1y);
-  NumberLabel(y2, X8 + 8, p2y);
+  NumberLabel(DOMX2, p2x - (DOMX2 < 0 ? 27 : 13), DOMX2 < 0 && DOMX2 > -3 ? R + 26 : R);
+  const Num belowY = ZX + 17;
+  NumberLabel(y1, X8 + 8, std::max(p1y, belowY));
+  NumberLabel(y2, X8 + 8, std::max(p2y, belowY));
   rt.SetDrawWidth(0, 6);
   YAxisArrow(R - NO * low, R - NO * upper, 1);
   YAxisArrow(R - NO * low, R - NO * upper, -1);
@@ -117,7 +124,7 @@ void Quendral::RangeGraphScreen() {
   WaitAnyKey();
   Continue(3, "=16");
   WaitAnyKey();
-  NumberLabel(16, X8, p1y - 22);
+  NumberLabel(16, X8 + 8, p1y - 22);
   WaitAnyKey();
   NewLine(0, 60, 0, "x=3のとき、");
   Continue(0, "y=");

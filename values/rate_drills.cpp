@@ -63,7 +63,8 @@ void Quendral::RateDrillScreen() {
   Continue(0, "=2(5+3)=2*8=");
   Continue(5, "16");
   WaitAnyKey();
-  TextAt(480, 600, 7, "教科書P107 問1,2　をしなさい。");
+  // Below the working's last line and left of the prompt.
+  TextAt(410, 612, 7, "教科書P107 問1,2　をしなさい。");
 }
 
 }  // namespace lessons

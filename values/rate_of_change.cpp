@@ -168,7 +168,18 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   RowCells(L, kYIncrements, dy, increment, true);
   for (int k = 1; k <= 5; ++k) L.SetFigurePoint(k, L.T(k), L.F(k));
   for (int k = 1; k <= 4; ++k) {
-    RunRiseBetween(L, k, "ny");
+    if (L.F(k + 1) - L.F(k) < 1) {
+      // A rise under one unit leaves its label no room beside it: the label
+      // goes under the rise's foot.
+      RunRiseBetween(L, k, "nn");
+      L.YMOTO = 3;
+      L.DSM1 = L.RP1;
+      L.DSM2 = L.GX4 + 2;
+      L.KKAI_s = L.RISETEXT_s;
+      L.OnGround([&] { L.PrintMathText(); });
+    } else {
+      RunRiseBetween(L, k, "ny");
+    }
     L.WaitAnyKey();
   }
   L.WaitAnyKey();

@@ -48,6 +48,19 @@ TEST(Arrow, HeadAtEitherEndOrBoth) {
   EXPECT_EQ(L.HENK1, 0);
 }
 
+// A shaft through a label's ground passes behind it, stopping a unit and its
+// half width short on both sides; one that only grazes a ground is whole.
+TEST(Arrow, ShaftPassesBehindALabel) {
+  Bench b;
+  b.rt.SetDrawWidth(0, 6);
+  b.L.labelGrounds = {{140, 90, 160, 110}};
+  b.L.Y = 1;
+  EXPECT_EQ(Arrow(b, 100, 100, 200, 100),
+            (Lines{"100 100 136 100", "164 100 200 100", "184 108 200 100", "184 92 200 100"}));
+  b.L.Y = 1;
+  EXPECT_EQ(Arrow(b, 100, 89, 200, 89)[0], "100 89 200 89");
+}
+
 // Run and rise arrows of the chord (x1, y1)-(x2, y2) at scale `no`.
 void RunRise(Bench& b, float x1, float y1, float x2, float y2, float no, const char* labels) {
   b.ClearLog();

@@ -10,7 +10,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -609,35 +608,13 @@ TEST(Legibility, ReportsAGlyphOnAFillItCannotBeReadOn) {
   EXPECT_EQ(IllegibleGlyphs(b.Log(), "test").size(), 2u);
 }
 
-// The screens whose figure labels do not read as themselves yet, by the
-// key their texts come after: placements of single screens, each to be mended
-// on its own and taken out here then.
-//   quendral 10 31 66 arrows through the labels 5, 0 and 16; 76 the range
-//     graph; 138 139 the rate table's rise label on the axis, under the next run;
-//     179 the page reference under the working; 186 192 the line through A
-//     and B; 239 the average speed's text on the label 10; 254 a line through
-//     the origin's 0.
-const std::map<std::string, std::set<int>> kNotYet = {
-    {"quendral", {10, 31, 66, 76, 138, 139, 179, 186, 192, 239, 254}},
-};
-
 TEST(Labels, EveryTextOfEveryTourReadsAsItself) {
   Canvas canvas(1.0);
   for (std::string program : {"palisteo", "quendral", "orvenna"}) {
-    const auto entry = kNotYet.find(program);
-    std::set<int> notYet = entry == kNotYet.end() ? std::set<int>{} : entry->second, seen;
     std::string report;
-    for (const std::string& fault : LabelFaults(TourLog(program), program, canvas)) {
-      int key = std::atoi(fault.c_str() + program.size() + 5);  // "program key N: "
-      if (notYet.count(key))
-        seen.insert(key);
-      else
-        report += fault + "\n";
-    }
+    for (const std::string& fault : LabelFaults(TourLog(program), program, canvas))
+      report += fault + "\n";
     EXPECT_TRUE(report.empty()) << "texts that do not read as themselves:\n" << report;
-    for (int key : notYet)
-      EXPECT_TRUE(seen.count(key))
-          << program << " key " << key << " reads right now: take it out of kNotYet";
   }
 }
 

@@ -40,7 +40,8 @@ TEST(QuendralRangeGraph, DotsMarkingsAndKeyWaits) {
   // ③ and its answer; the answer comes with the sub-menu line.
   const int third = s.Find("5≦x≦2 のとき");
   ASSERT_GT(third, second);
-  EXPECT_TRUE(s.GlyphAt(third, 988, 50, 7, "2"));
+  EXPECT_TRUE(s.GlyphAt(third, 988, 67, 7, "2"));  // 25 below the letter y
+  EXPECT_TRUE(s.GlyphAt(third, 940, 576, 7, "2"));  // -2 below the origin's 0
   EXPECT_TRUE(s.Has(third + 1, "4≦y≦25"));
   EXPECT_TRUE(s.Has(third + 1, "①～④増減"));
   EXPECT_EQ(third + 1 - start, 18) << "18 key waits";

@@ -210,7 +210,7 @@ TEST(QuendralRateDrill, KeyWaitsPositionsAndTheReturn) {
   EXPECT_TRUE(s.GlyphAt(example2 + 2, 44, 560, 0, "="));
   EXPECT_TRUE(s.Has(example2 + 3, "=2(5+3)=2*8=16"));
   EXPECT_FALSE(s.Has(example2 + 3, "教科書P107"));
-  EXPECT_TRUE(s.GlyphAt(example2 + 4, 480, 600, 7, "教"));
+  EXPECT_TRUE(s.GlyphAt(example2 + 4, 410, 612, 7, "教"));
   EXPECT_TRUE(s.Has(example2 + 4, "①1次　②2乗比"));
   EXPECT_EQ(s.Find("<めあて>", example2), -1) << "the goal is not shown again";
 }
