@@ -95,10 +95,7 @@ class Quendral : public Lesson {
   void AverageSpeedUnit();
   void FeatureSummaryUnit();
 
-  // ---- figure points ----
-  // Figure point k at the value point (x, y) of the plane drawn last, kept
-  // as the pixel X8 + NO x, R - NO y in GY5(k), GY5Y(k).
-  void SetFigurePoint(int k, Num x, Num y);
+  // ---- figure arrows ----
   // An arrow with its head at point `to`, head length 16.
   void FigureArrow(Num from, Num to, int colour);
 
@@ -142,9 +139,6 @@ class Quendral : public Lesson {
   // The line AB through A(-1, 1) and B(3, 9) on y = x², worked out beside
   // the figure; 16 keys.
   void LineThroughPointsScreen();
-  // y = aa·x² (muki 2) or y = aa·x + b (muki 3) on the plane drawn last, over
-  // its x range, in `colour`, no label.
-  void PlaneGraph(Num muki, Num aa, Num b, int colour);
 
   // ---- variables of Quendral's own ----
   Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks
