@@ -64,9 +64,6 @@ class Quendral : public Lesson {
   void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
                           bool keys);
   void RangeGraphScreen();
-  // The plane of screen ⑥: corner (880, 50), x -5..5, y -1..25, 20 per unit,
-  // axes only.
-  void RangeGraphPlane();
   // Dots of y = AA·x² from x = XI2 to B3, 0.1 apart where y > 1.2 and 0.2
   // apart elsewhere, only those within the plane's height.
   void DottedParabola();
@@ -74,7 +71,6 @@ class Quendral : public Lesson {
   // guides from its ends to both axes, their numbers, and the range of y as
   // an arrow with two heads on the y axis.
   void MarkDomainAndRange();
-  void DomainArc(Num from, Num to);
   void GuideLine(Num x1, Num y1, Num x2, Num y2);
   // A number in colour 7 at (x, y).
   void NumberLabel(Num value, Num x, Num y);
