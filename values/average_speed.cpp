@@ -4,22 +4,6 @@
 
 namespace lessons {
 
-namespace {
-
-// An increase arrow in colour 7 from (x1, y1) to its head at (x2, y2).
-void IncreaseArrow(Quendral& L, Num x1, Num y1, Num x2, Num y2) {
-  L.SO = x1;
-  L.YOKO = y1;
-  L.II = x2;
-  L.IJ = y2;
-  L.Y = 1;
-  L.SIZE = 7;
-  L.XW = 16;
-  L.DrawArrow();
-}
-
-}  // namespace
-
 // ① "定義": average speed as distance over time; the train from A to B.
 void Quendral::AverageSpeedDefinitionScreen() {
   WipeScreen(1320, 1300);
@@ -115,11 +99,11 @@ void Quendral::AverageSpeedExampleScreen() {
   Point({.x = 4, .y = 32, .radius = 7, .colour = 5, .xStep = 0.5f, .yStep = 2});
   GY5(2) = HOUKOU, GY5Y(2) = N2;
   WaitAnyKey();
-  IncreaseArrow(*this, GY5(1), GY5Y(1), GY5(2), GY5Y(1));
+  ArrowBetween(GY5(1), GY5Y(1), GY5(2), GY5Y(1), 7);
   WaitAnyKey();
   LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 7, "2");
   WaitAnyKey();
-  IncreaseArrow(*this, GY5(2), GY5Y(1), GY5(2), GY5Y(2));
+  ArrowBetween(GY5(2), GY5Y(1), GY5(2), GY5Y(2), 7);
   WaitAnyKey();
   LabelAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 7, "24");
   WaitAnyKey();

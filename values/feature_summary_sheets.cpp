@@ -157,14 +157,9 @@ void Quendral::IncreaseSummaryScreen() {
   for (int k = 1; k <= 7; k += 2) {
     const Num inward = (k == 1 || k == 5) ? NO / 2 : -NO / 2;
     const Num reach = k == 5 ? 0.9f : 1;
-    SO = GY5(k) + inward;
-    YOKO = GY5Y(k);
-    II = SO + reach * (GY5(k + 1) + inward - SO);
-    IJ = YOKO + reach * (GY5Y(k + 1) - YOKO);
-    Y = 1;
-    SIZE = 5;
-    XW = 16;
-    DrawArrow();
+    const Num x = GY5(k) + inward, y = GY5Y(k);
+    ArrowBetween(x, y, x + reach * (GY5(k + 1) + inward - x), y + reach * (GY5Y(k + 1) - y),
+                 5);
   }
 
   RevealBlanks({"増加", "減少", "減少", "最小値0", "増加", "増加", "最大値0", "減少"});

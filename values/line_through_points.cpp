@@ -50,14 +50,7 @@ void SlopeArrows(Quendral& L, bool labels) {
     runLabel();
     L.PrintMathText();
   }
-  L.SO = L.GY5(2);
-  L.YOKO = L.GY5Y(1);
-  L.II = L.GY5(2);
-  L.IJ = L.GY5Y(2);
-  L.Y = 1;
-  L.SIZE = 7;
-  L.XW = 16;
-  L.DrawArrow();
+  L.ArrowBetween(L.GY5(2), L.GY5Y(1), L.GY5(2), L.GY5Y(2), 7);
 }
 
 }  // namespace

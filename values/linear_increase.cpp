@@ -4,15 +4,19 @@
 
 namespace lessons {
 
-void Quendral::FigureArrow(Num from, Num to, int colour) {
-  SO = GY5(from);
-  YOKO = GY5Y(from);
-  II = GY5(to);
-  IJ = GY5Y(to);
-  Y = 1;
-  XW = 16;
+void Quendral::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head) {
+  SO = x1;
+  YOKO = y1;
+  II = x2;
+  IJ = y2;
+  Y = head;
   SIZE = static_cast<Num>(colour);
+  XW = 16;
   DrawArrow();
+}
+
+void Quendral::FigureArrow(Num from, Num to, int colour) {
+  ArrowBetween(GY5(from), GY5Y(from), GY5(to), GY5Y(to), colour);
 }
 
 void Quendral::LinearChangeScreen(Num slope, const std::string& formula,

@@ -38,14 +38,7 @@ void Quendral::NumberLabel(Num value, Num x, Num y) {
 }
 
 void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
-  SO = X8;
-  YOKO = fromY;
-  II = X8;
-  IJ = toY;
-  Y = head;
-  SIZE = 5;
-  XW = 16;
-  DrawArrow();
+  ArrowBetween(X8, fromY, X8, toY, 5, head);
 }
 
 void Quendral::MarkDomainAndRange() {
