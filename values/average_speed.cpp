@@ -4,47 +4,6 @@
 
 namespace lessons {
 
-namespace {
-
-// A point of the example's plane (half a second and 2 m per grid step) as a
-// dot of radius 7 in colour 5; its pixel goes to GY5, GY5Y(k).
-void ExamplePoint(Quendral& L, int k, Num x, Num y) {
-  L.KAKUDAI = x;
-  L.SENTAKU = y;
-  L.XSTEP = 0.5f;
-  L.GGX = 2;
-  L.DOTRADIUS = 7;
-  L.TKAI2 = 5;
-  L.ZY0_s.clear();
-  L.PlotLabelledPoint();
-  L.GY5(k) = L.HOUKOU;
-  L.GY5Y(k) = L.N2;
-}
-
-// y = aa x² (muki 2) or y = aa x + b (muki 3) on the example's plane for x
-// from 0 to 5 seconds, no label.
-void ExampleGraph(Quendral& L, Num muki, Num aa, Num b, int colour) {
-  L.XSTEP = 0.5f;
-  L.GGX = 2;
-  L.XI2 = 0;
-  L.B3 = 5;
-  L.PlaneGraph(muki, aa, b, colour);
-}
-
-// An increase arrow in colour 7 from (x1, y1) to its head at (x2, y2).
-void IncreaseArrow(Quendral& L, Num x1, Num y1, Num x2, Num y2) {
-  L.SO = x1;
-  L.YOKO = y1;
-  L.II = x2;
-  L.IJ = y2;
-  L.Y = 1;
-  L.SIZE = 7;
-  L.XW = 16;
-  L.DrawArrow();
-}
-
-}  // namespace
-
 // ① "定義": average speed as distance over time; the train from A to B.
 void Quendral::AverageSpeedDefinitionScreen() {
   WipeScreen(1320, 1300);
@@ -125,40 +84,31 @@ void Quendral::AverageSpeedExampleScreen() {
   NewLine(80, 80, 5, "答　秒速 12m");
   WaitAnyKey();
 
-  // The graph: 0.5 s and 2 m per grid step, axes only, labels 2, 4 and 10, 20, 30.
-  A41 = 880;
-  I = 120;
-  XI2 = -1;
-  B3 = 5;
-  XSTEP = 0.5f;
-  B4 = -4;
-  X = 34;
-  GGX = 2;
-  NO = 23;
-  SIZE = 0;
-  N = -1;
-  DrawCoordinatePlane();
-  XSTEP = 0.5f;
-  GGX = 2;
-  BB1 = 4;
-  BB2 = 5;
-  DrawDecimalAxisLabels();
-  ExampleGraph(*this, 2, 2, 0, 0);
+  // The graph: 0.5 s and 2 m per grid step, axes only, labels 2, 4 and 10,
+  // 20, 30; the curves traced from 0 to 5 seconds, the points as dots of
+  // radius 7 in colour 5 kept in GY5, GY5Y(1) and (2).
+  Plane({.left = 880, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -4, .yTo = 34, .xStep = 0.5f,
+         .yStep = 2, .unit = 23, .grid = false, .numbers = false, .labelEveryX = 4,
+         .labelEveryY = 5});
+  Graph({.a = 2, .xFrom = 0, .xTo = 5, .xStep = 0.5f, .yStep = 2});
   LabelAt(GY1 - 96, ZX - 50, 0, "y=2x^2");
   WaitAnyKey();
-  ExamplePoint(*this, 1, 2, 8);
+  Point({.x = 2, .y = 8, .radius = 7, .colour = 5, .xStep = 0.5f, .yStep = 2});
+  GY5(1) = HOUKOU, GY5Y(1) = N2;
   WaitAnyKey();
-  ExamplePoint(*this, 2, 4, 32);
+  Point({.x = 4, .y = 32, .radius = 7, .colour = 5, .xStep = 0.5f, .yStep = 2});
+  GY5(2) = HOUKOU, GY5Y(2) = N2;
   WaitAnyKey();
-  IncreaseArrow(*this, GY5(1), GY5Y(1), GY5(2), GY5Y(1));
+  ArrowBetween(GY5(1), GY5Y(1), GY5(2), GY5Y(1), 7);
   WaitAnyKey();
   LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 7, "2");
   WaitAnyKey();
-  IncreaseArrow(*this, GY5(2), GY5Y(1), GY5(2), GY5Y(2));
+  ArrowBetween(GY5(2), GY5Y(1), GY5(2), GY5Y(2), 7);
   WaitAnyKey();
   LabelAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 7, "24");
   WaitAnyKey();
-  ExampleGraph(*this, 3, 12, -16, 5);
+  Graph({.form = GraphForm::kLine, .a = 12, .b = -16, .colour = 5, .xFrom = 0, .xTo = 5,
+         .xStep = 0.5f, .yStep = 2});
   WaitAnyKey();
   // The note starts a little left of "32" so that it ends before the y
   // axis's "10".

@@ -9,22 +9,6 @@ namespace lessons {
 
 namespace {
 
-// A schematic plane: axes with x, y and 0 only (no grid, no numbers), one
-// value unit per grid step, `no` pixels per step.
-void SheetPlane(Quendral& L, Num a41, Num i, Num xFrom, Num xTo, Num yFrom, Num yTo, Num no,
-                Num n) {
-  L.A41 = a41;
-  L.I = i;
-  L.XI2 = xFrom;
-  L.B3 = xTo;
-  L.B4 = yFrom;
-  L.X = yTo;
-  L.NO = no;
-  L.SIZE = 0;
-  L.N = n;
-  L.DrawCoordinatePlane();
-}
-
 // Run and rise arrows without value labels from figure point k to k + 1.
 void RunRise(Quendral& L, int k) {
   L.LT2 = L.GY5(k);
@@ -35,39 +19,10 @@ void RunRise(Quendral& L, int k) {
   L.DrawRunRiseArrows();
 }
 
-// The vertex dot of radius 7 in colour 5 at the origin, no label.
-void VertexDot(Quendral& L) {
-  L.KAKUDAI = 0;
-  L.SENTAKU = 0;
-  L.DOTRADIUS = 7;
-  L.TKAI2 = 5;
-  L.ZY0_s.clear();
-  L.JYOU = 0;
-  L.LABELDY = 0;
-  L.PlotLabelledPoint();
-}
-
 }  // namespace
 
-void Quendral::PlaneGraph(Num muki, Num aa, Num b, int colour) {
-  MUKI = muki;
-  AA = aa;
-  ZX1 = b;
-  TKAI2 = static_cast<Num>(colour);
-  ZY0_s.clear();
-  DrawFunctionGraph();
-}
-
 void Quendral::SummaryHeadingBox(Num x, Num y, const std::string& text) {
-  DSM1 = x;
-  DSM2 = y;
-  TANI = 490;
-  GX0 = 50;
-  SIZE = 3;
-  TKAI2 = 13;
-  YMOTO = 0;
-  A_s = text;
-  DrawTextBox();
+  TextBox({.x = x, .y = y, .width = 490, .border = 3, .fill = 13, .text = text});
   YI1 = DSM1;
   B2 = DSM2;
 }
@@ -82,15 +37,8 @@ void Quendral::FillInBlank(int k, Num x, Num y, Num width, const std::string& la
 }
 
 void Quendral::RevealBlank(int k, const std::string& answer) {
-  DSM1 = BLANKX(k);
-  DSM2 = BLANKY(k);
-  TANI = BLANKW(k);
-  GX0 = 50;
-  SIZE = 3;
-  TKAI2 = 13;
-  YMOTO = 5;
-  A_s = answer;
-  DrawTextBox();
+  TextBox({.x = BLANKX(k), .y = BLANKY(k), .width = BLANKW(k), .border = 3, .fill = 13,
+           .textColour = 5, .text = answer});
 }
 
 void Quendral::RevealBlanks(const std::vector<std::string>& answers) {
@@ -112,11 +60,12 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(44, 30, "1次関数 y=ax+b の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(1, YI1, B2, 105, "①");
-  SheetPlane(*this, B1 + 80, B2 + 100, -3, 5, -1, 10, 30, -1);
-  PlaneGraph(3, 1.5f, 2, 0);
-  SetFigurePoint(1, 1, 3.5f);
-  SetFigurePoint(2, 4, 1.5f * 4 + 2);
-  SetFigurePoint(3, 0, 2);
+  Plane({.left = B1 + 80, .top = B2 + 100, .xFrom = -3, .xTo = 5, .yFrom = -1, .yTo = 10,
+         .grid = false, .numbers = false});
+  Graph({.form = GraphForm::kLine, .a = 1.5f, .b = 2});
+  GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
+  GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
+  GY5(3) = PlaneX(0), GY5Y(3) = PlaneY(2);
   RunRise(*this, 1);
   LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 5, "1");
   TextAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 5, "a");
@@ -130,14 +79,15 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(700, 30, "関数 y=ax^2 の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(4, YI1, B2, 140, "①");
-  SheetPlane(*this, 780, 190, -4, 4, -3, 8, 30, -1);
-  PlaneGraph(2, 0.5f, 0, 0);
-  VertexDot(*this);
+  Plane({.left = 780, .top = 190, .xFrom = -4, .xTo = 4, .yFrom = -3, .yTo = 8, .grid = false,
+         .numbers = false});
+  Graph({.a = 0.5f});
+  Point({.radius = 7, .colour = 5});  // the vertex
   LabelAt(X8 - 96, R, 5, "頂点");
   // The point (2, 2) of the parabola, read as x = 1, y = a.
-  SetFigurePoint(5, 0, 2);
-  SetFigurePoint(6, 2, 2);
-  SetFigurePoint(7, 2, 0);
+  GY5(5) = PlaneX(0), GY5Y(5) = PlaneY(2);
+  GY5(6) = PlaneX(2), GY5Y(6) = PlaneY(2);
+  GY5(7) = PlaneX(2), GY5Y(7) = PlaneY(0);
   PlainLine(rt, GY5(5), GY5Y(5), GY5(6), GY5Y(6), 7);
   PlainLine(rt, GY5(7), GY5Y(7), GY5(6), GY5Y(6), 7);
   LabelAt(GY5(7) - 16, GY5Y(7), 5, "1");
@@ -158,15 +108,17 @@ void Quendral::IncreaseSummaryScreen() {
   FillInBlank(1, YI1 + 20, B2, 105, "①");
   NewLine(0, 60, 0, "a<0のとき…つねに");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
-  SheetPlane(*this, B1 + 40, B2 + 100, -1, 5, -1, 10, 25, -1);
-  PlaneGraph(3, 1.5f, 2, 5);
-  SetFigurePoint(1, 1, 3.5f);
-  SetFigurePoint(2, 4, 1.5f * 4 + 2);
+  Plane({.left = B1 + 40, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
+         .unit = 25, .grid = false, .numbers = false});
+  Graph({.form = GraphForm::kLine, .a = 1.5f, .b = 2, .colour = 5});
+  GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
+  GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
   RunRise(*this, 1);
-  SheetPlane(*this, B1 + 40 + 225, B2 + 100, -1, 5, -1, 10, 25, -1);
-  PlaneGraph(3, -2, 8, 5);
-  SetFigurePoint(1, 0.5f, -2 * 0.5f + 8);
-  SetFigurePoint(2, 3, 2);
+  Plane({.left = B1 + 40 + 225, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
+         .unit = 25, .grid = false, .numbers = false});
+  Graph({.form = GraphForm::kLine, .a = -2, .b = 8, .colour = 5});
+  GY5(1) = PlaneX(0.5f), GY5Y(1) = PlaneY(-2 * 0.5f + 8);
+  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(2);
   RunRise(*this, 1);
 
   // The right sheet: y = 0.5x² and y = -0.5x² with their common vertex.
@@ -187,14 +139,16 @@ void Quendral::IncreaseSummaryScreen() {
   FillInBlank(7, YI1, B2, 175, "⑤");
   NewLine(35, 60, 0, "⑥x>0⇒");
   FillInBlank(8, YI1, B2, 140, "⑥");
-  SheetPlane(*this, B1 + 400, 125, -4, 4, -8, 8, 25, -1);
-  PlaneGraph(2, 0.5f, 0, 3);
-  PlaneGraph(2, -0.5f, 0, 3);
-  VertexDot(*this);
+  Plane({.left = B1 + 400, .top = 125, .xFrom = -4, .xTo = 4, .yFrom = -8, .yTo = 8, .unit = 25,
+         .grid = false, .numbers = false});
+  Graph({.a = 0.5f, .colour = 3});
+  Graph({.a = -0.5f, .colour = 3});
+  Point({.radius = 7, .colour = 5});  // the vertex
   const Num xs[4] = {-4, -1, 1, 4};
   for (int k = 1; k <= 4; ++k) {
-    SetFigurePoint(k, xs[k - 1], xs[k - 1] * xs[k - 1] / 2);
-    SetFigurePoint(k + 4, xs[k - 1], -(xs[k - 1] * xs[k - 1]) / 2);
+    const Num x = xs[k - 1];
+    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(x * x / 2);
+    GY5(k + 4) = PlaneX(x), GY5Y(k + 4) = PlaneY(-(x * x) / 2);
   }
   // Arrows along the branches, half a grid step inside towards the y axis,
   // the way y goes as x increases. The one up the lower left branch ends at
@@ -203,14 +157,9 @@ void Quendral::IncreaseSummaryScreen() {
   for (int k = 1; k <= 7; k += 2) {
     const Num inward = (k == 1 || k == 5) ? NO / 2 : -NO / 2;
     const Num reach = k == 5 ? 0.9f : 1;
-    SO = GY5(k) + inward;
-    YOKO = GY5Y(k);
-    II = SO + reach * (GY5(k + 1) + inward - SO);
-    IJ = YOKO + reach * (GY5Y(k + 1) - YOKO);
-    Y = 1;
-    SIZE = 5;
-    XW = 16;
-    DrawArrow();
+    const Num x = GY5(k) + inward, y = GY5Y(k);
+    ArrowBetween(x, y, x + reach * (GY5(k + 1) + inward - x), y + reach * (GY5Y(k + 1) - y),
+                 5);
   }
 
   RevealBlanks({"増加", "減少", "減少", "最小値0", "増加", "増加", "最大値0", "減少"});
@@ -228,9 +177,13 @@ void Quendral::RateSummaryScreen() {
   TextAt(YI1 + 20, B2, 0, "で、");
   FillInBlank(2, YI1, B2, 70, "②");
   TextAt(YI1 + 20, B2, 0, "に等しい。");
-  SheetPlane(*this, B1 + 88, B2 + 80, -1, 5, -1, 11, 30, 1);
-  PlaneGraph(3, 2, 1, 0);
-  for (int k = 1; k <= 5; ++k) SetFigurePoint(k, static_cast<Num>(k - 1), 2.0f * (k - 1) + 1);
+  Plane({.left = B1 + 88, .top = B2 + 80, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11,
+         .grid = false});
+  Graph({.form = GraphForm::kLine, .a = 2, .b = 1});
+  for (int k = 1; k <= 5; ++k) {
+    const Num x = static_cast<Num>(k - 1);
+    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(2 * x + 1);
+  }
   for (int k = 1; k <= 4; ++k) RunRise(*this, k);
 
   // The right sheet: six steps of run 1 on y = x², from x = -3 to 3.
@@ -239,9 +192,13 @@ void Quendral::RateSummaryScreen() {
   SummaryHeadingBox(595, 30, "y=ax^2 での 変化の割合");
   FillInBlank(3, B1, B2 + 60, 105, "①");
   TextAt(YI1 + 20, B2, 0, "ではない。");
-  SheetPlane(*this, B1 + 44, B2 + 80, -4, 4, -1, 12, 30, 1);
-  PlaneGraph(2, 1, 0, 0);
-  for (int k = 1; k <= 7; ++k) SetFigurePoint(k, static_cast<Num>(k - 4), static_cast<Num>((k - 4) * (k - 4)));
+  Plane({.left = B1 + 44, .top = B2 + 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
+         .grid = false});
+  Graph({.a = 1});
+  for (int k = 1; k <= 7; ++k) {
+    const Num x = static_cast<Num>(k - 4);
+    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(x * x);
+  }
   for (int k = 1; k <= 6; ++k) RunRise(*this, k);
 
   RevealBlanks({"一定", "a", "一定"});

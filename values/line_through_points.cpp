@@ -15,14 +15,7 @@ namespace {
 void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num xDrop,
                    Num yShift, Num yRise) {
   const Num y = x * x;
-  L.KAKUDAI = x;
-  L.SENTAKU = y;
-  L.DOTRADIUS = 7;
-  L.TKAI2 = 5;
-  L.ZY0_s = letter;
-  L.JYOU = -20;
-  L.LABELDY = 0;
-  L.PlotLabelledPoint();
+  L.Point({.x = x, .y = y, .radius = 7, .colour = 5, .label = letter, .dx = -20});
   const Num px = L.HOUKOU, py = L.N2;
   L.GY5(k) = px;
   L.GY5Y(k) = py;
@@ -57,14 +50,7 @@ void SlopeArrows(Quendral& L, bool labels) {
     runLabel();
     L.PrintMathText();
   }
-  L.SO = L.GY5(2);
-  L.YOKO = L.GY5Y(1);
-  L.II = L.GY5(2);
-  L.IJ = L.GY5Y(2);
-  L.Y = 1;
-  L.SIZE = 7;
-  L.XW = 16;
-  L.DrawArrow();
+  L.ArrowBetween(L.GY5(2), L.GY5Y(1), L.GY5(2), L.GY5Y(2), 7);
 }
 
 }  // namespace
@@ -78,20 +64,10 @@ void Quendral::LineThroughPointsScreen() {
   NewLine(0, 50, 0, "B(3,9)がある。直線ABの式を求めなさい。");
 
   // x -4..4, y -1..12, 40 per unit, axes only: the origin at (1040, 560).
-  A41 = 880;
-  I = 80;
-  XI2 = -4;
-  B3 = 4;
-  B4 = -1;
-  X = 12;
-  XSTEP = 1;
-  GGX = 1;
-  NO = 40;
-  SIZE = 0;
-  N = 1;
-  DrawCoordinatePlane();
-  PlaneGraph(2, 1, 0, 0);
-  PlaneGraph(3, 2, 3, 5);
+  Plane({.left = 880, .top = 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12, .unit = 40,
+         .grid = false});
+  Graph({.a = 1});
+  Graph({.form = GraphForm::kLine, .a = 2, .b = 3, .colour = 5});
   LabelAt(GY1 - 96, ZX - 40, 0, "y=x^2");
   // A's x a row lower, clear of the origin's "0".
   ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);

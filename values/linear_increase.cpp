@@ -4,20 +4,19 @@
 
 namespace lessons {
 
-void Quendral::SetFigurePoint(int k, Num x, Num y) {
-  GY5(k) = X8 + NO * x;
-  GY5Y(k) = R - NO * y;
+void Quendral::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head) {
+  SO = x1;
+  YOKO = y1;
+  II = x2;
+  IJ = y2;
+  Y = head;
+  SIZE = static_cast<Num>(colour);
+  XW = 16;
+  DrawArrow();
 }
 
 void Quendral::FigureArrow(Num from, Num to, int colour) {
-  SO = GY5(from);
-  YOKO = GY5Y(from);
-  II = GY5(to);
-  IJ = GY5Y(to);
-  Y = 1;
-  XW = 16;
-  SIZE = static_cast<Num>(colour);
-  DrawArrow();
+  ArrowBetween(GY5(from), GY5Y(from), GY5(to), GY5Y(to), colour);
 }
 
 void Quendral::LinearChangeScreen(Num slope, const std::string& formula,
@@ -27,33 +26,17 @@ void Quendral::LinearChangeScreen(Num slope, const std::string& formula,
   B1 = 60;
   TextAt(30, 30, 0, "課1 1次関数 " + formula + " で、xが-3から3まで");
   TextAt(B1, 80, 0, "増加するとき、yの増減をいいなさい。");
-  A41 = 792;
-  I = 120;
-  XI2 = -4;
-  B3 = 4;
-  B4 = -6;
-  X = 6;
-  NO = 30;
-  XSTEP = 1;
-  GGX = 1;
-  SIZE = 10;
-  N = 1;
-  DrawCoordinatePlane();
+  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -6, .yTo = 6});
   // The line at x = -3 and x = 3, the corner level with the first, and the
   // slanting arrow beside the line (one unit above the rising line, two
   // below the falling one).
   const Num left = 2 - 3 * slope, right = 2 + 3 * slope;
-  SetFigurePoint(1, -3, left);
-  SetFigurePoint(2, 3, left);
-  SetFigurePoint(3, 3, right);
-  SetFigurePoint(4, -3, slope > 0 ? 0 : 3);
-  SetFigurePoint(5, 2, slope > 0 ? 5 : -2);
-  MUKI = 3;
-  AA = slope;
-  ZX1 = 2;
-  TKAI2 = 3;
-  ZY0_s = "";
-  DrawFunctionGraph();
+  GY5(1) = PlaneX(-3), GY5Y(1) = PlaneY(left);
+  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(left);
+  GY5(3) = PlaneX(3), GY5Y(3) = PlaneY(right);
+  GY5(4) = PlaneX(-3), GY5Y(4) = PlaneY(slope > 0 ? 0 : 3);
+  GY5(5) = PlaneX(2), GY5Y(5) = PlaneY(slope > 0 ? 5 : -2);
+  Graph({.form = GraphForm::kLine, .a = slope, .b = 2, .colour = 3});
   TextAt(GY1, ZX, 0, formula);
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);

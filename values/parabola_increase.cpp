@@ -33,29 +33,15 @@ void Quendral::ParabolaChangeScreen(Num a) {
   rt.SetDrawWidth(0, 5);
   TextAt(30, 30, 0, up ? "課3 関数 y=x^2 で、xが-3から3まで" : "課4 関数 y=-x^2 で、xが-3から3まで");
   TextAt(60, 80, 0, "増加するとき、yの増減をいいなさい。");
-  A41 = 792;
-  I = up ? 60 : 50;
-  XI2 = -4;
-  B3 = 4;
-  B4 = up ? -1 : -12;
-  X = up ? 12 : 1;
-  NO = 40;
-  XSTEP = 1;
-  GGX = 1;
-  SIZE = 10;
-  N = 1;
-  DrawCoordinatePlane();
-  SetFigurePoint(1, -3, 9 * a);
-  SetFigurePoint(2, 3, 9 * a);
+  Plane({.left = 792, .top = up ? 60.0f : 50.0f, .xFrom = -4, .xTo = 4,
+         .yFrom = up ? -1.0f : -12.0f, .yTo = up ? 12.0f : 1.0f, .unit = 40});
+  GY5(1) = PlaneX(-3), GY5Y(1) = PlaneY(9 * a);
+  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(9 * a);
   // The arrow up the left branch of y = -x² ends short of the origin's "0",
   // which it would cross.
-  SetFigurePoint(3, up ? 0 : -0.3f, up ? 0 : -0.9f);
-  SetFigurePoint(4, 0, 0);
-  MUKI = 2;
-  AA = a;
-  TKAI2 = 3;
-  ZY0_s = up ? "y=x^2" : "y=-x^2";
-  DrawFunctionGraph();
+  GY5(3) = PlaneX(up ? 0 : -0.3f), GY5Y(3) = PlaneY(up ? 0 : -0.9f);
+  GY5(4) = PlaneX(0), GY5Y(4) = PlaneY(0);
+  Graph({.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2"});
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
   FigureArrow(1, 2, 7);

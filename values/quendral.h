@@ -64,9 +64,6 @@ class Quendral : public Lesson {
   void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
                           bool keys);
   void RangeGraphScreen();
-  // The plane of screen ⑥: corner (880, 50), x -5..5, y -1..25, 20 per unit,
-  // axes only.
-  void RangeGraphPlane();
   // Dots of y = AA·x² from x = XI2 to B3, 0.1 apart where y > 1.2 and 0.2
   // apart elsewhere, only those within the plane's height.
   void DottedParabola();
@@ -74,7 +71,6 @@ class Quendral : public Lesson {
   // guides from its ends to both axes, their numbers, and the range of y as
   // an arrow with two heads on the y axis.
   void MarkDomainAndRange();
-  void DomainArc(Num from, Num to);
   void GuideLine(Num x1, Num y1, Num x2, Num y2);
   // A number in colour 7 at (x, y).
   void NumberLabel(Num value, Num x, Num y);
@@ -95,11 +91,11 @@ class Quendral : public Lesson {
   void AverageSpeedUnit();
   void FeatureSummaryUnit();
 
-  // ---- figure points ----
-  // Figure point k at the value point (x, y) of the plane drawn last, kept
-  // as the pixel X8 + NO x, R - NO y in GY5(k), GY5Y(k).
-  void SetFigurePoint(int k, Num x, Num y);
-  // An arrow with its head at point `to`, head length 16.
+  // ---- figure arrows ----
+  // An arrow in `colour` from (x1, y1) to (x2, y2), head length 16, its head
+  // at the second point (head 1) or at the first (head -1).
+  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head = 1);
+  // An arrow from figure point `from` to its head at point `to` (GY5, GY5Y).
   void FigureArrow(Num from, Num to, int colour);
 
   // ---- drills ----
@@ -142,9 +138,6 @@ class Quendral : public Lesson {
   // The line AB through A(-1, 1) and B(3, 9) on y = x², worked out beside
   // the figure; 16 keys.
   void LineThroughPointsScreen();
-  // y = aa·x² (muki 2) or y = aa·x + b (muki 3) on the plane drawn last, over
-  // its x range, in `colour`, no label.
-  void PlaneGraph(Num muki, Num aa, Num b, int colour);
 
   // ---- variables of Quendral's own ----
   Num DOMX1 = 0, DOMX2 = 0;  // the domain MarkDomainAndRange marks

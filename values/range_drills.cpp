@@ -55,15 +55,8 @@ void Quendral::CoefficientText() {
 }
 
 void Quendral::AnswerBox(Num x, Num y, Num width, const std::string& text) {
-  DSM1 = x;
-  DSM2 = y;
-  A_s = text;
-  TANI = width;
-  GX0 = kBoxHeight;
-  SIZE = 0;
-  TKAI2 = 13;
-  YMOTO = 5;
-  DrawTextBoxAround();
+  TextBoxAround({.x = x, .y = y, .width = width, .height = kBoxHeight, .fill = 13,
+                 .textColour = 5, .text = text});
 }
 
 void Quendral::RangeProblem(Num top, const std::string& question, Num boxWidth) {

@@ -6,18 +6,12 @@
 
 namespace lessons {
 
-void Quendral::RangeGraphPlane() {
-  A41 = 880;
-  I = 50;
-  XI2 = -5;
-  B3 = 5;
-  B4 = -1;
-  X = 25;
-  SIZE = 0;
-  NO = 20;
-  N = -1;
-  DrawCoordinatePlane();
-}
+namespace {
+// The plane of the screen: corner (880, 50), x -5..5, y -1..25, 20 per unit,
+// axes only.
+constexpr PlaneSetup kRangePlane{.left = 880, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -1,
+                                 .yTo = 25, .unit = 20, .grid = false, .numbers = false};
+}  // namespace
 
 void Quendral::DottedParabola() {
   Num x = XI2;
@@ -43,30 +37,13 @@ void Quendral::NumberLabel(Num value, Num x, Num y) {
   PrintMathText();
 }
 
-void Quendral::DomainArc(Num from, Num to) {
-  MUKI = 2;
-  AA = 1;
-  TKAI2 = 3;
-  XI2 = from;
-  B3 = to;
-  ZY0_s = "";
-  DrawFunctionGraph();
-}
-
 void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
-  SO = X8;
-  YOKO = fromY;
-  II = X8;
-  IJ = toY;
-  Y = head;
-  SIZE = 5;
-  XW = 16;
-  DrawArrow();
+  ArrowBetween(X8, fromY, X8, toY, 5, head);
 }
 
 void Quendral::MarkDomainAndRange() {
   DottedParabola();
-  DomainArc(DOMX1, DOMX2);
+  Graph({.a = 1, .colour = 3, .xFrom = DOMX1, .xTo = DOMX2});
   const Num y1 = AA * DOMX1 * DOMX1, y2 = AA * DOMX2 * DOMX2;
   const Num lower = y2 > y1 ? y1 : y2, upper = y2 > y1 ? y2 : y1;
   const Num low = DOMX1 * DOMX2 > 0 ? lower : 0;
@@ -101,10 +78,10 @@ void Quendral::RangeGraphScreen() {
   TextAt(B1 + 30, B2 + 50, 0, "yの変域をいいなさい。");
   NewLine(0, 50, 3, "<解答>");
   WaitAnyKey();
-  RangeGraphPlane();
+  Plane(kRangePlane);
   AA = 1;
   DottedParabola();
-  DomainArc(-4, 3);
+  Graph({.a = 1, .colour = 3, .xFrom = -4, .xTo = 3});
   const Num p1x = X8 + NO * XI2, p1y = R - NO * AA * XI2 * XI2;
   const Num p2x = X8 + NO * B3, p2y = R - NO * AA * B3 * B3;
   WaitAnyKey();
@@ -164,7 +141,7 @@ void Quendral::RangeGraphScreen() {
     NewLine(0, 70, 0, p.text);
     const Num lineEnd = YI1, lineY = B2;
     FillRect(A41 - 40, 0, 1320, 1800, 15, 15);
-    RangeGraphPlane();
+    Plane(kRangePlane);
     AA = 1;
     DOMX1 = p.from;
     DOMX2 = p.to;

@@ -69,34 +69,6 @@ void LeadingZero(std::string& text) {
   if (text.rfind(".", 0) == 0) text = "0" + text;
 }
 
-// The plane of the three screens: corner (792, 120), x from xFrom to xTo, y
-// from -1 to yTo, one unit per grid step of `no` pixels, the grid with its
-// numbers.
-void RatePlane(Quendral& L, Num xFrom, Num xTo, Num yTo, Num no) {
-  L.A41 = 792;
-  L.I = 120;
-  L.XI2 = xFrom;
-  L.B3 = xTo;
-  L.B4 = -1;
-  L.X = yTo;
-  L.NO = no;
-  L.XSTEP = 1;
-  L.GGX = 1;
-  L.SIZE = 10;
-  L.N = 1;
-  L.DrawCoordinatePlane();
-}
-
-// y = aa x² (muki 2) or y = aa x + b (muki 3) in colour 3, no label.
-void RateGraph(Quendral& L, Num muki, Num aa, Num b) {
-  L.MUKI = muki;
-  L.AA = aa;
-  L.ZX1 = b;
-  L.TKAI2 = 3;
-  L.ZY0_s.clear();
-  L.DrawFunctionGraph();
-}
-
 // The run and rise arrows from figure point k to k + 1, labelled by `flags`.
 void RunRiseBetween(Quendral& L, int k, const char* flags) {
   L.LT2 = L.GY5(k);
@@ -114,7 +86,8 @@ struct RateTableLesson {
   const char* question;
   Num questionStep;  // from the first line to the second
   const char* question2;
-  Num muki, aa, b;  // the function, as DrawFunctionGraph takes it
+  GraphForm form;  // the function: y = aa x² or y = aa x + b
+  Num aa, b;
   const char* formula;
   const char* rule;    // the conclusion in colour 0
   const char* answer;  // and its end in colour 5
@@ -126,7 +99,7 @@ void StoreRateTable(Quendral& L, const RateTableLesson& p) {
   for (int k = 1; k <= 5; ++k) {
     const Num x = static_cast<Num>(k - 1);
     L.T(k) = x;
-    L.F(k) = p.muki == 2 ? p.aa * (x * x) : p.aa * x + p.b;
+    L.F(k) = p.form == GraphForm::kSquare ? p.aa * (x * x) : p.aa * x + p.b;
   }
   for (int k = 1; k <= 4; ++k) L.F(10 + k) = L.F(k + 1) - L.F(k);
   L.NumbersToTextArrays();
@@ -143,8 +116,8 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   L.B2 = p.top;
   L.TextAt(L.B1 - 30, L.B2, 0, p.question);
   L.NewLine(0, p.questionStep, 0, p.question2);
-  RatePlane(L, -1, 5, 11, 40);
-  RateGraph(L, p.muki, p.aa, p.b);
+  L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40});
+  L.Graph({.form = p.form, .a = p.aa, .b = p.b, .colour = 3});
   L.LabelAt(L.GY1, L.ZX, 0, p.formula);
   L.WaitAnyKey();
 
@@ -166,7 +139,7 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   auto increment = [&](int k) { return L.TITLE_s(10 + k); };
   RowCells(L, kYValues, y, [&](int k) { return L.TITLE_s(k); }, true);
   RowCells(L, kYIncrements, dy, increment, true);
-  for (int k = 1; k <= 5; ++k) L.SetFigurePoint(k, L.T(k), L.F(k));
+  for (int k = 1; k <= 5; ++k) L.GY5(k) = L.PlaneX(L.T(k)), L.GY5Y(k) = L.PlaneY(L.F(k));
   for (int k = 1; k <= 4; ++k) {
     if (L.F(k + 1) - L.F(k) < 1) {
       // A rise under one unit leaves its label no room beside it: the label
@@ -197,14 +170,15 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
 // ① "1次": y = 2x + 1, the rate 2 in every column.
 void Quendral::LinearRateScreen() {
   RateTableScreen(*this, {60, 30, 60, "課1 1次関数 y=2x+1 で、xが0から", 50,
-                          "1ずつ増加するとき、yはどうなりますか。", 3, 2, 1, "y=2x+1",
+                          "1ずつ増加するとき、yはどうなりますか。", GraphForm::kLine, 2, 1, "y=2x+1",
                           "1次関数y=ax+b の変化の割合は", "一定で、aに等しい。"});
 }
 
 // ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5.
 void Quendral::SquareRateScreen() {
   RateTableScreen(*this, {57, 20, 30, "課2 関数 y=ﾀ1/2ﾀx^2 で、xが0から", 70,
-                          "1ずつ増加するとき、yはどうなりますか。", 2, 0.5f, 0, "y=ﾀ1/2ﾀx^2",
+                          "1ずつ増加するとき、yはどうなりますか。", GraphForm::kSquare, 0.5f, 0,
+                          "y=ﾀ1/2ﾀx^2",
                           "関数y=ax^2 の変化の割合は", "一定ではない。"});
 }
 
@@ -216,12 +190,12 @@ void Quendral::RateOfChangeScreen() {
   B2 = 30;
   TextAt(B1 - 30, B2, 0, "課3 関数 y=x^2 で、xが1から3まで");
   NewLine(0, 50, 0, "増加するとき、変化の割合を求めなさい。");
-  RatePlane(*this, -4, 4, 12, 30);
-  RateGraph(*this, 2, 1, 0);
+  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12});
+  Graph({.a = 1, .colour = 3});
   LabelAt(GY1, ZX, 0, "y=x^2");
   WaitAnyKey();
-  SetFigurePoint(1, 1, 1 * 1);
-  SetFigurePoint(2, 3, 3 * 3);
+  GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(1 * 1);
+  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(3 * 3);
   RunRiseBetween(*this, 1, "nn");
   WaitAnyKey();
   NewLine(0, 70, 3, "<解答>");
