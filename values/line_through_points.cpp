@@ -68,7 +68,8 @@ void Quendral::LineThroughPointsScreen() {
          .grid = false});
   Graph({.a = 1});
   Graph({.form = GraphForm::kLine, .a = 2, .b = 3, .colour = 5});
-  LabelAt(GY1 - 96, ZX - 40, 0, "y=x^2");
+  // Above the curve's end, clear of its last dots.
+  LabelAt(GY1 - 96, ZX - 52, 0, "y=x^2");
   // A's x a row lower, clear of the origin's "0".
   ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);
   ParabolaPoint(*this, 2, 3, "B", -16, 0, -28, -24);

@@ -56,7 +56,7 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   // Before the first key: question, plane, both graphs, points, guides, numbers.
   EXPECT_TRUE(s.Has(start, "B(3,9)がある。直線ABの式を求めなさい。"));
   ExpectGlyphs(s, {{start, 30, 30, 0, "課"}, {start, 60, 80, 0, "B"},
-                   {start, 1104, 40, 0, "y"}, {start, 960, 480, 5, "A"},
+                   {start, 1104, 28, 0, "y"}, {start, 960, 480, 5, "A"},
                    {start, 1120, 160, 5, "B"}, {start, 995, 590, 3, "1"},
                    {start, 1040, 474, 3, "1"}, {start, 1144, 560, 3, "3"},
                    {start, 1012, 176, 3, "9"}});
