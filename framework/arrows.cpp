@@ -46,22 +46,20 @@ void PlaceRiseLabel(Lesson& L) {
 }
 }  // namespace
 
-void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
-  int colour = CInt(SIZE);
-  // A shaft that runs through a label on the plane passes behind it, as a
-  // curve does: it stops its half width and a unit short of the label's
-  // ground on both sides. One that only grazes a ground is drawn whole.
-  const Num reach = 1 + rt.GetDrawWidth(0) / 2.0f;
-  std::vector<std::pair<Num, Num>> hidden;  // parts of the shaft, 0 at the tail, 1 at the head
+void Lesson::LineBehindLabels(Num x1, Num y1, Num x2, Num y2, int colour) {
+  const Num half = rt.GetDrawWidth(0) / 2.0f, reach = 1 + half;
+  std::vector<std::pair<Num, Num>> hidden;  // parts of the line, 0 at its start, 1 at its end
   for (const InkBox& g : labelGrounds) {
-    if (!SegmentInBox(tx, ty, hx, hy, g.x0, g.y0, g.x1, g.y1)) continue;
+    // Within half its width of a ground's edge it only grazes the ground.
+    if (!SegmentInBox(x1, y1, x2, y2, g.x0 + half, g.y0 + half, g.x1 - half, g.y1 - half))
+      continue;
     hidden.push_back(
-        *SegmentInBox(tx, ty, hx, hy, g.x0 - reach, g.y0 - reach, g.x1 + reach, g.y1 + reach));
+        *SegmentInBox(x1, y1, x2, y2, g.x0 - reach, g.y0 - reach, g.x1 + reach, g.y1 + reach));
   }
   std::sort(hidden.begin(), hidden.end());
   auto along = [](Num a, Num b, Num t) { return t == 1 ? b : a + (b - a) * t; };
   auto piece = [&](Num t0, Num t1) {
-    PlainLine(rt, along(tx, hx, t0), along(ty, hy, t0), along(tx, hx, t1), along(ty, hy, t1),
+    PlainLine(rt, along(x1, x2, t0), along(y1, y2, t0), along(x1, x2, t1), along(y1, y2, t1),
               colour);
   };
   Num from = 0;
@@ -70,6 +68,11 @@ void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
     from = std::max(from, t1);
   }
   if (from < 1) piece(from, 1);
+}
+
+void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
+  int colour = CInt(SIZE);
+  LineBehindLabels(tx, ty, hx, hy, colour);
 
   Num length = std::sqrt((hx - tx) * (hx - tx) + (hy - ty) * (hy - ty));
   if (length == 0) return;  // no direction: the shaft alone

@@ -184,6 +184,10 @@ class Lesson {
   // One arrow from the tail to the head: the shaft, and the open head when
   // the two ends differ.
   void DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy);
+  // A plain line that passes behind the labels on the plane, as a curve does:
+  // where it runs through a label's ground it stops its half width and a unit
+  // short of it on both sides; one that only grazes a ground is drawn whole.
+  void LineBehindLabels(Num x1, Num y1, Num x2, Num y2, int colour);
   // One step of a length arc: the point at `degrees` of the half-ellipse over
   // the chord from (SO, YOKO), turned by the chord's direction `chordAngle`,
   // left in II, IJ (DOTRADIUS its distance from the first point).

@@ -1,7 +1,6 @@
 // Steps shared by the screens on the graphs of y = ax²: planes, curves and
 // points, table rows revealed cell by cell, segments from the x axis, and the
 // fill-in sentences on the graph's features.
-#include <algorithm>
 #include <vector>
 
 #include "intro/palisteo.h"
@@ -34,31 +33,11 @@ void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int
 
 void Palisteo::KeptPointSegments(int count, int first, int firstColour, int second,
                                  int secondColour, bool fromAxis) {
-  // The segments run up or down (both ends share their x); where one runs
-  // through a label (not just along the edge of its ground) it passes behind
-  // it, as the curves do, stopping a unit short of it.
-  auto line = [this](Num x, Num y1, Num y2, int colour) {
-    const Num half = static_cast<Num>(rt.GetDrawWidth(0)) / 2, reach = 1 + half;
-    std::vector<std::pair<Num, Num>> pieces{{std::min(y1, y2), std::max(y1, y2)}};
-    for (const InkBox& g : labelGrounds) {
-      if (x < g.x0 + half || x > g.x1 - half) continue;
-      std::vector<std::pair<Num, Num>> left;
-      for (auto [a, b] : pieces) {
-        if (g.y0 - reach > a) left.push_back({a, std::min(b, g.y0 - reach)});
-        if (g.y1 + reach < b) left.push_back({std::max(a, g.y1 + reach), b});
-      }
-      pieces = left;
-    }
-    if (y1 > y2) std::reverse(pieces.begin(), pieces.end());
-    for (auto [a, b] : pieces) {
-      if (y1 > y2) std::swap(a, b);
-      rt.DrawLine(0, 0, x, a, 0, x, b, -1, colour, 0, colour, -1, 7);
-    }
-  };
+  // Where a segment runs through a label it passes behind it, as the curves do.
   for (int i = 0; i < count; ++i) {
     const Num x = GX3(first + i);
-    line(x, R, GY3(first + i), firstColour);
-    line(x, fromAxis ? R : GY3(first + i), GY3(second + i), secondColour);
+    LineBehindLabels(x, R, x, GY3(first + i), firstColour);
+    LineBehindLabels(x, fromAxis ? R : GY3(first + i), x, GY3(second + i), secondColour);
     WaitAnyKey();
   }
   WaitAnyKey();
