@@ -69,9 +69,8 @@ void Orvenna::BrakingAnimationPage() {
 }
 
 void Orvenna::DoubleArrow(Num x1, Num y1, Num x2, Num y2, int colour) {
-  SO = x1, YOKO = y1, II = x2, IJ = y2;
-  Y = 1, HENK1 = 2, XW = 16, SIZE = static_cast<Num>(colour);
-  DrawArrow();
+  HENK1 = 2;
+  ArrowBetween(x1, y1, x2, y2, colour);
 }
 
 void Orvenna::BrakingStillPicture() {

@@ -97,6 +97,17 @@ void Lesson::DrawArrow() {
   Y = 0;
 }
 
+void Lesson::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head) {
+  SO = x1;
+  YOKO = y1;
+  II = x2;
+  IJ = y2;
+  Y = head;
+  SIZE = static_cast<Num>(colour);
+  XW = 16;
+  DrawArrow();
+}
+
 void Lesson::DrawRunRiseArrows() {
   if (LT2 > RP1) {
     std::swap(LT2, RP1);
@@ -104,16 +115,6 @@ void Lesson::DrawRunRiseArrows() {
   }
   rt.SetDrawWidth(0, 5);
 
-  auto arrow = [&](Num x1, Num y1, Num x2, Num y2, Num colour) {
-    SO = x1;
-    YOKO = y1;
-    II = x2;
-    IJ = y2;
-    Y = 1;
-    SIZE = colour;
-    XW = 16;
-    DrawArrow();
-  };
   // Without a scale there are no values to show.
   if (NO == 0) {
     RUNTEXT_s.clear();
@@ -140,8 +141,8 @@ void Lesson::DrawRunRiseArrows() {
   if (rise) ground(PlaceRiseLabel);
   const std::vector<InkBox> own(labelGrounds.begin() + before, labelGrounds.end());
   labelGrounds.resize(before);
-  arrow(LT2, GX4, RP1, GX4, 7);
-  arrow(RP1, GX4, RP1, GX5, 3);
+  ArrowBetween(LT2, GX4, RP1, GX4, 7);
+  ArrowBetween(RP1, GX4, RP1, GX5, 3);
   labelGrounds.insert(labelGrounds.end(), own.begin(), own.end());
   if (run) LabelRunArrow();
   if (rise) LabelRiseArrow();

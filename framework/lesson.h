@@ -92,6 +92,10 @@ class Lesson {
   void Graph(const GraphSetup& setup);
   void TextBox(const BoxSetup& setup);
   void TextBoxAround(const BoxSetup& setup);
+  // DrawArrow from (x1, y1) to (x2, y2) in `colour`, head length 16, its head
+  // at the second point (head 1) or at the first (head -1); with HENK1 = 2
+  // set before it, at both.
+  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head = 1);
 
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
   void ComputeRayAngles();

@@ -4,17 +4,6 @@
 
 namespace lessons {
 
-void Quendral::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head) {
-  SO = x1;
-  YOKO = y1;
-  II = x2;
-  IJ = y2;
-  Y = head;
-  SIZE = static_cast<Num>(colour);
-  XW = 16;
-  DrawArrow();
-}
-
 void Quendral::FigureArrow(Num from, Num to, int colour) {
   ArrowBetween(GY5(from), GY5Y(from), GY5(to), GY5Y(to), colour);
 }

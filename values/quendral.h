@@ -92,9 +92,6 @@ class Quendral : public Lesson {
   void FeatureSummaryUnit();
 
   // ---- figure arrows ----
-  // An arrow in `colour` from (x1, y1) to (x2, y2), head length 16, its head
-  // at the second point (head 1) or at the first (head -1).
-  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head = 1);
   // An arrow from figure point `from` to its head at point `to` (GY5, GY5Y).
   void FigureArrow(Num from, Num to, int colour);
 
