@@ -49,7 +49,8 @@ TEST(Arrow, HeadAtEitherEndOrBoth) {
 }
 
 // A shaft through a label's ground passes behind it, stopping a unit and its
-// half width short on both sides; one that only grazes a ground is whole.
+// half width short on both sides; one within its half width of a ground's
+// edge only grazes it and is whole.
 TEST(Arrow, ShaftPassesBehindALabel) {
   Bench b;
   b.rt.SetDrawWidth(0, 6);
@@ -58,7 +59,7 @@ TEST(Arrow, ShaftPassesBehindALabel) {
   EXPECT_EQ(Arrow(b, 100, 100, 200, 100),
             (Lines{"100 100 136 100", "164 100 200 100", "184 108 200 100", "184 92 200 100"}));
   b.L.Y = 1;
-  EXPECT_EQ(Arrow(b, 100, 89, 200, 89)[0], "100 89 200 89");
+  EXPECT_EQ(Arrow(b, 100, 92, 200, 92)[0], "100 92 200 92");
 }
 
 // Run and rise arrows of the chord (x1, y1)-(x2, y2) at scale `no`.
