@@ -69,8 +69,7 @@ void Orvenna::BrakingAnimationPage() {
 }
 
 void Orvenna::DoubleArrow(Num x1, Num y1, Num x2, Num y2, int colour) {
-  HENK1 = 2;
-  ArrowBetween(x1, y1, x2, y2, colour);
+  ArrowBetween(x1, y1, x2, y2, colour, ArrowHeads::kAtBoth);
 }
 
 void Orvenna::BrakingStillPicture() {

@@ -26,21 +26,32 @@ void Lesson::DrawDecimalAxisLabels() {
   YMOTO = 0;
 
   // A label and its point (4 units lower than the digits), in cells `wide`
-  // sixteenths of the usual width and as high as usual: its ink, and when
-  // `draw` the label on its ground.
-  auto label = [&](Num x, Num y, const std::string& text, Num point, int wide, bool draw) {
+  // sixteenths of the usual width and as high as usual: its ink, its cells,
+  // and how to draw it moved by (dx, dy).
+  struct Drawn {
+    InkBox ink, cells;
+    AxisLabel label;
+  };
+  auto label = [&](Num x, Num y, const std::string& text, Num point, int wide) {
     const int a = wide == 16 ? 2 : wide, b = wide == 16 ? 1 : 8;
-    rt.SetFontSize(0, wide == 16 ? NAGASA : NAGASA / 8);
+    const Num size = wide == 16 ? NAGASA : NAGASA / 8, bold = rt.FontBold() ? -1 : 0;
+    rt.SetFontSize(0, size);
     const Num px = x + (NAGASA * point - 6) * wide / 16, py = y + 4;
-    InkBox ink = rt.TextInk(x, y, text, a, b);
-    if (point != 0) ink = ink.Joined(rt.TextInk(px, py, ".", a, b));
-    if (draw) {
-      LabelGround(ink);
-      rt.DrawText(0, 0, x, y, text, a, b, CInt(YMOTO));
-      if (point != 0) rt.DrawText(0, 0, px, py, ".", a, b, CInt(YMOTO));
+    Drawn d{rt.TextInk(x, y, text, a, b), rt.TextCells(x, y, text, a, b), {}};
+    if (point != 0) {
+      d.ink = d.ink.Joined(rt.TextInk(px, py, ".", a, b));
+      d.cells = d.cells.Joined(rt.TextCells(px, py, ".", a, b));
     }
+    d.label = {d.cells, [=, this](Num dx, Num dy) {
+                 rt.SetFontSize(0, size);
+                 rt.SetFontBold(0, static_cast<int>(bold));
+                 rt.DrawText(0, 0, x + dx, y + dy, text, a, b, CInt(YMOTO));
+                 if (point != 0) rt.DrawText(0, 0, px + dx, py + dy, ".", a, b, CInt(YMOTO));
+                 rt.SetFontSize(0, NAGASA);
+                 rt.SetFontBold(0, 0);
+               }};
     rt.SetFontSize(0, NAGASA);
-    return ink;
+    return d;
   };
   // DSM1, DSM2 are left where the last label's point went (its usual width).
   auto place = [&](Num x, Num y) {
@@ -67,16 +78,20 @@ void Lesson::DrawDecimalAxisLabels() {
   auto at = [&](const Label& l, int wide) {
     return X8 + NO * l.k - static_cast<Num>(Len(l.text)) * NAGASA * wide / 32;
   };
-  auto zero = [&](int wide, bool draw) {
+  // The "0" stays where the plane put it unless it stands below the x axis
+  // beside the labels.
+  const bool zeroBeside = zeroPlace_.y == 0;
+  auto zero = [&](int wide) {
     rt.SetFontBold(0, -1);
-    InkBox ink = label(X8 - NAGASA * wide / 16, R, "0", 0, wide, draw);
+    const Num x = zeroPlace_.x != 0 ? X8 + 4 : X8 - NAGASA * wide / 16;
+    Drawn d = label(x, R, "0", 0, wide);
     rt.SetFontBold(0, 0);
-    return ink;
+    return d;
   };
   auto fits = [&](int wide) {
-    std::vector<InkBox> inks{zero(wide, false)};
-    for (const Label& l : xs)
-      inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide, false));
+    std::vector<InkBox> inks;
+    if (zeroBeside) inks.push_back(zero(wide).ink);
+    for (const Label& l : xs) inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).ink);
     std::sort(inks.begin(), inks.end(),
               [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
     for (size_t i = 1; i < inks.size(); ++i)
@@ -85,32 +100,35 @@ void Lesson::DrawDecimalAxisLabels() {
   };
   int wide = 16;
   while (wide > 8 && !fits(wide)) --wide;
-  if (wide < 16) {
+  std::vector<AxisLabel> xLabels;
+  if (wide < 16 && zeroBeside) {
     // The plane's "0" wiped (its cell, short of the axes: what of it lies on
-    // the y axis is black on black) and drawn again.
-    const Num x0 = X8 - NAGASA, y0 = R + 2, x1 = X8 - 2, y1 = R + NAGASA;
-    std::erase_if(labelGrounds, [&](const InkBox& g) {
-      return g.x0 >= x0 - 2 && g.x1 <= x1 + 2 && g.y0 >= y0 - 2 && g.y1 <= y1 + 2;
-    });
+    // the y axis is black on black) and drawn again with the labels.
+    const bool right = zeroPlace_.x != 0;
+    const Num x0 = right ? X8 + 2 : X8 - NAGASA, x1 = right ? X8 + NAGASA + 4 : X8 - 2;
+    const Num y0 = R + 2, y1 = R + NAGASA;
     WipeExactly(rt, x0, y0, x1, y1);
-    zero(wide, true);
+    xLabels.push_back(zero(wide).label);
   }
-  for (const Label& l : xs) {
-    H = l.point;
-    label(at(l, wide), R + 4, l.text, l.point, wide, true);
-    place(at(l, 16), R + 4);
+  for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);
+  PlaceAxisLabels(xLabels, true);
+  if (!xs.empty()) {
+    H = xs.back().point;
+    place(at(xs.back(), 16), R + 4);
   }
 
   // y axis: ending at the axis, centred on the grid line.
   NormaliseLabelStep(BB2);
+  std::vector<AxisLabel> yLabels;
   CountedLoop(XI0, B4, X, 1, [&](Num k) {
     HHP = k * GGX;
     FormatDecimalLabel();
     if (!LabelledIndex(k, BB2)) return;
     const Num x = X8 - NAGASA * static_cast<Num>(Len(P1_s)), y = R - NO * k - NAGASA / 2;
-    label(x, y, P1_s, H, 16, true);
+    yLabels.push_back(label(x, y, P1_s, H, 16).label);
     place(x, y);
   });
+  PlaceAxisLabels(yLabels, false);
 
   rt.SetFontSize(0, 16);
   BB1 = 5;

@@ -12,18 +12,21 @@ void SetIfGiven(Num& variable, const std::optional<Num>& value) {
 }
 }  // namespace
 
-void Lesson::Plane(const PlaneSetup& s) {
+const Figure& Lesson::Plane(const PlaneSetup& s) {
   A41 = s.left, I = s.top;
   XI2 = s.xFrom, B3 = s.xTo, B4 = s.yFrom, X = s.yTo;
   XSTEP = s.xStep, GGX = s.yStep;
   NO = s.unit;
   SIZE = s.grid ? 1 : 0;
   N = s.numbers ? 0 : -1;
+  declaredCurves_ = s.curves;
+  declaredLines_ = s.lines;
   DrawCoordinatePlane();
   if (s.labelEveryX > 0 || s.labelEveryY > 0) {
     BB1 = s.labelEveryX, BB2 = s.labelEveryY;
     DrawDecimalAxisLabels();
   }
+  return figure;
 }
 
 void Lesson::Point(const PointSetup& s) {
@@ -32,6 +35,7 @@ void Lesson::Point(const PointSetup& s) {
   TKAI2 = static_cast<Num>(s.colour);
   ZY0_s = s.label;
   JYOU = s.dx, LABELDY = s.dy;
+  if (figure.drawn) XSTEP = figure.xStep, GGX = figure.yStep;
   SetIfGiven(XSTEP, s.xStep);
   SetIfGiven(GGX, s.yStep);
   PlotLabelledPoint();
@@ -45,6 +49,11 @@ void Lesson::Graph(const GraphSetup& s) {
   TKAI2 = static_cast<Num>(s.colour);
   ZY0_s = s.label;
   JYOU = s.dx, LABELDY = s.dy;
+  if (figure.drawn) {
+    XI2 = figure.xFrom, B3 = figure.xTo, B4 = figure.yFrom, X = figure.yTo;
+    XSTEP = figure.xStep, GGX = figure.yStep;
+    graphCurve_ = CarryCurve(s);
+  }
   SetIfGiven(XI2, s.xFrom);
   SetIfGiven(B3, s.xTo);
   SetIfGiven(B4, s.yFrom);
@@ -52,6 +61,7 @@ void Lesson::Graph(const GraphSetup& s) {
   SetIfGiven(XSTEP, s.xStep);
   SetIfGiven(GGX, s.yStep);
   DrawFunctionGraph();
+  graphCurve_ = -2;
 }
 
 namespace {

@@ -7,25 +7,21 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/basic.h"
 #include "framework/runtime/runtime.h"
 
 namespace lessons {
 
-// DrawCoordinatePlane, then DrawDecimalAxisLabels when value labels are asked for.
-struct PlaneSetup {
-  Num left = 0, top = 0;  // A41, I: the top left corner; both 0 gives (640, 180)
-  Num xFrom = 0, xTo = 0;  // XI2, B3: the x values shown
-  Num yFrom = 0, yTo = 0;  // B4, X: the y values shown
-  Num xStep = 1, yStep = 1;  // XSTEP, GGX: value per grid step
-  Num unit = 30;  // NO: screen units per grid step, on both axes
-  bool grid = true;  // SIZE: grid lines (1), or the axes and their letters only (0)
-  bool numbers = true;  // N: index numbers on the heavy lines (0), or none (-1)
-  // BB1, BB2: DrawDecimalAxisLabels writes a value on every labelEveryX-th x
-  // and every labelEveryY-th y grid line; 0 (both) draws no value labels.
-  Num labelEveryX = 0, labelEveryY = 0;
+// A straight line or arrow the figure will carry, in the plane's values.
+struct LineOnPlane {
+  Num x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Num width = 5;
 };
+
+// Where an arrow has its heads.
+enum class ArrowHeads { kAtEnd, kAtStart, kAtBoth };
 
 // PlotLabelledPoint: a dot at the value (x, y) of the plane in force.
 struct PointSetup {
@@ -34,7 +30,7 @@ struct PointSetup {
   int colour = 0;  // TKAI2: the dot and its label
   std::string label{};  // ZY0$: empty for none
   Num dx = 0, dy = 0;  // JYOU, LABELDY: the label's offsets
-  // XSTEP, GGX: unset keeps the steps in force (the plane's, or the 1 a graph left).
+  // XSTEP, GGX: unset takes the plane's steps.
   std::optional<Num> xStep{}, yStep{};
 };
 
@@ -55,14 +51,31 @@ struct GraphSetup {
   int colour = 0;  // TKAI2: the curve and its label
   std::string label{};  // ZY0$: empty for none, at the last dot drawn
   Num dx = 0, dy = 0;  // JYOU, LABELDY: the label's offsets
-  // XI2, B3: the x values traced; unset keeps what the plane left there, its
-  // x range in grid indices (the whole plane when the steps are 1).
+  // XI2, B3: the x values traced; unset, the plane's x values.
   std::optional<Num> xFrom{}, xTo{};
-  // B4, X: the y values of a vertical line (kEquation with b = 0); unset as
-  // the plane left them.
+  // B4, X: the y values of a vertical line (kEquation with b = 0); unset,
+  // the plane's.
   std::optional<Num> yFrom{}, yTo{};
-  // XSTEP, GGX: unset keeps the steps in force. The graph leaves both 1.
+  // XSTEP, GGX: unset takes the plane's steps. The graph leaves both 1.
   std::optional<Num> xStep{}, yStep{};
+};
+
+// DrawCoordinatePlane, then DrawDecimalAxisLabels when value labels are asked for.
+struct PlaneSetup {
+  Num left = 0, top = 0;  // A41, I: the top left corner; both 0 gives (640, 180)
+  Num xFrom = 0, xTo = 0;  // XI2, B3: the x values shown
+  Num yFrom = 0, yTo = 0;  // B4, X: the y values shown
+  Num xStep = 1, yStep = 1;  // XSTEP, GGX: value per grid step
+  Num unit = 30;  // NO: screen units per grid step, on both axes
+  bool grid = true;  // SIZE: grid lines (1), or the axes and their letters only (0)
+  bool numbers = true;  // N: index numbers on the heavy lines (0), or none (-1)
+  // BB1, BB2: DrawDecimalAxisLabels writes a value on every labelEveryX-th x
+  // and every labelEveryY-th y grid line; 0 (both) draws no value labels.
+  Num labelEveryX = 0, labelEveryY = 0;
+  // What the figure will carry at its later steps: its labels keep clear of
+  // these from the first step.
+  std::vector<GraphSetup> curves{};
+  std::vector<LineOnPlane> lines{};
 };
 
 // DrawTextBox and DrawTextBoxAround. The defaults are a table cell's.

@@ -24,13 +24,21 @@ void Lesson::PlotLabelledPoint() {
   HOUKOU = PlaneX(KAKUDAI);
   N2 = PlaneY(SENTAKU);
 
-  // The label's ground goes down before the dot, which may reach into it.
+  // The label (at the nearest place clear of the figure, its own dot
+  // included) and its ground go down before the dot.
   YMOTO = TKAI2;
   DSM1 = HOUKOU - 20 + JYOU;
   DSM2 = N2 - 40 + LABELDY;
   KKAI_s = ZY0_s;
-  LabelGround(InkOf([&] { PrintMathText(); }));
+  if (!KKAI_s.empty()) {
+    const InkBox cells = CellsOf([&] { PrintMathText(); });
+    const std::vector<ScreenPoint> places = NearbyPlaces();
+    const ScreenPoint d = places[ClearPlace(cells, places)];
+    DSM1 += d.x, DSM2 += d.y;
+    LabelGround(CellsOf([&] { PrintMathText(); }));
+  }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
+  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1});
   PrintMathText();
   JYOU = 0;
   LABELDY = 0;
@@ -63,7 +71,7 @@ void Lesson::DrawFunctionGraph() {
   DSM1 = DSM1 + JYOU;
   DSM2 = DSM2 + LABELDY;
   KKAI_s = ZY0_s;
-  OnGround([&] { PrintMathText(); });
+  FigureLabel(graphCurve_);
 
   JYOU = 0;
   LABELDY = 0;
@@ -86,21 +94,13 @@ void Lesson::TraceCurveDots() {
   Num step = (B3 - XI2) / kTraceSteps;
   TANI = kTraceSteps;
 
-  // A dot that would touch a label's ground is left out: the curve passes
-  // behind the label.
-  const Num reach = 1 + rt.GetDrawWidth(0) / 2.0f;
-  auto onLabel = [&](Num px, Num py) {
-    return std::any_of(labelGrounds.begin(), labelGrounds.end(), [&](const InkBox& g) {
-      return px > g.x0 - reach && px < g.x1 + reach && py > g.y0 - reach && py < g.y1 + reach;
-    });
-  };
   CountedLoop(XI0, 0, TANI, 1, [&](Num) {
     HOUKOU = PlaneX(x);
     N2 = PlaneY(y);
     if (ZX <= N2 && N2 <= ZY) {
       DSM1 = HOUKOU;
       DSM2 = N2;
-      if (!onLabel(HOUKOU, N2)) FilledDot(rt, HOUKOU, N2, 1, CInt(TKAI2));
+      FilledDot(rt, HOUKOU, N2, 1, CInt(TKAI2));
     }
     x = x + step;
     if (shifted && x == 0) x = x + step;

@@ -36,7 +36,7 @@ void Lesson::ShowPromptWaitKey() { BoxedKeyWait(*this, 16, 496, 48, KKAI_s, 992,
 
 void Lesson::ClearLessonArea() {
   Wipe(rt, 0, 54, 1440, 900);
-  labelGrounds.clear();
+  figure.Clear();
 }
 
 void Lesson::ClearFooterBand() {

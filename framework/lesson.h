@@ -9,10 +9,12 @@
 // units, screens and variables of its own.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/basic.h"
+#include "framework/figure.h"
 #include "framework/figure_setups.h"
 #include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
@@ -87,15 +89,17 @@ class Lesson {
   // Each sets the variables its struct names, then runs the routine:
   // DrawCoordinatePlane (and DrawDecimalAxisLabels), PlotLabelledPoint,
   // DrawFunctionGraph, DrawTextBox and DrawTextBoxAround.
-  void Plane(const PlaneSetup& setup);
+  // Plane leaves the figure it drew in `figure`: the curves and lines its
+  // set-up names are known to it before any of its labels is placed.
+  const Figure& Plane(const PlaneSetup& setup);
   void Point(const PointSetup& setup);
   void Graph(const GraphSetup& setup);
   void TextBox(const BoxSetup& setup);
   void TextBoxAround(const BoxSetup& setup);
-  // DrawArrow from (x1, y1) to (x2, y2) in `colour`, head length 16, its head
-  // at the second point (head 1) or at the first (head -1); with HENK1 = 2
-  // set before it, at both.
-  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, Num head = 1);
+  // DrawArrow from (x1, y1) to (x2, y2) in `colour`, head length 16, its
+  // head at the second point, at the first, or at both.
+  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour,
+                    ArrowHeads heads = ArrowHeads::kAtEnd);
 
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
   void ComputeRayAngles();
@@ -165,19 +169,36 @@ class Lesson {
   // ---- further variables of the figures ----
   // The run and rise texts that DrawRunRiseArrows prepares for its labels.
   std::string RUNTEXT_s, RISETEXT_s;
-  // The grounds of the labels drawn on the plane since it was drawn (or the
-  // screen wiped): a curve drawn later leaves them clear.
-  std::vector<InkBox> labelGrounds;
-  // A label's white ground: a filled box in colour 15 just behind the ink,
-  // kept off the plane's axes, drawn right before the label.
-  void LabelGround(InkBox ink);
+  // The figure on the screen (figure.h): its mapping, what it carries and
+  // the grounds of its labels; cleared when the screen is wiped.
+  Figure figure;
+  // A label's white ground: its cells and a margin, kept off the plane's
+  // axes (LabelGroundBox), drawn right before the label.
+  InkBox LabelGroundBox(InkBox cells) const;
+  void LabelGround(InkBox cells);
   // A text at (x, y) on its ground, in the font in force.
   void GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour);
-  // The ink a text routine (PrintMathText, DrawCellText) puts down for KKAI$
-  // at (DSM1, DSM2): it is run far below the screen, and the typesetter's
-  // state is left as it was found. OnGround runs it there on a ground.
+  // The ink and the cells a text routine (PrintMathText, DrawCellText) puts
+  // down for KKAI$ at (DSM1, DSM2); the typesetter's state is left as it was
+  // found. OnGround runs it on a ground.
   InkBox InkOf(const std::function<void()>& set);
+  InkBox CellsOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
+  // Of the places (offsets of the label's cells), the first where its ground
+  // meets nothing of the figure (and, for the label of curve `ownCurve`,
+  // stands nearer to that curve than to any other); else the one that meets
+  // least.
+  size_t ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
+                    int ownCurve = -2) const;
+  // Offsets around a label's own place, nearest first.
+  static std::vector<ScreenPoint> NearbyPlaces();
+  // PrintMathText of KKAI$ as a figure's label: at (DSM1, DSM2), or the
+  // nearest place around it where its ground is clear of the figure (for
+  // the label of curve `ownCurve`, nearest that curve), on its ground.
+  void FigureLabel(int ownCurve = -2);
+  // The figure carries a curve (its number) or a line from now on.
+  int CarryCurve(const GraphSetup& curve);
+  void CarryLine(Num x1, Num y1, Num x2, Num y2, Num width);
   // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
   Num PlaneX(Num u) const;
   Num PlaneY(Num v) const;
@@ -188,10 +209,9 @@ class Lesson {
   // One arrow from the tail to the head: the shaft, and the open head when
   // the two ends differ.
   void DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy);
-  // A plain line that passes behind the labels on the plane, as a curve does:
-  // where it runs through a label's ground it stops its half width and a unit
-  // short of it on both sides; one that only grazes a ground is drawn whole.
-  void LineBehindLabels(Num x1, Num y1, Num x2, Num y2, int colour);
+  // A plain line of the figure, drawn whole; labels placed after it keep
+  // clear of it.
+  void FigureLine(Num x1, Num y1, Num x2, Num y2, int colour);
   // One step of a length arc: the point at `degrees` of the half-ellipse over
   // the chord from (SO, YOKO), turned by the chord's direction `chordAngle`,
   // left in II, IJ (DOTRADIUS its distance from the first point).
@@ -240,7 +260,24 @@ class Lesson {
   virtual void MainMenu() = 0;
 
  private:
+  // An axis's number: its cells at its own place, and how to draw it moved.
+  struct AxisLabel {
+    InkBox cells;
+    std::function<void(Num dx, Num dy)> draw;
+  };
+  void BeginFigure();
+  AxisLabel AxisText(Num x, Num y, const std::string& text, int a, int b);
+  // Draws the numbers of one axis on grounds joined into bands.
+  void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis);
+  // The text at the first clear one of the places, on its ground; the offset taken.
+  ScreenPoint PlacedText(Num x, Num y, const std::string& text, int a, int b,
+                         const std::vector<ScreenPoint>& places);
+
   std::string title_;
+  std::vector<GraphSetup> carried_, declaredCurves_;
+  std::vector<LineOnPlane> declaredLines_;
+  ScreenPoint zeroPlace_;  // where the origin's "0" went
+  int graphCurve_ = -2;    // the figure's number of the curve DrawFunctionGraph draws
 };
 
 }  // namespace lessons

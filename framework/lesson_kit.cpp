@@ -100,7 +100,7 @@ void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour
 
 void Lesson::WipeScreen(Num w, Num h) {
   FillRect(0, 0, w, h, 15, 15);
-  labelGrounds.clear();
+  figure.Clear();
 }
 
 void Lesson::CellStyle(Num height, int lineColour, int fillColour, int textColour) {

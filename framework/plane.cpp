@@ -15,38 +15,7 @@ namespace {
 
 // Whether the grid index k, taken as an integer, is a multiple of 5.
 bool HeavyIndex(Num k) { return CInt(k) % 5 == 0; }
-
-// How far a label's ground reaches past its ink (a box in colour 15 is
-// stroked a unit wider still), and how near it comes to an axis: the axis's
-// half width and that unit.
-constexpr Num kGroundMargin = 0.5f;
-constexpr Num kAxisClearance = 4;
 }  // namespace
-
-void Lesson::LabelGround(InkBox ink) {
-  if (ink.Empty()) return;
-  InkBox g{ink.x0 - kGroundMargin, ink.y0 - kGroundMargin, ink.x1 + kGroundMargin,
-           ink.y1 + kGroundMargin};
-  // A ground that would reach over an axis stops short of it on the label's side.
-  const Num c = kAxisClearance;
-  const bool left = ink.x0 + ink.x1 < 2 * X8, above = ink.y0 + ink.y1 < 2 * R;
-  if (g.x0 < X8 + c && g.x1 > X8 - c && g.y1 > ZX && g.y0 < ZY) {
-    if (left) g.x1 = X8 - c;
-    else g.x0 = X8 + c;
-  }
-  if (g.y0 < R + c && g.y1 > R - c && g.x1 > GY0 && g.x0 < GY1) {
-    if (above) g.y1 = R - c;
-    else g.y0 = R + c;
-  }
-  if (g.Empty()) return;
-  WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
-  labelGrounds.push_back(g);
-}
-
-void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
-  LabelGround(rt.TextInk(x, y, text, a, b));
-  rt.DrawText(0, 0, x, y, text, a, b, colour);
-}
 
 InkBox Lesson::InkOf(const std::function<void()>& set) {
   constexpr Num kBelow = 3600;  // far below the measuring of fraction parts at y 1800
@@ -69,8 +38,10 @@ InkBox Lesson::InkOf(const std::function<void()>& set) {
   return ink;
 }
 
+InkBox Lesson::CellsOf(const std::function<void()>& set) { return Grown(InkOf(set), 2); }
+
 void Lesson::OnGround(const std::function<void()>& set) {
-  LabelGround(InkOf(set));
+  LabelGround(CellsOf(set));
   set();
 }
 
@@ -85,7 +56,6 @@ std::string Lesson::StrippedNumberText(Num v) {
 
 void Lesson::DrawCoordinatePlane() {
   YI3 = static_cast<Num>(rt.GetDrawWidth(0));
-  labelGrounds.clear();
 
   if (XSTEP == 0) XSTEP = 1;
   else if (XSTEP < 0) XSTEP = std::fabs(XSTEP);
@@ -113,6 +83,15 @@ void Lesson::DrawCoordinatePlane() {
   NAGASA = NO < 40 ? 26 : 30;
   rt.SetFontSize(0, NAGASA);
 
+  BeginFigure();
+
+  // The index number of a heavy line: none at the origin or when N = -1.
+  auto indexText = [&](Num k) {
+    std::string text = StrippedNumberText(k);
+    if (k == 0 || N == -1) text.clear();
+    return text;
+  };
+  std::vector<AxisLabel> xLabels, yLabels;
   if (SIZE != 0) {
     // Thin lines half a unit before every index.
     CountedLoop(XI0, XI2, B3, 1, [&](Num k) {
@@ -125,22 +104,15 @@ void Lesson::DrawCoordinatePlane() {
       PlainLine(rt, GY0, y, GY1, y, 0);
     });
 
-    // The index number of a heavy line: none at the origin or when N = -1.
-    auto indexText = [&](Num k) {
-      std::string text = StrippedNumberText(k);
-      if (k == 0 || N == -1) text.clear();
-      return text;
-    };
-
     CountedLoop(XI0, XI2, B3, 1, [&](Num k) {
       if (!HeavyIndex(k)) return;
       rt.SetDrawWidth(0, 3);
       Num x = X8 + NO * k;
       PlainLine(rt, x, ZX, x, ZY, 1);
       std::string text = indexText(k);
-      YMOTO = 0;
+      if (text.empty()) return;
       Num L = static_cast<Num>(Len(text));
-      GroundedText(x - L * NAGASA / 2, R, text, 2, 1, CInt(YMOTO));
+      xLabels.push_back(AxisText(x - L * NAGASA / 2, R, text, 2, 1));
     });
     CountedLoop(XI0, B4, X, 1, [&](Num k) {
       if (!HeavyIndex(k)) return;
@@ -148,9 +120,9 @@ void Lesson::DrawCoordinatePlane() {
       Num y = R - NO * k;
       PlainLine(rt, GY0, y, GY1, y, 1);
       std::string text = indexText(k);
-      YMOTO = 0;
+      if (text.empty()) return;
       Num L = static_cast<Num>(Len(text));
-      GroundedText(X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1, CInt(YMOTO));
+      yLabels.push_back(AxisText(X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1));
     });
   }
 
@@ -160,31 +132,36 @@ void Lesson::DrawCoordinatePlane() {
   rt.SetDrawWidth(0, 4);
   PlainLine(rt, GY0, R, GY1, R, 0);
 
-  // "x" above the right end of the x axis, in italic.
+  YMOTO = 0;
+  PlaceAxisLabels(xLabels, true);
+  PlaceAxisLabels(yLabels, false);
   rt.SetFontBold(0, -1);
+
+  // "x" above the right end of the x axis, in italic (or below it, when
+  // something of the figure runs there).
   rt.SetFontName(0, "Times New Roman");
   rt.SetFontSize(0, 0.8f * NAGASA);
   rt.SetFontItalic(0, -1);
-  YMOTO = 0;
   DSM1 = GY1 - 0.8f * NAGASA;
   DSM2 = R - 1.5f * NAGASA;
   KKAI_s = "x";
-  GroundedText(DSM1, DSM2, KKAI_s, 3, 2, CInt(YMOTO));
+  PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {{0, 0}, {0, 1.5f * NAGASA + 6}});
 
-  // "0" below the origin and "y" at the top of the y axis.
+  // "0" below the origin, left of the y axis, or in another quadrant where
+  // no curve runs near the origin; "y" at the top of the y axis, half a
+  // label cell right of it (clear of a label that ends at the axis beside it).
   rt.SetFontName(0, "ゴシック");
   rt.SetFontSize(0, NAGASA);
   rt.SetFontItalic(0, 0);
   DSM1 = X8 - NAGASA;
   DSM2 = R;
   KKAI_s = "0";
-  GroundedText(DSM1, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
-  // "y" half a label cell right of the axis: clear of a label that ends at
-  // the axis beside it.
+  zeroPlace_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1,
+                          {{0, 0}, {0, -NAGASA - 2}, {NAGASA + 4, 0}, {NAGASA + 4, -NAGASA - 2}});
   DSM1 = X8;
   DSM2 = ZX - NAGASA / 2;
   KKAI_s = "y";
-  GroundedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, CInt(YMOTO));
+  PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {-NAGASA - 4, 0}});
 
   rt.SetFontBold(0, 0);
   rt.SetFontSize(0, 16);

@@ -33,11 +33,10 @@ void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int
 
 void Palisteo::KeptPointSegments(int count, int first, int firstColour, int second,
                                  int secondColour, bool fromAxis) {
-  // Where a segment runs through a label it passes behind it, as the curves do.
   for (int i = 0; i < count; ++i) {
     const Num x = GX3(first + i);
-    LineBehindLabels(x, R, x, GY3(first + i), firstColour);
-    LineBehindLabels(x, fromAxis ? R : GY3(first + i), x, GY3(second + i), secondColour);
+    FigureLine(x, R, x, GY3(first + i), firstColour);
+    FigureLine(x, fromAxis ? R : GY3(first + i), x, GY3(second + i), secondColour);
     WaitAnyKey();
   }
   WaitAnyKey();

@@ -64,7 +64,7 @@ bool CrowdsPlaneLabel(Palisteo& L, const PointSetup& p) {
   L.KKAI_s = p.label;
   L.YMOTO = static_cast<Num>(p.colour);
   const InkBox ink = L.InkOf([&] { L.PrintMathText(); });
-  return std::any_of(L.labelGrounds.begin(), L.labelGrounds.end(), [&](const InkBox& g) {
+  return std::any_of(L.figure.grounds.begin(), L.figure.grounds.end(), [&](const InkBox& g) {
     return std::max(g.x0 - ink.x1, ink.x0 - g.x1) < 0.6f * L.NAGASA &&
            std::max(g.y0 - ink.y1, ink.y0 - g.y1) < 4;
   });

@@ -38,7 +38,7 @@ void SlopeArrows(Quendral& L, bool labels) {
   };
   if (labels) {
     runLabel();
-    L.LabelGround(L.InkOf([&] { L.PrintMathText(); }));
+    L.LabelGround(L.CellsOf([&] { L.PrintMathText(); }));
   }
   L.LT2 = L.GY5(1);
   L.GX4 = L.GY5Y(1);

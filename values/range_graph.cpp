@@ -38,7 +38,7 @@ void Quendral::NumberLabel(Num value, Num x, Num y) {
 }
 
 void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
-  ArrowBetween(X8, fromY, X8, toY, 5, head);
+  ArrowBetween(X8, fromY, X8, toY, 5, head < 0 ? ArrowHeads::kAtStart : ArrowHeads::kAtEnd);
 }
 
 void Quendral::MarkDomainAndRange() {

@@ -491,6 +491,12 @@ std::vector<Canvas::Box> Canvas::TextInk(double x, double y, std::string_view te
   return ink;
 }
 
+double Canvas::TextAdvance(std::string_view text, int a, int b, const FontSpec& font) {
+  double cellWidth = a * font.size, cellHeight = b * font.size, pen = 0;
+  if (!(cellWidth > 0 && cellHeight > 0 && cellWidth < kFar && cellHeight < kFar)) return 0;
+  for (const Placed& p : Place(text, cellWidth, cellHeight, font)) pen += p.advance;
+  return pen;
+}
 
 std::vector<PixelRect> Canvas::TakeDamage() {
   TellCairo();

@@ -92,6 +92,8 @@ class Canvas {
   // control character or a glyph without ink. Draws nothing.
   std::vector<Box> TextInk(double x, double y, std::string_view text, int a, int b,
                            const FontSpec& font);
+  // How far Text would move the pen for the text. Draws nothing.
+  double TextAdvance(std::string_view text, int a, int b, const FontSpec& font);
 
   // The damage since the last call: rectangles of device pixels that hold
   // every pixel drawn over that now differs from what it was at that call

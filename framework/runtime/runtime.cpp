@@ -144,6 +144,12 @@ InkBox Runtime::TextInk(Num x, Num y, const std::string& text, int a, int b) {
   return all;
 }
 
+InkBox Runtime::TextCells(Num x, Num y, const std::string& text, int a, int b) {
+  const double w = canvas_->TextAdvance(text, a, b, {fontName_, fontSize_, bold_, italic_});
+  if (!(w > 0)) return {};
+  return {x, y, x + static_cast<Num>(w), y + b * fontSize_};
+}
+
 void Runtime::ClearScreen(int window, int unused) {
   LogLine("ClearScreen");
   canvas_->Clear(15);

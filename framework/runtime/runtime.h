@@ -119,6 +119,9 @@ class Runtime {
   // The box around the ink DrawText would put down for the text at (x, y)
   // in the font in force (empty when it has none). Draws and logs nothing.
   InkBox TextInk(Num x, Num y, const std::string& text, int a, int b);
+  // The cells DrawText would fill for the text at (x, y): from x to where the
+  // pen ends, as high as a line. Draws and logs nothing.
+  InkBox TextCells(Num x, Num y, const std::string& text, int a, int b);
   // While `into` is set, every DrawText adds its TextInk there (nullptr stops).
   void TrackInk(std::vector<InkBox>* into) { inkInto_ = into; }
 

@@ -48,18 +48,14 @@ TEST(Arrow, HeadAtEitherEndOrBoth) {
   EXPECT_EQ(L.HENK1, 0);
 }
 
-// A shaft through a label's ground passes behind it, stopping a unit and its
-// half width short on both sides; one within its half width of a ground's
-// edge only grazes it and is whole.
-TEST(Arrow, ShaftPassesBehindALabel) {
+// A shaft is drawn whole, even through a label's ground.
+TEST(Arrow, ShaftIsWholeThroughALabel) {
   Bench b;
   b.rt.SetDrawWidth(0, 6);
-  b.L.labelGrounds = {{140, 90, 160, 110}};
+  b.L.figure.grounds = {{140, 90, 160, 110}};
   b.L.Y = 1;
   EXPECT_EQ(Arrow(b, 100, 100, 200, 100),
-            (Lines{"100 100 136 100", "164 100 200 100", "184 108 200 100", "184 92 200 100"}));
-  b.L.Y = 1;
-  EXPECT_EQ(Arrow(b, 100, 92, 200, 92)[0], "100 92 200 92");
+            (Lines{"100 100 200 100", "184 108 200 100", "184 92 200 100"}));
 }
 
 // Run and rise arrows of the chord (x1, y1)-(x2, y2) at scale `no`.
@@ -87,26 +83,28 @@ TEST(RunRiseArrows, PointsGivenRightToLeftAreExchangedAndLabelled) {
   EXPECT_EQ(L.RP1, 300);
   EXPECT_EQ(L.GX5, 200);
 
-  // The labels' white grounds first, then the arrows.
+  // The arrows, whole, then the labels on their grounds.
   auto lines = LineCalls(b);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(FilledBoxes(b.Log()).size(), 2u);
-  EXPECT_EQ(Strokes(b)[2], "100 300 300 300");  // run, head at the right
-  EXPECT_EQ(Strokes(b)[3], "284 308 300 300");
-  EXPECT_EQ(lines[2].colour, 7);
-  EXPECT_EQ(lines[2].width, 5);
-  EXPECT_EQ(Strokes(b)[5], "300 300 300 200");  // rise, head at the top
-  EXPECT_EQ(lines[5].colour, 3);
+  EXPECT_EQ(Strokes(b)[0], "100 300 300 300");  // run, head at the right
+  EXPECT_EQ(Strokes(b)[1], "284 308 300 300");
+  EXPECT_EQ(lines[0].colour, 7);
+  EXPECT_EQ(lines[0].width, 5);
+  EXPECT_EQ(Strokes(b)[3], "300 300 300 200");  // rise, head at the top
+  EXPECT_EQ(lines[3].colour, 3);
 
-  // Run 5 above the run arrow (the rise goes up), rise 2.5 beside the rise.
+  // Run 5 above the run arrow (the rise goes up), rise 2.5 beside the rise,
+  // each moved from its place to the nearest where its ground is clear of
+  // the arrows (the run's 12 up, the rise's 6 right).
   auto texts = VisibleTexts(b);
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[0].text, "5");
   EXPECT_EQ(texts[0].x, 186);
-  EXPECT_EQ(texts[0].y, 256);
+  EXPECT_EQ(texts[0].y, 244);
   EXPECT_EQ(texts[0].colour, 7);
   EXPECT_EQ(texts[1].text + texts[2].text + texts[3].text, "2.5");
-  EXPECT_EQ(texts[1].x, 300);
+  EXPECT_EQ(texts[1].x, 306);
   EXPECT_EQ(texts[1].y, 234);
   EXPECT_EQ(texts[1].colour, 3);
 
@@ -129,7 +127,7 @@ TEST(RunRiseArrows, FallingChordSmallRiseZeroRiseRunOrScaleAndLabelChoice) {
   auto texts = VisibleTexts(b);
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts[0].text, "2");
-  EXPECT_EQ(texts[0].y, 200);
+  EXPECT_EQ(texts[0].y, 206);
 
   // "ny": the rise label only, "0.5" for a half.
   RunRise(b, 100, 200, 180, 180, 40, "ny");

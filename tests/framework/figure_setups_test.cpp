@@ -28,12 +28,14 @@ TEST(FigureSetups, DefaultsAreTheDocumentedAssignments) {
       {"point", [](Lesson& L) { L.Point({.x = 1, .y = 2}); },
        [](Lesson& L) {
          L.KAKUDAI = 1, L.SENTAKU = 2, L.DOTRADIUS = 6, L.TKAI2 = 0, L.ZY0_s = "";
-         L.JYOU = 0, L.LABELDY = 0;
+         L.JYOU = 0, L.LABELDY = 0, L.XSTEP = L.figure.xStep, L.GGX = L.figure.yStep;
          L.PlotLabelledPoint();
        }},
       {"graph", [](Lesson& L) { L.Graph({}); },
        [](Lesson& L) {
          L.MUKI = 2, L.AA = 1, L.TKAI2 = 0, L.ZY0_s = "", L.JYOU = 0, L.LABELDY = 0;
+         L.XI2 = L.figure.xFrom, L.B3 = L.figure.xTo, L.B4 = L.figure.yFrom, L.X = L.figure.yTo;
+         L.XSTEP = L.figure.xStep, L.GGX = L.figure.yStep;
          L.DrawFunctionGraph();
        }},
       {"box", [](Lesson& L) { L.TextBox({.width = 60, .text = "3"}); },
@@ -43,7 +45,8 @@ TEST(FigureSetups, DefaultsAreTheDocumentedAssignments) {
          L.DrawTextBox();
        }},
   };
-  // A plane of half-unit steps in force, and values the defaults must not touch.
+  // A plane in force, steps of a half set since (the typed calls take the
+  // plane's steps and values instead), and values the defaults must not touch.
   auto run = [](const std::function<void(Lesson&)>& draw) {
     auto b = std::make_unique<Bench>();
     SetSixPlane(b->L);

@@ -1,0 +1,280 @@
+// Where a figure's labels stand: each on a white ground of its cells and a
+// margin, at the first of its places where nothing of the figure crosses the
+// ground. The figure knows its curves before its labels are placed (a plane's
+// set-up names the curves and lines it will carry), so a label stands where
+// it does from its first step.
+#include <algorithm>
+#include <cmath>
+
+#include "framework/figure_util.h"
+#include "framework/fill_box.h"
+#include "framework/lesson.h"
+
+namespace lessons {
+
+namespace {
+// How near a ground comes to an axis: the axis's half width and two units.
+constexpr Num kAxisClearance = 4;
+// Dots of a traced curve kept for placing labels (the curve is drawn with more).
+constexpr int kPathSteps = 600;
+
+Num SegmentBoxDistance(ScreenPoint p, ScreenPoint q, const InkBox& b) {
+  if (SegmentMeetsBox(p, q, b)) return 0;
+  auto pointBox = [&](Num x, Num y) {
+    const Num dx = std::max({b.x0 - x, Num(0), x - b.x1}), dy = std::max({b.y0 - y, Num(0), y - b.y1});
+    return std::sqrt(dx * dx + dy * dy);
+  };
+  auto pointSegment = [&](Num x, Num y) {
+    const Num dx = q.x - p.x, dy = q.y - p.y, l2 = dx * dx + dy * dy;
+    Num t = l2 == 0 ? 0 : ((x - p.x) * dx + (y - p.y) * dy) / l2;
+    t = std::clamp(t, Num(0), Num(1));
+    const Num ex = p.x + t * dx - x, ey = p.y + t * dy - y;
+    return std::sqrt(ex * ex + ey * ey);
+  };
+  return std::min({pointBox(p.x, p.y), pointBox(q.x, q.y), pointSegment(b.x0, b.y0),
+                   pointSegment(b.x1, b.y0), pointSegment(b.x0, b.y1), pointSegment(b.x1, b.y1)});
+}
+
+Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b) {
+  Num d = 1e9f;
+  if (s.points.size() == 1) return SegmentBoxDistance(s.points[0], s.points[0], b) - s.half;
+  for (size_t i = 1; i < s.points.size(); ++i)
+    d = std::min(d, SegmentBoxDistance(s.points[i - 1], s.points[i], b));
+  return d - s.half;
+}
+}  // namespace
+
+bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {
+  Num t0 = 0, t1 = 1;
+  const Num dx = q.x - p.x, dy = q.y - p.y;
+  const Num ps[4] = {-dx, dx, -dy, dy}, qs[4] = {p.x - b.x0, b.x1 - p.x, p.y - b.y0, b.y1 - p.y};
+  for (int i = 0; i < 4; ++i) {
+    if (ps[i] == 0) {
+      if (qs[i] < 0) return false;
+      continue;
+    }
+    const Num t = qs[i] / ps[i];
+    if (ps[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  return true;
+}
+
+int Figure::Conflicts(const InkBox& g, int except, bool withGrounds) const {
+  int n = 0;
+  for (const FigureStroke& s : strokes)
+    if (s.curve != except || except == -2)
+      if (StrokeBoxDistance(s, g) < 0) ++n;
+  if (withGrounds)
+    for (const InkBox& o : grounds)
+      if (Overlap(o, g)) ++n;
+  return n;
+}
+
+Num Figure::DistanceToCurve(const InkBox& g, int c) const {
+  Num d = 1e9f;
+  for (const FigureStroke& s : strokes)
+    if (s.curve == c) d = std::min(d, StrokeBoxDistance(s, g));
+  return d;
+}
+
+InkBox Lesson::LabelGroundBox(InkBox cells) const {
+  InkBox g = Grown(cells, kLabelMargin);
+  if (!figure.drawn) return g;
+  // A ground that would reach over an axis stops short of it on the label's side.
+  const Num c = kAxisClearance, x8 = figure.originX, r = figure.originY;
+  const bool left = cells.x0 + cells.x1 < 2 * x8, above = cells.y0 + cells.y1 < 2 * r;
+  if (g.x0 < x8 + c && g.x1 > x8 - c && g.y1 > figure.top && g.y0 < figure.bottom) {
+    if (left) g.x1 = std::min(g.x1, x8 - c);
+    else g.x0 = std::max(g.x0, x8 + c);
+  }
+  if (g.y0 < r + c && g.y1 > r - c && g.x1 > figure.left && g.x0 < figure.right) {
+    if (above) g.y1 = std::min(g.y1, r - c);
+    else g.y0 = std::max(g.y0, r + c);
+  }
+  return g;
+}
+
+void Lesson::LabelGround(InkBox cells) {
+  if (cells.Empty()) return;
+  const InkBox g = LabelGroundBox(cells);
+  if (g.Empty()) return;
+  WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+  figure.grounds.push_back(g);
+}
+
+void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
+  if (text.empty()) return;
+  LabelGround(rt.TextCells(x, y, text, a, b));
+  rt.DrawText(0, 0, x, y, text, a, b, colour);
+}
+
+size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
+                          int ownCurve) const {
+  size_t best = 0;
+  int fewest = 1 << 30;
+  for (size_t i = 0; i < places.size(); ++i) {
+    const InkBox g = LabelGroundBox(Moved(cells, places[i].x, places[i].y));
+    int n = figure.Conflicts(g);
+    if (ownCurve >= 0 && n == 0) {
+      // Nearer to its own curve than to any other.
+      const Num own = figure.DistanceToCurve(g, ownCurve);
+      for (int c = 0; c < figure.curves; ++c)
+        if (c != ownCurve && figure.DistanceToCurve(g, c) < own) ++n;
+    }
+    if (n == 0) return i;
+    if (n < fewest) fewest = n, best = i;
+  }
+  return best;
+}
+
+std::vector<ScreenPoint> Lesson::NearbyPlaces() {
+  std::vector<ScreenPoint> places{{0, 0}};
+  for (Num r : {6.0f, 12.0f, 18.0f, 26.0f, 36.0f, 48.0f, 64.0f})
+    for (ScreenPoint d : {ScreenPoint{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {1, -1},
+                          {-1, -1}})
+      places.push_back({d.x * r, d.y * r});
+  return places;
+}
+
+namespace {
+// The screen runs of a curve: the dots the trace would draw, split where the
+// curve leaves the plane's top or bottom.
+std::vector<std::vector<ScreenPoint>> CurveRuns(const Figure& f, const GraphSetup& s) {
+  std::vector<std::vector<ScreenPoint>> runs(1);
+  auto add = [&](Num x, Num y) {
+    if (y < f.top || y > f.bottom) {
+      if (!runs.back().empty()) runs.emplace_back();
+      return;
+    }
+    runs.back().push_back({x, y});
+  };
+  const Num xs = s.xStep.value_or(f.xStep), ys = s.yStep.value_or(f.yStep);
+  auto X = [&](Num u) { return f.originX + f.unit * u / xs; };
+  auto Y = [&](Num v) { return f.originY - f.unit * v / ys; };
+  if (s.form == GraphForm::kEquation && s.b == 0) {
+    if (s.a == 0) return {};
+    const Num x = X(s.c / s.a);
+    return {{{x, Y(s.yFrom.value_or(f.yFrom))}, {x, Y(s.yTo.value_or(f.yTo))}}};
+  }
+  Num a = s.a, b = s.b;
+  GraphForm form = s.form;
+  if (form == GraphForm::kEquation) a = -s.a / s.b, b = s.c / s.b, form = GraphForm::kLine;
+  const Num x0 = s.xFrom.value_or(f.xFrom), x1 = s.xTo.value_or(f.xTo);
+  for (int i = 0; i <= kPathSteps; ++i) {
+    Num x = x0 + (x1 - x0) * static_cast<Num>(i) / kPathSteps;
+    if (form != GraphForm::kLine && x == 0) x = 0.002f;
+    const Num y = form == GraphForm::kReciprocal ? a / x : form == GraphForm::kSquare ? a * x * x
+                                                                                       : a * x + b;
+    add(X(x), Y(y));
+  }
+  std::erase_if(runs, [](const auto& r) { return r.empty(); });
+  return runs;
+}
+}  // namespace
+
+void Lesson::BeginFigure() {
+  figure.Clear();
+  carried_.clear();
+  figure.drawn = true;
+  figure.originX = X8, figure.originY = R, figure.unit = NO;
+  figure.xStep = XSTEP, figure.yStep = GGX;
+  figure.left = GY0, figure.top = ZX, figure.right = GY1, figure.bottom = ZY;
+  figure.xFrom = XI2 * XSTEP, figure.xTo = B3 * XSTEP, figure.yFrom = B4 * GGX, figure.yTo = X * GGX;
+  // What the figure will carry, so that its labels stand clear of it.
+  for (const GraphSetup& c : declaredCurves_) CarryCurve(c);
+  for (const LineOnPlane& l : declaredLines_)
+    CarryLine(figure.X(l.x1), figure.Y(l.y1), figure.X(l.x2), figure.Y(l.y2), l.width);
+  declaredCurves_.clear();
+  declaredLines_.clear();
+}
+
+Lesson::AxisLabel Lesson::AxisText(Num x, Num y, const std::string& text, int a, int b) {
+  return {rt.TextCells(x, y, text, a, b), [this, x, y, text, a, b](Num dx, Num dy) {
+            rt.DrawText(0, 0, x + dx, y + dy, text, a, b, CInt(YMOTO));
+          }};
+}
+
+void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis) {
+  // Each on its own side of the axis, or on the other where something of the
+  // figure would cross it there and nothing would on the other.
+  std::vector<InkBox> grounds[2];
+  std::vector<ScreenPoint> at;
+  for (const AxisLabel& l : labels) {
+    const InkBox& c = l.cells;
+    const ScreenPoint other = xAxis ? ScreenPoint{0, 2 * figure.originY - c.y0 - c.y1}
+                                    : ScreenPoint{2 * figure.originX - c.x0 - c.x1, 0};
+    const int here = figure.Conflicts(LabelGroundBox(c), -2, false);
+    const bool move =
+        here > 0 && figure.Conflicts(LabelGroundBox(Moved(c, other.x, other.y)), -2, false) < here;
+    at.push_back(move ? other : ScreenPoint{0, 0});
+    grounds[move].push_back(LabelGroundBox(Moved(c, at.back().x, at.back().y)));
+  }
+  // The grounds of one side join into a band where they stand nearer to
+  // each other than a label is long, so no piece of a line stands between
+  // two numbers.
+  for (auto& side : grounds) {
+    std::erase_if(side, [](const InkBox& g) { return g.Empty(); });
+    std::sort(side.begin(), side.end(), [&](const InkBox& a, const InkBox& b) {
+      return xAxis ? a.x0 < b.x0 : a.y0 < b.y0;
+    });
+    for (size_t i = 0; i < side.size(); ++i) {
+      const InkBox& g = side[i];
+      WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+      figure.grounds.push_back(g);
+      if (i == 0) continue;
+      const InkBox& p = side[i - 1];
+      const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
+                               : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
+      const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
+      const bool acrossAxis = xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX;
+      if (gap.Empty() || acrossAxis || (xAxis ? gap.x1 - gap.x0 : gap.y1 - gap.y0) >= room)
+        continue;
+      WipeExactly(rt, gap.x0, gap.y0, gap.x1, gap.y1);
+      figure.grounds.push_back(gap);
+    }
+  }
+  for (size_t i = 0; i < labels.size(); ++i) labels[i].draw(at[i].x, at[i].y);
+}
+
+ScreenPoint Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b,
+                               const std::vector<ScreenPoint>& places) {
+  const InkBox cells = rt.TextCells(x, y, text, a, b);
+  const ScreenPoint d = places[ClearPlace(cells, places)];
+  GroundedText(x + d.x, y + d.y, text, a, b, CInt(YMOTO));
+  return d;
+}
+
+void Lesson::FigureLabel(int ownCurve) {
+  if (KKAI_s.empty()) {
+    PrintMathText();
+    return;
+  }
+  const InkBox cells = CellsOf([&] { PrintMathText(); });
+  const std::vector<ScreenPoint> places = NearbyPlaces();
+  const ScreenPoint d = places[ClearPlace(cells, places, ownCurve)];
+  DSM1 += d.x, DSM2 += d.y;
+  OnGround([&] { PrintMathText(); });
+}
+
+int Lesson::CarryCurve(const GraphSetup& s) {
+  // A curve the figure already carries keeps its number.
+  for (size_t i = 0; i < carried_.size(); ++i) {
+    const GraphSetup& c = carried_[i];
+    if (c.form == s.form && c.a == s.a && c.b == s.b && c.c == s.c && c.xFrom == s.xFrom &&
+        c.xTo == s.xTo)
+      return static_cast<int>(i);
+  }
+  const int n = figure.curves++;
+  carried_.push_back(s);
+  const Num half = 1 + static_cast<Num>(std::max(rt.GetDrawWidth(0), 5)) / 2;
+  for (auto& run : CurveRuns(figure, s)) figure.strokes.push_back({std::move(run), half, n});
+  return n;
+}
+
+void Lesson::CarryLine(Num x1, Num y1, Num x2, Num y2, Num width) {
+  figure.strokes.push_back({{{x1, y1}, {x2, y2}}, width / 2, -1});
+}
+
+}  // namespace lessons
