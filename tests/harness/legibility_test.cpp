@@ -750,7 +750,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
       faults.push_back(program + " key " + std::to_string(key) + ": " + what);
   };
   std::vector<Fill> fills;
-  std::vector<Drawn> lines, chain;  // since the last wipe; the line drawn in lines so far
+  std::vector<Drawn> lines, chain;  // since the last wipe; the line drawn broken so far
   std::vector<Glyph> glyphs;         // on the screen
   std::vector<std::vector<Dot>> curves;
   std::set<std::pair<long, std::string>> near;  // lines and glyphs reported
