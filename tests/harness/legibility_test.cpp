@@ -677,7 +677,8 @@ TEST(Labels, ReportsTextsRunTogetherStruckOrWiderThanTheirCells) {
 // - "curve breaks": two consecutive dots of a curve with more than 3 units of
 //   blank between their ink, unless both lie at the plane's top or bottom
 //   (the extent of the vertical lines drawn across the curve's width, else of
-//   the curve itself): a curve that leaves the plane, a hyperbola's branches;
+//   the curve itself; within a twentieth of its height, or twice the step
+//   beside): a curve that leaves the plane, a hyperbola's branches;
 // - "line broken": a line continuing the one drawn before it (same colour
 //   and width, on its line, further on) after a gap; three or more lines of
 //   one length with equal gaps are a dashed line;
@@ -787,7 +788,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
     if (top > bottom)
       for (const Dot& d : c) top = std::min(top, d.y), bottom = std::max(bottom, d.y);
     auto edge = [&](size_t i, size_t j) {  // dot i, its neighbour on its own side j
-      double reach = 3 + 2 * std::fabs(c[i].y - c[j].y);
+      double reach = std::max(3 + 2 * std::fabs(c[i].y - c[j].y), (bottom - top) / 20);
       return std::fabs(c[i].y - top) <= reach || std::fabs(c[i].y - bottom) <= reach;
     };
     for (size_t i = 1; i < c.size(); ++i) {
@@ -880,7 +881,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
     f = Fields(log[n]);
     const std::string& call = f[0];
     const bool dot = call == "DrawCircle" && f.size() > 9 && f[7] == "1";
-    if (!(dot && D(f[3]) == 1 && I(f[8]) == dotColour) && call != "Pause") {
+    if (!(dot && D(f[3]) == 1 && I(f[8]) == dotColour) && call != "Pause" && dotColour >= 0) {
       endCurve();
       dotColour = -1;
     }
@@ -952,6 +953,8 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
         auto [x, y] = centre(g.ink);
         return fill.Covers(x, y);
       });
+      for (std::vector<Dot>& c : curves)
+        std::erase_if(c, [&](const Dot& d) { return fill.Covers(d.x, d.y); });
       fills.push_back(fill);
     } else if (call == "DrawText" && f.size() > 10) {
       double x = D(f[1]), y = D(f[2]), size = D(f[7]);
