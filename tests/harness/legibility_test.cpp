@@ -1000,7 +1000,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
       lines.push_back(p);
     }
   }
-  endCurve();
+  if (dotColour >= 0) endCurve();
   look();
   wipe();
   return faults;
