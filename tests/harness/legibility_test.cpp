@@ -1008,7 +1008,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
 
 // Disabled until the framework draws lines and curves whole and puts each
 // label on a ground of its cell and a margin, clear of what it would cross.
-TEST(Figures, DISABLED_EveryFigureOfEveryTourReadsWhole) {
+TEST(Figures, EveryFigureOfEveryTourReadsWhole) {
   Canvas canvas(1.0);
   for (std::string program : {"palisteo", "quendral", "orvenna"}) {
     std::vector<std::string> faults = FigureFaults(TourLog(program), program, canvas);
