@@ -78,15 +78,16 @@ void Lesson::DrawDecimalAxisLabels() {
   auto at = [&](const Label& l, int wide) {
     return X8 + NO * l.k - static_cast<Num>(Len(l.text)) * NAGASA * wide / 32;
   };
-  // The "0" stays where the plane put it unless it stands below the x axis
-  // beside the labels.
-  const bool zeroBeside = zeroPlace_.y == 0;
+  // The "0" is narrowed with them when the plane put it below the x axis.
+  const bool zeroBeside = zeroQuadrant_ == 0 || zeroQuadrant_ == 2;
   auto zero = [&](int wide) {
     rt.SetFontBold(0, -1);
-    const Num x = zeroPlace_.x != 0 ? X8 + 4 : X8 - NAGASA * wide / 16;
-    Drawn d = label(x, R, "0", 0, wide);
+    const Num x = X8 - NAGASA * wide / 16;
+    const InkBox cells = rt.TextCells(x, R, "0", wide == 16 ? 2 : wide, wide == 16 ? 1 : 8);
+    const ScreenPoint d = Quadrants(cells)[zeroQuadrant_];
+    Drawn drawn = label(x + d.x, R + d.y, "0", 0, wide);
     rt.SetFontBold(0, 0);
-    return d;
+    return drawn;
   };
   auto fits = [&](int wide) {
     std::vector<InkBox> inks;
@@ -104,10 +105,8 @@ void Lesson::DrawDecimalAxisLabels() {
   if (wide < 16 && zeroBeside) {
     // The plane's "0" wiped (its cell, short of the axes: what of it lies on
     // the y axis is black on black) and drawn again with the labels.
-    const bool right = zeroPlace_.x != 0;
-    const Num x0 = right ? X8 + 2 : X8 - NAGASA, x1 = right ? X8 + NAGASA + 4 : X8 - 2;
-    const Num y0 = R + 2, y1 = R + NAGASA;
-    WipeExactly(rt, x0, y0, x1, y1);
+    const InkBox g = zeroGround_;
+    WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
     xLabels.push_back(zero(wide).label);
   }
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);

@@ -20,11 +20,14 @@ struct ScreenPoint {
 struct FigureStroke {
   std::vector<ScreenPoint> points;
   Num half = 1;     // how far the ink reaches from the polyline
-  int curve = -1;   // which curve of the figure it belongs to (-1: none)
+  int curve = -1;   // which curve of the figure it belongs to (-1: none; kFrame: the plane's)
 };
 
+// The curve number of the plane's own lines: its edges and its axes.
+inline constexpr int kFrame = -3;
+
 // The margin of white a label's ground leaves around its text's cells.
-inline constexpr Num kLabelMargin = 3;
+inline constexpr Num kLabelMargin = 4;
 
 struct Figure {
   bool drawn = false;  // a plane is on the screen
@@ -43,7 +46,9 @@ struct Figure {
   void Clear() { *this = Figure{}; }
   // How many strokes and grounds (other than `except` curve's) the ground
   // `g` would meet; 0 when it stands clear.
-  int Conflicts(const InkBox& g, int except = -2, bool withGrounds = true) const;
+  // An axis's numbers stand on the axis and among the grid (withPlane false).
+  int Conflicts(const InkBox& g, int except = -2, bool withGrounds = true,
+                bool withPlane = true) const;
   // The distance from the box to the nearest stroke of curve `c`.
   Num DistanceToCurve(const InkBox& g, int c) const;
 };

@@ -61,10 +61,10 @@ bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {
   return true;
 }
 
-int Figure::Conflicts(const InkBox& g, int except, bool withGrounds) const {
+int Figure::Conflicts(const InkBox& g, int except, bool withGrounds, bool withPlane) const {
   int n = 0;
   for (const FigureStroke& s : strokes)
-    if (s.curve != except || except == -2)
+    if ((s.curve != except || except == -2) && (withPlane || s.curve != kFrame))
       if (StrokeBoxDistance(s, g) < 0) ++n;
   if (withGrounds)
     for (const InkBox& o : grounds)
@@ -111,12 +111,14 @@ void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, i
 }
 
 size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                          int ownCurve) const {
+                          int ownCurve, bool withGrounds, bool withPlane) const {
   size_t best = 0;
   int fewest = 1 << 30;
   for (size_t i = 0; i < places.size(); ++i) {
-    const InkBox g = LabelGroundBox(Moved(cells, places[i].x, places[i].y));
-    int n = figure.Conflicts(g);
+    // Its whole margin: a ground cut short at an axis still may not lie across it.
+    const InkBox g = withPlane ? Grown(Moved(cells, places[i].x, places[i].y), kLabelMargin)
+                               : LabelGroundBox(Moved(cells, places[i].x, places[i].y));
+    int n = figure.Conflicts(g, -2, withGrounds, withPlane);
     if (ownCurve >= 0 && n == 0) {
       // Nearer to its own curve than to any other.
       const Num own = figure.DistanceToCurve(g, ownCurve);
@@ -182,6 +184,15 @@ void Lesson::BeginFigure() {
   figure.xStep = XSTEP, figure.yStep = GGX;
   figure.left = GY0, figure.top = ZX, figure.right = GY1, figure.bottom = ZY;
   figure.xFrom = XI2 * XSTEP, figure.xTo = B3 * XSTEP, figure.yFrom = B4 * GGX, figure.yTo = X * GGX;
+  // Its axes, and its edges when it has a grid.
+  auto own = [&](Num x1, Num y1, Num x2, Num y2, Num half) {
+    figure.strokes.push_back({{{x1, y1}, {x2, y2}}, half, kFrame});
+  };
+  own(X8, ZX, X8, ZY, 2), own(GY0, R, GY1, R, 2);
+  if (SIZE != 0) {
+    own(GY0, ZX, GY1, ZX, 1.5f), own(GY0, ZY, GY1, ZY, 1.5f);
+    own(GY0, ZX, GY0, ZY, 1.5f), own(GY1, ZX, GY1, ZY, 1.5f);
+  }
   // What the figure will carry, so that its labels stand clear of it.
   for (const GraphSetup& c : declaredCurves_) CarryCurve(c);
   for (const LineOnPlane& l : declaredLines_)
@@ -196,41 +207,62 @@ Lesson::AxisLabel Lesson::AxisText(Num x, Num y, const std::string& text, int a,
           }};
 }
 
-void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis) {
+void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside) {
   // Each on its own side of the axis, or on the other where something of the
   // figure would cross it there and nothing would on the other.
   std::vector<InkBox> grounds[2];
   std::vector<ScreenPoint> at;
   for (const AxisLabel& l : labels) {
-    const InkBox& c = l.cells;
+    // Its ground's margin clear of the axis, then its mirror image in the axis.
+    const ScreenPoint off = AwayFromAxes(l.cells, xAxis, !xAxis);
+    const InkBox c = Moved(l.cells, off.x, off.y);
     const ScreenPoint other = xAxis ? ScreenPoint{0, 2 * figure.originY - c.y0 - c.y1}
                                     : ScreenPoint{2 * figure.originX - c.x0 - c.x1, 0};
-    const int here = figure.Conflicts(LabelGroundBox(c), -2, false);
+    const int here = figure.Conflicts(LabelGroundBox(c), -2, false, false);
     const bool move =
-        here > 0 && figure.Conflicts(LabelGroundBox(Moved(c, other.x, other.y)), -2, false) < here;
-    at.push_back(move ? other : ScreenPoint{0, 0});
-    grounds[move].push_back(LabelGroundBox(Moved(c, at.back().x, at.back().y)));
+        here > 0 && figure.Conflicts(LabelGroundBox(Moved(c, other.x, other.y)), -2, false, false) < here;
+    at.push_back(move ? ScreenPoint{off.x + other.x, off.y + other.y} : off);
+    grounds[move].push_back(LabelGroundBox(Moved(l.cells, at.back().x, at.back().y)));
   }
-  // The grounds of one side join into a band where they stand nearer to
-  // each other than a label is long, so no piece of a line stands between
-  // two numbers.
+  // The grounds of one side join into a band (the x axis's on each side of
+  // the y axis, the y axis's where they stand nearer to each other than a
+  // label is high), so no piece of a line stands between two numbers. A
+  // label already there (the origin's "0") joins the band too.
   for (auto& side : grounds) {
     std::erase_if(side, [](const InkBox& g) { return g.Empty(); });
+    if (beside.Empty() || side.empty() ||
+        (xAxis ? (beside.y0 + beside.y1 < 2 * figure.originY) !=
+                     (side[0].y0 + side[0].y1 < 2 * figure.originY)
+               : (beside.x0 + beside.x1 < 2 * figure.originX) !=
+                     (side[0].x0 + side[0].x1 < 2 * figure.originX)))
+      ;
+    else
+      side.push_back(beside);
     std::sort(side.begin(), side.end(), [&](const InkBox& a, const InkBox& b) {
       return xAxis ? a.x0 < b.x0 : a.y0 < b.y0;
     });
+    // A ground nearer to the y axis than a label is long reaches up to it.
+    if (xAxis)
+      for (InkBox& g : side) {
+        const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
+        if (g.x1 <= left && left - g.x1 < g.x1 - g.x0) g.x1 = left;
+        if (g.x0 >= right && g.x0 - right < g.x1 - g.x0) g.x0 = right;
+      }
     for (size_t i = 0; i < side.size(); ++i) {
       const InkBox& g = side[i];
-      WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
-      figure.grounds.push_back(g);
+      const bool drawn = &g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0 &&
+                                           g.x1 == beside.x1 && g.y1 == beside.y1);
+      if (!drawn) {
+        WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+        figure.grounds.push_back(g);
+      }
       if (i == 0) continue;
       const InkBox& p = side[i - 1];
       const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
       const bool acrossAxis = xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX;
-      if (gap.Empty() || acrossAxis || (xAxis ? gap.x1 - gap.x0 : gap.y1 - gap.y0) >= room)
-        continue;
+      if (gap.Empty() || acrossAxis || (!xAxis && gap.y1 - gap.y0 >= room)) continue;
       WipeExactly(rt, gap.x0, gap.y0, gap.x1, gap.y1);
       figure.grounds.push_back(gap);
     }
@@ -238,12 +270,47 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis) {
   for (size_t i = 0; i < labels.size(); ++i) labels[i].draw(at[i].x, at[i].y);
 }
 
-ScreenPoint Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b,
-                               const std::vector<ScreenPoint>& places) {
-  const InkBox cells = rt.TextCells(x, y, text, a, b);
-  const ScreenPoint d = places[ClearPlace(cells, places)];
-  GroundedText(x + d.x, y + d.y, text, a, b, CInt(YMOTO));
+ScreenPoint Lesson::AwayFromAxes(const InkBox& cells, bool xAxis, bool yAxis) const {
+  // The axes are 4 wide: a ground's margin stops a unit short of them.
+  const Num clear = 2 + 1 + kLabelMargin;
+  ScreenPoint d;
+  const Num x8 = figure.originX, r = figure.originY;
+  if (yAxis) {
+    if (cells.x0 + cells.x1 < 2 * x8) d.x = std::min(Num(0), x8 - clear - cells.x1);
+    else d.x = std::max(Num(0), x8 + clear - cells.x0);
+  }
+  if (xAxis) {
+    if (cells.y0 + cells.y1 > 2 * r) d.y = std::max(Num(0), r + clear - cells.y0);
+    else d.y = std::min(Num(0), r - clear - cells.y1);
+  }
   return d;
+}
+
+std::vector<ScreenPoint> Lesson::Quadrants(const InkBox& cells) const {
+  // The cells moved clear of both axes, then mirrored in either or both.
+  const ScreenPoint d = AwayFromAxes(cells, true, true);
+  const InkBox c = Moved(cells, d.x, d.y);
+  const Num mx = 2 * figure.originX - c.x0 - c.x1, my = 2 * figure.originY - c.y0 - c.y1;
+  // Nearest first; then each further out from the origin, for a dot or
+  // curves at the origin itself.
+  const bool left = c.x0 + c.x1 < 2 * figure.originX, above = c.y0 + c.y1 < 2 * figure.originY;
+  std::vector<ScreenPoint> places;
+  for (Num out : {0.0f, 8.0f, 16.0f}) {
+    const Num ox = left ? -out : out, oy = above ? -out : out;
+    places.insert(places.end(), {{d.x + ox, d.y + oy},
+                                 {d.x + ox, d.y + my - oy},
+                                 {d.x + mx - ox, d.y + oy},
+                                 {d.x + mx - ox, d.y + my - oy}});
+  }
+  return places;
+}
+
+size_t Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b,
+                          const std::vector<ScreenPoint>& places) {
+  const InkBox cells = rt.TextCells(x, y, text, a, b);
+  const size_t i = ClearPlace(cells, places, -2, false, false);
+  GroundedText(x + places[i].x, y + places[i].y, text, a, b, CInt(YMOTO));
+  return i;
 }
 
 void Lesson::FigureLabel(int ownCurve) {

@@ -189,7 +189,7 @@ class Lesson {
   // stands nearer to that curve than to any other); else the one that meets
   // least.
   size_t ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                    int ownCurve = -2) const;
+                    int ownCurve = -2, bool withGrounds = true, bool withPlane = true) const;
   // Offsets around a label's own place, nearest first.
   static std::vector<ScreenPoint> NearbyPlaces();
   // PrintMathText of KKAI$ as a figure's label: at (DSM1, DSM2), or the
@@ -268,15 +268,22 @@ class Lesson {
   void BeginFigure();
   AxisLabel AxisText(Num x, Num y, const std::string& text, int a, int b);
   // Draws the numbers of one axis on grounds joined into bands.
-  void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis);
-  // The text at the first clear one of the places, on its ground; the offset taken.
-  ScreenPoint PlacedText(Num x, Num y, const std::string& text, int a, int b,
+  void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside = {});
+  // How far cells must move so that their ground's margin clears the x axis
+  // and (or) the y axis, away from the axis on their own side.
+  ScreenPoint AwayFromAxes(const InkBox& cells, bool xAxis, bool yAxis) const;
+  // Offsets that put cells beside the origin clear of the axes: in their own
+  // quadrant, mirrored in the x axis, in the y axis, in both.
+  std::vector<ScreenPoint> Quadrants(const InkBox& cells) const;
+  // The text at the first clear one of the places, on its ground; which was taken.
+  size_t PlacedText(Num x, Num y, const std::string& text, int a, int b,
                          const std::vector<ScreenPoint>& places);
 
   std::string title_;
   std::vector<GraphSetup> carried_, declaredCurves_;
   std::vector<LineOnPlane> declaredLines_;
-  ScreenPoint zeroPlace_;  // where the origin's "0" went
+  size_t zeroQuadrant_ = 0;  // where the origin's "0" went (see Quadrants)
+  InkBox zeroGround_;        // and its ground
   int graphCurve_ = -2;    // the figure's number of the curve DrawFunctionGraph draws
 };
 

@@ -132,10 +132,30 @@ void Lesson::DrawCoordinatePlane() {
   rt.SetDrawWidth(0, 4);
   PlainLine(rt, GY0, R, GY1, R, 0);
 
+  // "0" below the origin, left of the y axis, or in another quadrant where
+  // no curve runs near the origin; then the numbers, the "0" in their band.
   YMOTO = 0;
-  PlaceAxisLabels(xLabels, true);
+  rt.SetFontBold(0, -1);
+  DSM1 = X8 - NAGASA;
+  DSM2 = R;
+  KKAI_s = "0";
+  zeroQuadrant_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1, Quadrants(rt.TextCells(DSM1, DSM2, "0", 2, 1)));
+  zeroGround_ = figure.grounds.empty() ? InkBox{} : figure.grounds.back();
+  rt.SetFontBold(0, 0);
+  PlaceAxisLabels(xLabels, true, zeroGround_);
   PlaceAxisLabels(yLabels, false);
   rt.SetFontBold(0, -1);
+
+  // How far the letter "x" moves so that its ground stands a unit clear of
+  // the plane's right edge and of the x axis.
+  auto clearOf = [&](Num x, Num y, const std::string& text, int a, int b) {
+    const InkBox ink = rt.TextInk(x, y, text, a, b).Joined(rt.TextCells(x, y, text, a, b));
+    const Num room = 2 + 1 + kLabelMargin;
+    ScreenPoint d;
+    d.x = std::min(Num(0), GY1 - room - ink.x1);
+    d.y = std::min(Num(0), R - room - ink.y1);
+    return d;
+  };
 
   // "x" above the right end of the x axis, in italic (or below it, when
   // something of the figure runs there).
@@ -145,23 +165,24 @@ void Lesson::DrawCoordinatePlane() {
   DSM1 = GY1 - 0.8f * NAGASA;
   DSM2 = R - 1.5f * NAGASA;
   KKAI_s = "x";
-  PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {{0, 0}, {0, 1.5f * NAGASA + 6}});
+  {
+    const ScreenPoint d = clearOf(DSM1, DSM2, KKAI_s, 3, 2);
+    const InkBox c = Moved(rt.TextCells(DSM1, DSM2, KKAI_s, 3, 2), d.x, d.y);
+    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, {d.x, d.y + 2 * R - c.y0 - c.y1}});
+  }
 
-  // "0" below the origin, left of the y axis, or in another quadrant where
-  // no curve runs near the origin; "y" at the top of the y axis, half a
-  // label cell right of it (clear of a label that ends at the axis beside it).
+  // "y" at the top of the y axis, half a label cell right of it (clear of a
+  // label that ends at the axis beside it), or as far left of it.
   rt.SetFontName(0, "ゴシック");
   rt.SetFontSize(0, NAGASA);
   rt.SetFontItalic(0, 0);
-  DSM1 = X8 - NAGASA;
-  DSM2 = R;
-  KKAI_s = "0";
-  zeroPlace_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1,
-                          {{0, 0}, {0, -NAGASA - 2}, {NAGASA + 4, 0}, {NAGASA + 4, -NAGASA - 2}});
   DSM1 = X8;
   DSM2 = ZX - NAGASA / 2;
   KKAI_s = "y";
-  PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {-NAGASA - 4, 0}});
+  {
+    const InkBox c = rt.TextCells(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1);
+    PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {2 * X8 - c.x0 - c.x1, 0}});
+  }
 
   rt.SetFontBold(0, 0);
   rt.SetFontSize(0, 16);
