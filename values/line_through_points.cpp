@@ -18,17 +18,17 @@ void GuideLabel(Quendral& L, Num x, Num y, const std::string& text) {
 
 // Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
 // pixel goes to GY5(k), GY5Y(k). Guide lines in colour 3 run to both axes, the
-// value of x below the x axis at (point's x + xShift, R), the value of y at
-// (X8 + yShift, point's y + yRise), each moved to the nearest clear place.
-void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num yShift,
-                   Num yRise) {
+// value of x below the x axis at (point's x + xShift, R + xDrop), the value of
+// y at (X8 + yShift, point's y + yRise), each moved to the nearest clear place.
+void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num xDrop,
+                   Num yShift, Num yRise) {
   const Num y = x * x;
   L.Point({.x = x, .y = y, .radius = 7, .colour = 5, .label = letter, .dx = -20});
   const Num px = L.HOUKOU, py = L.N2;
   L.GY5(k) = px;
   L.GY5Y(k) = py;
   L.FigureLine(px, py, px, L.R, 3);
-  GuideLabel(L, px + xShift, L.R, L.StrippedNumberText(x));
+  GuideLabel(L, px + xShift, L.R + xDrop, L.StrippedNumberText(x));
   L.FigureLine(px, py, L.X8, py, 3);
   GuideLabel(L, L.X8 + yShift, py + yRise, L.StrippedNumberText(y));
 }
@@ -77,9 +77,10 @@ void Quendral::LineThroughPointsScreen() {
   Graph(line);
   // Above the curve's end, clear of its last dots.
   LabelAt(GY1 - 96, ZX - 52, 0, "y=x^2");
-  // A's x left of its guide: under it, the line AB would cross its minus.
-  ParabolaPoint(*this, 1, -1, "A", -62, 0, -46);
-  ParabolaPoint(*this, 2, 3, "B", -16, -28, -24);
+  // A's x a row lower: right under the axis the line AB would cross its
+  // minus, which the label's cells (and so its clear place) leave out.
+  ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);
+  ParabolaPoint(*this, 2, 3, "B", -16, 0, -28, -24);
   WaitAnyKey();
 
   NewLine(0, 70, 7, "<解答>");
