@@ -7,15 +7,24 @@ namespace lessons {
 
 void Palisteo::DoubledGraphScreen() {
   const std::vector<Num> xs = {-2, -1.5f, -1, -0.5f, 0, 0.5f, 1, 1.5f, 2};
-  auto plane = [this] {
+  // y = x²'s label stands under where its curve leaves the plane's right
+  // edge, over the plane's corner, so that it ends left of x 1320, where the
+  // later screens of the unit wipe to; y = 2x²'s stands right of the plane
+  // beside where its curve leaves the top, clear of the line y = 10.
+  const GraphSetup square{.a = 1, .colour = 7, .label = "y=x^2", .dx = -30, .dy = 130};
+  const GraphSetup twice{.a = 2, .colour = 3, .label = "y=2x^2", .dx = 36};
+  // The plane names both curves and, on its first figure, the segments from
+  // the x axis up to the points of y = 2x².
+  auto plane = [&](bool segments) {
+    std::vector<LineOnPlane> lines;
+    if (segments)
+      for (Num x : xs) lines.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = 2 * x * x});
     Plane({.left = 938, .top = 50, .xFrom = -3, .xTo = 3, .yFrom = -1, .yTo = 11, .unit = 48,
-           .numbers = false, .labelEveryX = 1, .labelEveryY = 2});
-    Graph({.a = 1, .colour = 7, .label = "y=x^2", .dx = 6, .dy = -24});
+           .numbers = false, .labelEveryX = 1, .labelEveryY = 2, .curves = {square, twice},
+           .lines = lines});
+    Graph(square);
   };
-  // The labels stand right of the plane, each beside where its curve leaves
-  // it (y = x² at the right edge, y = 2x² at the top), clear of the other
-  // curve, the axis's labels and the line y = 10.
-  auto doubled = [this] { Graph({.a = 2, .colour = 3, .label = "y=2x^2", .dx = 36}); };
+  auto doubled = [&] { Graph(twice); };
   WipeScreen(1320, 1300);
   B1 = 88;
   TextAt(B1 - 44, 30, 3, "y=2x^2 のグラフをかこう。");
@@ -42,7 +51,7 @@ void Palisteo::DoubledGraphScreen() {
   row(100, 70, 0, "x", 1);
   row(170, 70, 7, "x^2", 0);
   row(240, 65, 3, "2x^2", 0);
-  plane();
+  plane(true);
   WaitAnyKey();
 
   std::vector<std::string> squares, doubles;
@@ -61,7 +70,7 @@ void Palisteo::DoubledGraphScreen() {
   WaitAnyKey();
 
   FillRect(938, 0, 1320, 1300, 15, 15);
-  plane();
+  plane(false);
   ParabolaPoints(xs, 2, 7, 3, 1, 11, 0);
   WaitAnyKey();
   TextAt(88, 380, 3, "y=x^2のy座標を2倍にして点をとればよい。");
@@ -83,7 +92,7 @@ void Palisteo::DoubledGraphScreen() {
   WaitAnyKey();
 
   FillRect(938, 0, 1320, 1300, 15, 15);
-  plane();
+  plane(false);
   doubled();
   WaitAnyKey();
   TextAt(44, 570, 3, "教科書P98 問3　をしなさい。");

@@ -4,6 +4,14 @@
 
 namespace lessons {
 
+namespace {
+// The graphs for a < 0, drawn on the review plane at the features.
+const GraphSetup kFalling{.form = GraphForm::kLine, .a = -3, .colour = 7, .label = "y=-3x",
+                          .dx = -88};
+const GraphSetup kFallingHyperbola{.form = GraphForm::kReciprocal, .a = -6, .colour = 3,
+                                   .label = "y=-ﾀ6/xﾀ", .dx = -88, .dy = 30};
+}  // namespace
+
 void Palisteo::FunctionReviewUnit() {
   UnitGoalScreen({"比例、反比例、1次関数の復習をしよう。"});
   UnitSubMenu(" ①表式,変化の様子　②グラフ　③終了",
@@ -38,13 +46,12 @@ void Palisteo::ReviewGraphsScreen() {
   NewLine(88, 50, 0, "a>0のとき右上がり");
   WaitAnyKey();
   NewLine(88, 50, 0, "a<0のとき右下がり");
-  Graph({.form = GraphForm::kLine, .a = -3, .colour = 7, .label = "y=-3x", .dx = -88});
+  Graph(kFalling);
   NewLine(44, 50, 0, "②");
   WaitAnyKey();
   Continue(3, "双曲線 ");
   Continue(0, "a<0のときは図の位置");
-  Graph({.form = GraphForm::kReciprocal, .a = -6, .colour = 3, .label = "y=-ﾀ6/xﾀ", .dx = -88,
-         .dy = 30});
+  Graph(kFallingHyperbola);
   NewLine(44, 60, 0, "③");
   WaitAnyKey();
   Continue(3, "傾き１，切片１の直線");
@@ -52,10 +59,17 @@ void Palisteo::ReviewGraphsScreen() {
 }
 
 void Palisteo::DrawReviewGraphs() {
-  Plane({.left = 800, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = false});
-  Graph({.form = GraphForm::kReciprocal, .a = 6, .colour = 3, .label = "ア", .dy = -40});
-  Graph({.form = GraphForm::kLine, .a = 1, .b = 1, .label = "イ"});
-  Graph({.form = GraphForm::kLine, .a = 2, .colour = 7, .label = "ウ", .dy = -30});
+  const GraphSetup hyperbola{.form = GraphForm::kReciprocal, .a = 6, .colour = 3, .label = "ア",
+                             .dy = -40};
+  const GraphSetup line{.form = GraphForm::kLine, .a = 1, .b = 1, .label = "イ"};
+  const GraphSetup proportion{.form = GraphForm::kLine, .a = 2, .colour = 7, .label = "ウ",
+                              .dy = -30};
+  // The plane's letters keep clear of the graphs drawn later on it too.
+  Plane({.left = 800, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .grid = false,
+         .curves = {hyperbola, line, proportion, kFalling, kFallingHyperbola}});
+  Graph(hyperbola);
+  Graph(line);
+  Graph(proportion);
 }
 
 }  // namespace lessons

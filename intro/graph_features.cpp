@@ -10,28 +10,32 @@ void Palisteo::PositiveAAnswersScreen() {
   const std::vector<Num> xs = {-3, -2, -1, 0, 1, 2, 3};
   WipeScreen(1320, 1300);
   TextAt(88, 20, 3, "問3 解答");
+  const GraphSetup square{.a = 1, .colour = 7}, doubled{.a = 2, .label = "y=2x^2", .dy = -50},
+      half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .xFrom = -3.5f, .xTo = 3.5f};
   Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1, .yTo = 9, .xStep = 0.5f,
-         .yStep = 0.5f, .unit = 28, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  Graph({.a = 1, .colour = 7, .xStep = 0.5f, .yStep = 0.5f});
+         .yStep = 0.5f, .unit = 28, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
+         .curves = {square, doubled, half}});
+  Graph(square);
   TextAt(GY1, ZX, 7, "y=x^2");
-  Graph({.a = 2, .label = "y=2x^2", .dy = -50, .xStep = 0.5f, .yStep = 0.5f});
+  Graph(doubled);
   WaitAnyKey();
   ParabolaPoints(xs, 1, 5, 7, 0.5f, 21, 0);
   ParabolaPoints(xs, 0.5f, 5, 3, 0.5f, 21, -1);
   WaitAnyKey();
-  Graph({.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .xFrom = -3.5f, .xTo = 3.5f, .xStep = 0.5f,
-         .yStep = 0.5f});
+  Graph(half);
 }
 
 void Palisteo::PositiveAFeaturesScreen() {
   WipeScreen(1320, 1300);
+  const GraphSetup square{.a = 1, .colour = 5}, half{.a = 0.5f, .colour = 3},
+      doubled{.a = 2, .colour = 7};
   Plane({.left = 660, .top = 50, .xFrom = -7, .xTo = 7, .yFrom = -1, .yTo = 20, .unit = 28,
-         .grid = false});
-  Graph({.a = 1, .colour = 5});
+         .grid = false, .curves = {square, half, doubled}});
+  Graph(square);
   TextAt(1052, 50, 5, "y=x^2");
-  Graph({.a = 0.5f, .colour = 3});
+  Graph(half);
   TextAt(1052, 138, 3, "y=ﾀ1/2ﾀx^2");
-  Graph({.a = 2, .colour = 7});
+  Graph(doubled);
   TextAt(1052, 226, 7, "y=2x^2");
   FeatureSentences("グラフの特徴", "上側");
 }
@@ -40,34 +44,40 @@ void Palisteo::NegativeAAnswersScreen() {
   WipeScreen(1320, 1300);
   B1 = 88, B2 = 20;
   TextAt(B1, B2, 3, "問4 解答");
+  const GraphSetup doubled{.a = 2, .colour = 7, .label = "y=2x^2", .dy = -40},
+      half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .dy = 40},
+      down{.a = -2, .colour = 7, .label = "y=-2x^2"},
+      // Its label a little higher than the mirror of y = ½x²'s, clear of y = -2x²'s.
+      halfDown{.a = -0.5f, .colour = 3, .label = "y=-ﾀ1/2ﾀx^2", .dy = -60};
   Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
          .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
-         .labelEveryY = 2});
-  Graph({.a = 2, .colour = 7, .label = "y=2x^2", .dy = -40, .xStep = 0.5f, .yStep = 0.5f});
-  Graph({.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .dy = 40, .xStep = 0.5f, .yStep = 0.5f});
+         .labelEveryY = 2, .curves = {doubled, half, down, halfDown}});
+  Graph(doubled);
+  Graph(half);
   WaitAnyKey();
   // y = -2x² at the heights of the grid lines, y = -5.5 up to 0.
   for (int k = 11; k >= 0; --k) {
     const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 4);
-    Point({.x = -x, .y = y, .radius = 5, .colour = 7, .xStep = 0.5f, .yStep = 0.5f});
-    Point({.x = x, .y = y, .radius = 5, .colour = 7, .xStep = 0.5f, .yStep = 0.5f});
+    Point({.x = -x, .y = y, .radius = 5, .colour = 7});
+    Point({.x = x, .y = y, .radius = 5, .colour = 7});
     WaitAnyKey();
   }
   WaitAnyKey();
-  Graph({.a = -2, .colour = 7, .label = "y=-2x^2", .xStep = 0.5f, .yStep = 0.5f});
+  Graph(down);
   WaitAnyKey();
   ParabolaPoints({-4, -3, -2, -1, 0, 1, 2, 3, 4}, -0.5f, 5, 3, 0.5f, 21, 1);
   WaitAnyKey();
-  // Its label a little higher than the mirror of y = ½x²'s, clear of y = -2x²'s.
-  Graph({.a = -0.5f, .colour = 3, .label = "y=-ﾀ1/2ﾀx^2", .dy = -60, .xStep = 0.5f, .yStep = 0.5f});
+  Graph(halfDown);
 }
 
 void Palisteo::NegativeAFeaturesScreen() {
   WipeScreen(1320, 1300);
+  const GraphSetup up{.a = 1, .colour = 3, .label = "y=x^2"},
+      down{.a = -1, .colour = 5, .label = "y=-x^2"};
   Plane({.left = 660, .top = 50, .xFrom = -4, .xTo = 4, .yFrom = -10, .yTo = 10, .unit = 28,
-         .grid = false});
-  Graph({.a = 1, .colour = 3, .label = "y=x^2"});
-  Graph({.a = -1, .colour = 5, .label = "y=-x^2"});
+         .grid = false, .curves = {up, down}});
+  Graph(up);
+  Graph(down);
   B1 = 44, B2 = 30;
   FeatureSentences("y=-x^2のグラフの特徴", "下側");
   WaitAnyKey();

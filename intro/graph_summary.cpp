@@ -43,11 +43,13 @@ void Palisteo::IdentifyGraphsScreen() {
   Continue(0, " 次の①～③のグラフは、どの関数の");
   TextAt(66, 80, 0, "グラフですか。理由も説明しよう。");
   TextAt(66, 160, 0, "y=ﾀ1/4ﾀx^2,y=3x^2,y=-x^2");
+  const GraphSetup first{.a = 3, .colour = 3, .label = "①"},
+      second{.a = 0.25f, .colour = 5, .label = "②"}, third{.a = -1, .colour = 7, .label = "③", .dy = -50};
   Plane({.left = 748, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -10, .yTo = 10, .unit = 28,
-         .grid = false});
-  Graph({.a = 3, .colour = 3, .label = "①"});
-  Graph({.a = 0.25f, .colour = 5, .label = "②"});
-  Graph({.a = -1, .colour = 7, .label = "③", .dy = -50});
+         .grid = false, .curves = {first, second, third}});
+  Graph(first);
+  Graph(second);
+  Graph(third);
   WaitAnyKey();
   TextAt(66, 250, 7, "<解答>");
   WaitAnyKey();
@@ -69,10 +71,11 @@ void Palisteo::IdentifyGraphsScreen() {
 void Palisteo::SummaryFeaturesScreen() {
   WipeScreen(1320, 1300);
   rt.SetDrawWidth(0, 4);
+  const GraphSetup up{.a = 0.5f, .colour = 3}, down{.a = -0.5f, .colour = 7};
   Plane({.left = 748, .top = 150, .xFrom = -3, .xTo = 3, .yFrom = -5, .yTo = 5, .unit = 40,
-         .grid = false, .numbers = false});
-  Graph({.a = 0.5f, .colour = 3});
-  Graph({.a = -0.5f, .colour = 7});
+         .grid = false, .numbers = false, .curves = {up, down}});
+  Graph(up);
+  Graph(down);
   TextAt(44, 60, 3, "y=ax^2のグラフ");
   WaitAnyKey();
   TextAt(44, 140, 0, "(1)");

@@ -9,16 +9,20 @@ namespace lessons {
 
 void Palisteo::MirroredGraphScreen() {
   const std::vector<Num> xs = {-2, -1, 0, 1, 2};
-  auto plane = [this] {
+  const GraphSetup up{.a = 1, .colour = 7, .label = "y=x^2"};
+  const GraphSetup down{.a = -1, .colour = 3, .label = "y=-x^2", .dx = -110, .dy = 10};
+  // The plane names y = -x² and, on its first figure, the segments from the
+  // x axis to the points of both curves, so that its labels stand clear.
+  auto plane = [&](bool segments) {
+    std::vector<LineOnPlane> lines;
+    if (segments)
+      for (Num x : xs) lines.push_back({.x1 = x, .y1 = -x * x, .x2 = x, .y2 = x * x, .width = 4});
     Plane({.left = 680, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
            .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
-           .labelEveryY = 2});
-    Graph({.a = 1, .colour = 7, .label = "y=x^2", .xStep = 0.5f, .yStep = 0.5f});
+           .labelEveryY = 2, .curves = {up, down}, .lines = lines});
+    Graph(up);
   };
-  auto mirrored = [this] {
-    Graph({.a = -1, .colour = 3, .label = "y=-x^2", .dx = -110, .dy = 10, .xStep = 0.5f,
-           .yStep = 0.5f});
-  };
+  auto mirrored = [&] { Graph(down); };
   WipeScreen(1320, 1300);
   B1 = 40, B2 = 30;
   rt.SetDrawWidth(0, 5);
@@ -45,7 +49,7 @@ void Palisteo::MirroredGraphScreen() {
   row(140, "x^2", 3, 1);
   row(190, "-x^2", 5, -1);
   B2 = 190;
-  plane();
+  plane(true);
   WaitAnyKey();
 
   RevealRowCells(B1 + 130, 190, 60, 50, 9, 5, negatives);
@@ -66,7 +70,7 @@ void Palisteo::MirroredGraphScreen() {
   WaitAnyKey();
 
   FillRect(680, 0, 1320, 1300, 15, 15);
-  plane();
+  plane(false);
   NewLine(0, 60, 7, "Q 点のとりかたは?");
   WaitAnyKey();
   NewLine(0, 50, 3, "y=x^2の点とx軸について");
@@ -78,20 +82,20 @@ void Palisteo::MirroredGraphScreen() {
   // Dots evenly in y (y = -5.5 up to 0), then evenly in x.
   for (int k = 11; k >= 0; --k) {
     const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 2);
-    Point({.x = -x, .y = y, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
-    Point({.x = x, .y = y, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
+    Point({.x = -x, .y = y, .radius = 5, .colour = 3});
+    Point({.x = x, .y = y, .radius = 5, .colour = 3});
   }
   WaitAnyKey();
   for (int k = -20; k <= 20; ++k) {
     const Num x = static_cast<Num>(k) / 10;
-    Point({.x = x, .y = -x * x, .radius = 5, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
+    Point({.x = x, .y = -x * x, .radius = 5, .colour = 3});
   }
   WaitAnyKey();
   mirrored();
   WaitAnyKey();
 
   FillRect(680, 0, 1320, 1300, 15, 15);
-  plane();
+  plane(false);
   mirrored();
 }
 

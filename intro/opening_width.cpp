@@ -31,8 +31,10 @@ void Palisteo::OpeningWidthScreen() {
   TextAt(B1, 30, 3, "Q1");
   Continue(0, " aの値が大きくなると");
   NewLine(44, 50, 0, "開き方はどうなりますか。");
+  std::vector<GraphSetup> curves;
+  for (const WidthGraph& g : kWidthGraphs) curves.push_back({.a = g.a, .colour = g.colour});
   Plane({.left = 660, .top = 50, .xFrom = -6, .xTo = 6, .yFrom = -10, .yTo = 10, .unit = 28,
-         .grid = false, .numbers = false});
+         .grid = false, .numbers = false, .curves = curves});
   for (const WidthGraph& g : kWidthGraphs) {
     WaitAnyKey();
     Graph({.a = g.a, .colour = g.colour});

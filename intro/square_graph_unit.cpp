@@ -115,11 +115,13 @@ void Palisteo::CoordinateQuizScreen() {
 // ④ "特徴": the graph once more, then three features, each answer on a key.
 void Palisteo::SquareGraphFeaturesScreen() {
   WipeScreen(1320, 1300);
-  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14});
+  const GraphSetup square{.a = 1, .colour = 3, .label = "y=x^2"};
+  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14,
+         .curves = {square}});
   for (int k = -3; k <= 3; ++k)
     Point({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k), .radius = 8, .colour = 3});
   WaitAnyKey();
-  Graph({.a = 1, .colour = 3, .label = "y=x^2"});
+  Graph(square);
 
   B1 = 88, B2 = 30;
   TextAt(B1 - 44, B2, 0, "y=x^2のグラフの特徴");

@@ -69,7 +69,6 @@ void Quendral::AverageSpeedExampleScreen() {
   Continue(0, "2×16=");
   WaitAnyKey();
   Continue(3, "32");
-  NOTEX = YI1;
   WaitAnyKey();
   TextAt(60, 390, 0, "だから、平均の速さは");
   NOTEY = B2;
@@ -87,16 +86,22 @@ void Quendral::AverageSpeedExampleScreen() {
   // The graph: 0.5 s and 2 m per grid step, axes only, labels 2, 4 and 10,
   // 20, 30; the curves traced from 0 to 5 seconds, the points as dots of
   // radius 7 in colour 5 kept in GY5, GY5Y(1) and (2).
+  // The plane knows the curve, the line through the two points, the points
+  // and the two arrows, so that its numbers stand clear of them.
+  const GraphSetup cart{.a = 2, .xFrom = 0, .xTo = 5};
+  const GraphSetup chord{.form = GraphForm::kLine, .a = 12, .b = -16, .colour = 5, .xFrom = 0,
+                         .xTo = 5};
   Plane({.left = 880, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -4, .yTo = 34, .xStep = 0.5f,
          .yStep = 2, .unit = 23, .grid = false, .numbers = false, .labelEveryX = 4,
-         .labelEveryY = 5});
-  Graph({.a = 2, .xFrom = 0, .xTo = 5, .xStep = 0.5f, .yStep = 2});
+         .labelEveryY = 5, .curves = {cart, chord},
+         .lines = {{2, 8, 2, 8, 14}, {4, 32, 4, 32, 14}, {2, 8, 4, 8}, {4, 8, 4, 32}}});
+  Graph(cart);
   LabelAt(GY1 - 96, ZX - 50, 0, "y=2x^2");
   WaitAnyKey();
-  Point({.x = 2, .y = 8, .radius = 7, .colour = 5, .xStep = 0.5f, .yStep = 2});
+  Point({.x = 2, .y = 8, .radius = 7, .colour = 5});
   GY5(1) = HOUKOU, GY5Y(1) = N2;
   WaitAnyKey();
-  Point({.x = 4, .y = 32, .radius = 7, .colour = 5, .xStep = 0.5f, .yStep = 2});
+  Point({.x = 4, .y = 32, .radius = 7, .colour = 5});
   GY5(2) = HOUKOU, GY5Y(2) = N2;
   WaitAnyKey();
   ArrowBetween(GY5(1), GY5Y(1), GY5(2), GY5Y(1), 7);
@@ -107,13 +112,13 @@ void Quendral::AverageSpeedExampleScreen() {
   WaitAnyKey();
   LabelAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 7, "24");
   WaitAnyKey();
-  Graph({.form = GraphForm::kLine, .a = 12, .b = -16, .colour = 5, .xFrom = 0, .xTo = 5,
-         .xStep = 0.5f, .yStep = 2});
+  Graph(chord);
   WaitAnyKey();
-  // The note starts a little left of "32" so that it ends before the y
-  // axis's "10".
-  LabelAt(NOTEX - 26, NOTEY, 3, "平均の速さは");
-  LabelAt(NOTEX - 26, NOTEY + 50, 3, "変化の割合");
+  // The note stands right of the plane, level with the working's line it
+  // sums up: left of the plane it would end at the y axis's "10" and read
+  // as "the average speed is 10".
+  LabelAt(GY1 + 24, NOTEY, 3, "平均の速さは");
+  LabelAt(GY1 + 24, NOTEY + 50, 3, "変化の割合");
   WaitAnyKey();
   TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
 }

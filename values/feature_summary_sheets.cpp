@@ -2,6 +2,8 @@
 // ② increase and decrease, ③ the rate of change of y = ax + b and y = ax².
 // Each draws two sheets side by side with numbered blanks, then reveals the
 // blanks one per key press.
+#include <vector>
+
 #include "framework/figure_util.h"
 #include "values/quendral.h"
 
@@ -18,6 +20,16 @@ void RunRise(Quendral& L, int k) {
   L.DX_s = "nn";
   L.DrawRunRiseArrows();
 }
+
+// The run and rise of RunRise from (x1, y1) to (x2, y2), in plane values, for
+// a plane's set-up.
+void AddRunRise(std::vector<LineOnPlane>& lines, Num x1, Num y1, Num x2, Num y2) {
+  lines.push_back({x1, y1, x2, y1});
+  lines.push_back({x2, y1, x2, y2});
+}
+
+// A dot of the given radius at (x, y), for a plane's set-up.
+LineOnPlane Dot(Num x, Num y, Num radius) { return {x, y, x, y, 2 * radius}; }
 
 }  // namespace
 
@@ -60,9 +72,12 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(44, 30, "1次関数 y=ax+b の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(1, YI1, B2, 105, "①");
+  const GraphSetup rising{.form = GraphForm::kLine, .a = 1.5f, .b = 2};
+  std::vector<LineOnPlane> runRise;
+  AddRunRise(runRise, 1, 3.5f, 4, 8);
   Plane({.left = B1 + 80, .top = B2 + 100, .xFrom = -3, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .grid = false, .numbers = false});
-  Graph({.form = GraphForm::kLine, .a = 1.5f, .b = 2});
+         .grid = false, .numbers = false, .curves = {rising}, .lines = runRise});
+  Graph(rising);
   GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
   GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
   GY5(3) = PlaneX(0), GY5Y(3) = PlaneY(2);
@@ -79,9 +94,11 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(700, 30, "関数 y=ax^2 の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(4, YI1, B2, 140, "①");
+  const GraphSetup parabola{.a = 0.5f};
   Plane({.left = 780, .top = 190, .xFrom = -4, .xTo = 4, .yFrom = -3, .yTo = 8, .grid = false,
-         .numbers = false});
-  Graph({.a = 0.5f});
+         .numbers = false, .curves = {parabola},
+         .lines = {Dot(0, 0, 7), {0, 2, 2, 2}, {2, 0, 2, 2}}});
+  Graph(parabola);
   Point({.radius = 7, .colour = 5});  // the vertex
   LabelAt(X8 - 96, R, 5, "頂点");
   // The point (2, 2) of the parabola, read as x = 1, y = a.
@@ -108,15 +125,20 @@ void Quendral::IncreaseSummaryScreen() {
   FillInBlank(1, YI1 + 20, B2, 105, "①");
   NewLine(0, 60, 0, "a<0のとき…つねに");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
+  const GraphSetup rising{.form = GraphForm::kLine, .a = 1.5f, .b = 2, .colour = 5};
+  std::vector<LineOnPlane> up, down;
+  AddRunRise(up, 1, 3.5f, 4, 8);
+  AddRunRise(down, 0.5f, 7, 3, 2);
   Plane({.left = B1 + 40, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .unit = 25, .grid = false, .numbers = false});
-  Graph({.form = GraphForm::kLine, .a = 1.5f, .b = 2, .colour = 5});
+         .unit = 25, .grid = false, .numbers = false, .curves = {rising}, .lines = up});
+  Graph(rising);
   GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
   GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
   RunRise(*this, 1);
+  const GraphSetup falling{.form = GraphForm::kLine, .a = -2, .b = 8, .colour = 5};
   Plane({.left = B1 + 40 + 225, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .unit = 25, .grid = false, .numbers = false});
-  Graph({.form = GraphForm::kLine, .a = -2, .b = 8, .colour = 5});
+         .unit = 25, .grid = false, .numbers = false, .curves = {falling}, .lines = down});
+  Graph(falling);
   GY5(1) = PlaneX(0.5f), GY5Y(1) = PlaneY(-2 * 0.5f + 8);
   GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(2);
   RunRise(*this, 1);
@@ -139,28 +161,23 @@ void Quendral::IncreaseSummaryScreen() {
   FillInBlank(7, YI1, B2, 175, "⑤");
   NewLine(35, 60, 0, "⑥x>0⇒");
   FillInBlank(8, YI1, B2, 140, "⑥");
-  Plane({.left = B1 + 400, .top = 125, .xFrom = -4, .xTo = 4, .yFrom = -8, .yTo = 8, .unit = 25,
-         .grid = false, .numbers = false});
-  Graph({.a = 0.5f, .colour = 3});
-  Graph({.a = -0.5f, .colour = 3});
-  Point({.radius = 7, .colour = 5});  // the vertex
-  const Num xs[4] = {-4, -1, 1, 4};
-  for (int k = 1; k <= 4; ++k) {
-    const Num x = xs[k - 1];
-    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(x * x / 2);
-    GY5(k + 4) = PlaneX(x), GY5Y(k + 4) = PlaneY(-(x * x) / 2);
-  }
   // Arrows along the branches, half a grid step inside towards the y axis,
-  // the way y goes as x increases. The one up the lower left branch ends at
-  // nine tenths of its way, short of the origin's "0".
+  // the way y goes as x increases, each to the end of its branch's run (the
+  // four meet at the vertex).
+  const GraphSetup opening{.a = 0.5f, .colour = 3}, closing{.a = -0.5f, .colour = 3};
+  const LineOnPlane arrows[4] = {{-3.5f, 8, -0.5f, 0.5f, 4},
+                                 {0.5f, 0.5f, 3.5f, 8, 4},
+                                 {-3.5f, -8, -0.5f, -0.5f, 4},
+                                 {0.5f, -0.5f, 3.5f, -8, 4}};
+  Plane({.left = B1 + 400, .top = 125, .xFrom = -4, .xTo = 4, .yFrom = -8, .yTo = 8, .unit = 25,
+         .grid = false, .numbers = false, .curves = {opening, closing},
+         .lines = {Dot(0, 0, 7), arrows[0], arrows[1], arrows[2], arrows[3]}});
+  Graph(opening);
+  Graph(closing);
+  Point({.radius = 7, .colour = 5});  // the vertex
   rt.SetDrawWidth(0, 4);
-  for (int k = 1; k <= 7; k += 2) {
-    const Num inward = (k == 1 || k == 5) ? NO / 2 : -NO / 2;
-    const Num reach = k == 5 ? 0.9f : 1;
-    const Num x = GY5(k) + inward, y = GY5Y(k);
-    ArrowBetween(x, y, x + reach * (GY5(k + 1) + inward - x), y + reach * (GY5Y(k + 1) - y),
-                 5);
-  }
+  for (const LineOnPlane& a : arrows)
+    ArrowBetween(PlaneX(a.x1), PlaneY(a.y1), PlaneX(a.x2), PlaneY(a.y2), 5);
 
   RevealBlanks({"増加", "減少", "減少", "最小値0", "増加", "増加", "最大値0", "減少"});
 }
@@ -177,9 +194,15 @@ void Quendral::RateSummaryScreen() {
   TextAt(YI1 + 20, B2, 0, "で、");
   FillInBlank(2, YI1, B2, 70, "②");
   TextAt(YI1 + 20, B2, 0, "に等しい。");
+  const GraphSetup line{.form = GraphForm::kLine, .a = 2, .b = 1};
+  std::vector<LineOnPlane> steps;
+  for (int k = 0; k < 4; ++k) {
+    const Num x = static_cast<Num>(k);
+    AddRunRise(steps, x, 2 * x + 1, x + 1, 2 * x + 3);
+  }
   Plane({.left = B1 + 88, .top = B2 + 80, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11,
-         .grid = false});
-  Graph({.form = GraphForm::kLine, .a = 2, .b = 1});
+         .grid = false, .curves = {line}, .lines = steps});
+  Graph(line);
   for (int k = 1; k <= 5; ++k) {
     const Num x = static_cast<Num>(k - 1);
     GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(2 * x + 1);
@@ -192,9 +215,15 @@ void Quendral::RateSummaryScreen() {
   SummaryHeadingBox(595, 30, "y=ax^2 での 変化の割合");
   FillInBlank(3, B1, B2 + 60, 105, "①");
   TextAt(YI1 + 20, B2, 0, "ではない。");
+  const GraphSetup square{.a = 1};
+  steps.clear();
+  for (int k = -3; k < 3; ++k) {
+    const Num x = static_cast<Num>(k);
+    AddRunRise(steps, x, x * x, x + 1, (x + 1) * (x + 1));
+  }
   Plane({.left = B1 + 44, .top = B2 + 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
-         .grid = false});
-  Graph({.a = 1});
+         .grid = false, .curves = {square}, .lines = steps});
+  Graph(square);
   for (int k = 1; k <= 7; ++k) {
     const Num x = static_cast<Num>(k - 4);
     GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(x * x);

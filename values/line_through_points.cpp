@@ -1,17 +1,25 @@
 // Screen ⑥ of unit 2: the line through A(-1, 1) and B(3, 9) on y = x². Its
 // slope is the rate of change from x = -1 to 3, shown with the run and rise
 // arrows; b follows from A.
-#include "framework/figure_util.h"
 #include "values/quendral.h"
 
 namespace lessons {
 
 namespace {
 
+// A label of the figure in colour 3 at (x, y), or the nearest clear place.
+void GuideLabel(Quendral& L, Num x, Num y, const std::string& text) {
+  L.YMOTO = 3;
+  L.DSM1 = x;
+  L.DSM2 = y;
+  L.KKAI_s = text;
+  L.FigureLabel();
+}
+
 // Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
 // pixel goes to GY5(k), GY5Y(k). Guide lines in colour 3 run to both axes, the
 // value of x below the x axis at (point's x + xShift, R + xDrop), the value of
-// y at (X8 + yShift, point's y + yRise).
+// y at (X8 + yShift, point's y + yRise), each moved to the nearest clear place.
 void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num xDrop,
                    Num yShift, Num yRise) {
   const Num y = x * x;
@@ -19,27 +27,17 @@ void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xSh
   const Num px = L.HOUKOU, py = L.N2;
   L.GY5(k) = px;
   L.GY5Y(k) = py;
-  PlainLine(L.rt, px, py, px, L.R, 3);
-  L.LabelAt(px + xShift, L.R + xDrop, 3, L.StrippedNumberText(x));
-  PlainLine(L.rt, px, py, L.X8, py, 3);
-  L.LabelAt(L.X8 + yShift, py + yRise, 3, L.StrippedNumberText(y));
+  L.FigureLine(px, py, px, L.R, 3);
+  GuideLabel(L, px + xShift, L.R + xDrop, L.StrippedNumberText(x));
+  L.FigureLine(px, py, L.X8, py, 3);
+  GuideLabel(L, L.X8 + yShift, py + yRise, L.StrippedNumberText(y));
 }
 
 // The run from A and the rise up to B (labelled with their lengths when
 // `labels`), then the rise again in the colour of the run. The run's label
-// stands right of the parabola's branch, not in the middle of the run beside
-// A's y: its ground goes down before the arrows, as DrawRunRiseArrows does.
+// starts right of the parabola's branch rather than at the run's middle,
+// where it would stand over A's y "1" and read as "14".
 void SlopeArrows(Quendral& L, bool labels) {
-  auto runLabel = [&] {
-    L.YMOTO = 7;
-    L.DSM1 = L.PlaneX(1.75f);
-    L.DSM2 = L.GY5Y(1) - 44;
-    L.KKAI_s = L.StrippedNumberText((L.GY5(2) - L.GY5(1)) / L.NO);
-  };
-  if (labels) {
-    runLabel();
-    L.LabelGround(L.CellsOf([&] { L.PrintMathText(); }));
-  }
   L.LT2 = L.GY5(1);
   L.GX4 = L.GY5Y(1);
   L.RP1 = L.GY5(2);
@@ -47,8 +45,11 @@ void SlopeArrows(Quendral& L, bool labels) {
   L.DX_s = labels ? "ny" : "nn";
   L.DrawRunRiseArrows();
   if (labels) {
-    runLabel();
-    L.PrintMathText();
+    L.YMOTO = 7;
+    L.DSM1 = L.PlaneX(1.75f);
+    L.DSM2 = L.GY5Y(1) - 44;
+    L.KKAI_s = L.RUNTEXT_s;
+    L.FigureLabel();
   }
   L.ArrowBetween(L.GY5(2), L.GY5Y(1), L.GY5(2), L.GY5Y(2), 7);
 }
@@ -64,13 +65,20 @@ void Quendral::LineThroughPointsScreen() {
   NewLine(0, 50, 0, "B(3,9)がある。直線ABの式を求めなさい。");
 
   // x -4..4, y -1..12, 40 per unit, axes only: the origin at (1040, 560).
+  // The plane knows the curves, the points A and B, their guides and the
+  // run and rise between them, so that its labels stand clear of them.
+  const GraphSetup parabola{.a = 1};
+  const GraphSetup line{.form = GraphForm::kLine, .a = 2, .b = 3, .colour = 5};
   Plane({.left = 880, .top = 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12, .unit = 40,
-         .grid = false});
-  Graph({.a = 1});
-  Graph({.form = GraphForm::kLine, .a = 2, .b = 3, .colour = 5});
+         .grid = false, .curves = {parabola, line},
+         .lines = {{-1, 1, -1, 1, 14}, {3, 9, 3, 9, 14}, {-1, 1, -1, 0}, {-1, 1, 0, 1},
+                   {3, 9, 3, 0}, {3, 9, 0, 9}, {-1, 1, 3, 1}, {3, 1, 3, 9}}});
+  Graph(parabola);
+  Graph(line);
   // Above the curve's end, clear of its last dots.
   LabelAt(GY1 - 96, ZX - 52, 0, "y=x^2");
-  // A's x a row lower, clear of the origin's "0".
+  // A's x a row lower: right under the axis the line AB would cross its
+  // minus, which the label's cells (and so its clear place) leave out.
   ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);
   ParabolaPoint(*this, 2, 3, "B", -16, 0, -28, -24);
   WaitAnyKey();

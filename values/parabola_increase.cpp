@@ -33,15 +33,20 @@ void Quendral::ParabolaChangeScreen(Num a) {
   rt.SetDrawWidth(0, 5);
   TextAt(30, 30, 0, up ? "課3 関数 y=x^2 で、xが-3から3まで" : "課4 関数 y=-x^2 で、xが-3から3まで");
   TextAt(60, 80, 0, "増加するとき、yの増減をいいなさい。");
+  // The curve and the three arrows (along the top, up the left branch to the
+  // vertex, down the right one) are named to the plane, so that its numbers
+  // and the origin's "0" stand clear of them from the start.
+  const GraphSetup curve{.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2"};
+  const Num top = 9 * a;
   Plane({.left = 792, .top = up ? 60.0f : 50.0f, .xFrom = -4, .xTo = 4,
-         .yFrom = up ? -1.0f : -12.0f, .yTo = up ? 12.0f : 1.0f, .unit = 40});
-  GY5(1) = PlaneX(-3), GY5Y(1) = PlaneY(9 * a);
-  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(9 * a);
-  // The arrow up the left branch of y = -x² ends short of the origin's "0",
-  // which it would cross.
-  GY5(3) = PlaneX(up ? 0 : -0.3f), GY5Y(3) = PlaneY(up ? 0 : -0.9f);
+         .yFrom = up ? -1.0f : -12.0f, .yTo = up ? 12.0f : 1.0f, .unit = 40,
+         .curves = {curve},
+         .lines = {{-3, top, 3, top, 6}, {-3, top, 0, 0, 6}, {0, 0, 3, top, 6}}});
+  GY5(1) = PlaneX(-3), GY5Y(1) = PlaneY(top);
+  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(top);
+  GY5(3) = PlaneX(0), GY5Y(3) = PlaneY(0);
   GY5(4) = PlaneX(0), GY5Y(4) = PlaneY(0);
-  Graph({.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2"});
+  Graph(curve);
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
   FigureArrow(1, 2, 7);

@@ -42,8 +42,8 @@ class Quendral : public Lesson {
   void AverageSpeedDefinitionScreen();
   void AverageSpeedExampleScreen();
   void AverageSpeedAnswersScreen();
-  // Where the example's closing note goes: after "32", on the line below it.
-  Num NOTEX = 0, NOTEY = 0;
+  // The height of the example's closing note: that of the line it sums up.
+  Num NOTEY = 0;
 
   // ---- increase and range unit ----
   void IncreaseAndRangeUnit();
@@ -72,8 +72,6 @@ class Quendral : public Lesson {
   // an arrow with two heads on the y axis.
   void MarkDomainAndRange();
   void GuideLine(Num x1, Num y1, Num x2, Num y2);
-  // A number in colour 7 at (x, y).
-  void NumberLabel(Num value, Num x, Num y);
   // An arrow on the y axis from pixel y `fromY` to `toY`; `head` -1 puts the
   // head at the start.
   void YAxisArrow(Num fromY, Num toY, Num head);

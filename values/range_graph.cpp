@@ -11,6 +11,55 @@ namespace {
 // axes only.
 constexpr PlaneSetup kRangePlane{.left = 880, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -1,
                                  .yTo = 25, .unit = 20, .grid = false, .numbers = false};
+
+// The part of y = x² over the domain, drawn solid on the dotted parabola.
+GraphSetup DomainCurve(Num from, Num to) { return {.a = 1, .colour = 3, .xFrom = from, .xTo = to}; }
+
+// The plane with what it will carry for the domain from..to: the dotted
+// parabola, its solid part, the guides from both ends to the axes and the
+// range's arrow on the y axis.
+PlaneSetup RangePlane(Num from, Num to) {
+  PlaneSetup s = kRangePlane;
+  s.curves = {GraphSetup{.a = 1}, DomainCurve(from, to)};
+  const Num y1 = from * from, y2 = to * to;
+  const Num low = from * to > 0 ? std::min(y1, y2) : 0, upper = std::max(y1, y2);
+  // The arrow's heads: 16 long and 16 wide, at 20 a unit.
+  const Num w = 0.4f, l = 0.8f;
+  s.lines = {{from, y1, from, 0},        {from, y1, 0, y1},        {to, y2, to, 0},
+             {to, y2, 0, y2},            {0, low, 0, upper, 6},    {-w, low + l, 0, low, 6},
+             {w, low + l, 0, low, 6},    {-w, upper - l, 0, upper, 6},
+             {w, upper - l, 0, upper, 6}};
+  return s;
+}
+
+// The value x of a guide at pixel px, under it on the x axis (a negative one
+// starts further left for its minus sign), or a row lower where that place is
+// taken (by the origin's "0" or the letter "x"); the minus is counted in,
+// which the label's cells leave out.
+void GuideXLabel(Quendral& L, Num value, Num px) {
+  L.KKAI_s = L.StrippedNumberText(value);
+  L.YMOTO = 7;
+  L.DSM1 = px - (value < 0 ? 27 : 13);
+  L.DSM2 = L.R;
+  InkBox cells = L.CellsOf([&] { L.PrintMathText(); });
+  cells.x0 = std::min(cells.x0, L.DSM1);
+  if (L.figure.Conflicts(L.LabelGroundBox(cells)) > 0) L.DSM2 = L.R + 30;
+  L.FigureLabel();
+}
+
+// The value y of a guide at pixel py, beside the y axis and level with the
+// guide, on the side away from it (`left`), clear of the heads of the
+// range's arrow on the axis and, right of it, below the letter "y".
+void GuideYLabel(Quendral& L, Num value, Num py, bool left) {
+  L.KKAI_s = L.StrippedNumberText(value);
+  L.YMOTO = 7;
+  L.DSM1 = L.X8;
+  L.DSM2 = py - 24;
+  const InkBox cells = L.CellsOf([&] { L.PrintMathText(); });
+  L.DSM1 = left ? L.X8 - 20 - (cells.x1 - L.X8) : L.X8 + 20;
+  if (!left) L.DSM2 = std::max(L.DSM2, L.ZX + 18);
+  L.FigureLabel();
+}
 }  // namespace
 
 void Quendral::DottedParabola() {
@@ -26,15 +75,7 @@ void Quendral::DottedParabola() {
 
 void Quendral::GuideLine(Num x1, Num y1, Num x2, Num y2) {
   rt.DrawLine(0, 0, x1, y1, 0, x2, y2, -1, 7, 0, 7, -1, 7);
-}
-
-// The labels on the graph leave the text cursor where it was.
-void Quendral::NumberLabel(Num value, Num x, Num y) {
-  KKAI_s = StrippedNumberText(value);
-  DSM1 = x;
-  DSM2 = y;
-  YMOTO = 7;
-  PrintMathText();
+  CarryLine(x1, y1, x2, y2, 5);
 }
 
 void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
@@ -43,7 +84,7 @@ void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
 
 void Quendral::MarkDomainAndRange() {
   DottedParabola();
-  Graph({.a = 1, .colour = 3, .xFrom = DOMX1, .xTo = DOMX2});
+  Graph(DomainCurve(DOMX1, DOMX2));
   const Num y1 = AA * DOMX1 * DOMX1, y2 = AA * DOMX2 * DOMX2;
   const Num lower = y2 > y1 ? y1 : y2, upper = y2 > y1 ? y2 : y1;
   const Num low = DOMX1 * DOMX2 > 0 ? lower : 0;
@@ -54,15 +95,10 @@ void Quendral::MarkDomainAndRange() {
   GuideLine(p1x, p1y, X8, p1y);
   GuideLine(p2x, p2y, p2x, R);
   GuideLine(p2x, p2y, X8, p2y);
-  // The numbers of x under the guides: a negative right end starts further
-  // left for its minus sign and, within three units of the origin, goes a
-  // row lower, clear of its "0". Those of y right of the axis, below its
-  // letter "y".
-  NumberLabel(DOMX1, p1x - 27, R);
-  NumberLabel(DOMX2, p2x - (DOMX2 < 0 ? 27 : 13), DOMX2 < 0 && DOMX2 > -3 ? R + 26 : R);
-  const Num belowY = ZX + 17;
-  NumberLabel(y1, X8 + 8, std::max(p1y, belowY));
-  NumberLabel(y2, X8 + 8, std::max(p2y, belowY));
+  GuideXLabel(*this, DOMX1, p1x);
+  GuideXLabel(*this, DOMX2, p2x);
+  GuideYLabel(*this, y1, p1y, DOMX2 > 0);
+  GuideYLabel(*this, y2, p2y, DOMX2 > 0);
   rt.SetDrawWidth(0, 6);
   YAxisArrow(R - NO * low, R - NO * upper, 1);
   YAxisArrow(R - NO * low, R - NO * upper, -1);
@@ -78,18 +114,18 @@ void Quendral::RangeGraphScreen() {
   TextAt(B1 + 30, B2 + 50, 0, "yの変域をいいなさい。");
   NewLine(0, 50, 3, "<解答>");
   WaitAnyKey();
-  Plane(kRangePlane);
+  Plane(RangePlane(-4, 3));
   AA = 1;
   DottedParabola();
-  Graph({.a = 1, .colour = 3, .xFrom = -4, .xTo = 3});
+  Graph(DomainCurve(-4, 3));
   const Num p1x = X8 + NO * XI2, p1y = R - NO * AA * XI2 * XI2;
   const Num p2x = X8 + NO * B3, p2y = R - NO * AA * B3 * B3;
   WaitAnyKey();
   rt.SetDrawWidth(0, 5);
   GuideLine(p1x, p1y, p1x, R);
   GuideLine(p2x, p2y, p2x, R);
-  NumberLabel(-4, p1x - 27, R);
-  NumberLabel(3, p2x - 13, R);
+  GuideXLabel(*this, -4, p1x);
+  GuideXLabel(*this, 3, p2x);
   WaitAnyKey();
   GuideLine(p1x, p1y, X8, p1y);
   GuideLine(p2x, p2y, X8, p2y);
@@ -101,7 +137,7 @@ void Quendral::RangeGraphScreen() {
   WaitAnyKey();
   Continue(3, "=16");
   WaitAnyKey();
-  NumberLabel(16, X8 + 8, p1y - 22);
+  GuideYLabel(*this, 16, p1y, false);
   WaitAnyKey();
   NewLine(0, 60, 0, "x=3のとき、");
   Continue(0, "y=");
@@ -109,7 +145,7 @@ void Quendral::RangeGraphScreen() {
   WaitAnyKey();
   Continue(3, "=9");
   WaitAnyKey();
-  NumberLabel(9, X8 - 30, p2y - 24);
+  GuideYLabel(*this, 9, p2y, true);
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
   YAxisArrow(p1y, p2y, -1);
@@ -141,7 +177,7 @@ void Quendral::RangeGraphScreen() {
     NewLine(0, 70, 0, p.text);
     const Num lineEnd = YI1, lineY = B2;
     FillRect(A41 - 40, 0, 1320, 1800, 15, 15);
-    Plane(kRangePlane);
+    Plane(RangePlane(p.from, p.to));
     AA = 1;
     DOMX1 = p.from;
     DOMX2 = p.to;

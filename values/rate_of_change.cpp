@@ -2,6 +2,7 @@
 // y = 1/2 x² in a table of values and increments, and the rate of y = x²
 // from x = 1 to 3 worked out on its graph.
 #include <string>
+#include <vector>
 
 #include "values/quendral.h"
 
@@ -116,8 +117,19 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   L.B2 = p.top;
   L.TextAt(L.B1 - 30, L.B2, 0, p.question);
   L.NewLine(0, p.questionStep, 0, p.question2);
-  L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40});
-  L.Graph({.form = p.form, .a = p.aa, .b = p.b, .colour = 3});
+  // The plane knows the curve and the run and rise arrows between x = 0, 1,
+  // ..., 4 that the table's steps draw, so that its numbers stand clear.
+  const GraphSetup curve{.form = p.form, .a = p.aa, .b = p.b, .colour = 3};
+  auto f = [&](Num x) { return p.form == GraphForm::kSquare ? p.aa * x * x : p.aa * x + p.b; };
+  std::vector<LineOnPlane> arrows;
+  for (int k = 0; k < 4; ++k) {
+    const Num x = static_cast<Num>(k);
+    arrows.push_back({x, f(x), x + 1, f(x)});
+    arrows.push_back({x + 1, f(x), x + 1, f(x + 1)});
+  }
+  L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40,
+           .curves = {curve}, .lines = arrows});
+  L.Graph(curve);
   L.LabelAt(L.GY1, L.ZX, 0, p.formula);
   L.WaitAnyKey();
 
@@ -142,14 +154,15 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   for (int k = 1; k <= 5; ++k) L.GY5(k) = L.PlaneX(L.T(k)), L.GY5Y(k) = L.PlaneY(L.F(k));
   for (int k = 1; k <= 4; ++k) {
     if (L.F(k + 1) - L.F(k) < 1) {
-      // A rise under one unit leaves its label no room beside it: the label
-      // goes under the rise's foot.
+      // A rise under one unit leaves its label no room beside it, between
+      // the curve, the next run and the x axis: the label stands above and
+      // left of the rise's head, over the curve, at the nearest clear place.
       RunRiseBetween(L, k, "nn");
       L.YMOTO = 3;
-      L.DSM1 = L.RP1;
-      L.DSM2 = L.GX4 + 2;
+      L.DSM1 = L.RP1 - 30;
+      L.DSM2 = L.GX5 - 76;
       L.KKAI_s = L.RISETEXT_s;
-      L.OnGround([&] { L.PrintMathText(); });
+      L.FigureLabel();
     } else {
       RunRiseBetween(L, k, "ny");
     }
@@ -190,8 +203,10 @@ void Quendral::RateOfChangeScreen() {
   B2 = 30;
   TextAt(B1 - 30, B2, 0, "課3 関数 y=x^2 で、xが1から3まで");
   NewLine(0, 50, 0, "増加するとき、変化の割合を求めなさい。");
-  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12});
-  Graph({.a = 1, .colour = 3});
+  const GraphSetup curve{.a = 1, .colour = 3};
+  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
+         .curves = {curve}, .lines = {{1, 1, 3, 1}, {3, 1, 3, 9}}});
+  Graph(curve);
   LabelAt(GY1, ZX, 0, "y=x^2");
   WaitAnyKey();
   GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(1 * 1);
@@ -212,7 +227,14 @@ void Quendral::RateOfChangeScreen() {
   Continue(0, "=ﾀ9-1/3-1ﾀ=");
   WaitAnyKey();
   // The arrows again over themselves, now with their lengths 2 and 8.
-  RunRiseBetween(*this, 1, "yy");
+  // The rise's "8" stands above the middle of its arrow: at the middle it
+  // would sit on the heavy line of 5, which would join it to the y axis's "5".
+  RunRiseBetween(*this, 1, "yn");
+  YMOTO = 3;
+  DSM1 = RP1;
+  DSM2 = PlaneY(6.5f) - 16;
+  KKAI_s = RISETEXT_s;
+  FigureLabel();
   Continue(0, "ﾀ8/2ﾀ=");
   WaitAnyKey();
   Continue(5, "4");

@@ -78,8 +78,9 @@ TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
     b.Q.ParabolaDownScreen();
     EXPECT_EQ(b.host.KeysHanded(), 15);
     EXPECT_FLOAT_EQ(b.Q.R, 90);
-    // The arrow up the left branch ends short of the origin's "0".
-    ExpectPoints(b.Q, {{832, 450}, {1072, 450}, {940, 126}, {952, 90}});
+    // The arrow up the left branch ends at the vertex, where the one down
+    // the right branch starts (the "0" moves clear of them instead).
+    ExpectPoints(b.Q, {{832, 450}, {1072, 450}, {952, 90}, {952, 90}});
   }
 }
 

@@ -55,12 +55,14 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
 
   // Before the first key: question, plane, both graphs, points, guides, numbers.
   EXPECT_TRUE(s.Has(start, "B(3,9)がある。直線ABの式を求めなさい。"));
+  // The point letters and the guides' numbers at the nearest places clear
+  // of the figure (which knows its curves, points, guides and arrows).
   ExpectGlyphs(s, {{start, 30, 30, 0, "課"}, {start, 60, 80, 0, "B"},
-                   {start, 1104, 28, 0, "y"}, {start, 960, 480, 5, "A"},
-                   {start, 1120, 160, 5, "B"}, {start, 995, 590, 3, "1"},
-                   {start, 1040, 474, 3, "1"}, {start, 1144, 560, 3, "3"},
+                   {start, 1104, 28, 0, "y"}, {start, 948, 480, 5, "A"},
+                   {start, 1120, 148, 5, "B"}, {start, 995, 596, 3, "1"},
+                   {start, 1040, 468, 3, "1"}, {start, 1144, 560, 3, "3"},
                    {start, 1012, 176, 3, "9"}});
-  EXPECT_TRUE(HasLine(s, start, 972, 610, 991, 610, 3)) << "the minus of -1";
+  EXPECT_TRUE(HasLine(s, start, 972, 616, 991, 616, 3)) << "the minus of -1";
   EXPECT_TRUE(HasLine(s, start, 1000, 520, 1000, 560, 3));
   EXPECT_TRUE(HasLine(s, start, 1000, 520, 1040, 520, 3));
   EXPECT_TRUE(HasLine(s, start, 1160, 200, 1160, 560, 3));
@@ -108,13 +110,13 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   EXPECT_TRUE(HasLine(s, arrows, 1160, 520, 1160, 200, 3));
   EXPECT_EQ(LastColourOf(s, arrows, 1160, 520, 1160, 200), 7);
   for (int k = start; k < start + 6; ++k) {
-    EXPECT_FALSE(s.GlyphAt(k, 1110, 476, 7, "4"));
-    EXPECT_FALSE(s.GlyphAt(k, 1160, 344, 3, "8"));
+    EXPECT_FALSE(s.GlyphAt(k, 1110, 464, 7, "4"));
+    EXPECT_FALSE(s.GlyphAt(k, 1166, 344, 3, "8"));
   }
   // Their lengths come with 8/4, the rise again in colour 7.
   const int lengths = start + 6;
-  EXPECT_TRUE(s.GlyphAt(lengths, 1110, 476, 7, "4"));
-  EXPECT_TRUE(s.GlyphAt(lengths, 1160, 344, 3, "8"));
+  EXPECT_TRUE(s.GlyphAt(lengths, 1110, 464, 7, "4"));
+  EXPECT_TRUE(s.GlyphAt(lengths, 1166, 344, 3, "8"));
   EXPECT_EQ(LastColourOf(s, lengths, 1160, 520, 1160, 200), 7);
 
   // The closing notes: 96 right of the end of "=3", 75 and 25 above its line.

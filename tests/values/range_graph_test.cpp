@@ -31,17 +31,20 @@ TEST(QuendralRangeGraph, DotsMarkingsAndKeyWaits) {
   // ②: 2 ≦ x ≦ 4 marked at once after the text line, its answer after a key.
   const int second = s.Find("2≦x≦4 のとき");
   ASSERT_GT(second, start);
-  EXPECT_TRUE(s.GlyphAt(second, 993, 550, 7, "2"));
-  EXPECT_TRUE(s.GlyphAt(second, 1047, 550, 7, "4"));
-  EXPECT_TRUE(s.GlyphAt(second, 988, 470, 7, "4"));
-  EXPECT_TRUE(s.GlyphAt(second, 988, 230, 7, "1"));
+  // The x numbers under their guides, "4" a row lower (the letter x stands
+  // under the axis's end, off the guide); those of y left of the axis, away
+  // from the guides, "4" beyond the dotted branch.
+  EXPECT_TRUE(s.GlyphAt(second, 1007, 550, 7, "2"));
+  EXPECT_TRUE(s.GlyphAt(second, 1047, 606, 7, "4"));
+  EXPECT_TRUE(s.GlyphAt(second, 898.91406f, 446, 7, "4"));
+  EXPECT_TRUE(s.GlyphAt(second, 909.3203f, 206, 7, "1"));
   EXPECT_TRUE(s.WipeFrom(second, 840, 0));
   EXPECT_TRUE(s.Has(second + 1, "4≦y≦16"));
   // ③ and its answer; the answer comes with the sub-menu line.
   const int third = s.Find("5≦x≦2 のとき");
   ASSERT_GT(third, second);
-  EXPECT_TRUE(s.GlyphAt(third, 988, 67, 7, "2"));  // 25 below the letter y
-  EXPECT_TRUE(s.GlyphAt(third, 940, 576, 7, "2"));  // -2 below the origin's 0
+  EXPECT_TRUE(s.GlyphAt(third, 1000, 68, 7, "2"));  // 25 below the letter y
+  EXPECT_TRUE(s.GlyphAt(third, 940, 586, 7, "2"));  // -2 a row lower, off the origin's 0
   EXPECT_TRUE(s.Has(third + 1, "4≦y≦25"));
   EXPECT_TRUE(s.Has(third + 1, "①～④増減"));
   EXPECT_EQ(third + 1 - start, 18) << "18 key waits";

@@ -101,17 +101,20 @@ struct TableCase {
   std::vector<std::string> ys, increments;
   std::vector<Pixel> points;       // the pairs of the table on the plane
   std::vector<std::string> rises;  // the rise labels
+  std::vector<Pixel> riseLabels;   // where their first glyphs stand
   float margin;                    // x of the texts below the table
   const char *rule, *ruleFirst, *answer;
 };
 
 const TableCase kTables[] = {
     {"linear", &Quendral::LinearRateScreen, 60, 150, {"1", "3", "5", "7", "9"}, {"2", "2", "2", "2"},
-     {{832, 520}, {872, 440}, {912, 360}, {952, 280}, {992, 200}}, {"2", "2", "2", "2"}, 60,
+     {{832, 520}, {872, 440}, {912, 360}, {952, 280}, {992, 200}}, {"2", "2", "2", "2"},
+     {{878, 464}, {918, 384}, {958, 304}, {998, 224}}, 60,
      "1次関数y=ax+b の変化の割合は", "1", "一定で、aに等しい。"},
     {"square", &Quendral::SquareRateScreen, 30, 160, {"0", "0.5", "2", "4.5", "8"},
      {"0.5", "1.5", "2.5", "3.5"}, {{832, 560}, {872, 540}, {912, 480}, {952, 380}, {992, 240}},
-     {"0.5", "1.5", "2.5", "3.5"}, 57, "関数y=ax^2 の変化の割合は", "関", "一定ではない。"},
+     {"0.5", "1.5", "2.5", "3.5"}, {{830, 452}, {918, 500}, {958, 414}, {1004, 294}}, 57,
+     "関数y=ax^2 の変化の割合は", "関", "一定ではない。"},
 };
 
 TEST(RateOfChange, TablesRevealOneCellPerKey) {
@@ -200,8 +203,9 @@ TEST(RateOfChange, IncreaseArrowsBetweenTheTablePairs) {
         const bool riseTip = h.colour == 3 && h.x2 == q.x && h.y2 == q.y;
         EXPECT_TRUE(runTip || riseTip) << h.x2 << " " << h.y2;
       }
-      // Only the rise is labelled, from the pixels / NO: right of its arrow,
-      // or under its foot when it is shorter than a unit.
+      // Only the rise is labelled, from the pixels / NO: at the nearest place
+      // right of its arrow clear of the figure (which knows all the table's
+      // arrows), or, shorter than a unit, above and left of its head.
       std::string rise;
       for (const TextCall& t : VisibleTexts(s.Lines(11 + k))) {
         if (t.y > 600) continue;  // the key box
@@ -210,8 +214,8 @@ TEST(RateOfChange, IncreaseArrowsBetweenTheTablePairs) {
       }
       EXPECT_EQ(rise, c.rises[static_cast<size_t>(k)]);
       const std::string first = c.rises[static_cast<size_t>(k)].substr(0, 1);
-      const float labelY = p.y - q.y < 40 ? p.y + 2 : (p.y + q.y) / 2 - 16;
-      EXPECT_TRUE(s.GlyphAt(11 + k, q.x, labelY, 3, first));
+      const Pixel at = c.riseLabels[static_cast<size_t>(k)];
+      EXPECT_TRUE(s.GlyphAt(11 + k, at.x, at.y, 3, first));
     }
   }
 }
@@ -237,7 +241,9 @@ TEST(RateOfChange, GraphScreenWorksTheRateOut) {
   }
 
   // The arrows from (1, 1) to (3, 9): first without lengths, then again
-  // with "2" above the run and "8" right of the rise.
+  // with "2" above and left of the run (over its middle it would cross the
+  // parabola) and "8" right of the rise, above its middle (off the heavy
+  // line of 5).
   for (int k : {1, 7}) {
     SCOPED_TRACE(k);
     std::vector<LineCall> shafts;
@@ -253,7 +259,7 @@ TEST(RateOfChange, GraphScreenWorksTheRateOut) {
     EXPECT_EQ(shafts[1].width, 5);
   }
   for (const TextCall& t : VisibleTexts(s.Lines(1))) EXPECT_GT(t.y, 600) << Where(t);
-  ExpectGlyphs(s, {{7, 958, 406, 7, "2"}, {7, 1002, 314, 3, "8"}});
+  ExpectGlyphs(s, {{7, 922, 370, 7, "2"}, {7, 1008, 269, 3, "8"}});
 }
 
 TEST(RateOfChange, EachScreenEndsOnTheSubMenuLine) {
