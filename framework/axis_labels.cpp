@@ -83,8 +83,7 @@ void Lesson::DrawDecimalAxisLabels() {
   auto zero = [&](int wide) {
     rt.SetFontBold(0, -1);
     const Num x = X8 - NAGASA * wide / 16;
-    const InkBox cells = rt.TextCells(x, R, "0", wide == 16 ? 2 : wide, wide == 16 ? 1 : 8);
-    const ScreenPoint d = Quadrants(cells)[zeroQuadrant_];
+    const ScreenPoint d = Quadrants(label(x, R, "0", 0, wide).cells)[zeroQuadrant_];
     Drawn drawn = label(x + d.x, R + d.y, "0", 0, wide);
     rt.SetFontBold(0, 0);
     return drawn;
@@ -110,7 +109,7 @@ void Lesson::DrawDecimalAxisLabels() {
     xLabels.push_back(zero(wide).label);
   }
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);
-  PlaceAxisLabels(xLabels, true);
+  PlaceAxisLabels(xLabels, true, wide < 16 && zeroBeside ? InkBox{} : zeroGround_);
   if (!xs.empty()) {
     H = xs.back().point;
     place(at(xs.back(), 16), R + 4);

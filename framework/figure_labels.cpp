@@ -241,13 +241,14 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     std::sort(side.begin(), side.end(), [&](const InkBox& a, const InkBox& b) {
       return xAxis ? a.x0 < b.x0 : a.y0 < b.y0;
     });
-    // A ground nearer to the y axis than a label is long reaches up to it.
-    if (xAxis)
-      for (InkBox& g : side) {
-        const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
-        if (g.x1 <= left && left - g.x1 < g.x1 - g.x0) g.x1 = left;
-        if (g.x0 >= right && g.x0 - right < g.x1 - g.x0) g.x0 = right;
-      }
+    // The band on either side of the y axis reaches up to it.
+    if (xAxis && !side.empty()) {
+      const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
+      auto last = std::find_if(side.rbegin(), side.rend(), [&](const InkBox& g) { return g.x1 <= left; });
+      auto first = std::find_if(side.begin(), side.end(), [&](const InkBox& g) { return g.x0 >= right; });
+      if (last != side.rend() && !(last->x0 == beside.x0 && last->y0 == beside.y0)) last->x1 = left;
+      if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0)) first->x0 = right;
+    }
     for (size_t i = 0; i < side.size(); ++i) {
       const InkBox& g = side[i];
       const bool drawn = &g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0 &&
@@ -261,9 +262,15 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
-      const bool acrossAxis = xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX;
-      if (gap.Empty() || acrossAxis || (!xAxis && gap.y1 - gap.y0 >= room)) continue;
+      if (gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room)) continue;
       WipeExactly(rt, gap.x0, gap.y0, gap.x1, gap.y1);
+      if (xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX) {
+        // A band across the y axis: the axis is drawn again over it.
+        const int width = rt.GetDrawWidth(0);
+        rt.SetDrawWidth(0, 4);
+        PlainLine(rt, figure.originX, gap.y0, figure.originX, gap.y1, 0);
+        rt.SetDrawWidth(0, width);
+      }
       figure.grounds.push_back(gap);
     }
   }

@@ -196,6 +196,17 @@ class Lesson {
   // nearest place around it where its ground is clear of the figure (for
   // the label of curve `ownCurve`, nearest that curve), on its ground.
   void FigureLabel(int ownCurve = -2);
+  // An axis's number: its cells at its own place, and how to draw it moved.
+  struct AxisLabel {
+    InkBox cells;
+    std::function<void(Num dx, Num dy)> draw;
+  };
+  // The ground of the origin's "0" of the plane last drawn.
+  const InkBox& OriginLabelGround() const { return zeroGround_; }
+  // A number of an axis at (x, y) in the font in force, for PlaceAxisLabels.
+  AxisLabel AxisText(Num x, Num y, const std::string& text, int a, int b);
+  // Draws the numbers of one axis on grounds joined into bands.
+  void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside = {});
   // The figure carries a curve (its number) or a line from now on.
   int CarryCurve(const GraphSetup& curve);
   void CarryLine(Num x1, Num y1, Num x2, Num y2, Num width);
@@ -260,15 +271,7 @@ class Lesson {
   virtual void MainMenu() = 0;
 
  private:
-  // An axis's number: its cells at its own place, and how to draw it moved.
-  struct AxisLabel {
-    InkBox cells;
-    std::function<void(Num dx, Num dy)> draw;
-  };
   void BeginFigure();
-  AxisLabel AxisText(Num x, Num y, const std::string& text, int a, int b);
-  // Draws the numbers of one axis on grounds joined into bands.
-  void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside = {});
   // How far cells must move so that their ground's margin clears the x axis
   // and (or) the y axis, away from the axis on their own side.
   ScreenPoint AwayFromAxes(const InkBox& cells, bool xAxis, bool yAxis) const;

@@ -30,20 +30,23 @@ void Palisteo::NearOriginScreen() {
 
   // The plane: one grid step stands for 0.1 on both axes.
   Plane({.left = 440, .top = 260, .xFrom = -10, .xTo = 10, .yFrom = -1, .yTo = 11,
-         .numbers = false});
+         .numbers = false, .curves = {{.a = 0.1f}}});
   struct Label {
     Num x, y;
     const char* text;
   };
-  // Each on its ground: the x labels under the axis, the ends' just outside
-  // the plane's edges; the y labels left of the axis, on their lines.
-  const Label labels[] = {
-      {GY0 - NO - 15, R, "-1"},  {GY0 + 3 * NO, R, "-0.5"},         {X8 + 4 * NO, R, "0.5"},
-      {GY1 + 2, R, "1"},         {X8 - 2.8f * NO, ZX + 5.2f * NO, "0.5"}, {X8 - NO, ZX + 10, "1"},
-  };
-  for (const Label& l : labels) {
-    YMOTO = 0;
-    GroundedText(l.x, l.y, l.text, 3, 3, CInt(YMOTO));
+  // The axes' numbers: the x labels under the axis in one band with the
+  // "0", the ends' just outside the plane's edges; the y labels left of the
+  // axis, on their lines.
+  const Label xLabels[] = {
+      {GY0 - NO - 15, R, "-1"}, {GY0 + 3 * NO, R, "-0.5"}, {X8 + 4 * NO, R, "0.5"}, {GY1 + 2, R, "1"}};
+  const Label yLabels[] = {{X8 - 2.8f * NO, ZX + 5.2f * NO, "0.5"}, {X8 - NO, ZX + 10, "1"}};
+  YMOTO = 0;
+  for (auto [labels, xAxis] : {std::pair{std::vector<Label>(std::begin(xLabels), std::end(xLabels)), true},
+                               std::pair{std::vector<Label>(std::begin(yLabels), std::end(yLabels)), false}}) {
+    std::vector<AxisLabel> axis;
+    for (const Label& l : labels) axis.push_back(AxisText(l.x, l.y, l.text, 3, 3));
+    PlaceAxisLabels(axis, xAxis, xAxis ? OriginLabelGround() : InkBox{});
   }
 
   // The table: x = -1 to -0.1 and 0 to 1, their y rows empty.
