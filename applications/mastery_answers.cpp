@@ -18,11 +18,14 @@ void Orvenna::RateOfChangeQuotient() {
 // ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
 void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
+  // The plane knows its parabola, so that its "0" and numbers stand clear of it.
+  const GraphSetup parabola{.a = -0.5f, .colour = 3};
   Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
-         .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  Graph({.a = -0.5f, .colour = 3});
+         .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
+         .curves = {parabola}});
+  Graph(parabola);
   WaitAnyKey();
-  Point({.x = 2, .y = -2, .radius = 8, .colour = 5, .xStep = 0.5f, .yStep = 0.5f});
+  Point({.x = 2, .y = -2, .radius = 8, .colour = 5});
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");
@@ -56,12 +59,16 @@ void Orvenna::MatchedParabolaAnswer(const std::string& label, const std::string&
 // ② The parabolas ① to ④ and their equations.
 void Orvenna::MasteryAnswer2Screen() {
   MasteryFrame("2", 40);
+  // Each label at the end of its own curve, nearer to it than to the others:
+  // ① above and left of where it leaves the top, clear of ②'s end; ③ below
+  // and left of its end, ④ right of its own.
+  const GraphSetup curves[] = {{.a = 2, .colour = 3, .label = "①", .dx = -34, .dy = -60},
+                               {.a = 1, .colour = 5, .label = "②"},
+                               {.a = -1, .colour = 7, .label = "③", .dx = -36},
+                               {.a = -0.5f, .label = "④", .dx = 10}};
   Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
-         .grid = false, .numbers = false});
-  Graph({.a = 2, .colour = 3, .label = "①", .dy = -50});
-  Graph({.a = 1, .colour = 5, .label = "②"});
-  Graph({.a = -1, .colour = 7, .label = "③"});
-  Graph({.a = -0.5f, .label = "④", .dx = 30});
+         .grid = false, .numbers = false, .curves = {std::begin(curves), std::end(curves)}});
+  for (const GraphSetup& c : curves) Graph(c);
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
   TextAt(B1, B2, 0, "上に開き、②より開き方が小さい");
