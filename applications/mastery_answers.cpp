@@ -2,6 +2,8 @@
 // (2, -2), the four parabolas matched by how they open, the constant a from a
 // rate of change and from a range, the step graph of the nearest whole
 // number, and a from two equal rates of change.
+#include <vector>
+
 #include "applications/orvenna.h"
 
 namespace lessons {
@@ -126,11 +128,20 @@ void Orvenna::MasteryAnswer4Screen() {
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
   MasteryFrame("5", 40);
-  Plane({.left = 320, .top = 90, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
-         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  TKAI2 = 3;
   // The levels' x ends and heights in grid steps of 0.5.
   const Num ends[] = {0, 1, 3, 5, 7, 9, 10};
+  // The plane knows the six levels and their end dots; its top 110 keeps
+  // the "y" over its axis clear of the heading box.
+  std::vector<LineOnPlane> levels;
+  for (int k = 0; k < 6; ++k) {
+    const Num x1 = ends[k] / 2, x2 = ends[k + 1] / 2, y = static_cast<Num>(k);
+    levels.push_back({x1, y, x2, y});
+    levels.push_back({x1, y, x1, y, 16});
+    levels.push_back({x2, y, x2, y, 16});
+  }
+  Plane({.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
+         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2, .lines = levels});
+  TKAI2 = 3;
   for (int k = 1; k <= 7; ++k) T(k) = ends[k - 1];
   for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
   for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {
