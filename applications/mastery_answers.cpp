@@ -66,7 +66,7 @@ void Orvenna::MasteryAnswer2Screen() {
   // and left of its end, ④ right of its own.
   const GraphSetup curves[] = {{.a = 2, .colour = 3, .label = "①", .dx = -34, .dy = -60},
                                {.a = 1, .colour = 5, .label = "②"},
-                               {.a = -1, .colour = 7, .label = "③", .dx = -36},
+                               {.a = -1, .colour = 7, .label = "③", .dx = -44},
                                {.a = -0.5f, .label = "④", .dx = 10}};
   Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
          .grid = false, .numbers = false, .curves = {std::begin(curves), std::end(curves)}});

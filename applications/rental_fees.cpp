@@ -11,10 +11,11 @@ constexpr Num kShopAEnds[] = {2, 4, 6, 8, 12};
 constexpr Num kShopAFees[] = {600, 1000, 1300, 1500, 1800};
 // The graph's levels are counted in grid steps of 200 yen.
 constexpr Num kYenPerStep = 200;
-// The plane of 0 to 13 hours and 0 to 2000 yen, corner (720, 200). The
+// The plane of 0 to 13 hours and 0 to 2000 yen, corner (740, 200). The
 // plane writes the hours only (none of its ten rows is an 11th); the fees
-// are written by FeeValues.
-constexpr PlaneSetup kFeePlane{.left = 720, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
+// are written by FeeValues, which end where the plane's own would (720), the
+// text column's longest lines being just left of them.
+constexpr PlaneSetup kFeePlane{.left = 740, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
                                .yTo = 2000, .yStep = kYenPerStep, .unit = 40, .numbers = false,
                                .labelEveryX = 2, .labelEveryY = 11};
 // How far the fees stand left of the y axis: the open circles of the steps
