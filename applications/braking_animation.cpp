@@ -163,7 +163,8 @@ void Orvenna::BrakingChartPage() {
   }
   Graph({.a = 0.006f, .colour = 5, .xFrom = 0, .xTo = 90, .xStep = 10, .yStep = 5});
   WaitAnyKey();
-  TextAt(B1, B2 + 70, 5, "自動車の制動距離は速さの2乗に比例する。");
+  // Level with the "Q", so that its end stands clear of the distance "40".
+  TextAt(A1, B2 + 70, 5, "自動車の制動距離は速さの2乗に比例する。");
 }
 
 }  // namespace lessons

@@ -70,11 +70,15 @@ void Orvenna::FormulaThroughPoint(const std::string& point, const std::string& s
 void Orvenna::CheckAnswer3Screen() {
   ExerciseAnswersScreen(kTitle, "3", 40, 0, 30, 5);
   WaitAnyKey();
-  Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8});
   // Each curve over the plane's whole width, cut off at its top and bottom;
-  // its label stands where it leaves the plane.
-  Graph({.a = 1, .colour = 5, .label = "y=x^2"});
-  Graph({.a = -0.5f, .colour = 5, .label = "y=-ﾀ1/2ﾀx^2"});
+  // its label stands where it leaves the plane. The plane knows both, so
+  // that its "0" and numbers stand clear of them.
+  const GraphSetup up{.a = 1, .colour = 5, .label = "y=x^2"};
+  const GraphSetup down{.a = -0.5f, .colour = 5, .label = "y=-ﾀ1/2ﾀx^2"};
+  Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8,
+         .curves = {up, down}});
+  Graph(up);
+  Graph(down);
 }
 
 // ③ question 4: the three sentences with their blanks at once, then one
@@ -151,12 +155,13 @@ void Orvenna::CheckAnswer5Screen() {
     ExerciseAnswersScreen(kTitle, "5", 40, 0, 30, 5);
     Continue(3, p.label);
     WaitAnyKey();
+    // The arc over the domain only, labelled at its right end.
+    const GraphSetup arc{.a = p.a, .colour = 5, .label = p.function, .dy = p.labelDy,
+                         .xFrom = p.from, .xTo = p.to};
     Plane({.left = 600, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = p.bottom, .yTo = p.top,
            .xStep = 0.5f, .yStep = 0.5f, .unit = 40, .numbers = false, .labelEveryX = 2,
-           .labelEveryY = 2});
-    // The arc over the domain only, labelled at its right end.
-    Graph({.a = p.a, .colour = 5, .label = p.function, .dy = p.labelDy, .xFrom = p.from,
-           .xTo = p.to});
+           .labelEveryY = 2, .curves = {arc}});
+    Graph(arc);
     WaitAnyKey();
     TextAt(A1, B2 + 60, 0, p.leftEnd);
     NewLine(0, 70, 0, p.rightEnd);

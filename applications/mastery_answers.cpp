@@ -2,6 +2,8 @@
 // (2, -2), the four parabolas matched by how they open, the constant a from a
 // rate of change and from a range, the step graph of the nearest whole
 // number, and a from two equal rates of change.
+#include <vector>
+
 #include "applications/orvenna.h"
 
 namespace lessons {
@@ -18,11 +20,14 @@ void Orvenna::RateOfChangeQuotient() {
 // ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
 void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
+  // The plane knows its parabola, so that its "0" and numbers stand clear of it.
+  const GraphSetup parabola{.a = -0.5f, .colour = 3};
   Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
-         .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  Graph({.a = -0.5f, .colour = 3});
+         .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
+         .curves = {parabola}});
+  Graph(parabola);
   WaitAnyKey();
-  Point({.x = 2, .y = -2, .radius = 8, .colour = 5, .xStep = 0.5f, .yStep = 0.5f});
+  Point({.x = 2, .y = -2, .radius = 8, .colour = 5});
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");
@@ -56,12 +61,16 @@ void Orvenna::MatchedParabolaAnswer(const std::string& label, const std::string&
 // ② The parabolas ① to ④ and their equations.
 void Orvenna::MasteryAnswer2Screen() {
   MasteryFrame("2", 40);
+  // Each label at the end of its own curve, nearer to it than to the others:
+  // ① above and left of where it leaves the top, clear of ②'s end; ③ below
+  // and left of its end, ④ right of its own.
+  const GraphSetup curves[] = {{.a = 2, .colour = 3, .label = "①", .dx = -34, .dy = -60},
+                               {.a = 1, .colour = 5, .label = "②"},
+                               {.a = -1, .colour = 7, .label = "③", .dx = -44},
+                               {.a = -0.5f, .label = "④", .dx = 10}};
   Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
-         .grid = false, .numbers = false});
-  Graph({.a = 2, .colour = 3, .label = "①", .dy = -50});
-  Graph({.a = 1, .colour = 5, .label = "②"});
-  Graph({.a = -1, .colour = 7, .label = "③"});
-  Graph({.a = -0.5f, .label = "④", .dx = 30});
+         .grid = false, .numbers = false, .curves = {std::begin(curves), std::end(curves)}});
+  for (const GraphSetup& c : curves) Graph(c);
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
   TextAt(B1, B2, 0, "上に開き、②より開き方が小さい");
@@ -119,11 +128,20 @@ void Orvenna::MasteryAnswer4Screen() {
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
   MasteryFrame("5", 40);
-  Plane({.left = 320, .top = 90, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
-         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2});
-  TKAI2 = 3;
   // The levels' x ends and heights in grid steps of 0.5.
   const Num ends[] = {0, 1, 3, 5, 7, 9, 10};
+  // The plane knows the six levels and their end dots; its top 110 keeps
+  // the "y" over its axis clear of the heading box.
+  std::vector<LineOnPlane> levels;
+  for (int k = 0; k < 6; ++k) {
+    const Num x1 = ends[k] / 2, x2 = ends[k + 1] / 2, y = static_cast<Num>(k);
+    levels.push_back({x1, y, x2, y});
+    levels.push_back({x1, y, x1, y, 16});
+    levels.push_back({x2, y, x2, y, 16});
+  }
+  Plane({.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
+         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2, .lines = levels});
+  TKAI2 = 3;
   for (int k = 1; k <= 7; ++k) T(k) = ends[k - 1];
   for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
   for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {

@@ -46,10 +46,15 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
 // y axis.
 void Orvenna::MasteryTriangleScreen() {
   MasteryFrame("7", 40);
+  // The plane knows the parabola, the line AB, the drops from A and B to the
+  // x axis and the triangles OAB and OBC of the second page.
+  const GraphSetup parabola{.a = 0.5f, .label = "y=ﾀ1/2ﾀx^2", .dx = -120, .dy = -60};
+  const GraphSetup lineAB{.form = GraphForm::kLine, .a = 1, .b = 4};
   Plane({.left = 814, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 10, .unit = 40,
-         .grid = false});
-  Graph({.a = 0.5f, .label = "y=ﾀ1/2ﾀx^2", .dx = -120, .dy = -60});
-  Graph({.form = GraphForm::kLine, .a = 1, .b = 4});
+         .grid = false, .curves = {parabola, lineAB},
+         .lines = {{-2, 2, -2, 0}, {4, 8, 4, 0}, {0, 0, -2, 2, 8}, {0, 0, 4, 8, 8}, {0, 0, 0, 4}}});
+  Graph(parabola);
+  Graph(lineAB);
   TriangleVertex(-2, 2, "A", 11, "-2", 32);
   TriangleVertex(4, 8, "B", 12, "4", 16);
   GY5(14) = X8, PTY(14) = R;
@@ -113,20 +118,22 @@ void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
   // The plane's bottom edge (at 630) stays clear of the number entry's field,
   // which is wiped from y 640 (less half the pen) after each entry.
+  // The parabola on 0 ≦ x ≦ 40 and the overtaking car's line, which the
+  // plane knows from the first step.
+  const GraphSetup run{.a = 0.5f, .colour = 3, .xFrom = 0, .xTo = 40};
+  const GraphSetup overtaking{.form = GraphForm::kLine, .a = 15, .colour = 7, .xFrom = 0, .xTo = 40};
   Plane({.left = 814, .top = 90, .xFrom = -10, .xTo = 45, .yFrom = -50, .yTo = 850, .xStep = 5,
-         .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2});
+         .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2,
+         .curves = {run, overtaking}});
   TextAt(A1, B2 + 50, 3, "(1)");
   WaitAnyKey();
   Continue(0, "y=ax^2に、x=10,y=50を代入して");
   NewLine(0, 50, 0, "50=a*10^2  100a=50  a=0.5");
   NewLine(0, 50, 3, "y=0.5x^2(0≦x≦40)");
   WaitAnyKey();
-  // The parabola on 0 ≦ x ≦ 40, and dots where it goes on outside.
-  Graph({.a = 0.5f, .colour = 3, .dx = -120, .dy = -60, .xFrom = 0, .xTo = 40, .xStep = 5,
-         .yStep = 50});
-  auto dot = [this](Num x) {
-    Point({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3, .xStep = 5, .yStep = 50});
-  };
+  // The parabola, and dots where it goes on outside.
+  Graph(run);
+  auto dot = [this](Num x) { Point({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3}); };
   for (XI1 = -10; XI1 <= 0; XI1 = XI1 + 2) dot(XI1);
   for (XI1 = 1; XI1 <= 2; XI1 = XI1 + 1) dot(40 + XI1 / 2);
   TextAt(A1, B2 + 60, 3, "(2)");
@@ -139,8 +146,7 @@ void Orvenna::MasteryCarScreen() {
   WaitAnyKey();
   Continue(0, "自動車の進むグラフをかくと");
   WaitAnyKey();
-  Graph({.form = GraphForm::kLine, .a = 15, .colour = 7, .dx = -120, .dy = -60, .xFrom = 0,
-         .xTo = 40, .xStep = 5, .yStep = 50});
+  Graph(overtaking);
   WaitAnyKey();
   NewLine(0, 60, 0, "グラフから");
   Continue(3, "追いぬくことができる。");

@@ -2,9 +2,35 @@
 // second; the pupil pushes it along and watches the overlap, a right
 // isosceles triangle; then its area y = 2x², the graph, and the time when
 // the overlap is half of ABC (2√2 seconds).
+#include <algorithm>
+#include <vector>
+
 #include "applications/orvenna.h"
+#include "framework/fill_box.h"
 
 namespace lessons {
+
+namespace {
+// The grounds of the x values right of the y axis joined into one band from
+// the axis on: their digits are narrower than the gaps between them, and the
+// grid line at y = -2 through their row would read as minus signs between
+// them ("1-2-3").
+void JoinPositiveXValueGrounds(Lesson& L) {
+  Figure& f = L.figure;
+  std::vector<InkBox> row;
+  for (const InkBox& g : f.grounds)
+    if (g.y0 > f.originY && g.x0 > f.originX) row.push_back(g);
+  std::sort(row.begin(), row.end(), [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
+  Num from = f.originX + 4;  // clear of the y axis
+  for (const InkBox& g : row) {
+    if (g.x0 > from) {
+      WipeExactly(L.rt, from, g.y0, g.x0, g.y1);
+      f.grounds.push_back({from, g.y0, g.x0, g.y1});
+    }
+    from = std::max(from, g.x1);
+  }
+}
+}  // namespace
 
 void Orvenna::MovingTrianglesScreen() {
   WipeScreen(1760, 1800);
@@ -75,10 +101,11 @@ void Orvenna::OverlapAreaAnswersScreen() {
   // The base, below it; its label clear of B.
   FigureLengthArc(15, 13, 1, 5, "2xcm", 12, 0, false);
   WaitAnyKey();
-  // The height, left of it; its label beside the middle of the arc, on a
-  // ground over the copy's side, which runs between the arc and PR.
+  // The height, left of it; its label level with the arc's upper half, in
+  // the gap between PR and the copy's side PQ (which runs between the arc
+  // and PR), its ground clear of both.
   FigureLengthArc(15, 14, -1, 5, "", 0, 0, false);
-  YMOTO = 5, DSM1 = GY5(15) - 132, DSM2 = (PTY(14) + PTY(15)) / 2 - 24, KKAI_s = "2xcm";
+  YMOTO = 5, DSM1 = GY5(15) - 156, DSM2 = PTY(14) + 26, KKAI_s = "2xcm";
   OnGround([this] { PrintMathText(); });
   WaitAnyKey();
   Continue(0, "重なる三角形の底辺と高さは");
@@ -99,15 +126,17 @@ void Orvenna::OverlapAreaAnswersScreen() {
   WaitAnyKey();
   TextAt(A1, B2 + 50, 3, "(2)");
   EraseTriangleFrame();
+  // The plane knows the parabola of the next step over the domain 0 ≦ x ≦ 4.
+  const GraphSetup area{.a = 2, .colour = 3, .xFrom = 0, .xTo = 4};
   Plane({.left = 814, .top = 100, .xFrom = -2, .xTo = 5, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
-         .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5});
+         .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5,
+         .curves = {area}});
+  JoinPositiveXValueGrounds(*this);
   WaitAnyKey();
   Continue(0, "　右図");
-  Graph({.a = 2, .colour = 3, .xFrom = 0, .xTo = 4, .xStep = 0.5f, .yStep = 2});
-  // Dots where the parabola goes on outside the domain 0 ≦ x ≦ 4.
-  auto dot = [this](Num x) {
-    Point({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3, .xStep = 0.5f, .yStep = 2});
-  };
+  Graph(area);
+  // Dots where the parabola goes on outside the domain.
+  auto dot = [this](Num x) { Point({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3}); };
   for (XI1 = -8; XI1 <= 0; XI1++) dot(XI1 / 4);
   for (XI1 = 40; XI1 <= 44; XI1++) dot(XI1 / 10);
 

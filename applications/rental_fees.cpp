@@ -11,11 +11,31 @@ constexpr Num kShopAEnds[] = {2, 4, 6, 8, 12};
 constexpr Num kShopAFees[] = {600, 1000, 1300, 1500, 1800};
 // The graph's levels are counted in grid steps of 200 yen.
 constexpr Num kYenPerStep = 200;
-// The plane of 0 to 13 hours and 0 to 2000 yen, corner (720, 200).
-constexpr PlaneSetup kFeePlane{.left = 720, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
+// The plane of 0 to 13 hours and 0 to 2000 yen, corner (740, 200). The
+// plane writes the hours only (none of its ten rows is an 11th); the fees
+// are written by FeeValues, which end where the plane's own would (720), the
+// text column's longest lines being just left of them.
+constexpr PlaneSetup kFeePlane{.left = 740, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
                                .yTo = 2000, .yStep = kYenPerStep, .unit = 40, .numbers = false,
-                               .labelEveryX = 2, .labelEveryY = 1};
+                               .labelEveryX = 2, .labelEveryY = 11};
+// How far the fees stand left of the y axis: the open circles of the steps
+// that start at 0 hours sit on the axis (radius 8), and a fee ending at the
+// axis would have its last "0" under one, reading "6000".
+constexpr Num kFeeGap = 20;
 }  // namespace
+
+// The fees on every row of the fee plane, on their grounds, ending kFeeGap
+// left of the y axis and centred on their lines, in the plane's label font.
+void Orvenna::FeeValues() {
+  const Num size = NAGASA;
+  rt.SetFontSize(0, size);
+  for (int k = 1; k <= 10; ++k) {
+    const std::string fee = NumberText(kYenPerStep * static_cast<Num>(k));
+    GroundedText(X8 - kFeeGap - size * static_cast<Num>(Len(fee)), R - NO * static_cast<Num>(k) - size / 2,
+                 fee, 2, 1, 0);
+  }
+  rt.SetFontSize(0, 16);
+}
 
 void Orvenna::RentalFeeTable(int columns, Num width) {
   GY5(11) = B1 + 120;
@@ -101,6 +121,7 @@ void Orvenna::RentalFeeScreen() {
     WaitAnyKey();
   }
   Plane(kFeePlane);
+  FeeValues();
   NewLine(0, 60, 3, "問2");
   Continue(0, "グラフをかこう。");
   ShopAFeeGraph(true);
@@ -118,6 +139,7 @@ void Orvenna::RentalFeeScreen() {
   NewLine(0, 50, 3, "料金表");
   RentalFeeTable(2, 245);
   Plane(kFeePlane);
+  FeeValues();
   ShopAFeeGraph(false);
   TextAt(A1, B2, 3, "話しあおう");
   NewLine(0, 50, 0, "A店で自転車を借りた方が");

@@ -72,9 +72,13 @@ void Orvenna::StairTankScreen() {
     GX3(1) = DSM1;
   }
 
-  // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a step.
-  Plane({.left = 120, .top = PTY(12), .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32, .yStep = 2,
-         .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5});
+  // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a
+  // step; 14 below the table's bottom, so that the "y" over its axis stands
+  // clear of the line of text above. It knows the broken line and the dot
+  // at the origin it will carry.
+  Plane({.left = 120, .top = PTY(12) + 14, .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32,
+         .yStep = 2, .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5,
+         .lines = {{0, 0, 0, 0, 16}, {0, 0, 3, 10}, {3, 10, 9, 20}, {9, 20, 18, 30}}});
 
   // The points alternate between the two remembered places (GX3, GY3) 1
   // and 2; each segment joins the last two.

@@ -13,9 +13,10 @@ namespace lessons {
 namespace {
 // The empty part of the tank is white like the page (air), the water and the
 // stream blue, the floor steps green. The ticks are black, which shows on all
-// three. The scale labels and the time text are black on a white ground just
-// behind their ink: a label stands level with its mark, where the water's
-// surface or a floor's edge runs, and the ground keeps both off it.
+// three. The scale labels stand outside the left wall, level with their
+// marks, where their grounds cover nothing of the tank; the time text is
+// black on a white ground just behind its ink, which keeps the water's
+// surface off it.
 constexpr int kAirColour = kBackground;
 constexpr int kWaterColour = 1;
 constexpr int kFloorColour = 2;
@@ -84,7 +85,7 @@ void Orvenna::DrawTankStepsAndScale() {
   for (XI0 = 1; XI0 <= 3; XI0++) {
     const Num y = PTY(31) - 100 * XI0;
     PlainLine(rt, GY5(31) + 4, y, GY5(31) + 26, y, 13);
-    TankText(*this, GY5(31) + 30, y - 20, TITLE_s(XI0));
+    TankText(*this, GY5(31) - 62, y - 20, TITLE_s(XI0));
   }
 }
 

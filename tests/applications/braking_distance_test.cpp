@@ -128,7 +128,8 @@ TEST_F(BrakingAnimationTest, ChartDotsStandAtTheTopCentreOfTheirBars) {
   EXPECT_FLOAT_EQ(origin[0].y, 550);
   // Eleven key waits on the page after its first, then the law and the line at once.
   for (int k = 19; k <= 29; ++k) EXPECT_TRUE(s.Has(k, "何かキーを押して下さい。")) << k;
-  ExpectGlyphs(s, {{30, 57, 200, 5, "自"}});
+  // Level with the "Q" (30), clear of the distance "40" at its end.
+  ExpectGlyphs(s, {{30, 30, 200, 5, "自"}});
   EXPECT_TRUE(s.Has(30, kLine));
   EXPECT_FALSE(s.Has(30, "何かキーを押して下さい。"));
 }

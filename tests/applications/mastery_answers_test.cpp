@@ -111,10 +111,11 @@ TEST(MasteryAnswer1Screen, CurveAloneThenThePointAndTheWorking) {
   Steps s(r.log);
   ExpectAxes(s, kEntry, 930, 90, 450, 120, 720, 1140);
   // Labels at the whole numbers: x from -3 to 3, y from -5 to -1 (26 high;
-  // those of x narrowed).
+  // those of x narrowed; -1 and 1, which the parabola crosses below the
+  // axis, above it).
   std::vector<std::string> labels;
   for (const TextCall& t : s.Glyphs(kEntry))
-    if (t.b * t.size == 26 && (t.y == 124 || t.x == 878)) labels.push_back(t.text);
+    if (t.b * t.size == 26 && (t.y == 124 || t.y == 90 || t.x == 878)) labels.push_back(t.text);
   EXPECT_EQ(labels, (std::vector<std::string>{"-3", "-2", "-1", "1", "2", "3", "-5", "-4", "-3",
                                               "-2", "-1"}));
   // y = -x²/2 traced over x from -7 to 7, kept to the plane's rows: it
@@ -161,8 +162,11 @@ TEST(MasteryAnswer2Screen, FourParabolasLabelledWhereTheyLeaveThePlane) {
     const char* label;
     float right, down;
   };
-  const Curve curves[] = {{3, 2, 13, "①", 0, -50}, {5, 1, 13, "②", 0, 0},
-                          {7, -1, -12, "③", 0, 0}, {0, -0.5f, -12, "④", 30, 0}};
+  // Each label by its own curve's end, nearer to it than to the others:
+  // ① up and left of its end (its offsets, then 12 up to clear ②'s end), ②
+  // 12 right of its end, ③ left and ④ right of theirs.
+  const Curve curves[] = {{3, 2, 13, "①", -34, -72}, {5, 1, 13, "②", 12, 0},
+                          {7, -1, -12, "③", -44, 0}, {0, -0.5f, -12, "④", 10, 0}};
   auto traces = Traces(s, kEntry);
   ASSERT_EQ(traces.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
@@ -266,13 +270,15 @@ TEST(MasteryRateScreen, TheLastWorkingLineAndTheAnswerInFive) {
 TEST(MasteryStepGraphScreen, EachLevelItsEndsThenItsSegment) {
   Replay r = RunMastery(5, 18);
   Steps s(r.log);
-  ExpectAxes(s, kEntry, 320, 90, 420, 420, 320, 650);
+  // The plane's top at 110 (its "y" clear of the heading box), its origin
+  // (320, 440).
+  ExpectAxes(s, kEntry, 320, 110, 440, 440, 320, 650);
   EXPECT_TRUE(s.Dots(kEntry, 8).empty());
   struct Level {
     float left, right, y;
   };
-  const Level levels[] = {{320, 350, 420}, {350, 410, 360}, {410, 470, 300},
-                          {470, 530, 240}, {530, 590, 180}, {590, 620, 120}};
+  const Level levels[] = {{320, 350, 440}, {350, 410, 380}, {410, 470, 320},
+                          {470, 530, 260}, {530, 590, 200}, {590, 620, 140}};
   for (int level = 1; level <= 6; ++level) {
     SCOPED_TRACE(level);
     const Level& l = levels[level - 1];
@@ -307,7 +313,8 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
   Steps s(r.log);
   ExpectAxes(s, kEntry, 1014, 100, 540, 500, 814, 1214);
   // The parabola leaves through the top at x = ±√20 and is labelled 120
-  // left and 60 above its last dot; the line runs over the whole width.
+  // left and 60 above its last dot, and 6 higher, clear of the curve; the
+  // line runs over the whole width.
   auto traces = Traces(s, kEntry);
   ASSERT_EQ(traces.size(), 2u);
   const auto& parabola = traces[0];
@@ -315,7 +322,7 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
   EXPECT_NEAR(parabola.front().x, 1014 - 40 * std::sqrt(20.0f), 0.1);
   EXPECT_NEAR(parabola.back().x, 1014 + 40 * std::sqrt(20.0f), 0.1);
   EXPECT_NEAR(parabola.back().y, 100, 0.5);
-  EXPECT_TRUE(s.GlyphAt(kEntry, parabola.back().x - 120, parabola.back().y - 60, 0, "y"));
+  EXPECT_TRUE(s.GlyphAt(kEntry, parabola.back().x - 120, parabola.back().y - 66, 0, "y"));
   EXPECT_FLOAT_EQ(line.front().x, 814);
   EXPECT_FLOAT_EQ(line.front().y, 540);
   EXPECT_NEAR(line.back().x, 1214, 0.1);
@@ -334,7 +341,8 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
         ((l.x1 == 934 && l.y1 == 420) || (l.x1 == 1174 && l.y1 == 180)))
       ++found;
   EXPECT_EQ(found, 2);
-  ExpectGlyphs(s, {{kEntry, 914, 360, 3, "A"}, {kEntry, 1154, 120, 3, "B"},
+  // A and B moved left of their dots, clear of the parabola and the line.
+  ExpectGlyphs(s, {{kEntry, 866, 360, 3, "A"}, {kEntry, 1142, 120, 3, "B"},
                    {kEntry, 1158, 500, 3, "4"}});
   EXPECT_TRUE(GlyphIn(s, kEntry, "2", 3));
 

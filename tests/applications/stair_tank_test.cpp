@@ -98,8 +98,9 @@ TEST_F(StairTankScreenTest, EntryShowsTheQuestionAndTheEmptyTankAtZero) {
   EXPECT_FALSE(s.Has(kEntry, "水を入れ始めてからの時間を"));
   EXPECT_FALSE(WaterTop(s.Lines(kEntry)));
   EXPECT_EQ(Clock(s.Lines(kEntry)), "0分0秒");
+  // The scale's values outside the left wall, their grounds off the tank.
   ExpectGlyphs(s,
-               {{kEntry, 870, 480, 0, "1"}, {kEntry, 870, 380, 0, "2"}, {kEntry, 870, 280, 0, "3"}});
+               {{kEntry, 778, 480, 0, "1"}, {kEntry, 778, 380, 0, "2"}, {kEntry, 778, 280, 0, "3"}});
 }
 
 TEST_F(StairTankScreenTest, WaterRisesInThreeStagesWithTheTimeEveryFifteenSeconds) {
@@ -138,19 +139,20 @@ TEST_F(StairTankScreenTest, WaterRisesInThreeStagesWithTheTimeEveryFifteenSecond
 }
 
 TEST_F(StairTankScreenTest, EachFrameRedrawsTheTankAlone) {
-  // The tank is (840, 280)-(1200, 600); nothing outside it is drawn again
-  // while it fills, so a frame costs only the tank (and the question's
-  // further lines come after the last). The first frame follows the wipe of
-  // the key box.
+  // The tank is (840, 280)-(1200, 600), its scale's values left of its wall
+  // from 772 (the top one's ground reaching 4 over the top edge); nothing
+  // outside them is drawn again while it fills, so a frame
+  // costs only the tank (and the question's further lines come after the
+  // last). The first frame follows the wipe of the key box.
   std::vector<LogLines> frames = Frames(s.Lines(kFilling));
   for (size_t f = 1; f < 72; ++f) {
     SCOPED_TRACE(f);
     for (const LineCall& l : LineCalls(frames[f]))
-      EXPECT_TRUE(std::min(l.x1, l.x2) >= 840 && std::max(l.x1, l.x2) <= 1200 &&
-                  std::min(l.y1, l.y2) >= 280 && std::max(l.y1, l.y2) <= 600);
+      EXPECT_TRUE(std::min(l.x1, l.x2) >= 772 && std::max(l.x1, l.x2) <= 1200 &&
+                  std::min(l.y1, l.y2) >= 276 && std::max(l.y1, l.y2) <= 600);
     for (const PolyCall& p : PolyCalls(frames[f]))
       for (auto [x, y] : p.points) EXPECT_TRUE(x >= 840 && x <= 1200 && y >= 280 && y <= 600);
-    for (const TextCall& t : VisibleTexts(frames[f])) EXPECT_TRUE(t.x >= 840 && t.y >= 280 && t.y < 600);
+    for (const TextCall& t : VisibleTexts(frames[f])) EXPECT_TRUE(t.x >= 772 && t.y >= 280 && t.y < 600);
     EXPECT_TRUE(CircleCalls(frames[f]).empty());
   }
 }
@@ -211,16 +213,17 @@ TEST_F(StairTankScreenTest, TableColumnsOnePerKeyWithTheTankInEachState) {
 
 TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
   const int plane = kFilling + 4;
-  // x 0 to 19 minutes and y 0 to 32 cm, 25 units a step, origin (120, 590);
-  // the letter y half its cell right of the axis.
-  ExpectGlyphs(s, {{plane, 133, 177, 0, "y"}});
+  // x 0 to 19 minutes and y 0 to 32 cm, 25 units a step, origin (120, 604)
+  // (14 lower, its "y" clear of the text above); the letter y half its cell
+  // right of the axis.
+  ExpectGlyphs(s, {{plane, 133, 191, 0, "y"}});
   for (const char* label : {"3", "6", "9", "12", "15", "18", "10", "20", "30"})
     EXPECT_TRUE(s.Has(plane, label)) << label;
   struct Dot {
     int step;
     float x, y;
   };
-  for (const Dot& d : std::vector<Dot>{{10, 120, 590}, {11, 195, 465}, {13, 345, 340}, {15, 570, 215}}) {
+  for (const Dot& d : std::vector<Dot>{{10, 120, 604}, {11, 195, 479}, {13, 345, 354}, {15, 570, 229}}) {
     SCOPED_TRACE(d.step);
     auto dots = s.Dots(d.step);
     ASSERT_EQ(dots.size(), 1u);
@@ -236,7 +239,7 @@ TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
     float x1, y1, x2, y2;
   };
   for (const Segment& g : std::vector<Segment>{
-           {12, 120, 590, 195, 465}, {14, 345, 340, 195, 465}, {16, 345, 340, 570, 215}}) {
+           {12, 120, 604, 195, 479}, {14, 345, 354, 195, 479}, {16, 345, 354, 570, 229}}) {
     SCOPED_TRACE(g.step);
     std::vector<LineCall> lines;
     for (const LineCall& l : LineCalls(s.Lines(g.step)))
