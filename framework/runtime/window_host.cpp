@@ -81,8 +81,13 @@ bool IsKeypadCharacter(SDL_Keycode sym) {
 
 // The code of a key press that gives no text input: 0 when the key gives
 // nothing here (its character arrives as text input, or it is a modifier).
+// Any key with Ctrl, left Alt or the system key held is none the lessons
+// read (Alt+Enter is not Enter); right Alt is AltGr, which types characters
+// on many layouts.
 int KeyDownCode(const SDL_Keysym& key) {
   SDL_Keycode sym = key.sym;
+  if (IsModifier(sym)) return 0;
+  if (key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI)) return kKeyOther;
   switch (sym) {
     case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return kKeyEnter;
     case SDLK_BACKSPACE: case SDLK_KP_BACKSPACE: return kKeyBackspace;
@@ -96,12 +101,9 @@ int KeyDownCode(const SDL_Keysym& key) {
     default: break;
   }
   if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyFunction1 + (sym - SDLK_F1);
-  if (IsModifier(sym)) return 0;
-  // Right Alt is AltGr, which types characters on many layouts.
-  bool typing = !(key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI));
-  if (sym >= 0x20 && sym < 0x7F) return typing ? 0 : kKeyOther;
-  if (IsKeypadCharacter(sym)) return typing && (key.mod & KMOD_NUM) ? 0 : kKeyOther;
-  if (!(sym & SDLK_SCANCODE_MASK) && typing) return 0;  // a character key of another layout
+  if (sym >= 0x20 && sym < 0x7F) return 0;
+  if (IsKeypadCharacter(sym)) return key.mod & KMOD_NUM ? 0 : kKeyOther;
+  if (!(sym & SDLK_SCANCODE_MASK)) return 0;  // a character key of another layout
   return kKeyOther;
 }
 

@@ -152,10 +152,12 @@ if [ "$mode" = menu ]; then
   [ "$percent" -lt 5 ] || fail "the waiting program uses $percent% CPU"
 
   # Alt, Super or Ctrl with the end item gives one key (127) and not the item
-  # too; the item typed twice within a millisecond is two keys, not a key and
-  # its repeat: after each, Enter does not end the program.
+  # too, and with Enter it is no Enter; the item typed twice within a
+  # millisecond is two keys, not a key and its repeat: after each, Enter does
+  # not end the program.
   xdotool windowfocus "$window"
   xdotool key --delay 50 alt+"$end_item" Return super+"$end_item" Return ctrl+"$end_item" Return
+  xdotool key --delay 50 "$end_item" alt+Return super+Return ctrl+Return BackSpace
   xdotool key --delay 0 "$end_item" "$end_item" && xdotool key Return && sleep 0.5
   kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended on a key with Alt, Super or Ctrl, or on the item typed twice"
 
