@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -108,6 +110,51 @@ int KeyDownCode(const SDL_Keysym& key) {
 }
 
 bool gWindowGone = false;  // another client destroyed the window
+
+// SIGINT and SIGTERM end the program as a close does. SDL's handler notes
+// them for its next look at the events, which an idle wait on the display
+// connection does not take for seconds: the handler here notes them too
+// (before SDL's, which it calls) and wakes the idle wait through a pipe.
+volatile sig_atomic_t gEndSignalled = 0;
+int gEndSignalPipe[2] = {-1, -1};
+struct sigaction gSdlOnInt, gSdlOnTerm;
+
+void OnEndSignal(int sig) {
+  const int saved = errno;
+  gEndSignalled = 1;
+  const struct sigaction& sdl = sig == SIGINT ? gSdlOnInt : gSdlOnTerm;
+  sdl.sa_handler(sig);  // it puts itself back in place: this one again
+  struct sigaction self {};
+  self.sa_handler = OnEndSignal;
+  self.sa_flags = SA_RESTART;
+  sigemptyset(&self.sa_mask);
+  sigaction(sig, &self, nullptr);
+  if (gEndSignalPipe[1] >= 0) {
+    const char wake = 0;
+    [[maybe_unused]] ssize_t n = write(gEndSignalPipe[1], &wake, 1);
+  }
+  errno = saved;
+}
+
+// Takes SIGINT and SIGTERM over from SDL's handler. A signal SDL left alone
+// (ignored, or with its default action, which ends the program at once)
+// stays so.
+void WakeOnEndSignals() {
+  if (gEndSignalPipe[0] < 0 && pipe2(gEndSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    gEndSignalPipe[0] = gEndSignalPipe[1] = -1;
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction now {};
+    if (sigaction(sig, nullptr, &now) != 0 || (now.sa_flags & SA_SIGINFO) || now.sa_handler == SIG_DFL ||
+        now.sa_handler == SIG_IGN || now.sa_handler == OnEndSignal)
+      continue;
+    (sig == SIGINT ? gSdlOnInt : gSdlOnTerm) = now;
+    struct sigaction self {};
+    self.sa_handler = OnEndSignal;
+    self.sa_flags = SA_RESTART;
+    sigemptyset(&self.sa_mask);
+    sigaction(sig, &self, nullptr);
+  }
+}
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 // The window's pixel value of the canvas's white, made as the canvas's
@@ -297,7 +344,7 @@ struct WindowHost::Impl {
   void Drain() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
-    if (closed || gWindowGone) throw WindowClosed{};
+    if (closed || gWindowGone || gEndSignalled) throw WindowClosed{};
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
@@ -316,13 +363,14 @@ struct WindowHost::Impl {
   // each round (that alone is most of what a waiting program costs); on X11
   // the wait sleeps on the connection's socket instead, and SDL handles the
   // events only when some came (or waited already in Xlib's or SDL's queue).
-  // Now and then SDL looks anyway (it keeps the screen saver off).
+  // Now and then SDL looks anyway (it keeps the screen saver off). An end
+  // signal wakes the wait.
   void IdleWait(Uint32 ms) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (x11 && ++quietWaits < kQuietWaitsBeforeLook && QLength(x11) == 0 &&
         SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-      pollfd p{ConnectionNumber(x11), POLLIN, 0};
-      if (poll(&p, 1, static_cast<int>(ms)) > 0) {
+      pollfd p[2] = {{ConnectionNumber(x11), POLLIN, 0}, {gEndSignalPipe[0], POLLIN, 0}};
+      if (poll(p, gEndSignalPipe[0] >= 0 ? 2 : 1, static_cast<int>(ms)) > 0 || gEndSignalled) {
         quietWaits = 0;
         Drain();
       }
@@ -484,6 +532,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
+  WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_DisplayMode screen;
   if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
@@ -627,7 +676,7 @@ void WindowHost::Poll(Canvas& canvas) {
 
 void WindowHost::WaitForClose(Canvas& canvas) {
   impl_->keys.clear();
-  while (!impl_->closed && !gWindowGone) {
+  while (!impl_->closed && !gWindowGone && !gEndSignalled) {
     impl_->Present(canvas);
     SDL_Event e;
     if (SDL_WaitEvent(&e)) impl_->Handle(e);

@@ -13,6 +13,9 @@
 #     after KEYS (xdotool key names, the same keys as the lesson-replay key
 #     script SCRIPT) the window shows what lesson-replay draws for SCRIPT:
 #     what the screens wiped and drew again on the way left nothing stale;
+#   window_test.sh signal PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     SIGTERM at the menu, after some seconds of waiting (the longest idle
+#     waits), ends it within a second with status 0;
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     without a display it ends within a second, with status 1 and one line.
 # With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
@@ -166,6 +169,11 @@ if [ "$mode" = menu ]; then
   xdotool key --delay 50 1 2 BackSpace 3 Delete Right F1 Shift_L "$end_item" Return
   expect_end 5
   echo "$prog ended with status 0 after its end item"
+elif [ "$mode" = signal ]; then
+  sleep 4
+  kill -TERM "$prog_pid"
+  expect_end 1
+  echo "$prog ended with status 0 on SIGTERM"
 elif [ "$mode" = screen ]; then
   sleep 0.5  # let it reach its menu and wait for a key
   xdotool windowfocus "$window"
