@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <cairo.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -292,6 +294,7 @@ struct WindowHost::Impl {
   int lentWindowW = 0, lentWindowH = 0;
   bool resized = false;  // a size change came since the surface was lent
   std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
+  std::vector<uint32_t> scaledImage;  // the canvas scaled down, for a surface of another format
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -395,15 +398,53 @@ struct WindowHost::Impl {
     return {(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
   }
 
+  // The pixels of `screen` are the canvas's format (Cairo's RGB24 is
+  // 32-bit 0x00RRGGBB).
+  static bool IsCanvasFormat(const SDL_Surface* screen) {
+    return screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen);
+  }
+
   // The canvas may draw into `screen` when its pixels are the canvas's
-  // format (Cairo's RGB24 is 32-bit 0x00RRGGBB) and the canvas fits, and
-  // only on X11, where the surface stays what it is until the window's size
-  // changes (other video drivers may swap it at every update).
+  // format and the canvas fits, and only on X11, where the surface stays
+  // what it is until the window's size changes (other video drivers may swap
+  // it at every update).
   static bool CanLend(const SDL_Surface* screen, int pw, int ph) {
     const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "x11") == 0 &&
-           screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen) &&
-           pw <= screen->w && ph <= screen->h && pw > 0 && ph > 0;
+    return driver && std::strcmp(driver, "x11") == 0 && IsCanvasFormat(screen) && pw <= screen->w &&
+           ph <= screen->h && pw > 0 && ph > 0;
+  }
+
+  // The pixels of the canvas scaled down to pw × ph that the canvas's
+  // rectangle `d` reaches, with a pixel more on each side for the filter.
+  static SDL_Rect ScaledRect(const PixelRect& d, const Canvas& canvas, int pw, int ph) {
+    const double kx = pw / static_cast<double>(canvas.PixelWidth());
+    const double ky = ph / static_cast<double>(canvas.PixelHeight());
+    const int x0 = std::max(0, static_cast<int>(std::floor(d.x0 * kx)) - 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor(d.y0 * ky)) - 1);
+    const int x1 = std::min(pw, static_cast<int>(std::ceil(d.x1 * kx)) + 1);
+    const int y1 = std::min(ph, static_cast<int>(std::ceil(d.y1 * ky)) + 1);
+    return {x0, y0, x1 - x0, y1 - y0};
+  }
+
+  // Paints the canvas scaled down to pw × ph into `to`, within `r` only.
+  static void PaintScaled(Canvas& canvas, PixelMemory to, int pw, int ph, const SDL_Rect& r) {
+    cairo_surface_t* from =
+        cairo_image_surface_create_for_data(const_cast<unsigned char*>(canvas.Pixels()), CAIRO_FORMAT_RGB24,
+                                            canvas.PixelWidth(), canvas.PixelHeight(), canvas.Stride());
+    cairo_surface_t* into = cairo_image_surface_create_for_data(to.data, CAIRO_FORMAT_RGB24, pw, ph, to.stride);
+    cairo_t* cr = cairo_create(into);
+    cairo_rectangle(cr, r.x, r.y, r.w, r.h);
+    cairo_clip(cr);
+    cairo_scale(cr, pw / static_cast<double>(canvas.PixelWidth()), ph / static_cast<double>(canvas.PixelHeight()));
+    cairo_set_source_surface(cr, from, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(into);
+    cairo_surface_destroy(into);
+    cairo_surface_destroy(from);
   }
 
   // Lends the canvas's place on `screen`, white around it.
@@ -431,8 +472,8 @@ struct WindowHost::Impl {
   // Shows what changed since the last present: only the damaged rectangles
   // are sent; after an expose or a resize the whole window is sent again.
   // When the window surface holds the canvas's pixels, sending is all there
-  // is to do; otherwise the damage is first converted into the surface from
-  // the canvas's image. True when anything was sent.
+  // is to do; otherwise the damage is first converted (or scaled down) into
+  // the surface from the canvas's image. True when anything was sent.
   bool Present(Canvas& canvas) {
     if (lent) {
       // A size change makes SDL free the surface at the next
@@ -458,17 +499,20 @@ struct WindowHost::Impl {
         lent = false;
       }
     }
-    double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && (!SameScale(fit, canvas.Scale()) || (!lent && !canvas.InLentMemory()))) {
+    // The canvas keeps the largest scale the window has had: a smaller
+    // window shows it scaled down, and shows it as before once it is as
+    // large again. A window larger than ever resamples the canvas up.
+    const double fit = FitScale(screen->w, screen->h);
+    if (fit > 0 && !lent && (fit > canvas.Scale() || SameScale(fit, canvas.Scale()))) {
       int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
-      if (!lent && CanLend(screen, pw, ph)) {
+      if (!canvas.InLentMemory() && CanLend(screen, pw, ph)) {
         canvas.Rebind(fit, Lend(screen, pw, ph));
       } else if (!SameScale(fit, canvas.Scale())) {
         canvas.Rebind(fit, {});
-        lent = false;
         exposed = true;
       }
     }
+    const bool scaled = fit > 0 && !SameScale(fit, canvas.Scale());
     // After an expose everything is sent; the damage is taken after that,
     // so that comparing the picture (all of it, the first time) does not
     // hold up the first frame. Only a first frame into a window that shows
@@ -481,33 +525,51 @@ struct WindowHost::Impl {
     } else if (!exposed) {
       damage = canvas.TakeDamage();
       if (damage.empty()) return false;
+    } else {
+      damage = {{0, 0, canvas.PixelWidth(), canvas.PixelHeight()}};
     }
     showsWhite = false;
-    int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
-    SDL_Rect place = CanvasPlace(screen, pw, ph);
+    // Where the pixels sent come from: the window surface holds them (the
+    // canvas draws there); or the canvas's image; or, in a smaller window,
+    // the canvas scaled down, into the surface when its pixels are the
+    // canvas's format, else into memory of the host's own.
+    const int pw = scaled ? Canvas::PixelWidthAt(fit) : canvas.PixelWidth();
+    const int ph = scaled ? Canvas::PixelHeightAt(fit) : canvas.PixelHeight();
+    const SDL_Rect place = CanvasPlace(screen, pw, ph);
     SDL_Surface* image = nullptr;
-    if (!lent) {
-      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph,
-                                                 32, canvas.Stride(), SDL_PIXELFORMAT_RGB888);
+    PixelMemory smaller;
+    if (scaled && IsCanvasFormat(screen)) {
+      smaller = {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(place.y) * screen->pitch +
+                     static_cast<size_t>(place.x) * 4,
+                 screen->pitch};
+    } else if (scaled) {
+      scaledImage.resize(static_cast<size_t>(pw) * ph);
+      smaller = {reinterpret_cast<unsigned char*>(scaledImage.data()), pw * 4};
+      image = SDL_CreateRGBSurfaceWithFormatFrom(smaller.data, pw, ph, 32, smaller.stride, SDL_PIXELFORMAT_RGB888);
+      if (!image) return false;
+    } else if (!lent) {
+      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32,
+                                                 canvas.Stride(), SDL_PIXELFORMAT_RGB888);
       if (!image) return false;
     }
+    if (exposed && !lent) {
+      Rgb bg = PaletteColour(kColourWhite);
+      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
+    }
+    rects.clear();
+    for (const PixelRect& d : damage) {
+      SDL_Rect from = scaled ? ScaledRect(d, canvas, pw, ph) : SDL_Rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
+      if (from.w <= 0 || from.h <= 0) continue;
+      if (scaled) PaintScaled(canvas, smaller, pw, ph, from);
+      SDL_Rect to{place.x + from.x, place.y + from.y, from.w, from.h};
+      if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
+      if (to.w > 0 && to.h > 0) rects.push_back(to);
+    }
     if (exposed) {
-      if (image) {
-        Rgb bg = PaletteColour(kColourWhite);
-        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
-        SDL_BlitSurface(image, nullptr, screen, &place);
-      }
       SDL_UpdateWindowSurface(window);
       canvas.TakeDamage();
-    } else {
-      rects.clear();
-      for (const PixelRect& d : damage) {
-        SDL_Rect from{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-        SDL_Rect to{place.x + d.x0, place.y + d.y0, from.w, from.h};
-        if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
-        if (to.w > 0 && to.h > 0) rects.push_back(to);
-      }
-      if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
+    } else if (!rects.empty()) {
+      SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
     }
     if (image) SDL_FreeSurface(image);
     exposed = false;
@@ -532,7 +594,6 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
-  WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_DisplayMode screen;
   if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
@@ -577,6 +638,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   SDL_GetWindowSize(impl_->window, &w, &h);
   impl_->scale = FitScale(w, h);
   SDL_StartTextInput();
+  WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);

@@ -13,6 +13,7 @@
 #     after KEYS (xdotool key names, the same keys as the lesson-replay key
 #     script SCRIPT) the window shows what lesson-replay draws for SCRIPT:
 #     what the screens wiped and drew again on the way left nothing stale;
+#     shrunk to 2x2 and restored, the window shows that picture again;
 #   window_test.sh signal PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     SIGTERM at the menu, after some seconds of waiting (the longest idle
 #     waits), ends it within a second with status 0;
@@ -179,6 +180,16 @@ elif [ "$mode" = screen ]; then
   xdotool windowfocus "$window"
   xdotool key --delay 30 "${keys[@]}"
   matches_replay "$script" 0.035
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool windowsize "$window" 2 2 && sleep 0.3 && xdotool windowsize "$window" "$WIDTH" "$HEIGHT"
+  for _ in $(seq 20); do
+    sleep 0.1
+    import -window root "$out/restored.png"
+    differ=$(compare -metric AE "$out/restored.png" "$out/window.png" null: 2>&1) || true
+    [ "$differ" = 0 ] && break
+  done
+  [ "$differ" = 0 ] || fail "shrunk to 2x2 and restored, the window shows another picture ($differ pixels differ)"
+  echo "restored after 2x2, the window shows the same picture"
   "$bin/send-close-request" "$window"
   expect_end 5
 else
