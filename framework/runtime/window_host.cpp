@@ -14,13 +14,17 @@
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -184,8 +188,8 @@ bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {
 // Xlib's reports. A request about the window that fails because another
 // client destroyed the window is taken as a close; any other error goes to
 // the handler that was there before (Xlib's prints it and ends the program).
-// A lost connection (the X server went away) ends the program with a line
-// of its own instead of Xlib's.
+// A lost connection ends the program with a line of its own instead of
+// Xlib's.
 Window gWindow = 0;
 XErrorHandler gOtherErrors = nullptr;
 
@@ -221,9 +225,41 @@ VisualID EightBitVisual(int& depth) {
   return id;
 }
 
+// The display still takes a new connection, tried for half a second (on a
+// thread of its own: a server that has stopped answering keeps it waiting).
+bool DisplayAnswers(const char* name) {
+  struct Answer {
+    std::mutex m;
+    std::condition_variable done;
+    bool given = false, yes = false;
+  };
+  auto answer = std::make_shared<Answer>();
+  try {
+    std::thread([answer, name = std::string(name)] {
+      Display* d = XOpenDisplay(name.c_str());
+      if (d) XCloseDisplay(d);
+      std::lock_guard<std::mutex> lock(answer->m);
+      answer->given = true, answer->yes = d != nullptr;
+      answer->done.notify_one();
+    }).detach();
+  } catch (...) {
+    return false;
+  }
+  std::unique_lock<std::mutex> lock(answer->m);
+  answer->done.wait_for(lock, std::chrono::milliseconds(500), [&] { return answer->given; });
+  return answer->yes;
+}
+
+// The connection is gone: the X server went away, or it closed this
+// connection at another client's request (xkill, a window manager's forced
+// close) and is still there.
 int OnLostDisplay(Display* display) {
-  std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name,
-               DisplayString(display));
+  const char* name = DisplayString(display);
+  if (DisplayAnswers(name))
+    std::fprintf(stderr, "%s: the connection to the display %s was closed (the X server still runs)\n",
+                 program_invocation_short_name, name);
+  else
+    std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name, name);
   std::_Exit(1);
 }
 #endif
