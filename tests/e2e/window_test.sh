@@ -20,7 +20,8 @@
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     without a display it ends within a second, with status 1 and one line.
 # With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
-# face and must say so in one line.
+# face and must say so in one line; with E2E_NO_FONT set too, it sees no font
+# at all.
 set -euo pipefail
 mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
 shift 6
@@ -56,7 +57,9 @@ if [ "$mode" = nodisplay ]; then
   exit 0
 fi
 if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
-  echo "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$out/fc</cachedir></fontconfig>" >"$out/fonts.conf"
+  dir="<dir>/usr/share/fonts/truetype/dejavu</dir>"
+  [ -n "${E2E_NO_FONT:-}" ] && dir=""
+  echo "<fontconfig>$dir<cachedir>$out/fc</cachedir></fontconfig>" >"$out/fonts.conf"
   export FONTCONFIG_FILE=$out/fonts.conf
 fi
 
