@@ -56,6 +56,63 @@ constexpr int kPollsBeforeRest = kPollsBeforeLongWait + 33;
 constexpr Uint32 kDrawingPresentMs = 100;
 constexpr Uint32 kDrawingEventsMs = 10;
 
+// The runtime's messages name the program as its title does ("Palisteo:").
+void NameProgram(const std::string& title) {
+  static std::string name;
+  name = title;
+  program_invocation_short_name = name.data();
+}
+
+// "a 16-bit screen", "an 8-bit screen".
+std::string ScreenOfDepth(int depth) {
+  const std::string bits = std::to_string(depth);
+  const bool vowel = bits.front() == '8' || depth == 11 || depth == 18;
+  return (vowel ? "an " : "a ") + bits + "-bit screen";
+}
+
+// What the X libraries write on the standard error while a display is
+// opened (a server's refusal, such as "Invalid MIT-MAGIC-COOKIE-1 key") is
+// kept aside, for a line of the program's own.
+class StandardErrorAside {
+ public:
+  StandardErrorAside() {
+    std::fflush(stderr);
+    kept_ = memfd_create("stderr-aside", MFD_CLOEXEC);
+    saved_ = kept_ >= 0 ? dup(STDERR_FILENO) : -1;
+    if (saved_ < 0 || dup2(kept_, STDERR_FILENO) < 0) Restore();
+  }
+  ~StandardErrorAside() { Take(); }
+  // Puts the standard error back and answers what was written meanwhile.
+  std::string Take() {
+    std::string said;
+    if (saved_ >= 0) {
+      std::fflush(stderr);
+      dup2(saved_, STDERR_FILENO);
+      char part[512];
+      for (ssize_t n; (n = pread(kept_, part, sizeof part, static_cast<off_t>(said.size()))) > 0;)
+        said.append(part, static_cast<size_t>(n));
+    }
+    Restore();
+    return said;
+  }
+
+ private:
+  void Restore() {
+    if (saved_ >= 0) close(saved_);
+    if (kept_ >= 0) close(kept_);
+    saved_ = kept_ = -1;
+  }
+  int kept_ = -1, saved_ = -1;
+};
+
+// The text on one line, without blanks at either end.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+  const size_t from = text.find_first_not_of(' '), to = text.find_last_not_of(' ');
+  return from == std::string::npos ? std::string() : text.substr(from, to - from + 1);
+}
+
 // Opening the keyboard's input method (in SDL_Init) reads the locale's
 // table of compose sequences: some 6,000 lines, about a fifth of the
 // start-up time. The lessons read digits, letters and a few signs, none of which is
@@ -615,6 +672,7 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
+  NameProgram(title);
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Only the video drivers that show a window will do: without a display SDL
@@ -628,8 +686,15 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   const char* wayland = env("WAYLAND_DISPLAY");
   if (!display && !wayland) throw std::runtime_error("cannot open a window: no display (DISPLAY is not set)");
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
-  if (SDL_Init(SDL_INIT_VIDEO) != 0)
-    throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
+  StandardErrorAside aside;
+  const bool started = SDL_Init(SDL_INIT_VIDEO) == 0;
+  const std::string said = aside.Take();
+  const std::string where = display ? display : wayland;
+  if (!started && !OneLine(said).empty())
+    throw std::runtime_error("cannot open a window: the display " + where + " refused the connection (" +
+                             OneLine(said) + ")");
+  if (!started) throw std::runtime_error("cannot open a window: no display at " + where);
+  std::fputs(said.c_str(), stderr);
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_DisplayMode screen;
   if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
@@ -638,8 +703,8 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     VisualID visual = EightBitVisual(depth);
     if (!visual) {
       SDL_Quit();
-      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of a " + std::to_string(depth) +
-                               "-bit screen, which has no visual of 8-bit red, green and blue");
+      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of " + ScreenOfDepth(depth) +
+                               ", which has no visual of 8-bit red, green and blue");
     }
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
   }

@@ -208,6 +208,6 @@ else
   echo "$prog ended with status 0 after the close request"
 fi
 if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
-  [ "$(grep -c "no Japanese face (BIZ UDGothic or IPAGothic).*fonts-morisawa-bizud-gothic" "$out/program.log")" -eq 1 ] ||
-    fail "$prog did not say once that the Japanese face is missing"
+  [ "$(grep -c "^$title: no Japanese face (BIZ UDGothic or IPAGothic).*fonts-morisawa-bizud-gothic" "$out/program.log")" -eq 1 ] ||
+    fail "$prog did not say once, under its title, that the Japanese face is missing"
 fi
