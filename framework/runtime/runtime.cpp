@@ -170,7 +170,6 @@ void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& 
   if (host_.Logging())
     LogLine((LogLineBuilder("DrawText") << x << y << a << b << colour << fontName_ << fontSize_
                                         << (bold_ ? 1 : 0) << (italic_ ? 1 : 0) << text).str());
-  if (inkInto_) inkInto_->push_back(TextInk(x, y, text, a, b));
   FontSpec font{fontName_, fontSize_, bold_, italic_};
   canvas_->Text(x, y, text, a, b, colour, font);
   Touch();

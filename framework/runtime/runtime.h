@@ -135,8 +135,6 @@ class Runtime {
   // own drawing only; the outer one does not see it. When `draw` throws,
   // drawing is normal again (or the outer measurement goes on).
   Measured Measure(const std::function<void()>& draw);
-  // While `into` is set, every DrawText adds its TextInk there (nullptr stops).
-  void TrackInk(std::vector<InkBox>* into) { inkInto_ = into; }
 
   // ---- keyboard, time, random ----
   // The next key as a one-character text, or "" when none waits.
@@ -175,7 +173,6 @@ class Runtime {
   uint32_t randomState_ = 1;
   unsigned drawCount_ = 0;
   Measured* measured_ = nullptr;  // set while measuring
-  std::vector<InkBox>* inkInto_ = nullptr;
 };
 
 // Shortest text that reads back as the same float (for logs).
