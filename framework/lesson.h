@@ -178,10 +178,12 @@ class Lesson {
   void LabelGround(InkBox cells);
   // A text at (x, y) on its ground, in the font in force.
   void GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour);
-  // The ink and the cells a text routine (PrintMathText, DrawCellText) puts
-  // down for KKAI$ at (DSM1, DSM2); the typesetter's state is left as it was
-  // found. OnGround runs it on a ground.
+  // The ink a text routine (PrintMathText, DrawCellText) puts down for KKAI$
+  // at (DSM1, DSM2), its strokes included: it is measured there, drawing
+  // nothing, and the typesetter's state is left as it was found (also when
+  // it fails). OnGround runs it there on a ground.
   InkBox InkOf(const std::function<void()>& set);
+  // As InkOf, the routine's cells (as wide as the typesetter advances) and strokes.
   InkBox CellsOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
   // Of the places (offsets of the label's cells), the first where its ground

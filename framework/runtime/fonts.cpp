@@ -146,8 +146,9 @@ Face Load(FaceKind kind, bool bold, bool italic) {
     double up = ft->ascender, down = -ft->descender;
     if (up > 0 && up + down > 0) face.ascent = up / (up + down);
   } else {
-    // No font file at all: cairo's own toy face keeps drawing possible.
-    face.cairo = cairo_toy_font_face_create("sans-serif", italic ? CAIRO_FONT_SLANT_ITALIC
+    // No font file at all: cairo's own face (its built-in one, not one it
+    // would look for through fontconfig again) keeps drawing possible.
+    face.cairo = cairo_toy_font_face_create("@cairo:sans-serif", italic ? CAIRO_FONT_SLANT_ITALIC
                                                                  : CAIRO_FONT_SLANT_NORMAL,
                                             bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   }

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <cairo.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -12,11 +14,17 @@
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -47,6 +55,63 @@ constexpr int kPollsBeforeRest = kPollsBeforeLongWait + 33;
 // and its events are looked at this often.
 constexpr Uint32 kDrawingPresentMs = 100;
 constexpr Uint32 kDrawingEventsMs = 10;
+
+// The runtime's messages name the program as its title does ("Palisteo:").
+void NameProgram(const std::string& title) {
+  static std::string name;
+  name = title;
+  program_invocation_short_name = name.data();
+}
+
+// "a 16-bit screen", "an 8-bit screen".
+std::string ScreenOfDepth(int depth) {
+  const std::string bits = std::to_string(depth);
+  const bool vowel = bits.front() == '8' || depth == 11 || depth == 18;
+  return (vowel ? "an " : "a ") + bits + "-bit screen";
+}
+
+// What the X libraries write on the standard error while a display is
+// opened (a server's refusal, such as "Invalid MIT-MAGIC-COOKIE-1 key") is
+// kept aside, for a line of the program's own.
+class StandardErrorAside {
+ public:
+  StandardErrorAside() {
+    std::fflush(stderr);
+    kept_ = memfd_create("stderr-aside", MFD_CLOEXEC);
+    saved_ = kept_ >= 0 ? dup(STDERR_FILENO) : -1;
+    if (saved_ < 0 || dup2(kept_, STDERR_FILENO) < 0) Restore();
+  }
+  ~StandardErrorAside() { Take(); }
+  // Puts the standard error back and answers what was written meanwhile.
+  std::string Take() {
+    std::string said;
+    if (saved_ >= 0) {
+      std::fflush(stderr);
+      dup2(saved_, STDERR_FILENO);
+      char part[512];
+      for (ssize_t n; (n = pread(kept_, part, sizeof part, static_cast<off_t>(said.size()))) > 0;)
+        said.append(part, static_cast<size_t>(n));
+    }
+    Restore();
+    return said;
+  }
+
+ private:
+  void Restore() {
+    if (saved_ >= 0) close(saved_);
+    if (kept_ >= 0) close(kept_);
+    saved_ = kept_ = -1;
+  }
+  int kept_ = -1, saved_ = -1;
+};
+
+// The text on one line, without blanks at either end.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+  const size_t from = text.find_first_not_of(' '), to = text.find_last_not_of(' ');
+  return from == std::string::npos ? std::string() : text.substr(from, to - from + 1);
+}
 
 // Opening the keyboard's input method (in SDL_Init) reads the locale's
 // table of compose sequences: some 6,000 lines, about a fifth of the
@@ -81,8 +146,13 @@ bool IsKeypadCharacter(SDL_Keycode sym) {
 
 // The code of a key press that gives no text input: 0 when the key gives
 // nothing here (its character arrives as text input, or it is a modifier).
+// Any key with Ctrl, left Alt or the system key held is none the lessons
+// read (Alt+Enter is not Enter); right Alt is AltGr, which types characters
+// on many layouts.
 int KeyDownCode(const SDL_Keysym& key) {
   SDL_Keycode sym = key.sym;
+  if (IsModifier(sym)) return 0;
+  if (key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI)) return kKeyOther;
   switch (sym) {
     case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return kKeyEnter;
     case SDLK_BACKSPACE: case SDLK_KP_BACKSPACE: return kKeyBackspace;
@@ -96,16 +166,58 @@ int KeyDownCode(const SDL_Keysym& key) {
     default: break;
   }
   if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyFunction1 + (sym - SDLK_F1);
-  if (IsModifier(sym)) return 0;
-  // Right Alt is AltGr, which types characters on many layouts.
-  bool typing = !(key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI));
-  if (sym >= 0x20 && sym < 0x7F) return typing ? 0 : kKeyOther;
-  if (IsKeypadCharacter(sym)) return typing && (key.mod & KMOD_NUM) ? 0 : kKeyOther;
-  if (!(sym & SDLK_SCANCODE_MASK) && typing) return 0;  // a character key of another layout
+  if (sym >= 0x20 && sym < 0x7F) return 0;
+  if (IsKeypadCharacter(sym)) return key.mod & KMOD_NUM ? 0 : kKeyOther;
+  if (!(sym & SDLK_SCANCODE_MASK)) return 0;  // a character key of another layout
   return kKeyOther;
 }
 
 bool gWindowGone = false;  // another client destroyed the window
+
+// SIGINT and SIGTERM end the program as a close does. SDL's handler notes
+// them for its next look at the events, which an idle wait on the display
+// connection does not take for seconds: the handler here notes them too
+// (before SDL's, which it calls) and wakes the idle wait through a pipe.
+volatile sig_atomic_t gEndSignalled = 0;
+int gEndSignalPipe[2] = {-1, -1};
+struct sigaction gSdlOnInt, gSdlOnTerm;
+
+void OnEndSignal(int sig) {
+  const int saved = errno;
+  gEndSignalled = 1;
+  const struct sigaction& sdl = sig == SIGINT ? gSdlOnInt : gSdlOnTerm;
+  sdl.sa_handler(sig);  // it puts itself back in place: this one again
+  struct sigaction self {};
+  self.sa_handler = OnEndSignal;
+  self.sa_flags = SA_RESTART;
+  sigemptyset(&self.sa_mask);
+  sigaction(sig, &self, nullptr);
+  if (gEndSignalPipe[1] >= 0) {
+    const char wake = 0;
+    [[maybe_unused]] ssize_t n = write(gEndSignalPipe[1], &wake, 1);
+  }
+  errno = saved;
+}
+
+// Takes SIGINT and SIGTERM over from SDL's handler. A signal SDL left alone
+// (ignored, or with its default action, which ends the program at once)
+// stays so.
+void WakeOnEndSignals() {
+  if (gEndSignalPipe[0] < 0 && pipe2(gEndSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    gEndSignalPipe[0] = gEndSignalPipe[1] = -1;
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction now {};
+    if (sigaction(sig, nullptr, &now) != 0 || (now.sa_flags & SA_SIGINFO) || now.sa_handler == SIG_DFL ||
+        now.sa_handler == SIG_IGN || now.sa_handler == OnEndSignal)
+      continue;
+    (sig == SIGINT ? gSdlOnInt : gSdlOnTerm) = now;
+    struct sigaction self {};
+    self.sa_handler = OnEndSignal;
+    self.sa_flags = SA_RESTART;
+    sigemptyset(&self.sa_mask);
+    sigaction(sig, &self, nullptr);
+  }
+}
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 // The window's pixel value of the canvas's white, made as the canvas's
@@ -133,8 +245,8 @@ bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {
 // Xlib's reports. A request about the window that fails because another
 // client destroyed the window is taken as a close; any other error goes to
 // the handler that was there before (Xlib's prints it and ends the program).
-// A lost connection (the X server went away) ends the program with a line
-// of its own instead of Xlib's.
+// A lost connection ends the program with a line of its own instead of
+// Xlib's.
 Window gWindow = 0;
 XErrorHandler gOtherErrors = nullptr;
 
@@ -170,9 +282,41 @@ VisualID EightBitVisual(int& depth) {
   return id;
 }
 
+// The display still takes a new connection, tried for half a second (on a
+// thread of its own: a server that has stopped answering keeps it waiting).
+bool DisplayAnswers(const char* name) {
+  struct Answer {
+    std::mutex m;
+    std::condition_variable done;
+    bool given = false, yes = false;
+  };
+  auto answer = std::make_shared<Answer>();
+  try {
+    std::thread([answer, name = std::string(name)] {
+      Display* d = XOpenDisplay(name.c_str());
+      if (d) XCloseDisplay(d);
+      std::lock_guard<std::mutex> lock(answer->m);
+      answer->given = true, answer->yes = d != nullptr;
+      answer->done.notify_one();
+    }).detach();
+  } catch (...) {
+    return false;
+  }
+  std::unique_lock<std::mutex> lock(answer->m);
+  answer->done.wait_for(lock, std::chrono::milliseconds(500), [&] { return answer->given; });
+  return answer->yes;
+}
+
+// The connection is gone: the X server went away, or it closed this
+// connection at another client's request (xkill, a window manager's forced
+// close) and is still there.
 int OnLostDisplay(Display* display) {
-  std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name,
-               DisplayString(display));
+  const char* name = DisplayString(display);
+  if (DisplayAnswers(name))
+    std::fprintf(stderr, "%s: the connection to the display %s was closed (the X server still runs)\n",
+                 program_invocation_short_name, name);
+  else
+    std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name, name);
   std::_Exit(1);
 }
 #endif
@@ -243,6 +387,7 @@ struct WindowHost::Impl {
   int lentWindowW = 0, lentWindowH = 0;
   bool resized = false;  // a size change came since the surface was lent
   std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
+  std::vector<uint32_t> scaledImage;  // the canvas scaled down, for a surface of another format
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -295,7 +440,7 @@ struct WindowHost::Impl {
   void Drain() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
-    if (closed || gWindowGone) throw WindowClosed{};
+    if (closed || gWindowGone || gEndSignalled) throw WindowClosed{};
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
@@ -314,13 +459,14 @@ struct WindowHost::Impl {
   // each round (that alone is most of what a waiting program costs); on X11
   // the wait sleeps on the connection's socket instead, and SDL handles the
   // events only when some came (or waited already in Xlib's or SDL's queue).
-  // Now and then SDL looks anyway (it keeps the screen saver off).
+  // Now and then SDL looks anyway (it keeps the screen saver off). An end
+  // signal wakes the wait.
   void IdleWait(Uint32 ms) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (x11 && ++quietWaits < kQuietWaitsBeforeLook && QLength(x11) == 0 &&
         SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-      pollfd p{ConnectionNumber(x11), POLLIN, 0};
-      if (poll(&p, 1, static_cast<int>(ms)) > 0) {
+      pollfd p[2] = {{ConnectionNumber(x11), POLLIN, 0}, {gEndSignalPipe[0], POLLIN, 0}};
+      if (poll(p, gEndSignalPipe[0] >= 0 ? 2 : 1, static_cast<int>(ms)) > 0 || gEndSignalled) {
         quietWaits = 0;
         Drain();
       }
@@ -345,15 +491,53 @@ struct WindowHost::Impl {
     return {(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
   }
 
+  // The pixels of `screen` are the canvas's format (Cairo's RGB24 is
+  // 32-bit 0x00RRGGBB).
+  static bool IsCanvasFormat(const SDL_Surface* screen) {
+    return screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen);
+  }
+
   // The canvas may draw into `screen` when its pixels are the canvas's
-  // format (Cairo's RGB24 is 32-bit 0x00RRGGBB) and the canvas fits, and
-  // only on X11, where the surface stays what it is until the window's size
-  // changes (other video drivers may swap it at every update).
+  // format and the canvas fits, and only on X11, where the surface stays
+  // what it is until the window's size changes (other video drivers may swap
+  // it at every update).
   static bool CanLend(const SDL_Surface* screen, int pw, int ph) {
     const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "x11") == 0 &&
-           screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen) &&
-           pw <= screen->w && ph <= screen->h && pw > 0 && ph > 0;
+    return driver && std::strcmp(driver, "x11") == 0 && IsCanvasFormat(screen) && pw <= screen->w &&
+           ph <= screen->h && pw > 0 && ph > 0;
+  }
+
+  // The pixels of the canvas scaled down to pw × ph that the canvas's
+  // rectangle `d` reaches, with a pixel more on each side for the filter.
+  static SDL_Rect ScaledRect(const PixelRect& d, const Canvas& canvas, int pw, int ph) {
+    const double kx = pw / static_cast<double>(canvas.PixelWidth());
+    const double ky = ph / static_cast<double>(canvas.PixelHeight());
+    const int x0 = std::max(0, static_cast<int>(std::floor(d.x0 * kx)) - 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor(d.y0 * ky)) - 1);
+    const int x1 = std::min(pw, static_cast<int>(std::ceil(d.x1 * kx)) + 1);
+    const int y1 = std::min(ph, static_cast<int>(std::ceil(d.y1 * ky)) + 1);
+    return {x0, y0, x1 - x0, y1 - y0};
+  }
+
+  // Paints the canvas scaled down to pw × ph into `to`, within `r` only.
+  static void PaintScaled(Canvas& canvas, PixelMemory to, int pw, int ph, const SDL_Rect& r) {
+    cairo_surface_t* from =
+        cairo_image_surface_create_for_data(const_cast<unsigned char*>(canvas.Pixels()), CAIRO_FORMAT_RGB24,
+                                            canvas.PixelWidth(), canvas.PixelHeight(), canvas.Stride());
+    cairo_surface_t* into = cairo_image_surface_create_for_data(to.data, CAIRO_FORMAT_RGB24, pw, ph, to.stride);
+    cairo_t* cr = cairo_create(into);
+    cairo_rectangle(cr, r.x, r.y, r.w, r.h);
+    cairo_clip(cr);
+    cairo_scale(cr, pw / static_cast<double>(canvas.PixelWidth()), ph / static_cast<double>(canvas.PixelHeight()));
+    cairo_set_source_surface(cr, from, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(into);
+    cairo_surface_destroy(into);
+    cairo_surface_destroy(from);
   }
 
   // Lends the canvas's place on `screen`, white around it.
@@ -381,8 +565,8 @@ struct WindowHost::Impl {
   // Shows what changed since the last present: only the damaged rectangles
   // are sent; after an expose or a resize the whole window is sent again.
   // When the window surface holds the canvas's pixels, sending is all there
-  // is to do; otherwise the damage is first converted into the surface from
-  // the canvas's image. True when anything was sent.
+  // is to do; otherwise the damage is first converted (or scaled down) into
+  // the surface from the canvas's image. True when anything was sent.
   bool Present(Canvas& canvas) {
     if (lent) {
       // A size change makes SDL free the surface at the next
@@ -408,17 +592,20 @@ struct WindowHost::Impl {
         lent = false;
       }
     }
-    double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && (!SameScale(fit, canvas.Scale()) || (!lent && !canvas.InLentMemory()))) {
+    // The canvas keeps the largest scale the window has had: a smaller
+    // window shows it scaled down, and shows it as before once it is as
+    // large again. A window larger than ever resamples the canvas up.
+    const double fit = FitScale(screen->w, screen->h);
+    if (fit > 0 && !lent && (fit > canvas.Scale() || SameScale(fit, canvas.Scale()))) {
       int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
-      if (!lent && CanLend(screen, pw, ph)) {
+      if (!canvas.InLentMemory() && CanLend(screen, pw, ph)) {
         canvas.Rebind(fit, Lend(screen, pw, ph));
       } else if (!SameScale(fit, canvas.Scale())) {
         canvas.Rebind(fit, {});
-        lent = false;
         exposed = true;
       }
     }
+    const bool scaled = fit > 0 && !SameScale(fit, canvas.Scale());
     // After an expose everything is sent; the damage is taken after that,
     // so that comparing the picture (all of it, the first time) does not
     // hold up the first frame. Only a first frame into a window that shows
@@ -431,33 +618,51 @@ struct WindowHost::Impl {
     } else if (!exposed) {
       damage = canvas.TakeDamage();
       if (damage.empty()) return false;
+    } else {
+      damage = {{0, 0, canvas.PixelWidth(), canvas.PixelHeight()}};
     }
     showsWhite = false;
-    int pw = canvas.PixelWidth(), ph = canvas.PixelHeight();
-    SDL_Rect place = CanvasPlace(screen, pw, ph);
+    // Where the pixels sent come from: the window surface holds them (the
+    // canvas draws there); or the canvas's image; or, in a smaller window,
+    // the canvas scaled down, into the surface when its pixels are the
+    // canvas's format, else into memory of the host's own.
+    const int pw = scaled ? Canvas::PixelWidthAt(fit) : canvas.PixelWidth();
+    const int ph = scaled ? Canvas::PixelHeightAt(fit) : canvas.PixelHeight();
+    const SDL_Rect place = CanvasPlace(screen, pw, ph);
     SDL_Surface* image = nullptr;
-    if (!lent) {
-      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph,
-                                                 32, canvas.Stride(), SDL_PIXELFORMAT_RGB888);
+    PixelMemory smaller;
+    if (scaled && IsCanvasFormat(screen)) {
+      smaller = {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(place.y) * screen->pitch +
+                     static_cast<size_t>(place.x) * 4,
+                 screen->pitch};
+    } else if (scaled) {
+      scaledImage.resize(static_cast<size_t>(pw) * ph);
+      smaller = {reinterpret_cast<unsigned char*>(scaledImage.data()), pw * 4};
+      image = SDL_CreateRGBSurfaceWithFormatFrom(smaller.data, pw, ph, 32, smaller.stride, SDL_PIXELFORMAT_RGB888);
+      if (!image) return false;
+    } else if (!lent) {
+      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32,
+                                                 canvas.Stride(), SDL_PIXELFORMAT_RGB888);
       if (!image) return false;
     }
+    if (exposed && !lent) {
+      Rgb bg = PaletteColour(kColourWhite);
+      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
+    }
+    rects.clear();
+    for (const PixelRect& d : damage) {
+      SDL_Rect from = scaled ? ScaledRect(d, canvas, pw, ph) : SDL_Rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
+      if (from.w <= 0 || from.h <= 0) continue;
+      if (scaled) PaintScaled(canvas, smaller, pw, ph, from);
+      SDL_Rect to{place.x + from.x, place.y + from.y, from.w, from.h};
+      if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
+      if (to.w > 0 && to.h > 0) rects.push_back(to);
+    }
     if (exposed) {
-      if (image) {
-        Rgb bg = PaletteColour(kColourWhite);
-        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
-        SDL_BlitSurface(image, nullptr, screen, &place);
-      }
       SDL_UpdateWindowSurface(window);
       canvas.TakeDamage();
-    } else {
-      rects.clear();
-      for (const PixelRect& d : damage) {
-        SDL_Rect from{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-        SDL_Rect to{place.x + d.x0, place.y + d.y0, from.w, from.h};
-        if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
-        if (to.w > 0 && to.h > 0) rects.push_back(to);
-      }
-      if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
+    } else if (!rects.empty()) {
+      SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
     }
     if (image) SDL_FreeSurface(image);
     exposed = false;
@@ -467,6 +672,7 @@ struct WindowHost::Impl {
 };
 
 WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
+  NameProgram(title);
   SkipComposeTable();
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Only the video drivers that show a window will do: without a display SDL
@@ -480,8 +686,15 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   const char* wayland = env("WAYLAND_DISPLAY");
   if (!display && !wayland) throw std::runtime_error("cannot open a window: no display (DISPLAY is not set)");
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, wayland ? "x11,wayland" : "x11", SDL_HINT_OVERRIDE);
-  if (SDL_Init(SDL_INIT_VIDEO) != 0)
-    throw std::runtime_error(std::string("cannot open a window: no display at ") + (display ? display : wayland));
+  StandardErrorAside aside;
+  const bool started = SDL_Init(SDL_INIT_VIDEO) == 0;
+  const std::string said = aside.Take();
+  const std::string where = display ? display : wayland;
+  if (!started && !OneLine(said).empty())
+    throw std::runtime_error("cannot open a window: the display " + where + " refused the connection (" +
+                             OneLine(said) + ")");
+  if (!started) throw std::runtime_error("cannot open a window: no display at " + where);
+  std::fputs(said.c_str(), stderr);
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_DisplayMode screen;
   if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && SDL_GetDesktopDisplayMode(0, &screen) == 0 &&
@@ -490,8 +703,8 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     VisualID visual = EightBitVisual(depth);
     if (!visual) {
       SDL_Quit();
-      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of a " + std::to_string(depth) +
-                               "-bit screen, which has no visual of 8-bit red, green and blue");
+      throw std::runtime_error("cannot open a window: SDL cannot show the pixels of " + ScreenOfDepth(depth) +
+                               ", which has no visual of 8-bit red, green and blue");
     }
     SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
   }
@@ -526,6 +739,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   SDL_GetWindowSize(impl_->window, &w, &h);
   impl_->scale = FitScale(w, h);
   SDL_StartTextInput();
+  WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
@@ -625,7 +839,7 @@ void WindowHost::Poll(Canvas& canvas) {
 
 void WindowHost::WaitForClose(Canvas& canvas) {
   impl_->keys.clear();
-  while (!impl_->closed && !gWindowGone) {
+  while (!impl_->closed && !gWindowGone && !gEndSignalled) {
     impl_->Present(canvas);
     SDL_Event e;
     if (SDL_WaitEvent(&e)) impl_->Handle(e);

@@ -13,16 +13,24 @@
 #     after KEYS (xdotool key names, the same keys as the lesson-replay key
 #     script SCRIPT) the window shows what lesson-replay draws for SCRIPT:
 #     what the screens wiped and drew again on the way left nothing stale;
+#     shrunk to 2x2 and restored, the window shows that picture again;
+#   window_test.sh signal PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     SIGTERM at the menu, after some seconds of waiting (the longest idle
+#     waits), ends it within a second with status 0;
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     without a display it ends within a second, with status 1 and one line.
+# A sanitizer build's program takes longer to end (LeakSanitizer looks through
+# its memory at exit): E2E_END_SECONDS is its second.
 # With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
-# face and must say so in one line.
+# face and must say so in one line; with E2E_NO_FONT set too, it sees no font
+# at all.
 set -euo pipefail
 mode=$1 prog=$2 title=$3 end_item=$4 bin=$5 out=$6
 shift 6
 script=""
 if [ "$mode" = screen ]; then script=$1; shift; fi
 keys=("$@")
+within=${E2E_END_SECONDS:-1}
 rm -rf "$out" && mkdir -p "$out"
 # In a sanitizer build: what system libraries leave allocated at exit is not ours.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -45,14 +53,16 @@ fail() {
 
 if [ "$mode" = nodisplay ]; then
   status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY timeout 1 "$bin/$prog" >"$out/program.log" 2>&1 || status=$?
-  [ "$status" -eq 1 ] || fail "$prog without a display ended with status $status (124: it still ran after 1 s)"
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout "$within" "$bin/$prog" >"$out/program.log" 2>&1 || status=$?
+  [ "$status" -eq 1 ] || fail "$prog without a display ended with status $status (124: it still ran after $within s)"
   [ "$(wc -l <"$out/program.log")" -eq 1 ] && grep -q "cannot open a window: no display" "$out/program.log" ||
     fail "$prog did not say in one line that there is no display"
   exit 0
 fi
 if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
-  echo "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$out/fc</cachedir></fontconfig>" >"$out/fonts.conf"
+  dir="<dir>/usr/share/fonts/truetype/dejavu</dir>"
+  [ -n "${E2E_NO_FONT:-}" ] && dir=""
+  echo "<fontconfig>$dir<cachedir>$out/fc</cachedir></fontconfig>" >"$out/fonts.conf"
   export FONTCONFIG_FILE=$out/fonts.conf
 fi
 
@@ -152,10 +162,12 @@ if [ "$mode" = menu ]; then
   [ "$percent" -lt 5 ] || fail "the waiting program uses $percent% CPU"
 
   # Alt, Super or Ctrl with the end item gives one key (127) and not the item
-  # too; the item typed twice within a millisecond is two keys, not a key and
-  # its repeat: after each, Enter does not end the program.
+  # too, and with Enter it is no Enter; the item typed twice within a
+  # millisecond is two keys, not a key and its repeat: after each, Enter does
+  # not end the program.
   xdotool windowfocus "$window"
   xdotool key --delay 50 alt+"$end_item" Return super+"$end_item" Return ctrl+"$end_item" Return
+  xdotool key --delay 50 "$end_item" alt+Return super+Return ctrl+Return BackSpace
   xdotool key --delay 0 "$end_item" "$end_item" && xdotool key Return && sleep 0.5
   kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended on a key with Alt, Super or Ctrl, or on the item typed twice"
 
@@ -164,11 +176,26 @@ if [ "$mode" = menu ]; then
   xdotool key --delay 50 1 2 BackSpace 3 Delete Right F1 Shift_L "$end_item" Return
   expect_end 5
   echo "$prog ended with status 0 after its end item"
+elif [ "$mode" = signal ]; then
+  sleep 4
+  kill -TERM "$prog_pid"
+  expect_end "$within"
+  echo "$prog ended with status 0 on SIGTERM"
 elif [ "$mode" = screen ]; then
   sleep 0.5  # let it reach its menu and wait for a key
   xdotool windowfocus "$window"
   xdotool key --delay 30 "${keys[@]}"
   matches_replay "$script" 0.035
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool windowsize "$window" 2 2 && sleep 0.3 && xdotool windowsize "$window" "$WIDTH" "$HEIGHT"
+  for _ in $(seq 20); do
+    sleep 0.1
+    import -window root "$out/restored.png"
+    differ=$(compare -metric AE "$out/restored.png" "$out/window.png" null: 2>&1) || true
+    [ "$differ" = 0 ] && break
+  done
+  [ "$differ" = 0 ] || fail "shrunk to 2x2 and restored, the window shows another picture ($differ pixels differ)"
+  echo "restored after 2x2, the window shows the same picture"
   "$bin/send-close-request" "$window"
   expect_end 5
 else
@@ -184,6 +211,6 @@ else
   echo "$prog ended with status 0 after the close request"
 fi
 if [ -n "${E2E_NO_JAPANESE_FACE:-}" ]; then
-  [ "$(grep -c "no Japanese face (BIZ UDGothic or IPAGothic).*fonts-morisawa-bizud-gothic" "$out/program.log")" -eq 1 ] ||
-    fail "$prog did not say once that the Japanese face is missing"
+  [ "$(grep -c "^$title: no Japanese face (BIZ UDGothic or IPAGothic).*fonts-morisawa-bizud-gothic" "$out/program.log")" -eq 1 ] ||
+    fail "$prog did not say once, under its title, that the Japanese face is missing"
 fi
