@@ -174,9 +174,12 @@ class Lesson {
   // A text at (x, y) on its ground, in the font in force.
   void GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour);
   // The ink a text routine (PrintMathText, DrawCellText) puts down for KKAI$
-  // at (DSM1, DSM2): it is run far below the screen, and the typesetter's
-  // state is left as it was found. OnGround runs it there on a ground.
+  // at (DSM1, DSM2), its strokes included: it is measured there, drawing
+  // nothing, and the typesetter's state is left as it was found (also when
+  // it fails). OnGround runs it there on a ground.
   InkBox InkOf(const std::function<void()>& set);
+  // As InkOf, the routine's cells (as wide as the typesetter advances) and strokes.
+  InkBox CellsOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
   // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
   Num PlaneX(Num u) const;

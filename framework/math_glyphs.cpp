@@ -1,6 +1,7 @@
 // The glyph routine of the math typesetter: draws a run of markup characters
 // (one character from PrintMathText, or a whole fraction part) with fixed
 // metrics per kind of glyph, and extends an open radical's overline.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,7 @@ void Lesson::DrawMathGlyphs() {
     }
 
     Num advance;
+    Num clearance = 0;  // unsqueezed room after the glyph
     if (XTAKE_s == ".") {
       text(-3, 14, 3, 2);
       advance = 8;
@@ -187,6 +189,11 @@ void Lesson::DrawMathGlyphs() {
       rt.SetDrawWidth(0, 5);
       if (XTAKE_s == "-") {
         stroke(4, 20, 19, 0);
+        // A stacked fraction next draws its bar at the minus's height: the
+        // bar's round end (pen 4, from the new pen) keeps 5 clear of the
+        // minus's (pen 5, 23 on), however narrowed, or "-1/4" reads "1/4".
+        if (Left(KKAI_s, 1) == "ﾀ")
+          clearance = std::max<Num>(0, (23 * q + 2.5f + 5) - (27 * q - 2));
       } else {
         stroke(4, 22, 19, 0);
         stroke(13, 10, 0, 24);
@@ -214,7 +221,7 @@ void Lesson::DrawMathGlyphs() {
       if (!XTAKE_s.empty()) text(0, 0, 3, 3);
       advance = 27;
     }
-    TA6 = TA6 + advance * q;
+    TA6 = TA6 + advance * q + clearance;
 
     // The overline of an open radicand grows to the new pen.
     if (SIZE1 == 1)

@@ -75,7 +75,7 @@ void Lesson::MeasureMathText() {
   DSM1 = 0;
   DSM2 = 1800;  // below the visible area
   KKAI_s = A_s;
-  PrintMathText();
+  rt.Measure([&] { PrintMathText(); });
   NASI = DSM1;
   DSM1 = savedX;
   DSM2 = savedY;

@@ -48,26 +48,35 @@ void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, i
   rt.DrawText(0, 0, x, y, text, a, b, colour);
 }
 
-InkBox Lesson::InkOf(const std::function<void()>& set) {
-  constexpr Num kBelow = 3600;  // far below the measuring of fraction parts at y 1800
-  const Num x = DSM1, y = DSM2, x1 = X1, raised = TBSIYAKX, radical = SIZE1, over = AY;
-  const Num part = RTASKAI1, width = NASI;
-  const std::string text = KKAI_s, a = A_s;
+namespace {
+
+// Measures what a text routine puts down for KKAI$ at (DSM1, DSM2), drawing
+// nothing, and leaves the typesetter's state as it was found (also when the
+// routine fails).
+Measured MeasuredText(Lesson& L, const std::function<void()>& set) {
+  const Num x = L.DSM1, y = L.DSM2, x1 = L.X1, raised = L.TBSIYAKX, radical = L.SIZE1;
+  const Num over = L.AY, part = L.RTASKAI1, width = L.NASI;
+  const std::string text = L.KKAI_s, a = L.A_s;
   auto restore = [&] {
-    DSM1 = x, DSM2 = y, X1 = x1, TBSIYAKX = raised, SIZE1 = radical, AY = over;
-    RTASKAI1 = part, NASI = width, KKAI_s = text, A_s = a;
+    L.DSM1 = x, L.DSM2 = y, L.X1 = x1, L.TBSIYAKX = raised, L.SIZE1 = radical, L.AY = over;
+    L.RTASKAI1 = part, L.NASI = width, L.KKAI_s = text, L.A_s = a;
   };
-  std::vector<InkBox> inks;
-  DSM2 = y + kBelow;
-  rt.TrackInk(&inks);
-  set();
-  rt.TrackInk(nullptr);
+  Measured m;
+  try {
+    m = L.rt.Measure(set);
+  } catch (...) {
+    restore();
+    throw;
+  }
   restore();
-  InkBox ink;
-  for (const InkBox& g : inks)
-    if (g.y0 > y + kBelow / 2) ink = ink.Joined({g.x0, g.y0 - kBelow, g.x1, g.y1 - kBelow});
-  return ink;
+  return m;
 }
+
+}  // namespace
+
+InkBox Lesson::InkOf(const std::function<void()>& set) { return MeasuredText(*this, set).ink; }
+
+InkBox Lesson::CellsOf(const std::function<void()>& set) { return MeasuredText(*this, set).cells; }
 
 void Lesson::OnGround(const std::function<void()>& set) {
   LabelGround(InkOf(set));

@@ -448,8 +448,7 @@ double Canvas::Text(double x, double y, std::string_view text, int a, int b, int
   if (!Finite(x) || !Finite(y) || !Finite(s)) return x;
   double cellWidth = a * s, cellHeight = b * s;  // a double-byte cell; single-byte is half as wide
   bool drawable = cellWidth > 0 && cellHeight > 0 && cellHeight < kFar && cellWidth < kFar;
-  // Nothing of a line that lies wholly above or below the visible area shows
-  // (the typesetters measure their texts at y 1800).
+  // Nothing of a line that lies wholly above or below the visible area shows.
   if (!drawable || y + 2 * cellHeight < 0 || y - cellHeight > kHeight) return x;
   TellCairo();
   SetColour(colour);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <utility>
 
 #include "framework/runtime/canvas.h"
 
@@ -67,6 +69,29 @@ void Runtime::Touch() {
   if (++drawCount_ % kDrawsPerPoll == 0) host_.Poll(*canvas_);
 }
 
+Measured Runtime::Measure(const std::function<void()>& draw) {
+  Measured m;
+  // Restores the outer state however `draw` ends.
+  struct Restore {
+    Measured*& at;
+    Measured* outer;
+    ~Restore() { at = outer; }
+  } restore{measured_, std::exchange(measured_, &m)};
+  draw();
+  return m;
+}
+
+bool Runtime::MeasuredStroke(Num x0, Num y0, Num x1, Num y1) {
+  if (!measured_) return false;
+  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+    return true;
+  const Num half = static_cast<Num>(std::max(width_, 1)) / 2;
+  const InkBox box{x0 - half, y0 - half, x1 + half, y1 + half};
+  measured_->ink = measured_->ink.Joined(box);
+  measured_->cells = measured_->cells.Joined(box);
+  return true;
+}
+
 void Runtime::DrawLine(int window, int unused, Num x1, Num y1, int relative, Num x2, Num y2,
                        int mode, int lineColour, int shape, int fillColour, int style,
                        int fillMode) {
@@ -74,6 +99,8 @@ void Runtime::DrawLine(int window, int unused, Num x1, Num y1, int relative, Num
     x2 += x1;
     y2 += y1;
   }
+  if (MeasuredStroke(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+    return;
   if (fillMode == 7) fillColour = lineColour;
   if (host_.Logging()) {
     const char* name = shape == 1 ? "box" : shape == 2 ? "fill" : "line";
@@ -97,6 +124,17 @@ void Runtime::DrawPolyline(int window, const std::vector<PolyPoint>& points, int
     else
       absolute.push_back({p.x, p.y});
   }
+  if (measured_) {
+    if (absolute.empty()) return;
+    Canvas::Point lo = absolute[0], hi = absolute[0];
+    for (const auto& p : absolute) {
+      lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
+      hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+    }
+    MeasuredStroke(static_cast<Num>(lo.x), static_cast<Num>(lo.y), static_cast<Num>(hi.x),
+                   static_cast<Num>(hi.y));
+    return;
+  }
   if (host_.Logging()) {
     LogLineBuilder line("DrawPolyline");
     line << lineColour << fill << fillColour << width_;
@@ -110,6 +148,7 @@ void Runtime::DrawPolyline(int window, const std::vector<PolyPoint>& points, int
 
 void Runtime::DrawCircle(int window, int unused, Num x, Num y, Num radius, int colour, Num aspect,
                          Num start, Num end, int fill, int unused2, int fillColour, int fillMode) {
+  if (measured_) return;
   if (fillMode == 1) fillColour = colour;
   if (host_.Logging())
     LogLine((LogLineBuilder("DrawCircle") << x << y << radius << colour << start << end << fill
@@ -120,10 +159,17 @@ void Runtime::DrawCircle(int window, int unused, Num x, Num y, Num radius, int c
 
 void Runtime::DrawText(int window, int unused, Num x, Num y, const std::string& text, int a, int b,
                        int colour, int unused2, int unused3, int unused4) {
+  if (measured_) {
+    // The cells the typesetters advance by: a*s per double-byte character.
+    const Num cellHeight = b * fontSize_, width = a * fontSize_ * ByteLen(text) / 2;
+    measured_->ink = measured_->ink.Joined(TextInk(x, y, text, a, b));
+    if (std::isfinite(x) && std::isfinite(y))
+      measured_->cells = measured_->cells.Joined({x, y, x + width, y + cellHeight});
+    return;
+  }
   if (host_.Logging())
     LogLine((LogLineBuilder("DrawText") << x << y << a << b << colour << fontName_ << fontSize_
                                         << (bold_ ? 1 : 0) << (italic_ ? 1 : 0) << text).str());
-  if (inkInto_) inkInto_->push_back(TextInk(x, y, text, a, b));
   FontSpec font{fontName_, fontSize_, bold_, italic_};
   canvas_->Text(x, y, text, a, b, colour, font);
   Touch();
@@ -145,6 +191,7 @@ InkBox Runtime::TextInk(Num x, Num y, const std::string& text, int a, int b) {
 }
 
 void Runtime::ClearScreen(int window, int unused) {
+  if (measured_) return;
   LogLine("ClearScreen");
   canvas_->Clear(15);
   Touch();

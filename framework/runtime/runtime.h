@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,14 @@ struct InkBox {
   bool Empty() const { return x1 <= x0 || y1 <= y0; }
   // The box around both (an empty one adds nothing).
   InkBox Joined(const InkBox& o) const;
+};
+
+// What a measured drawing would put down: the box around its ink, and the
+// box around its texts' cells (each character a*s or a*s/2 wide, b*s high,
+// as the typesetters advance) and its lines. Both hold every line and
+// polyline, widened by half the pen.
+struct Measured {
+  InkBox ink, cells;
 };
 
 // Key codes that ReadKey gives besides printable characters.
@@ -119,8 +128,13 @@ class Runtime {
   // The box around the ink DrawText would put down for the text at (x, y)
   // in the font in force (empty when it has none). Draws and logs nothing.
   InkBox TextInk(Num x, Num y, const std::string& text, int a, int b);
-  // While `into` is set, every DrawText adds its TextInk there (nullptr stops).
-  void TrackInk(std::vector<InkBox>* into) { inkInto_ = into; }
+  // Runs `draw` without drawing: its DrawText, DrawLine, DrawPolyline,
+  // DrawCircle and ClearScreen change no pixel, log nothing and do not poll
+  // the host; what its texts, lines and polylines would put down is answered.
+  // The font and pen it sets stay set. A measurement inside one answers its
+  // own drawing only; the outer one does not see it. When `draw` throws,
+  // drawing is normal again (or the outer measurement goes on).
+  Measured Measure(const std::function<void()>& draw);
 
   // ---- keyboard, time, random ----
   // The next key as a one-character text, or "" when none waits.
@@ -146,6 +160,9 @@ class Runtime {
 
  private:
   void Touch();  // called by each drawing operation: lets the host poll now and then
+  // While measuring, adds a stroke's box (x0 <= x1, y0 <= y1) widened by
+  // half the pen to both boxes, and answers true: nothing is to be drawn.
+  bool MeasuredStroke(Num x0, Num y0, Num x1, Num y1);
 
   Host& host_;
   std::unique_ptr<Canvas> canvas_;
@@ -155,7 +172,7 @@ class Runtime {
   int width_ = 1;
   uint32_t randomState_ = 1;
   unsigned drawCount_ = 0;
-  std::vector<InkBox>* inkInto_ = nullptr;
+  Measured* measured_ = nullptr;  // set while measuring
 };
 
 // Shortest text that reads back as the same float (for logs).

@@ -158,6 +158,25 @@ TEST(StackedFractions, StateAroundAndInsideParts) {
   b.L.SIZE1 = 0;
 }
 
+// A minus just before a fraction is drawn at the bar's height: the bar moves
+// on until their round ends (pens 5 and 4) are 4 or more apart, narrowed or not.
+TEST(StackedFractions, BarStandsClearOfAMinusBeforeIt) {
+  Bench b;
+  for (float squeeze : {1.0f, 0.75f, 0.5f}) {
+    SCOPED_TRACE(squeeze);
+    b.L.textSqueeze = squeeze;
+    Typeset(b, "-ﾀ1/4ﾀ", 100, 200);
+    std::vector<LineCall> minus;
+    for (const auto& l : LineCalls(b))
+      if (l.width == 5 && l.y1 < 1700) minus.push_back(l);
+    auto bars = Bars(b);
+    ASSERT_EQ(minus.size(), 1u);
+    ASSERT_EQ(bars.size(), 1u);
+    EXPECT_GE((bars[0].x1 - 2) - (minus[0].x2 + 2.5f), 4);
+  }
+  b.L.textSqueeze = 1;
+}
+
 TEST(StackedFractions, InsideTallRadical) {
   Bench b;
   b.L.SIZE1 = 22;

@@ -1,11 +1,12 @@
 // The runtime's operations on the headless host: the call log, key scripts,
-// the random generator, the end of a key script, and the replay tool.
+// the random generator, measuring, the end of a key script, and the replay tool.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "framework/runtime/canvas.h"
 #include "framework/runtime/errors.h"
 #include "framework/runtime/headless_host.h"
 #include "framework/runtime/runtime.h"
@@ -134,6 +135,55 @@ TEST(HeadlessHost, ScriptedKeysClockSnapshotsAndTheEndOfTheScript) {
             std::filesystem::file_size(dir + "/key-0001.png"));
   // Waiting for the window to close returns at once on the headless host.
   rt.WaitForClose();
+}
+
+// A headless host that counts how often drawing lets it poll.
+struct PollCountingHost : HeadlessHost {
+  using HeadlessHost::HeadlessHost;
+  void Poll(Canvas&) override { ++polls; }
+  int polls = 0;
+};
+
+std::vector<Num> Corners(const InkBox& b) { return {b.x0, b.y0, b.x1, b.y1}; }
+
+TEST(Measuring, DrawsLogsAndPollsNothingAndAnswersTextsAndStrokes) {
+  PollCountingHost host(Logged());
+  Runtime rt(host);
+  rt.canvas().TakeDamage();
+  rt.SetDrawWidth(0, 4);
+  const Measured m = rt.Measure([&] {
+    rt.ClearScreen(0, 0);
+    for (int i = 0; i < 100; ++i) rt.DrawCircle(0, 0, 300, 300, 20, 0, 1, 0, 0, 1, 0, 0, 1);
+    rt.DrawText(0, 0, 100, 200, "x=あ", 2, 3, 0);  // cells 16 + 16 + 32 wide, 48 high
+    rt.DrawLine(0, 0, 90, 300, 1, 20, 0, -1, 0, 0, 0, -1, 0);
+    rt.DrawPolyline(0, {{50, 260}, {10, 5, true}}, 0, 0, 0);
+  });
+  EXPECT_TRUE(host.LogLines().empty());
+  EXPECT_EQ(host.polls, 0);
+  EXPECT_FALSE(rt.canvas().HasDamage());
+  // The strokes reach half the pen past their ends, into both boxes.
+  EXPECT_EQ(Corners(m.cells), (std::vector<Num>{48, 200, 164, 302}));
+  const InkBox text = rt.TextInk(100, 200, "x=あ", 2, 3);
+  EXPECT_EQ(Corners(m.ink), (std::vector<Num>{48, text.y0, text.x1, 302}));
+}
+
+TEST(Measuring, AnErrorInsideEndsOnlyItsOwnMeasurement) {
+  HeadlessHost host(Logged());
+  Runtime rt(host);
+  auto line = [&](Num x) { rt.DrawLine(0, 0, x, 10, 0, x + 10, 10, -1, 0, 0, 0, -1, 0); };
+  const Measured outer = rt.Measure([&] {
+    EXPECT_THROW(rt.Measure([&] {
+      line(0);
+      Div(1, 0);
+    }), RuntimeError);
+    line(100);  // still measured, by the outer measurement alone
+  });
+  EXPECT_EQ(Corners(outer.ink), (std::vector<Num>{99.5f, 9.5f, 110.5f, 10.5f}));
+  EXPECT_THROW(rt.Measure([&] { Div(1, 0); }), RuntimeError);
+  EXPECT_TRUE(host.LogLines().empty());
+  line(200);  // drawn again
+  EXPECT_EQ(host.LogLines().size(), 1u);
+  EXPECT_TRUE(rt.canvas().HasDamage());
 }
 
 // Runs the lesson-replay tool; returns its exit status.
