@@ -73,7 +73,7 @@ void Lesson::MeasureMathText() {
   const Num savedX = DSM1, savedY = DSM2;
   const std::string savedText = A_s;
   DSM1 = 0;
-  DSM2 = 1800;  // below the visible area
+  DSM2 = 1800;  // measured (nothing is drawn) away from the lesson's texts
   KKAI_s = A_s;
   rt.Measure([&] { PrintMathText(); });
   NASI = DSM1;

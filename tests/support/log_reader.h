@@ -59,7 +59,7 @@ inline std::vector<PolyCall> PolyCalls(const Bench& b) { return PolyCalls(b.Log(
 // Checks a level line from x1 to x2 at height y, drawn at pen width `width`.
 void ExpectLevelLine(const LineCall& l, float x1, float x2, float y, int width);
 
-// Texts drawn in the visible area (measuring typesets below it, at y 1800).
+// Texts drawn in the visible area.
 std::vector<TextCall> VisibleTexts(const LogLines& log);
 inline std::vector<TextCall> VisibleTexts(const Bench& b) { return VisibleTexts(b.Log()); }
 // "x1 y1 x2 y2" of every line drawn, six significant digits.
