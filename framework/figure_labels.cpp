@@ -118,7 +118,13 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     // Its whole margin: a ground cut short at an axis still may not lie across it.
     const InkBox g = withPlane ? Grown(Moved(cells, places[i].x, places[i].y), kLabelMargin)
                                : LabelGroundBox(Moved(cells, places[i].x, places[i].y));
-    int n = figure.Conflicts(g, -2, withGrounds, withPlane);
+    int n = figure.Conflicts(g, -2, false, withPlane);
+    if (withGrounds) {
+      // Beside another label on its line, as far from it as a space reads.
+      const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
+      const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
+      for (const InkBox& o : figure.grounds) n += Overlap(o, g) ? 2 : Overlap(o, wide) ? 1 : 0;
+    }
     if (ownCurve >= 0 && n == 0) {
       // Nearer to its own curve than to any other.
       const Num own = figure.DistanceToCurve(g, ownCurve);
@@ -218,11 +224,33 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     const InkBox c = Moved(l.cells, off.x, off.y);
     const ScreenPoint other = xAxis ? ScreenPoint{0, 2 * figure.originY - c.y0 - c.y1}
                                     : ScreenPoint{2 * figure.originX - c.x0 - c.x1, 0};
-    const int here = figure.Conflicts(LabelGroundBox(c), -2, false, false);
-    const bool move =
-        here > 0 && figure.Conflicts(LabelGroundBox(Moved(c, other.x, other.y)), -2, false, false) < here;
-    at.push_back(move ? ScreenPoint{off.x + other.x, off.y + other.y} : off);
-    grounds[move].push_back(LabelGroundBox(Moved(l.cells, at.back().x, at.back().y)));
+    // Where both sides are crossed, beside its tick on either side of it
+    // (after the labels before it, so as not to run into them).
+    const Num w = c.x1 - c.x0, h = c.y1 - c.y0;
+    const Num sx = xAxis ? w / 2 + kLabelMargin : 0, sy = xAxis ? 0 : h / 2 + kLabelMargin;
+    const ScreenPoint places[] = {{0, 0},        other,           {sx, sy},
+                                  {-sx, -sy},    {other.x + sx, other.y + sy},
+                                  {other.x - sx, other.y - sy}};
+    size_t best = 0;
+    int fewest = 1 << 30;
+    for (size_t i = 0; i < std::size(places) && fewest > 0; ++i) {
+      // Beside its tick only where its text itself would be crossed on both
+      // sides (not merely its ground's margin).
+      if (i == 2 && (figure.Conflicts(c, -2, false, false) == 0 ||
+                     figure.Conflicts(Moved(c, other.x, other.y), -2, false, false) == 0))
+        break;
+      const InkBox g = LabelGroundBox(Moved(c, places[i].x, places[i].y));
+      int n = figure.Conflicts(g, -2, false, false);
+      if (i >= 2) {
+        for (const auto& side : grounds)
+          for (const InkBox& o : side) n += Overlap(o, g) ? 1 : 0;
+        if (!beside.Empty() && Overlap(beside, g)) ++n;
+      }
+      if (n < fewest) fewest = n, best = i;
+    }
+    const bool mirrored = best == 1 || best >= 4;
+    at.push_back({off.x + places[best].x, off.y + places[best].y});
+    grounds[mirrored].push_back(LabelGroundBox(Moved(l.cells, at.back().x, at.back().y)));
   }
   // The grounds of one side join into a band (the x axis's on each side of
   // the y axis, the y axis's where they stand nearer to each other than a
@@ -249,6 +277,19 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       if (last != side.rend() && !(last->x0 == beside.x0 && last->y0 == beside.y0)) last->x1 = left;
       if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0)) first->x0 = right;
     }
+    // A piece of grid line between a ground and the plane's edge shorter
+    // than the label would read as a minus: the ground reaches the edge.
+    if (SIZE != 0)
+      for (InkBox& g : side) {
+        if (&g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0)) continue;
+        const Num across = xAxis ? g.y1 - g.y0 : g.x1 - g.x0;
+        Num& near0 = xAxis ? g.y0 : g.x0;
+        Num& near1 = xAxis ? g.y1 : g.x1;
+        const Num edge0 = (xAxis ? figure.top : figure.left) + 1,
+                  edge1 = (xAxis ? figure.bottom : figure.right) - 1;
+        if (near0 > edge0 && near0 - edge0 < across) near0 = edge0;
+        if (near1 < edge1 && edge1 - near1 < across) near1 = edge1;
+      }
     for (size_t i = 0; i < side.size(); ++i) {
       const InkBox& g = side[i];
       const bool drawn = &g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0 &&

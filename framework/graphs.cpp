@@ -30,6 +30,7 @@ void Lesson::PlotLabelledPoint() {
   DSM1 = HOUKOU - 20 + JYOU;
   DSM2 = N2 - 40 + LABELDY;
   KKAI_s = ZY0_s;
+  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1});
   if (!KKAI_s.empty()) {
     const InkBox cells = CellsOf([&] { PrintMathText(); });
     const std::vector<ScreenPoint> places = NearbyPlaces();
@@ -38,7 +39,6 @@ void Lesson::PlotLabelledPoint() {
     LabelGround(CellsOf([&] { PrintMathText(); }));
   }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
-  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1});
   PrintMathText();
   JYOU = 0;
   LABELDY = 0;

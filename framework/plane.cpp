@@ -175,7 +175,9 @@ void Lesson::DrawCoordinatePlane() {
   {
     const ScreenPoint d = clearOf(DSM1, DSM2, KKAI_s, 3, 2);
     const InkBox c = Moved(rt.TextCells(DSM1, DSM2, KKAI_s, 3, 2), d.x, d.y);
-    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, {d.x, d.y + 2 * R - c.y0 - c.y1}});
+    // Last, beyond the axis's end, level with it.
+    const ScreenPoint beyond{GY1 + 2 + 1 + kLabelMargin - c.x0 + d.x, d.y + R - (c.y0 + c.y1) / 2};
+    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, {d.x, d.y + 2 * R - c.y0 - c.y1}, beyond});
   }
 
   // "y" at the top of the y axis, half a label cell right of it (clear of a
@@ -188,7 +190,9 @@ void Lesson::DrawCoordinatePlane() {
   KKAI_s = "y";
   {
     const InkBox c = rt.TextCells(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1);
-    PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {2 * X8 - c.x0 - c.x1, 0}});
+    // Last, above the axis's end.
+    const ScreenPoint above{X8 - (c.x0 + c.x1) / 2, ZX - 2 - 1 - kLabelMargin - c.y1};
+    PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {2 * X8 - c.x0 - c.x1, 0}, above});
   }
 
   rt.SetFontBold(0, 0);

@@ -862,7 +862,10 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
                            (g.ink.x0 + 3 * g.ink.x1) / 4, (g.ink.y0 + 3 * g.ink.y1) / 4};
           Stroke s{false, ax, ay, bx, by, p.w};
           if (s.Crosses(middle)) continue;
-          double d = std::min(Distance(ax, ay, g.ink), Distance(bx, by, g.ink)) - p.w / 2;
+          // A line's own end is round, half its width beyond it; an end cut
+          // by a ground is square.
+          double d = std::min(Distance(ax, ay, g.ink) - (t0 > 0 ? 0 : p.w / 2),
+                              Distance(bx, by, g.ink) - (t1 < p.Length() ? 0 : p.w / 2));
           if (d >= 3 || !near.insert({p.seq, std::to_string(g.ground)}).second) continue;
           bool minus = g.ch == "-" && p.Level() && (ay + by) / 2 >= g.ink.y0 - p.w / 2 &&
                        (ay + by) / 2 <= g.ink.y1 + p.w / 2;
