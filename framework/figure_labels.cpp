@@ -119,11 +119,14 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     const InkBox g = withPlane ? Grown(Moved(cells, places[i].x, places[i].y), kLabelMargin)
                                : LabelGroundBox(Moved(cells, places[i].x, places[i].y));
     int n = figure.Conflicts(g, -2, false, withPlane);
+    // Where no place is clear, one where only the margin is crossed reads
+    // better than one where the text is.
+    if (n > 0) n += 10 * figure.Conflicts(Moved(cells, places[i].x, places[i].y), -2, false, withPlane);
     if (withGrounds) {
       // Beside another label on its line, as far from it as a space reads.
       const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
       const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
-      for (const InkBox& o : figure.grounds) n += Overlap(o, g) ? 2 : Overlap(o, wide) ? 1 : 0;
+      for (const InkBox& o : figure.grounds) n += Overlap(o, g) ? 20 : Overlap(o, wide) ? 1 : 0;
     }
     if (ownCurve >= 0 && n == 0) {
       // Nearer to its own curve than to any other.
@@ -225,31 +228,33 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     const ScreenPoint other = xAxis ? ScreenPoint{0, 2 * figure.originY - c.y0 - c.y1}
                                     : ScreenPoint{2 * figure.originX - c.x0 - c.x1, 0};
     // Where both sides are crossed, beside its tick on either side of it
-    // (after the labels before it, so as not to run into them).
+    // (clear of the labels before it).
     const Num w = c.x1 - c.x0, h = c.y1 - c.y0;
-    const Num sx = xAxis ? w / 2 + kLabelMargin : 0, sy = xAxis ? 0 : h / 2 + kLabelMargin;
+    // (so far that its ground clears a line of width 4 at the tick)
+    const Num sx = xAxis ? w / 2 + kLabelMargin + 3 : 0, sy = xAxis ? 0 : h / 2 + kLabelMargin + 3;
     const ScreenPoint places[] = {{0, 0},        other,           {sx, sy},
                                   {-sx, -sy},    {other.x + sx, other.y + sy},
                                   {other.x - sx, other.y - sy}};
+    std::vector<InkBox> before = grounds[0];
+    before.insert(before.end(), grounds[1].begin(), grounds[1].end());
+    if (!beside.Empty()) before.push_back(beside);
+    const bool crossedBoth = figure.Conflicts(c, -2, false, false) > 0 &&
+                             figure.Conflicts(Moved(c, other.x, other.y), -2, false, false) > 0;
     size_t best = 0;
     int fewest = 1 << 30;
     for (size_t i = 0; i < std::size(places) && fewest > 0; ++i) {
       // Beside its tick only where its text itself would be crossed on both
       // sides (not merely its ground's margin).
-      if (i == 2 && (figure.Conflicts(c, -2, false, false) == 0 ||
-                     figure.Conflicts(Moved(c, other.x, other.y), -2, false, false) == 0))
-        break;
+      if (i >= 2 && !crossedBoth) break;
       const InkBox g = LabelGroundBox(Moved(c, places[i].x, places[i].y));
       int n = figure.Conflicts(g, -2, false, false);
-      if (i >= 2) {
-        for (const auto& side : grounds)
-          for (const InkBox& o : side) n += Overlap(o, g) ? 1 : 0;
-        if (!beside.Empty() && Overlap(beside, g)) ++n;
-      }
+      if (i >= 2)
+        for (const InkBox& o : before) n += Overlap(o, g) ? 1 : 0;
       if (n < fewest) fewest = n, best = i;
     }
+    const ScreenPoint d = places[best];
     const bool mirrored = best == 1 || best >= 4;
-    at.push_back({off.x + places[best].x, off.y + places[best].y});
+    at.push_back({off.x + d.x, off.y + d.y});
     grounds[mirrored].push_back(LabelGroundBox(Moved(l.cells, at.back().x, at.back().y)));
   }
   // The grounds of one side join into a band (the x axis's on each side of
@@ -343,13 +348,15 @@ std::vector<ScreenPoint> Lesson::Quadrants(const InkBox& cells) const {
   // curves at the origin itself.
   const bool left = c.x0 + c.x1 < 2 * figure.originX, above = c.y0 + c.y1 < 2 * figure.originY;
   std::vector<ScreenPoint> places;
-  for (Num out : {0.0f, 8.0f, 16.0f}) {
-    const Num ox = left ? -out : out, oy = above ? -out : out;
+  auto add = [&](Num ox, Num oy) {
+    if (left) ox = -ox;
+    if (above) oy = -oy;
     places.insert(places.end(), {{d.x + ox, d.y + oy},
                                  {d.x + ox, d.y + my - oy},
                                  {d.x + mx - ox, d.y + oy},
                                  {d.x + mx - ox, d.y + my - oy}});
-  }
+  };
+  for (Num out : {0.0f, 8.0f, 16.0f}) add(out, out);
   return places;
 }
 

@@ -100,7 +100,8 @@ void Quendral::ShapeSummaryScreen() {
          .lines = {Dot(0, 0, 7), {0, 2, 2, 2}, {2, 0, 2, 2}}});
   Graph(parabola);
   Point({.radius = 7, .colour = 5});  // the vertex
-  LabelAt(X8 - 96, R, 5, "頂点");
+  YMOTO = 5, DSM1 = X8 - 96, DSM2 = R, KKAI_s = "頂点";
+  FigureLabel();  // clear of the origin's "0"
   // The point (2, 2) of the parabola, read as x = 1, y = a.
   GY5(5) = PlaneX(0), GY5Y(5) = PlaneY(2);
   GY5(6) = PlaneX(2), GY5Y(6) = PlaneY(2);
