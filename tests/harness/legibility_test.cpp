@@ -1090,7 +1090,7 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
       {"DrawLine\t100\t300\t110\t300\tline\t5\t5\t3\nDrawLine\t120\t300\t130\t300\tline\t5\t5\t3\n"
        "DrawLine\t140\t300\t150\t300\tline\t5\t5\t3\n",
        ""},
-      {"DrawLine\t100\t315\t400\t315\tline\t0\t0\t3\n" + label(200, 300, "7", 0.5) + "Key\t13\n",
+      {"DrawLine\t100\t315\t400\t315\tline\t0\t0\t3\n" + label(200, 300, "7", -1) + "Key\t13\n",
        "test key 0: line ends at \"7\""},
       {"DrawLine\t100\t315\t400\t315\tline\t0\t0\t3\n" + label(200, 300, "-5", 0.5) + "Key\t13\n",
        "test key 0: line runs into the minus of \"-5\""},
