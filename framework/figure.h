@@ -21,6 +21,7 @@ struct FigureStroke {
   std::vector<ScreenPoint> points;
   Num half = 1;     // how far the ink reaches from the polyline
   int curve = -1;   // which curve of the figure it belongs to (-1: none; kFrame: the plane's)
+  bool drawn = true;  // on the screen already (else declared, to be drawn later)
 };
 
 // The curve number of the plane's own lines: its edges and its axes.

@@ -112,30 +112,58 @@ void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, i
 
 size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
                           int ownCurve, bool withGrounds, bool withPlane) const {
+  // A plane's own letters and "0" take the first of their few places that is
+  // clear, else the one where least is crossed (and only the margin, if any).
+  if (!withPlane) {
+    size_t best = 0;
+    int fewest = 1 << 30;
+    for (size_t i = 0; i < places.size(); ++i) {
+      const InkBox at = Moved(cells, places[i].x, places[i].y);
+      int n = figure.Conflicts(LabelGroundBox(at), -2, false, false);
+      if (n > 0) n += 10 * figure.Conflicts(at, -2, false, false);
+      if (n == 0) return i;
+      if (n < fewest) fewest = n, best = i;
+    }
+    return best;
+  }
+  // A figure's label: the place of least cost. Its text crossed, or its
+  // ground over what is drawn, costs most, then lying over another label or
+  // across an axis from its own place, then
+  // its nearer curve not being its own, then its margin crossed, then standing
+  // nearer to another label than a space; and every unit it moves a little,
+  // so that it stays by what it labels rather than going far to be clear.
+  const InkBox own = Moved(cells, places[0].x, places[0].y);
+  auto side = [&](const InkBox& b) {
+    return std::pair(b.x0 + b.x1 < 2 * figure.originX, b.y0 + b.y1 < 2 * figure.originY);
+  };
+  const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
   size_t best = 0;
-  int fewest = 1 << 30;
+  Num least = 1e30f;
   for (size_t i = 0; i < places.size(); ++i) {
-    // Its whole margin: a ground cut short at an axis still may not lie across it.
-    const InkBox g = withPlane ? Grown(Moved(cells, places[i].x, places[i].y), kLabelMargin)
-                               : LabelGroundBox(Moved(cells, places[i].x, places[i].y));
-    int n = figure.Conflicts(g, -2, false, withPlane);
-    // Where no place is clear, one where only the margin is crossed reads
-    // better than one where the text is.
-    if (n > 0) n += 10 * figure.Conflicts(Moved(cells, places[i].x, places[i].y), -2, false, withPlane);
+    const InkBox at = Moved(cells, places[i].x, places[i].y);
+    const InkBox g = Grown(at, kLabelMargin);
+    Num cost = 0;
+    // A ground over what is drawn already would cut it.
+    for (const FigureStroke& s : figure.strokes)
+      if (StrokeBoxDistance(s, g) < 0)
+        cost += s.drawn || StrokeBoxDistance(s, at) < 0 ? 1000 : 10;
     if (withGrounds) {
-      // Beside another label on its line, as far from it as a space reads.
-      const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
       const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
-      for (const InkBox& o : figure.grounds) n += Overlap(o, g) ? 20 : Overlap(o, wide) ? 1 : 0;
+      for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
     }
-    if (ownCurve >= 0 && n == 0) {
-      // Nearer to its own curve than to any other.
-      const Num own = figure.DistanceToCurve(g, ownCurve);
+    if (figure.drawn && i > 0) {
+      const auto [l0, a0] = side(own);
+      const auto [l1, a1] = side(at);
+      if (l0 != l1) cost += 100;
+      if (a0 != a1) cost += 100;
+    }
+    if (ownCurve >= 0) {
+      const Num mine = figure.DistanceToCurve(g, ownCurve);
       for (int c = 0; c < figure.curves; ++c)
-        if (c != ownCurve && figure.DistanceToCurve(g, c) < own) ++n;
+        if (c != ownCurve && figure.DistanceToCurve(g, c) < mine) cost += 50;
     }
-    if (n == 0) return i;
-    if (n < fewest) fewest = n, best = i;
+    cost += std::hypot(places[i].x - places[0].x, places[i].y - places[0].y) / 4;
+    if (cost < least) least = cost, best = i;
   }
   return best;
 }
@@ -203,9 +231,11 @@ void Lesson::BeginFigure() {
     own(GY0, ZX, GY0, ZY, 1.5f), own(GY1, ZX, GY1, ZY, 1.5f);
   }
   // What the figure will carry, so that its labels stand clear of it.
+  const size_t frame = figure.strokes.size();
   for (const GraphSetup& c : declaredCurves_) CarryCurve(c);
   for (const LineOnPlane& l : declaredLines_)
     CarryLine(figure.X(l.x1), figure.Y(l.y1), figure.X(l.x2), figure.Y(l.y2), l.width);
+  for (size_t i = frame; i < figure.strokes.size(); ++i) figure.strokes[i].drawn = false;
   declaredCurves_.clear();
   declaredLines_.clear();
 }
@@ -385,8 +415,11 @@ int Lesson::CarryCurve(const GraphSetup& s) {
   for (size_t i = 0; i < carried_.size(); ++i) {
     const GraphSetup& c = carried_[i];
     if (c.form == s.form && c.a == s.a && c.b == s.b && c.c == s.c && c.xFrom == s.xFrom &&
-        c.xTo == s.xTo)
+        c.xTo == s.xTo) {
+      for (FigureStroke& k : figure.strokes)
+        if (k.curve == static_cast<int>(i)) k.drawn = true;
       return static_cast<int>(i);
+    }
   }
   const int n = figure.curves++;
   carried_.push_back(s);

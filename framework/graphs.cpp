@@ -30,7 +30,7 @@ void Lesson::PlotLabelledPoint() {
   DSM1 = HOUKOU - 20 + JYOU;
   DSM2 = N2 - 40 + LABELDY;
   KKAI_s = ZY0_s;
-  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1});
+  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1, false});
   if (!KKAI_s.empty()) {
     const InkBox cells = CellsOf([&] { PrintMathText(); });
     const std::vector<ScreenPoint> places = NearbyPlaces();
@@ -39,6 +39,7 @@ void Lesson::PlotLabelledPoint() {
     LabelGround(CellsOf([&] { PrintMathText(); }));
   }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
+  figure.strokes.back().drawn = true;
   PrintMathText();
   JYOU = 0;
   LABELDY = 0;

@@ -164,8 +164,8 @@ void Lesson::DrawCoordinatePlane() {
     return d;
   };
 
-  // "x" above the right end of the x axis, in italic (or below it, when
-  // something of the figure runs there).
+  // "x" above the right end of the x axis, in italic; when something of the
+  // figure runs there, beyond the axis's end, level with it, or below the end.
   rt.SetFontName(0, "Times New Roman");
   rt.SetFontSize(0, 0.8f * NAGASA);
   rt.SetFontItalic(0, -1);
@@ -175,9 +175,8 @@ void Lesson::DrawCoordinatePlane() {
   {
     const ScreenPoint d = clearOf(DSM1, DSM2, KKAI_s, 3, 2);
     const InkBox c = Moved(rt.TextCells(DSM1, DSM2, KKAI_s, 3, 2), d.x, d.y);
-    // Last, beyond the axis's end, level with it.
     const ScreenPoint beyond{GY1 + 2 + 1 + kLabelMargin - c.x0 + d.x, d.y + R - (c.y0 + c.y1) / 2};
-    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, {d.x, d.y + 2 * R - c.y0 - c.y1}, beyond});
+    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, beyond, {d.x, d.y + 2 * R - c.y0 - c.y1}});
   }
 
   // "y" at the top of the y axis, half a label cell right of it (clear of a
