@@ -217,6 +217,13 @@ bool Steps::GlyphAt(int k, float x, float y, int colour, std::string_view glyph)
   return false;
 }
 
+bool Steps::GlyphNear(int k, float x, float y, int colour, std::string_view glyph, float within) const {
+  for (const TextCall& t : VisibleTexts(Lines(k)))
+    if (std::fabs(t.x - x) <= within && std::fabs(t.y - y) <= within && t.colour == colour && t.text == glyph)
+      return true;
+  return false;
+}
+
 std::vector<TextCall> Steps::Glyphs(int k, std::string_view glyph) const {
   std::vector<TextCall> out;
   for (auto& t : VisibleTexts(Lines(k)))
@@ -282,6 +289,12 @@ void ExpectGlyphs(const Steps& s, std::initializer_list<GlyphSpot> spots) {
   for (const GlyphSpot& g : spots)
     EXPECT_TRUE(s.GlyphAt(g.step, g.x, g.y, g.colour, g.glyph))
         << g.glyph << " in step " << g.step << " at " << g.x << "," << g.y << " colour " << g.colour;
+}
+
+void ExpectGlyphsNear(const Steps& s, std::initializer_list<GlyphSpot> spots) {
+  for (const GlyphSpot& g : spots)
+    EXPECT_TRUE(s.GlyphNear(g.step, g.x, g.y, g.colour, g.glyph))
+        << g.glyph << " in step " << g.step << " near " << g.x << "," << g.y << " colour " << g.colour;
 }
 
 void ExpectHas(const Steps& s, int k, std::initializer_list<std::string_view> texts) {

@@ -92,6 +92,10 @@ struct TableCell {
   std::string text;  // the glyphs drawn inside the box
 };
 
+// How far a figure label may stand from where a test looks for it: a step
+// or two of the ring of places around its own.
+inline constexpr float kLabelReach = 30;
+
 // A replay step by step: step k is everything drawn after key k - 1 was taken
 // and before key k was taken (step 0 starts at the beginning, the last step
 // runs to the end).
@@ -112,6 +116,10 @@ class Steps {
   int LastOfRun(std::string_view text, int from) const;
   // Does step k draw a glyph `glyph` with its corner at (x, y) in `colour`?
   bool GlyphAt(int k, float x, float y, int colour, std::string_view glyph) const;
+  // The same, its corner within `within` of (x, y) across and down: for a
+  // label that stands at the nearest clear place around its own.
+  bool GlyphNear(int k, float x, float y, int colour, std::string_view glyph,
+                 float within = kLabelReach) const;
   // The visible glyphs `glyph` drawn in step k (all glyphs when empty).
   std::vector<TextCall> Glyphs(int k, std::string_view glyph = "") const;
   // The circles drawn in step k (of radius r when r > 0).
@@ -137,6 +145,8 @@ struct GlyphSpot {
 };
 // Checks every spot with Steps::GlyphAt, naming the ones missing.
 void ExpectGlyphs(const Steps& s, std::initializer_list<GlyphSpot> spots);
+// Checks every spot with Steps::GlyphNear.
+void ExpectGlyphsNear(const Steps& s, std::initializer_list<GlyphSpot> spots);
 // Checks that step k holds each of `texts` (Steps::Has).
 void ExpectHas(const Steps& s, int k, std::initializer_list<std::string_view> texts);
 // Checks a unit's goal in step k: "<" at (44, 240) in colour 3, the goal's

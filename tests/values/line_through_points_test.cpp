@@ -56,13 +56,19 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   // Before the first key: question, plane, both graphs, points, guides, numbers.
   EXPECT_TRUE(s.Has(start, "B(3,9)がある。直線ABの式を求めなさい。"));
   // The point letters and the guides' numbers at the nearest places clear
-  // of the figure (which knows its curves, points, guides and arrows).
-  ExpectGlyphs(s, {{start, 30, 30, 0, "課"}, {start, 60, 80, 0, "B"},
-                   {start, 1104, 28, 0, "y"}, {start, 948, 480, 5, "A"},
-                   {start, 1120, 148, 5, "B"}, {start, 995, 596, 3, "1"},
-                   {start, 1040, 468, 3, "1"}, {start, 1144, 560, 3, "3"},
-                   {start, 1012, 176, 3, "9"}});
-  EXPECT_TRUE(HasLine(s, start, 972, 616, 991, 616, 3)) << "the minus of -1";
+  // of the figure (which knows its curves, points, guides and arrows): A
+  // left of its dot, B above, the x values under the axis, the y values
+  // right of it.
+  ExpectGlyphs(s, {{start, 30, 30, 0, "課"}, {start, 60, 80, 0, "B"}, {start, 1104, 28, 0, "y"}});
+  ExpectGlyphsNear(s, {{start, 948, 480, 5, "A"}, {start, 1120, 142, 5, "B"}, {start, 995, 608, 3, "1"},
+                       {start, 1040, 462, 3, "1"}, {start, 1144, 572, 3, "3"}, {start, 1006, 176, 3, "9"}});
+  // -1's minus: a stroke of 19 in 3 ending just before a "1", at half its height.
+  bool minus = false;
+  for (const TextCall& one : s.Glyphs(start, "1"))
+    for (const LineCall& l : LineCalls(s.Lines(start)))
+      minus |= l.shape == "line" && l.colour == 3 && l.y1 == one.y + 20 && l.y2 == l.y1 &&
+               l.x2 - l.x1 == 19 && l.x2 <= one.x && one.x - l.x2 < 8;
+  EXPECT_TRUE(minus) << "the minus of -1";
   EXPECT_TRUE(HasLine(s, start, 1000, 520, 1000, 560, 3));
   EXPECT_TRUE(HasLine(s, start, 1000, 520, 1040, 520, 3));
   EXPECT_TRUE(HasLine(s, start, 1160, 200, 1160, 560, 3));
@@ -109,14 +115,27 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   EXPECT_TRUE(HasLine(s, arrows, 1000, 520, 1160, 520, 7));
   EXPECT_TRUE(HasLine(s, arrows, 1160, 520, 1160, 200, 3));
   EXPECT_EQ(LastColourOf(s, arrows, 1160, 520, 1160, 200), 7);
-  for (int k = start; k < start + 6; ++k) {
-    EXPECT_FALSE(s.GlyphAt(k, 1110, 464, 7, "4"));
-    EXPECT_FALSE(s.GlyphAt(k, 1166, 344, 3, "8"));
-  }
-  // Their lengths come with 8/4, the rise again in colour 7.
+  // The lengths of the run in 7 and of the rise in 3, on the figure's side.
+  auto lengthsIn = [&s](int k) {
+    std::vector<TextCall> out;
+    for (const TextCall& t : s.Glyphs(k))
+      if (t.x > 880 && t.y < 600 && ((t.text == "4" && t.colour == 7) || (t.text == "8" && t.colour == 3)))
+        out.push_back(t);
+    return out;
+  };
+  for (int k = start; k < start + 6; ++k) EXPECT_TRUE(lengthsIn(k).empty()) << k;
+  // Their lengths come with 8/4, the rise again in colour 7: "4" over the
+  // run (1000 to 1160 at 520), left of the rise, "8" right of the rise.
   const int lengths = start + 6;
-  EXPECT_TRUE(s.GlyphAt(lengths, 1110, 464, 7, "4"));
-  EXPECT_TRUE(s.GlyphAt(lengths, 1166, 344, 3, "8"));
+  const auto labels = lengthsIn(lengths);
+  ASSERT_EQ(labels.size(), 2u);
+  for (const TextCall& t : labels) {
+    if (t.text == "4") {
+      EXPECT_TRUE(t.x > 1000 && t.x + 24 < 1160 && t.y < 520 && t.y > 520 - 100) << Where(t);
+    } else {
+      EXPECT_TRUE(t.x > 1160 && t.x < 1160 + 60 && t.y > 200 && t.y < 520) << Where(t);
+    }
+  }
   EXPECT_EQ(LastColourOf(s, lengths, 1160, 520, 1160, 200), 7);
 
   // The closing notes: 96 right of the end of "=3", 75 and 25 above its line.
