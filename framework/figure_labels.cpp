@@ -143,10 +143,14 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     const InkBox at = Moved(cells, places[i].x, places[i].y);
     const InkBox g = Grown(at, kLabelMargin);
     Num cost = 0;
-    // A ground over what is drawn already would cut it.
+    // A ground over what is drawn already would cut it (more than the edge
+    // of its ink).
     for (const FigureStroke& s : figure.strokes)
       if (StrokeBoxDistance(s, g) < 0)
-        cost += s.drawn || StrokeBoxDistance(s, at) < 0 ? 1000 : 10;
+        cost += StrokeBoxDistance(s, at) < 0 ||
+                        (s.drawn && StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0)
+                    ? 1000
+                    : 10;
     if (withGrounds) {
       const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
       for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
@@ -172,7 +176,8 @@ std::vector<ScreenPoint> Lesson::NearbyPlaces() {
   std::vector<ScreenPoint> places{{0, 0}};
   for (Num r : {6.0f, 12.0f, 18.0f, 26.0f, 36.0f, 48.0f, 64.0f})
     for (ScreenPoint d : {ScreenPoint{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {1, -1},
-                          {-1, -1}})
+                          {-1, -1}, {1, 0.5f}, {0.5f, 1}, {-0.5f, 1}, {-1, 0.5f}, {-1, -0.5f},
+                          {-0.5f, -1}, {0.5f, -1}, {1, -0.5f}})
       places.push_back({d.x * r, d.y * r});
   return places;
 }

@@ -309,7 +309,7 @@ TEST(CheckAnswer5Screen, ArcsOverTheDomainsOnTwoPages) {
     // Its label at the nearest place by the arc's right end where nothing of
     // the figure crosses its ground.
     EXPECT_NEAR(curves[0].label.x, p.x2, 64);
-    EXPECT_NEAR(curves[0].label.y, p.y2, 80);
+    EXPECT_NEAR(curves[0].label.y, p.y2, 96);
     // Every whole value but 0 on both axes.
     for (const char* v : {"-3", "-2", "-1", "1", "2", "3"}) EXPECT_TRUE(s.Has(p.entry + 1, v)) << v;
     // The working: the ends and 0 from x 40, the range in 5 after "したがって、".

@@ -344,7 +344,7 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
       ++found;
   EXPECT_EQ(found, 2);
   // A and B moved left of their dots, clear of the parabola and the line.
-  ExpectGlyphsNear(s, {{kEntry, 866, 360, 3, "A"}, {kEntry, 1142, 120, 3, "B"},
+  ExpectGlyphsNear(s, {{kEntry, 927, 334, 3, "A"}, {kEntry, 1142, 120, 3, "B"},
                        {kEntry, 1158, 500, 3, "4"}});
   EXPECT_TRUE(GlyphIn(s, kEntry, "2", 3));
 

@@ -125,7 +125,7 @@ TEST(SummarySheets, ShapeSheetBlanksRevealsAndFigure) {
                          {"1次関数 y=ax+b の特徴", "関数 y=ax^2 の特徴"});
   EXPECT_EQ(run.widthLeft, 5);
   Steps s(run.log);
-  ExpectGlyphs(s, {{0, 273, 385, 5, "1"}, {0, 179, 413, 5, "b"}, {0, 756, 478, 5, "頂"},
+  ExpectGlyphs(s, {{0, 273, 385, 5, "1"}, {0, 179, 413, 5, "b"}, {0, 756, 454, 5, "頂"},
                    {0, 944, 430, 5, "1"}});
   // The slope triangle: run 3 steps, rise 4.5, no value labels.
   auto run7 = Shafts(s.Lines(0), 7);
