@@ -20,12 +20,13 @@ struct ScreenPoint {
 struct FigureStroke {
   std::vector<ScreenPoint> points;
   Num half = 1;     // how far the ink reaches from the polyline
-  int curve = -1;   // which curve of the figure it belongs to (-1: none; kFrame: the plane's)
+  int curve = -1;   // which curve of the figure it belongs to (-1: none; kFrame, kEdge: the plane's)
   bool drawn = true;  // on the screen already (else declared, to be drawn later)
 };
 
-// The curve number of the plane's own lines: its edges and its axes.
+// The curve numbers of the plane's own lines: its axes, and its edges.
 inline constexpr int kFrame = -3;
+inline constexpr int kEdge = -4;
 
 // The margin of white a label's ground leaves around its text's cells.
 inline constexpr Num kLabelMargin = 4;

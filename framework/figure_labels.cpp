@@ -64,7 +64,7 @@ bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {
 int Figure::Conflicts(const InkBox& g, int except, bool withGrounds, bool withPlane) const {
   int n = 0;
   for (const FigureStroke& s : strokes)
-    if ((s.curve != except || except == -2) && (withPlane || s.curve != kFrame))
+    if ((s.curve != except || except == -2) && (withPlane || (s.curve != kFrame && s.curve != kEdge)))
       if (StrokeBoxDistance(s, g) < 0) ++n;
   if (withGrounds)
     for (const InkBox& o : grounds)
@@ -144,13 +144,14 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     const InkBox g = Grown(at, kLabelMargin);
     Num cost = 0;
     // A ground over what is drawn already would cut it (more than the edge
-    // of its ink).
-    for (const FigureStroke& s : figure.strokes)
-      if (StrokeBoxDistance(s, g) < 0)
-        cost += StrokeBoxDistance(s, at) < 0 ||
-                        (s.drawn && StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0)
-                    ? 1000
-                    : 10;
+    // of its ink); a plane's edge cut reads better than a label far away.
+    for (const FigureStroke& s : figure.strokes) {
+      if (StrokeBoxDistance(s, g) >= 0) continue;
+      if (StrokeBoxDistance(s, at) < 0) cost += 1000;
+      else if (s.curve == kEdge) cost += 100;
+      else if (s.drawn && StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0) cost += 1000;
+      else cost += 10;
+    }
     if (withGrounds) {
       const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
       for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
@@ -227,13 +228,13 @@ void Lesson::BeginFigure() {
   figure.left = GY0, figure.top = ZX, figure.right = GY1, figure.bottom = ZY;
   figure.xFrom = XI2 * XSTEP, figure.xTo = B3 * XSTEP, figure.yFrom = B4 * GGX, figure.yTo = X * GGX;
   // Its axes, and its edges when it has a grid.
-  auto own = [&](Num x1, Num y1, Num x2, Num y2, Num half) {
-    figure.strokes.push_back({{{x1, y1}, {x2, y2}}, half, kFrame});
+  auto own = [&](Num x1, Num y1, Num x2, Num y2, Num half, int id) {
+    figure.strokes.push_back({{{x1, y1}, {x2, y2}}, half, id});
   };
-  own(X8, ZX, X8, ZY, 2), own(GY0, R, GY1, R, 2);
+  own(X8, ZX, X8, ZY, 2, kFrame), own(GY0, R, GY1, R, 2, kFrame);
   if (SIZE != 0) {
-    own(GY0, ZX, GY1, ZX, 1.5f), own(GY0, ZY, GY1, ZY, 1.5f);
-    own(GY0, ZX, GY0, ZY, 1.5f), own(GY1, ZX, GY1, ZY, 1.5f);
+    own(GY0, ZX, GY1, ZX, 1.5f, kEdge), own(GY0, ZY, GY1, ZY, 1.5f, kEdge);
+    own(GY0, ZX, GY0, ZY, 1.5f, kEdge), own(GY1, ZX, GY1, ZY, 1.5f, kEdge);
   }
   // What the figure will carry, so that its labels stand clear of it.
   const size_t frame = figure.strokes.size();
