@@ -95,20 +95,32 @@ void Lesson::DrawRunRiseArrows() {
   // The run, left to right at the height of the first point; the rise, from
   // the end of the run to the height of the second point; then their labels,
   // each at the nearest place clear of the figure.
-  ArrowBetween(LT2, GX4, RP1, GX4, 7);
-  ArrowBetween(RP1, GX4, RP1, GX5, 3);
+  // Each arrow is one of the figure's lines, so that its label stands
+  // nearer to it than to the other.
+  auto arrow = [&](Num x1, Num y1, Num x2, Num y2, int colour) {
+    if (figure.drawn) {
+      lineOwner_ = figure.curves++;
+      figure.arrows.resize(figure.curves), figure.arrows[lineOwner_] = true;
+    }
+    ArrowBetween(x1, y1, x2, y2, colour);
+    const int own = lineOwner_;
+    lineOwner_ = -1;
+    return own;
+  };
+  runArrow_ = arrow(LT2, GX4, RP1, GX4, 7);
+  riseArrow_ = arrow(RP1, GX4, RP1, GX5, 3);
   if (run) LabelRunArrow();
   if (rise) LabelRiseArrow();
 }
 
 void Lesson::LabelRunArrow() {
   PlaceRunLabel(*this);
-  FigureLabel();
+  FigureLabel(runArrow_);
 }
 
 void Lesson::LabelRiseArrow() {
   PlaceRiseLabel(*this);
-  FigureLabel();
+  FigureLabel(riseArrow_);
 }
 
 }  // namespace lessons

@@ -40,7 +40,8 @@ struct Figure {
   Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
   std::vector<FigureStroke> strokes;
   std::vector<InkBox> grounds;
-  int curves = 0;  // how many curves the figure holds
+  int curves = 0;  // how many curves (and arrows, numbered with them) the figure holds
+  std::vector<bool> arrows;  // which of those numbers are arrows
 
   Num X(Num u) const { return originX + unit * u / xStep; }
   Num Y(Num v) const { return originY - unit * v / yStep; }

@@ -147,15 +147,17 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     // of its ink); a plane's edge cut reads better than a label far away.
     for (const FigureStroke& s : figure.strokes) {
       if (StrokeBoxDistance(s, g) >= 0) continue;
-      if (StrokeBoxDistance(s, at) < 0) cost += 1000;
-      else if (s.curve == kEdge) cost += 100;
-      else if (s.drawn && StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0) cost += 1000;
-      else cost += 10;
+      if (s.drawn && s.curve == kEdge) cost += 100;
+      else if (s.drawn) cost += StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0 ? 1000 : 10;
+      else cost += StrokeBoxDistance(s, at) < 0 ? 1000 : 10;  // to be drawn over it
     }
     if (withGrounds) {
       const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
       for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
     }
+    // Inside the area the screen wiped, so that the next screen's wipe takes it.
+    if (!screenArea_.Empty() && (at.x1 > screenArea_.x1 || at.y1 > screenArea_.y1 || at.x0 < 0 || at.y0 < 0))
+      cost += 1000;
     if (figure.drawn && i > 0) {
       const auto [l0, a0] = side(own);
       const auto [l1, a1] = side(at);
@@ -163,11 +165,15 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
       if (a0 != a1) cost += 100;
     }
     if (ownCurve >= 0) {
+      // Nearer to its own curve (arrow) than to any other curve (arrow).
+      auto arrow = [&](int c) { return c < static_cast<int>(figure.arrows.size()) && figure.arrows[c]; };
       const Num mine = figure.DistanceToCurve(g, ownCurve);
       for (int c = 0; c < figure.curves; ++c)
-        if (c != ownCurve && figure.DistanceToCurve(g, c) < mine) cost += 50;
+        if (c != ownCurve && arrow(c) == arrow(ownCurve) && figure.DistanceToCurve(g, c) < mine)
+          cost += 50;
     }
     cost += std::hypot(places[i].x - places[0].x, places[i].y - places[0].y) / 4;
+    if (getenv("DBG") && std::fabs(cells.x0 - std::atof(getenv("DBG"))) < 2) fprintf(stderr, "cells %.0f,%.0f-%.0f,%.0f place %zu (%.0f,%.0f) cost %.1f\n", cells.x0, cells.y0, cells.x1, cells.y1, i, places[i].x, places[i].y, cost);
     if (cost < least) least = cost, best = i;
   }
   return best;
@@ -175,7 +181,7 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
 
 std::vector<ScreenPoint> Lesson::NearbyPlaces() {
   std::vector<ScreenPoint> places{{0, 0}};
-  for (Num r : {6.0f, 12.0f, 18.0f, 26.0f, 36.0f, 48.0f, 64.0f})
+  for (Num r : {6.0f, 12.0f, 18.0f, 26.0f, 36.0f, 48.0f, 64.0f, 80.0f, 100.0f, 128.0f, 160.0f})
     for (ScreenPoint d : {ScreenPoint{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {1, -1},
                           {-1, -1}, {1, 0.5f}, {0.5f, 1}, {-0.5f, 1}, {-1, 0.5f}, {-1, -0.5f},
                           {-0.5f, -1}, {0.5f, -1}, {1, -0.5f}})
@@ -435,7 +441,7 @@ int Lesson::CarryCurve(const GraphSetup& s) {
 }
 
 void Lesson::CarryLine(Num x1, Num y1, Num x2, Num y2, Num width) {
-  figure.strokes.push_back({{{x1, y1}, {x2, y2}}, width / 2, -1});
+  figure.strokes.push_back({{{x1, y1}, {x2, y2}}, width / 2, lineOwner_});
 }
 
 }  // namespace lessons

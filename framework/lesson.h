@@ -252,6 +252,8 @@ class Lesson {
   // A text at (x, y) through PrintMathText that leaves YI1 and B2 alone: a
   // label placed by figure coordinates.
   void LabelAt(Num x, Num y, int colour, const std::string& text);
+  // A text at (DSM1, DSM2) about to be written: the figure's labels keep clear of it.
+  void KeepClearOfText();
   // A filled rectangle from (x, y), w wide and h high.
   void FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour);
   // Wipes from (0, 0), w wide and h high, with colour 15.
@@ -289,7 +291,10 @@ class Lesson {
   std::vector<LineOnPlane> declaredLines_;
   size_t zeroQuadrant_ = 0;  // where the origin's "0" went (see Quadrants)
   InkBox zeroGround_;        // and its ground
+  InkBox screenArea_;        // what the screen's WipeScreen cleared (its labels stay in it)
   int graphCurve_ = -2;    // the figure's number of the curve DrawFunctionGraph draws
+  int lineOwner_ = -1;     // the figure's number of the arrow being drawn (-1: none)
+  int runArrow_ = -1, riseArrow_ = -1;  // and of the last run and rise
 };
 
 }  // namespace lessons

@@ -75,6 +75,7 @@ void Lesson::TextAt(Num x, Num y, int colour, const std::string& text) {
   DSM1 = x;
   DSM2 = y;
   KKAI_s = text;
+  KeepClearOfText();
   PrintMathText();
   YI1 = DSM1;
   B2 = DSM2;
@@ -91,7 +92,16 @@ void Lesson::LabelAt(Num x, Num y, int colour, const std::string& text) {
   DSM1 = x;
   DSM2 = y;
   KKAI_s = text;
+  KeepClearOfText();
   PrintMathText();
+}
+
+void Lesson::KeepClearOfText() {
+  // While a figure is on the screen, its labels keep clear of the texts
+  // written beside it.
+  if (!figure.drawn || KKAI_s.empty()) return;
+  const InkBox cells = CellsOf([&] { PrintMathText(); });
+  if (!cells.Empty()) figure.grounds.push_back(cells);
 }
 
 void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour) {
@@ -101,6 +111,7 @@ void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour
 void Lesson::WipeScreen(Num w, Num h) {
   FillRect(0, 0, w, h, 15, 15);
   figure.Clear();
+  screenArea_ = {0, 0, w, h};
 }
 
 void Lesson::CellStyle(Num height, int lineColour, int fillColour, int textColour) {

@@ -8,7 +8,8 @@ namespace lessons {
 
 void Palisteo::PositiveAAnswersScreen() {
   const std::vector<Num> xs = {-3, -2, -1, 0, 1, 2, 3};
-  WipeScreen(1320, 1300);
+  // As wide as the formula of y = 2x² on screen ① reaches.
+  WipeScreen(1760, 1300);
   TextAt(88, 20, 3, "問3 解答");
   const GraphSetup square{.a = 1, .colour = 7}, doubled{.a = 2, .label = "y=2x^2", .dy = -50},
       half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .xFrom = -3.5f, .xTo = 3.5f};
@@ -26,7 +27,7 @@ void Palisteo::PositiveAAnswersScreen() {
 }
 
 void Palisteo::PositiveAFeaturesScreen() {
-  WipeScreen(1320, 1300);
+  WipeScreen(1760, 1300);  // as screen ② does
   const GraphSetup square{.a = 1, .colour = 5}, half{.a = 0.5f, .colour = 3},
       doubled{.a = 2, .colour = 7};
   Plane({.left = 660, .top = 50, .xFrom = -7, .xTo = 7, .yFrom = -1, .yTo = 20, .unit = 28,
