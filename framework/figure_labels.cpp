@@ -137,26 +137,24 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
     return std::pair(b.x0 + b.x1 < 2 * figure.originX, b.y0 + b.y1 < 2 * figure.originY);
   };
   const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
+  // Each stroke's reach, to pass over those nowhere near a place.
+  std::vector<InkBox> reach;
+  for (const FigureStroke& s : figure.strokes) {
+    InkBox b{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const ScreenPoint& p : s.points)
+      b = {std::min(b.x0, p.x), std::min(b.y0, p.y), std::max(b.x1, p.x), std::max(b.y1, p.y)};
+    reach.push_back(Grown(b, s.half + 1));
+  }
   size_t best = 0;
   Num least = 1e30f;
   for (size_t i = 0; i < places.size(); ++i) {
     const InkBox at = Moved(cells, places[i].x, places[i].y);
     const InkBox g = Grown(at, kLabelMargin);
-    Num cost = 0;
-    // A ground over what is drawn already would cut it (more than the edge
-    // of its ink); a plane's edge cut reads better than a label far away.
-    for (const FigureStroke& s : figure.strokes) {
-      if (StrokeBoxDistance(s, g) >= 0) continue;
-      if (s.drawn && s.curve == kEdge) cost += 100;
-      else if (s.drawn) cost += StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0 ? 1000 : 10;
-      else cost += StrokeBoxDistance(s, at) < 0 ? 1000 : 10;  // to be drawn over it
-    }
-    if (withGrounds) {
-      const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
-      for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
-    }
+    // The cheap costs first: a place that costs more already is passed over.
+    Num cost = std::hypot(places[i].x - places[0].x, places[i].y - places[0].y) / 4;
     // Inside the area the screen wiped, so that the next screen's wipe takes it.
-    if (!screenArea_.Empty() && (at.x1 > screenArea_.x1 || at.y1 > screenArea_.y1 || at.x0 < 0 || at.y0 < 0))
+    if (!screenArea_.Empty() &&
+        (at.x1 > screenArea_.x1 || at.y1 > screenArea_.y1 || at.x0 < 0 || at.y0 < 0))
       cost += 1000;
     if (figure.drawn && i > 0) {
       const auto [l0, a0] = side(own);
@@ -164,16 +162,27 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
       if (l0 != l1) cost += 100;
       if (a0 != a1) cost += 100;
     }
-    if (ownCurve >= 0) {
+    if (withGrounds) {
+      const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
+      for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
+    }
+    // A ground over what is drawn already would cut it (more than the edge
+    // of its ink); a plane's edge cut reads better than a label far away.
+    for (size_t k = 0; k < figure.strokes.size() && cost < least; ++k) {
+      const FigureStroke& s = figure.strokes[k];
+      if (!Overlap(reach[k], g) || StrokeBoxDistance(s, g) >= 0) continue;
+      if (s.drawn && s.curve == kEdge) cost += 100;
+      else if (s.drawn) cost += StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0 ? 1000 : 10;
+      else cost += StrokeBoxDistance(s, at) < 0 ? 1000 : 10;  // to be drawn over it
+    }
+    if (ownCurve >= 0 && cost < least) {
       // Nearer to its own curve (arrow) than to any other curve (arrow).
       auto arrow = [&](int c) { return c < static_cast<int>(figure.arrows.size()) && figure.arrows[c]; };
       const Num mine = figure.DistanceToCurve(g, ownCurve);
-      for (int c = 0; c < figure.curves; ++c)
+      for (int c = 0; c < figure.curves && cost < least; ++c)
         if (c != ownCurve && arrow(c) == arrow(ownCurve) && figure.DistanceToCurve(g, c) < mine)
           cost += 50;
     }
-    cost += std::hypot(places[i].x - places[0].x, places[i].y - places[0].y) / 4;
-    if (getenv("DBG") && std::fabs(cells.x0 - std::atof(getenv("DBG"))) < 2) fprintf(stderr, "cells %.0f,%.0f-%.0f,%.0f place %zu (%.0f,%.0f) cost %.1f\n", cells.x0, cells.y0, cells.x1, cells.y1, i, places[i].x, places[i].y, cost);
     if (cost < least) least = cost, best = i;
   }
   return best;
