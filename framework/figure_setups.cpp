@@ -2,6 +2,8 @@
 // routine reads, then runs it.
 #include "framework/figure_setups.h"
 
+#include <algorithm>
+
 #include "framework/lesson.h"
 
 namespace lessons {
@@ -21,7 +23,12 @@ const Figure& Lesson::Plane(const PlaneSetup& s) {
   N = s.numbers ? 0 : -1;
   declaredCurves_ = s.curves;
   declaredLines_ = s.lines;
+  // How far from the origin the x axis's first number stands.
+  xNumbersFrom_ = s.labelEveryX > 0 ? s.unit * std::max(1, CInt(s.labelEveryX))
+                  : s.grid && s.numbers ? 5 * s.unit
+                                        : 1e9f;
   DrawCoordinatePlane();
+  xNumbersFrom_ = 0;
   if (s.labelEveryX > 0 || s.labelEveryY > 0) {
     BB1 = s.labelEveryX, BB2 = s.labelEveryY;
     DrawDecimalAxisLabels();

@@ -291,6 +291,7 @@ class Lesson {
   std::vector<LineOnPlane> declaredLines_;
   size_t zeroQuadrant_ = 0;  // where the origin's "0" went (see Quadrants)
   InkBox zeroGround_;        // and its ground
+  Num xNumbersFrom_ = 0;  // how far from the origin the plane's first x number stands
   InkBox screenArea_;        // what the screen's WipeScreen cleared (its labels stay in it)
   int graphCurve_ = -2;    // the figure's number of the curve DrawFunctionGraph draws
   int lineOwner_ = -1;     // the figure's number of the arrow being drawn (-1: none)

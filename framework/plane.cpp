@@ -146,7 +146,18 @@ void Lesson::DrawCoordinatePlane() {
   DSM1 = X8 - NAGASA;
   DSM2 = R;
   KKAI_s = "0";
-  zeroQuadrant_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1, Quadrants(rt.TextCells(DSM1, DSM2, "0", 2, 1)));
+  std::vector<ScreenPoint> zeroPlaces = Quadrants(rt.TextCells(DSM1, DSM2, "0", 2, 1));
+  // On a plane without a grid (where a place does not read as a value),
+  // further along the x axis too, into the wedge that steep curves leave
+  // beside it, while clear of the axis's first number.
+  for (Num out : {24.0f, 32.0f, 40.0f})
+    if (SIZE == 0 && out + 3 * NAGASA < xNumbersFrom_)
+      for (size_t q = 0; q < 4; ++q) {
+        const ScreenPoint d = zeroPlaces[q];
+        const bool left = DSM1 + d.x < X8 - NAGASA / 2;
+        zeroPlaces.push_back({d.x + (left ? -out : out), d.y});
+      }
+  zeroQuadrant_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1, zeroPlaces);
   zeroGround_ = figure.grounds.empty() ? InkBox{} : figure.grounds.back();
   rt.SetFontBold(0, 0);
   PlaceAxisLabels(xLabels, true, zeroGround_);

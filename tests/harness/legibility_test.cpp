@@ -626,22 +626,18 @@ struct NoClearPlace {
 const NoClearPlace kNoClearPlace[] = {
     {"palisteo key 413: \"-\" (798, 374) of \"-1\"", "y = ±x²'s plotted points at the y axis's -1"},
     {"palisteo key 424: \"-\" (798, 374) of \"-1\"", "y = ±x²'s plotted points at the y axis's -1"},
-    {"palisteo key 426: \"0\"", "both parabolas and their points leave the origin"},
     {"palisteo key 422: dot over \"0\"", "y = -x²'s plotted points at the origin"},
     {"palisteo key 432: \"0\"", "four parabolas leave the origin"},
     {"palisteo key 443: dot over \"0\"", "the plotted points at the origin"},
     {"palisteo key 432: \"1\"", "the plotted points of y = -2x² and y = -½x² at the axes' 1 and -1"},
     {"palisteo key 432: \"-\"", "the plotted points of y = -2x² at the y axis's -2"},
-    {"palisteo key 471: \"0\"", "the parabolas' plotted points at the origin"},
-    {"palisteo key 488: \"0\"", "eight parabolas leave the origin"},
+    {"palisteo key 471: \"0\"", "ten parabolas leave the origin"},
     {"quendral key 139: \"1.5\"", "the rises stand a grid step apart, \"x\" at the axis's end"},
     {"quendral key 140: minus between \"0.5\" and \"2.5\"", "a rise of half a unit: its label above it"},
     {"quendral key 202: \"入\"", "the line AB, A's guide and the \"0\" around x = -1"},
-    {"quendral key 254: \"0\"", "y = ±0.5x² and their arrows meet at the origin"},
     {"orvenna key 82: \"-1\"", "x numbers a grid step apart, at their narrowest"},
     {"orvenna key 239: \"-1\"", "x numbers a grid step apart, at their narrowest"},
     {"orvenna key 168: \"0\"", "the parabola and its points at the origin"},
-    {"orvenna key 246: \"0\"", "the parabola and its points at the origin"},
 };
 
 bool Accepted(const std::string& fault) {
