@@ -334,11 +334,11 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0)) first->x0 = right;
     }
     // A piece of grid line between a ground and the plane's edge shorter
-    // than the label would read as a minus: the ground reaches the edge.
+    // than half the label would read as a minus: the ground reaches the edge.
     if (SIZE != 0)
       for (InkBox& g : side) {
         if (&g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0)) continue;
-        const Num across = xAxis ? g.y1 - g.y0 : g.x1 - g.x0;
+        const Num across = (xAxis ? g.x1 - g.x0 : g.y1 - g.y0) / 2;  // as long as a minus
         Num& near0 = xAxis ? g.y0 : g.x0;
         Num& near1 = xAxis ? g.y1 : g.x1;
         const Num edge0 = (xAxis ? figure.top : figure.left) + 1,
