@@ -2,35 +2,9 @@
 // second; the pupil pushes it along and watches the overlap, a right
 // isosceles triangle; then its area y = 2x², the graph, and the time when
 // the overlap is half of ABC (2√2 seconds).
-#include <algorithm>
-#include <vector>
-
 #include "applications/orvenna.h"
-#include "framework/fill_box.h"
 
 namespace lessons {
-
-namespace {
-// The grounds of the x values right of the y axis joined into one band from
-// the axis on: their digits are narrower than the gaps between them, and the
-// grid line at y = -2 through their row would read as minus signs between
-// them ("1-2-3").
-void JoinPositiveXValueGrounds(Lesson& L) {
-  Figure& f = L.figure;
-  std::vector<InkBox> row;
-  for (const InkBox& g : f.grounds)
-    if (g.y0 > f.originY && g.x0 > f.originX) row.push_back(g);
-  std::sort(row.begin(), row.end(), [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
-  Num from = f.originX + 4;  // clear of the y axis
-  for (const InkBox& g : row) {
-    if (g.x0 > from) {
-      WipeExactly(L.rt, from, g.y0, g.x0, g.y1);
-      f.grounds.push_back({from, g.y0, g.x0, g.y1});
-    }
-    from = std::max(from, g.x1);
-  }
-}
-}  // namespace
 
 void Orvenna::MovingTrianglesScreen() {
   WipeScreen(1760, 1800);
@@ -131,7 +105,6 @@ void Orvenna::OverlapAreaAnswersScreen() {
   Plane({.left = 814, .top = 100, .xFrom = -2, .xTo = 5, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
          .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5,
          .curves = {area}});
-  JoinPositiveXValueGrounds(*this);
   WaitAnyKey();
   Continue(0, "　右図");
   Graph(area);
