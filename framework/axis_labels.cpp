@@ -80,10 +80,12 @@ void Lesson::DrawDecimalAxisLabels() {
   };
   // The "0" is narrowed with them when the plane put it below the x axis.
   const bool zeroBeside = zeroQuadrant_ == 0 || zeroQuadrant_ == 2;
+  const size_t planeQuadrant = zeroQuadrant_;
+  size_t quadrant = zeroQuadrant_;
   auto zero = [&](int wide) {
     rt.SetFontBold(0, -1);
     const Num x = X8 - NAGASA * wide / 16;
-    const ScreenPoint d = Quadrants(label(x, R, "0", 0, wide).cells)[zeroQuadrant_];
+    const ScreenPoint d = Quadrants(label(x, R, "0", 0, wide).cells)[quadrant];
     Drawn drawn = label(x + d.x, R + d.y, "0", 0, wide);
     rt.SetFontBold(0, 0);
     return drawn;
@@ -100,8 +102,23 @@ void Lesson::DrawDecimalAxisLabels() {
   };
   int wide = 16;
   while (wide > 8 && !fits(wide)) --wide;
+  // Still too near at half their width: the "0" on the other side of the y
+  // axis, below the x axis too, when nothing of the figure crosses it there.
+  if (zeroBeside && !fits(wide)) {
+    const size_t own = quadrant;
+    quadrant = own == 0 ? 2 : 0;
+    bool better = false;
+    for (int w = 16; w >= 8 && !better; --w) {
+      const Drawn z = zero(w);
+      if (figure.Conflicts(LabelGroundBox(z.cells), -2, false, false) == 0 && fits(w))
+        better = true, wide = w;
+    }
+    if (better) zeroQuadrant_ = quadrant;
+    else quadrant = own;
+  }
   std::vector<AxisLabel> xLabels;
-  if (wide < 16 && zeroBeside) {
+  const bool redrawZero = zeroBeside && (wide < 16 || quadrant != planeQuadrant);
+  if (redrawZero) {
     // The plane's "0" wiped (its cell, short of the axes: what of it lies on
     // the y axis is black on black) and drawn again with the labels.
     const InkBox g = zeroGround_;
@@ -109,7 +126,7 @@ void Lesson::DrawDecimalAxisLabels() {
     xLabels.push_back(zero(wide).label);
   }
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);
-  PlaceAxisLabels(xLabels, true, wide < 16 && zeroBeside ? InkBox{} : zeroGround_);
+  PlaceAxisLabels(xLabels, true, redrawZero ? InkBox{} : zeroGround_);
   if (!xs.empty()) {
     H = xs.back().point;
     place(at(xs.back(), 16), R + 4);

@@ -635,8 +635,6 @@ const NoClearPlace kNoClearPlace[] = {
     {"quendral key 139: \"1.5\"", "the rises stand a grid step apart, \"x\" at the axis's end"},
     {"quendral key 140: minus between \"0.5\" and \"2.5\"", "a rise of half a unit: its label above it"},
     {"quendral key 202: \"入\"", "the line AB, A's guide and the \"0\" around x = -1"},
-    {"orvenna key 82: \"-1\"", "x numbers a grid step apart, at their narrowest"},
-    {"orvenna key 239: \"-1\"", "x numbers a grid step apart, at their narrowest"},
     {"orvenna key 168: \"0\"", "the parabola and its points at the origin"},
 };
 
