@@ -123,6 +123,9 @@ void Lesson::DrawDecimalAxisLabels() {
     // the y axis is black on black) and drawn again with the labels.
     const InkBox g = zeroGround_;
     WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+    std::erase_if(figure.grounds, [&](const InkBox& o) {
+      return o.x0 == g.x0 && o.y0 == g.y0 && o.x1 == g.x1 && o.y1 == g.y1;
+    });
     xLabels.push_back(zero(wide).label);
   }
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);

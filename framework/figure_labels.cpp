@@ -272,6 +272,16 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
   // figure would cross it there and nothing would on the other.
   std::vector<InkBox> grounds[2];
   std::vector<ScreenPoint> at;
+  // A band or a ground drawn out to the axis or an edge stops short of the
+  // figure's texts already there (the letter y at the top of the axis).
+  const size_t known = figure.grounds.size();
+  auto overText = [&](const InkBox& b) {
+    for (size_t k = 0; k < known; ++k) {
+      const InkBox& o = figure.grounds[k];
+      if (!(o.x0 == beside.x0 && o.y0 == beside.y0) && Overlap(o, b)) return true;
+    }
+    return false;
+  };
   for (const AxisLabel& l : labels) {
     // Its ground's margin clear of the axis, then its mirror image in the axis.
     const ScreenPoint off = AwayFromAxes(l.cells, xAxis, !xAxis);
@@ -286,11 +296,22 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     const ScreenPoint places[] = {{0, 0},        other,           {sx, sy},
                                   {-sx, -sy},    {other.x + sx, other.y + sy},
                                   {other.x - sx, other.y - sy}};
-    std::vector<InkBox> before = grounds[0];
+    std::vector<InkBox> before(figure.grounds.begin(), figure.grounds.begin() + known);
+    before.insert(before.end(), grounds[0].begin(), grounds[0].end());
     before.insert(before.end(), grounds[1].begin(), grounds[1].end());
-    if (!beside.Empty()) before.push_back(beside);
-    const bool crossedBoth = figure.Conflicts(c, -2, false, false) > 0 &&
-                             figure.Conflicts(Moved(c, other.x, other.y), -2, false, false) > 0;
+    // Away from its own place, as far from the labels there as a space reads
+    // (the origin's "0" beside "-1" would read "-10").
+    const Num apart = std::max(Num(0), 0.6f * h - 2 * kLabelMargin);
+    auto crowds = [&](const InkBox& g) {
+      const InkBox wide = xAxis ? InkBox{g.x0 - apart, g.y0, g.x1 + apart, g.y1}
+                                : InkBox{g.x0, g.y0 - apart, g.x1, g.y1 + apart};
+      return static_cast<int>(std::count_if(before.begin(), before.end(),
+                                            [&](const InkBox& o) { return Overlap(o, wide); }));
+    };
+    const bool crossedOwn = figure.Conflicts(c, -2, false, false) > 0;
+    const InkBox mirror = Moved(c, other.x, other.y);
+    const bool crossedBoth =
+        crossedOwn && (figure.Conflicts(mirror, -2, false, false) > 0 || crowds(LabelGroundBox(mirror)) > 0);
     size_t best = 0;
     int fewest = 1 << 30;
     for (size_t i = 0; i < std::size(places) && fewest > 0; ++i) {
@@ -299,8 +320,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       if (i >= 2 && !crossedBoth) break;
       const InkBox g = LabelGroundBox(Moved(c, places[i].x, places[i].y));
       int n = figure.Conflicts(g, -2, false, false);
-      if (i >= 2)
-        for (const InkBox& o : before) n += Overlap(o, g) ? 1 : 0;
+      if (i >= 1) n += crowds(g);
       if (n < fewest) fewest = n, best = i;
     }
     const ScreenPoint d = places[best];
@@ -330,21 +350,28 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
       auto last = std::find_if(side.rbegin(), side.rend(), [&](const InkBox& g) { return g.x1 <= left; });
       auto first = std::find_if(side.begin(), side.end(), [&](const InkBox& g) { return g.x0 >= right; });
-      if (last != side.rend() && !(last->x0 == beside.x0 && last->y0 == beside.y0)) last->x1 = left;
-      if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0)) first->x0 = right;
+      if (last != side.rend() && !(last->x0 == beside.x0 && last->y0 == beside.y0) &&
+          !overText({last->x0, last->y0, left, last->y1}))
+        last->x1 = left;
+      if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0) &&
+          !overText({right, first->y0, first->x1, first->y1}))
+        first->x0 = right;
     }
     // A piece of grid line between a ground and the plane's edge shorter
     // than half the label would read as a minus: the ground reaches the edge.
+    // (On the label's own side of the axis, and not over another label.)
     if (SIZE != 0)
       for (InkBox& g : side) {
         if (&g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0)) continue;
         const Num across = (xAxis ? g.x1 - g.x0 : g.y1 - g.y0) / 2;  // as long as a minus
-        Num& near0 = xAxis ? g.y0 : g.x0;
-        Num& near1 = xAxis ? g.y1 : g.x1;
-        const Num edge0 = (xAxis ? figure.top : figure.left) + 1,
-                  edge1 = (xAxis ? figure.bottom : figure.right) - 1;
-        if (near0 > edge0 && near0 - edge0 < across) near0 = edge0;
-        if (near1 < edge1 && edge1 - near1 < across) near1 = edge1;
+        const bool before = xAxis ? g.y0 + g.y1 < 2 * figure.originY : g.x0 + g.x1 < 2 * figure.originX;
+        InkBox e = g;
+        Num& out = before ? (xAxis ? e.y0 : e.x0) : (xAxis ? e.y1 : e.x1);
+        const Num edge = before ? (xAxis ? figure.top : figure.left) + 1
+                                : (xAxis ? figure.bottom : figure.right) - 1;
+        if (std::fabs(edge - out) >= across || (before ? out <= edge : out >= edge)) continue;
+        out = edge;
+        if (!overText(e)) g = e;
       }
     for (size_t i = 0; i < side.size(); ++i) {
       const InkBox& g = side[i];
@@ -359,7 +386,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
-      if (gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room)) continue;
+      if (gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room) || overText(gap)) continue;
       WipeExactly(rt, gap.x0, gap.y0, gap.x1, gap.y1);
       if (xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX) {
         // A band across the y axis: the axis is drawn again over it.

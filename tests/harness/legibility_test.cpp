@@ -636,6 +636,7 @@ const NoClearPlace kNoClearPlace[] = {
     {"quendral key 140: minus between \"0.5\" and \"2.5\"", "a rise of half a unit: its label above it"},
     {"quendral key 202: \"入\"", "the line AB, A's guide and the \"0\" around x = -1"},
     {"orvenna key 168: \"0\"", "the parabola and its points at the origin"},
+    {"orvenna key 239: minus between \"0\" and \"1\"", "the plane's top edge, the letter y between"},
 };
 
 bool Accepted(const std::string& fault) {
