@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "tests/support/log_reader.h"
 
@@ -26,17 +27,21 @@ std::vector<LineCall> Lines(const Bench& b) {
   return out;
 }
 
-// Every text with ink comes after a white box (pen 1), only texts between.
+// Every text with ink stands on a white box (pen 1) drawn before it.
 void ExpectTextsOnGrounds(const Bench& b) {
   const LogLines& log = b.Log();
   for (size_t i = 0; i < log.size(); ++i) {
     std::vector<std::string> f = Fields(log[i]);
     if (f[0] != "DrawText" || f.back().empty() || std::stof(f[2]) > 900) continue;
-    size_t j = i;
-    while (j > 0 && log[j - 1].starts_with("DrawText\t")) --j;
-    EXPECT_TRUE(j > 0 && log[j - 1].starts_with("DrawLine\t") &&
-                log[j - 1].ends_with("\tfill\t15\t15\t1"))
-        << log[i];
+    const float x = std::stof(f[1]), y = std::stof(f[2]);
+    bool grounded = false;
+    for (size_t j = 0; j < i && !grounded; ++j) {
+      if (!log[j].starts_with("DrawLine\t") || !log[j].ends_with("\tfill\t15\t15\t1")) continue;
+      std::vector<std::string> g = Fields(log[j]);
+      grounded = std::stof(g[1]) <= x && x < std::stof(g[3]) && std::stof(g[2]) <= y &&
+                 y < std::stof(g[4]);
+    }
+    EXPECT_TRUE(grounded) << log[i];
   }
 }
 
@@ -71,11 +76,13 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_FALSE(b.rt.FontBold());
   EXPECT_FALSE(b.rt.FontItalic());
 
-  // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes;
-  // every label on its ground.
+  // 13 thin lines each way, heavy lines at -5, 0 and 5 each way, two axes,
+  // the y axis again over the band of the x axis's numbers; every label on
+  // its ground.
   ExpectTextsOnGrounds(b);
   auto lines = Lines(b);
-  ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u);
+  ASSERT_EQ(lines.size(), 13u + 13u + 3u + 3u + 2u + 1u);
+  EXPECT_EQ(lines[34].x1, 704);
   // Lines by index: x of the upright ones (32 is the y axis), y of the level
   // ones (33 is the x axis).
   const std::pair<size_t, float> uprightX[] = {{0, 439.5f}, {12, 967.5f}, {26, 484}, {28, 924}, {32, 704}};
@@ -87,29 +94,27 @@ TEST(CoordinatePlane, PlainPlaneLeavesItsFrameAndDrawsGridNumbersAndLetters) {
   EXPECT_EQ(lines[26].colour, 1);
   EXPECT_EQ(lines[32].width, 4);
 
-  // Numbers under the x axis, then beside the y axis (index 0 has none).
+  // Numbers under the x axis centred on their heavy lines, beside the y axis
+  // level with theirs (index 0 has none); the origin's 0 below left of it;
+  // the letters at the axes' ends. Each is found by its text and where its
+  // cell stands.
   std::vector<TextCall> texts;
   for (const auto& t : VisibleTexts(b))
     if (!t.text.empty()) texts.push_back(t);
   ASSERT_EQ(texts.size(), 7u);
-  struct Number {
+  struct Place {
     const char* text;
-    float x, y;
+    float x0, x1, y0, y1;  // where its anchor lies
   };
-  const Number numbers[] = {{"-5", 454, 364}, {"5", 909, 364}, {"-5", 644, 565}, {"5", 674, 125}};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(texts[i].text, numbers[i].text) << i;
-    EXPECT_EQ(texts[i].x, numbers[i].x) << i;
-    EXPECT_EQ(texts[i].y, numbers[i].y) << i;
-  }
-  EXPECT_EQ(texts[0].size, 30);
-  // The origin's 0 and the axis letters, wherever they come.
-  for (const Number& n : {Number{"x", 944, 319}, Number{"0", 674, 364}, Number{"y", 719, 85}}) {
-    const TextCall* t = FindText(texts, n.text);
-    ASSERT_NE(t, nullptr) << n.text;
-    EXPECT_EQ(t->x, n.x) << n.text;
-    EXPECT_EQ(t->y, n.y) << n.text;
-  }
+  const Place places[] = {{"-5", 440, 484, 364, 400},  {"5", 890, 924, 364, 400},
+                          {"-5", 620, 704, 540, 584},  {"5", 650, 704, 100, 144},
+                          {"0", 640, 704, 364, 400},   {"x", 900, 968, 300, 364},
+                          {"y", 704, 740, 60, 100}};
+  for (const Place& p : places)
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const TextCall& t) {
+      return t.text == p.text && t.x >= p.x0 && t.x <= p.x1 && t.y >= p.y0 && t.y <= p.y1;
+    })) << p.text << " near (" << p.x0 << ", " << p.y0 << ")";
+  EXPECT_EQ(FindText(texts, "-5")->size, 30);
   EXPECT_EQ(FindText(texts, "x")->face, "Times New Roman");
   EXPECT_EQ(FindText(texts, "x")->size, 24);
 }
@@ -145,7 +150,7 @@ TEST(CoordinatePlane, StepsCornerSizeAndNumberingOptions) {
     EXPECT_EQ(L.ZX, 50);
     EXPECT_EQ(Lines(b).size(), 2u);
     EXPECT_EQ(L.XI0, 77);
-    std::vector<std::string> expected{"x", "0", "y"};
+    std::vector<std::string> expected{"0", "x", "y"};
     EXPECT_EQ(b.Texts(), expected);
     EXPECT_EQ(L.NAGASA, 30);
   }
@@ -197,14 +202,14 @@ TEST(DecimalAxisLabels, DecimalPlaneOfTwoHundredthsIsLabelledInTenths) {
     const auto& point = texts[2 * i + 1];
     EXPECT_EQ(label.text, labels[i]);
     EXPECT_EQ(label.x, L.X8 + 20 * 5 * (i + 1) - 26);  // two characters centred
-    EXPECT_EQ(label.y, L.R + 4);
+    EXPECT_EQ(label.y, L.R + 7);  // its ground's margin a unit clear of the axis
     EXPECT_EQ(point.text, ".");
     EXPECT_EQ(point.x, label.x + 26 - 6);
-    EXPECT_EQ(point.y, L.R + 8);
+    EXPECT_EQ(point.y, label.y + 4);
   }
   const auto& y1 = texts[10];
   EXPECT_EQ(y1.text, "01");
-  EXPECT_EQ(y1.x, L.X8 - 52);
+  EXPECT_EQ(y1.x, L.X8 - 52 - 7);  // its ground's margin a unit clear of the axis
   EXPECT_EQ(y1.y, L.R - 100 - 13);
   EXPECT_EQ(texts[11].y, L.R - 100 - 13 + 4);
   EXPECT_EQ(L.BB1, 5);
@@ -228,8 +233,15 @@ TEST(DecimalAxisLabels, LabelStepsAndWholeValues) {
     std::vector<std::string> expected{"0", "-3", "-2", "-1", "1", "2", "3"};
     EXPECT_EQ(b.Texts(), expected);
     const std::vector<TextCall> texts = VisibleTexts(b);
-    EXPECT_EQ(FilledBoxes(b.Log())[0], "284 102 308 126 15 15 1");  // the plane's "0"
-    EXPECT_EQ(Where(texts[0]), "0 285.625 100 0");
+    // The plane's "0" wiped (its ground clear of the axes), then drawn below
+    // left of the origin.
+    float x0, y0, x1, y1;
+    ASSERT_EQ(std::sscanf(FilledBoxes(b.Log())[0].c_str(), "%f %f %f %f", &x0, &y0, &x1, &y1), 4);
+    EXPECT_LE(x1, L.X8 - 3);
+    EXPECT_GE(y0, L.R + 3);
+    EXPECT_EQ(texts[0].text, "0");
+    EXPECT_LT(texts[0].x, L.X8);
+    EXPECT_GT(texts[0].y, L.R);
     EXPECT_EQ(texts[1].x, L.X8 - 60 * 3 - 26 * 15 / 16.0f);
     for (const TextCall& t : texts) EXPECT_EQ(std::make_pair(t.a, t.b), std::make_pair(15, 8));
   }
