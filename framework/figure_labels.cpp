@@ -1,6 +1,6 @@
 // Where a figure's labels stand: each on a white ground of its cells and a
-// margin, at the first of its places where nothing of the figure crosses the
-// ground. The figure knows its curves before its labels are placed (a plane's
+// margin, at the place where least of the figure crosses it (the plane's own
+// numbers and letters at the first clear one of a few). The figure knows its curves before its labels are placed (a plane's
 // set-up names the curves and lines it will carry), so a label stands where
 // it does from its first step.
 #include <algorithm>
@@ -110,26 +110,24 @@ void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, i
   rt.DrawText(0, 0, x, y, text, a, b, colour);
 }
 
-size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                          int ownCurve, bool withGrounds, bool withPlane) const {
-  // A plane's own letters and "0" take the first of their few places that is
-  // clear, else the one where least is crossed (and only the margin, if any).
-  if (!withPlane) {
-    size_t best = 0;
-    int fewest = 1 << 30;
-    for (size_t i = 0; i < places.size(); ++i) {
-      const InkBox at = Moved(cells, places[i].x, places[i].y);
-      int n = figure.Conflicts(LabelGroundBox(at), -2, false, false);
-      if (n > 0) n += 10 * figure.Conflicts(at, -2, false, false);
-      if (n == 0) return i;
-      if (n < fewest) fewest = n, best = i;
-    }
-    return best;
+size_t Lesson::FirstClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places) const {
+  size_t best = 0;
+  int fewest = 1 << 30;
+  for (size_t i = 0; i < places.size(); ++i) {
+    const InkBox at = Moved(cells, places[i].x, places[i].y);
+    int n = figure.Conflicts(LabelGroundBox(at), -2, false, false);
+    if (n > 0) n += 10 * figure.Conflicts(at, -2, false, false);
+    if (n == 0) return i;
+    if (n < fewest) fewest = n, best = i;
   }
-  // A figure's label: the place of least cost. Its text crossed, or its
-  // ground over what is drawn, costs most, then lying over another label or
-  // across an axis from its own place, then
-  // its nearer curve not being its own, then its margin crossed, then standing
+  return best;
+}
+
+size_t Lesson::LeastCostPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
+                              int ownCurve) const {
+  // Its text crossed, or its ground over what is drawn, costs most; then
+  // lying over another label or across an axis from its own place; then its
+  // nearer curve not being its own; then its margin crossed, or standing
   // nearer to another label than a space; and every unit it moves a little,
   // so that it stays by what it labels rather than going far to be clear.
   const InkBox own = Moved(cells, places[0].x, places[0].y);
@@ -162,10 +160,8 @@ size_t Lesson::ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& p
       if (l0 != l1) cost += 100;
       if (a0 != a1) cost += 100;
     }
-    if (withGrounds) {
-      const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
-      for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
-    }
+    const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
+    for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
     // A ground over what is drawn already would cut it (more than the edge
     // of its ink); a plane's edge cut reads better than a label far away.
     for (size_t k = 0; k < figure.strokes.size() && cost < least; ++k) {
@@ -441,21 +437,23 @@ std::vector<ScreenPoint> Lesson::Quadrants(const InkBox& cells) const {
 size_t Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b,
                           const std::vector<ScreenPoint>& places) {
   const InkBox cells = rt.TextCells(x, y, text, a, b);
-  const size_t i = ClearPlace(cells, places, -2, false, false);
+  const size_t i = FirstClearPlace(cells, places);
   GroundedText(x + places[i].x, y + places[i].y, text, a, b, CInt(YMOTO));
   return i;
 }
 
-void Lesson::FigureLabel(int ownCurve) {
-  if (KKAI_s.empty()) {
-    PrintMathText();
-    return;
-  }
+void Lesson::PlaceFigureLabel(int ownCurve) {
+  if (KKAI_s.empty()) return;
   const InkBox cells = CellsOf([&] { PrintMathText(); });
   const std::vector<ScreenPoint> places = NearbyPlaces();
-  const ScreenPoint d = places[ClearPlace(cells, places, ownCurve)];
+  const ScreenPoint d = places[LeastCostPlace(cells, places, ownCurve)];
   DSM1 += d.x, DSM2 += d.y;
-  OnGround([&] { PrintMathText(); });
+}
+
+void Lesson::FigureLabel(int ownCurve) {
+  PlaceFigureLabel(ownCurve);
+  if (KKAI_s.empty()) PrintMathText();
+  else OnGround([&] { PrintMathText(); });
 }
 
 int Lesson::CarryCurve(const GraphSetup& s) {

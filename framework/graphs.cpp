@@ -32,10 +32,7 @@ void Lesson::PlotLabelledPoint() {
   KKAI_s = ZY0_s;
   figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1, false});
   if (!KKAI_s.empty()) {
-    const InkBox cells = CellsOf([&] { PrintMathText(); });
-    const std::vector<ScreenPoint> places = NearbyPlaces();
-    const ScreenPoint d = places[ClearPlace(cells, places)];
-    DSM1 += d.x, DSM2 += d.y;
+    PlaceFigureLabel();
     LabelGround(CellsOf([&] { PrintMathText(); }));
   }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));

@@ -186,18 +186,21 @@ class Lesson {
   // As InkOf, the routine's cells (as wide as the typesetter advances) and strokes.
   InkBox CellsOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
-  // Of the places (offsets of the label's cells), the first where its ground
-  // meets nothing of the figure (and, for the label of curve `ownCurve`,
-  // stands nearer to that curve than to any other); else the one that meets
-  // least.
-  size_t ClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                    int ownCurve = -2, bool withGrounds = true, bool withPlane = true) const;
+  // Of the places (offsets of the label's cells): the first where its ground
+  // meets nothing of the figure but the axes and the grid, else the one where
+  // least is crossed (the plane's letters and "0"); the one of least cost for
+  // a figure's label (the label of curve or arrow `ownCurve` nearest to it).
+  size_t FirstClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places) const;
+  size_t LeastCostPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
+                        int ownCurve = -2) const;
   // Offsets around a label's own place, nearest first.
   static std::vector<ScreenPoint> NearbyPlaces();
   // PrintMathText of KKAI$ as a figure's label: at (DSM1, DSM2), or the
   // nearest place around it where its ground is clear of the figure (for
   // the label of curve `ownCurve`, nearest that curve), on its ground.
   void FigureLabel(int ownCurve = -2);
+  // Moves (DSM1, DSM2) to where FigureLabel would write KKAI$, writing nothing.
+  void PlaceFigureLabel(int ownCurve = -2);
   // An axis's number: its cells at its own place, and how to draw it moved.
   struct AxisLabel {
     InkBox cells;

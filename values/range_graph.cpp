@@ -33,17 +33,12 @@ PlaneSetup RangePlane(Num from, Num to) {
 }
 
 // The value x of a guide at pixel px, under it on the x axis (a negative one
-// starts further left for its minus sign), or a row lower where that place is
-// taken (by the origin's "0" or the letter "x"); the minus is counted in,
-// which the label's cells leave out.
+// starts further left for its minus sign), or the nearest clear place.
 void GuideXLabel(Quendral& L, Num value, Num px) {
   L.KKAI_s = L.StrippedNumberText(value);
   L.YMOTO = 7;
   L.DSM1 = px - (value < 0 ? 27 : 13);
   L.DSM2 = L.R;
-  InkBox cells = L.CellsOf([&] { L.PrintMathText(); });
-  cells.x0 = std::min(cells.x0, L.DSM1);
-  if (L.figure.Conflicts(L.LabelGroundBox(cells)) > 0) L.DSM2 = L.R + 30;
   L.FigureLabel();
 }
 
