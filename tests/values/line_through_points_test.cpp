@@ -115,27 +115,12 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   EXPECT_TRUE(HasLine(s, arrows, 1000, 520, 1160, 520, 7));
   EXPECT_TRUE(HasLine(s, arrows, 1160, 520, 1160, 200, 3));
   EXPECT_EQ(LastColourOf(s, arrows, 1160, 520, 1160, 200), 7);
-  // The lengths of the run in 7 and of the rise in 3, on the figure's side.
-  auto lengthsIn = [&s](int k) {
-    std::vector<TextCall> out;
-    for (const TextCall& t : s.Glyphs(k))
-      if (t.x > 880 && t.y < 600 && ((t.text == "4" && t.colour == 7) || (t.text == "8" && t.colour == 3)))
-        out.push_back(t);
-    return out;
-  };
-  for (int k = start; k < start + 6; ++k) EXPECT_TRUE(lengthsIn(k).empty()) << k;
-  // Their lengths come with 8/4, the rise again in colour 7: "4" over the
-  // run (1000 to 1160 at 520), left of the rise, "8" right of the rise.
+  // Their lengths come with 8/4 (none before), the rise again in colour 7:
+  // "4" over the run (1000 to 1160 at 520), "8" right of the rise.
   const int lengths = start + 6;
-  const auto labels = lengthsIn(lengths);
-  ASSERT_EQ(labels.size(), 2u);
-  for (const TextCall& t : labels) {
-    if (t.text == "4") {
-      EXPECT_TRUE(t.x > 1000 && t.x + 24 < 1160 && t.y < 520 && t.y > 520 - 100) << Where(t);
-    } else {
-      EXPECT_TRUE(t.x > 1160 && t.x < 1160 + 60 && t.y > 200 && t.y < 520) << Where(t);
-    }
-  }
+  for (int k = start; k < lengths; ++k)
+    EXPECT_FALSE(s.GlyphNear(k, 1110, 464, 7, "4") || s.GlyphNear(k, 1160, 344, 3, "8")) << k;
+  ExpectGlyphsNear(s, {{lengths, 1110, 464, 7, "4"}, {lengths, 1160, 344, 3, "8"}});
   EXPECT_EQ(LastColourOf(s, lengths, 1160, 520, 1160, 200), 7);
 
   // The closing notes: 96 right of the end of "=3", 75 and 25 above its line.

@@ -262,17 +262,7 @@ TEST(RateOfChange, GraphScreenWorksTheRateOut) {
     EXPECT_EQ(shafts[1].width, 5);
   }
   for (const TextCall& t : VisibleTexts(s.Lines(1))) EXPECT_GT(t.y, 600) << Where(t);
-  int lengths = 0;
-  for (const TextCall& t : s.Glyphs(7)) {
-    if (t.text == "2" && t.colour == 7) {
-      ++lengths;
-      EXPECT_TRUE(t.x > 900 && t.x < 1002 && t.y + 40 < 450 && t.y > 450 - 120) << Where(t);
-    } else if (t.text == "8" && t.colour == 3) {
-      ++lengths;
-      EXPECT_TRUE(t.x > 1002 && t.x < 1002 + 64 && t.y > 210 && t.y + 24 < 330) << Where(t);
-    }
-  }
-  EXPECT_EQ(lengths, 2);
+  ExpectGlyphsNear(s, {{7, 922, 370, 7, "2"}, {7, 1038, 269, 3, "8"}});
 }
 
 TEST(RateOfChange, EachScreenEndsOnTheSubMenuLine) {
