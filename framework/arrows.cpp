@@ -34,18 +34,8 @@ void Lesson::FigureLine(Num x1, Num y1, Num x2, Num y2, int colour) {
 }
 
 void Lesson::DrawArrowStrokes(Num tx, Num ty, Num hx, Num hy) {
-  int colour = CInt(SIZE);
-  FigureLine(tx, ty, hx, hy, colour);
-
-  Num length = std::sqrt((hx - tx) * (hx - tx) + (hy - ty) * (hy - ty));
-  if (length == 0) return;  // no direction: the shaft alone
-  Num dx = (hx - tx) / length;
-  Num dy = (hy - ty) / length;
-  Num bx = hx - XW * dx;
-  Num by = hy - XW * dy;
-  Num half = XW / 2;
-  FigureLine(bx + half * -dy, by + half * dx, hx, hy, colour);
-  FigureLine(bx - half * -dy, by - half * dx, hx, hy, colour);
+  for (auto [from, to] : ArrowSegments({tx, ty}, {hx, hy}, XW))
+    FigureLine(from.x, from.y, to.x, to.y, CInt(SIZE));
 }
 
 void Lesson::DrawArrow() {
@@ -60,7 +50,7 @@ void Lesson::DrawArrow() {
   Y = 0;
 }
 
-void Lesson::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, ArrowHeads heads) {
+int Lesson::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, ArrowHeads heads) {
   SO = x1;
   YOKO = y1;
   II = x2;
@@ -69,7 +59,13 @@ void Lesson::ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour, ArrowHeads
   if (heads == ArrowHeads::kAtBoth) HENK1 = 2;
   SIZE = static_cast<Num>(colour);
   XW = 16;
+  // On a figure, the arrow is one of its parts (the one declared with this
+  // shaft), so that a label of it stands nearer to it than to another.
+  const int part = figure.drawn ? ArrowPart(x1, y1, x2, y2) : kLoosePart;
+  figure.drawingArrow = part;
   DrawArrow();
+  figure.drawingArrow = kLoosePart;
+  return part;
 }
 
 void Lesson::DrawRunRiseArrows() {
@@ -95,32 +91,22 @@ void Lesson::DrawRunRiseArrows() {
   // The run, left to right at the height of the first point; the rise, from
   // the end of the run to the height of the second point; then their labels,
   // each at the nearest place clear of the figure.
-  // Each arrow is one of the figure's lines, so that its label stands
+  // Each arrow is one of the figure's parts, so that its label stands
   // nearer to it than to the other.
-  auto arrow = [&](Num x1, Num y1, Num x2, Num y2, int colour) {
-    if (figure.drawn) {
-      lineOwner_ = figure.curves++;
-      figure.arrows.resize(figure.curves), figure.arrows[lineOwner_] = true;
-    }
-    ArrowBetween(x1, y1, x2, y2, colour);
-    const int own = lineOwner_;
-    lineOwner_ = -1;
-    return own;
-  };
-  runArrow_ = arrow(LT2, GX4, RP1, GX4, 7);
-  riseArrow_ = arrow(RP1, GX4, RP1, GX5, 3);
+  figure.runArrow = ArrowBetween(LT2, GX4, RP1, GX4, 7);
+  figure.riseArrow = ArrowBetween(RP1, GX4, RP1, GX5, 3);
   if (run) LabelRunArrow();
   if (rise) LabelRiseArrow();
 }
 
 void Lesson::LabelRunArrow() {
   PlaceRunLabel(*this);
-  FigureLabel(runArrow_);
+  FigureLabel(figure.runArrow);
 }
 
 void Lesson::LabelRiseArrow() {
   PlaceRiseLabel(*this);
-  FigureLabel(riseArrow_);
+  FigureLabel(figure.riseArrow);
 }
 
 }  // namespace lessons

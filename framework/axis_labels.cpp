@@ -78,21 +78,18 @@ void Lesson::DrawDecimalAxisLabels() {
   auto at = [&](const Label& l, int wide) {
     return X8 + NO * l.k - static_cast<Num>(Len(l.text)) * NAGASA * wide / 32;
   };
-  // The "0" is narrowed with them when the plane put it below the x axis.
-  const bool zeroBeside = zeroQuadrant_ == 0 || zeroQuadrant_ == 2;
-  const size_t planeQuadrant = zeroQuadrant_;
-  size_t quadrant = zeroQuadrant_;
-  auto zero = [&](int wide) {
-    rt.SetFontBold(0, -1);
-    const Num x = X8 - NAGASA * wide / 16;
-    const ScreenPoint d = Quadrants(label(x, R, "0", 0, wide).cells)[quadrant];
-    Drawn drawn = label(x + d.x, R + d.y, "0", 0, wide);
-    rt.SetFontBold(0, 0);
-    return drawn;
+  // The "0" is narrowed with them when the plane put it below the x axis,
+  // among them: its cells keep their side nearer the y axis.
+  const InkBox zeroAt = figure.zeroGround;
+  const bool zeroBeside = !zeroAt.Empty() && zeroAt.y0 > R;
+  auto zeroCells = [&](int wide) {  // its margin a unit clear of the y axis
+    const Num w = NAGASA * static_cast<Num>(wide) / 16, clear = 2 + 1 + kLabelMargin;
+    if (zeroAt.x0 + zeroAt.x1 < 2 * X8) return InkBox{X8 - clear - w, zeroAt.y0, X8 - clear, zeroAt.y1};
+    return InkBox{X8 + clear, zeroAt.y0, X8 + clear + w, zeroAt.y1};
   };
   auto fits = [&](int wide) {
     std::vector<InkBox> inks;
-    if (zeroBeside) inks.push_back(zero(wide).ink);
+    if (zeroBeside) inks.push_back(zeroCells(wide));
     for (const Label& l : xs) inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).ink);
     std::sort(inks.begin(), inks.end(),
               [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
@@ -102,34 +99,24 @@ void Lesson::DrawDecimalAxisLabels() {
   };
   int wide = 16;
   while (wide > 8 && !fits(wide)) --wide;
-  // Still too near at half their width: the "0" on the other side of the y
-  // axis, below the x axis too, when nothing of the figure crosses it there.
-  if (zeroBeside && !fits(wide)) {
-    const size_t own = quadrant;
-    quadrant = own == 0 ? 2 : 0;
-    bool better = false;
-    for (int w = 16; w >= 8 && !better; --w) {
-      const Drawn z = zero(w);
-      if (figure.Conflicts(LabelGroundBox(z.cells), -2, false, false) == 0 && fits(w))
-        better = true, wide = w;
-    }
-    if (better) zeroQuadrant_ = quadrant;
-    else quadrant = own;
+  if (zeroBeside && wide < 16) {
+    // The plane's "0" wiped (its cell, short of the axes: what of it lies on
+    // the y axis is black on black) and placed again, as narrow as they.
+    WipeExactly(rt, zeroAt.x0, zeroAt.y0, zeroAt.x1, zeroAt.y1);
+    std::erase_if(figure.grounds, [&](const InkBox& o) {
+      return o.x0 == zeroAt.x0 && o.y0 == zeroAt.y0 && o.x1 == zeroAt.x1 && o.y1 == zeroAt.y1;
+    });
+    rt.SetFontBold(0, -1);
+    const Drawn zero = label(X8 - NAGASA * wide / 16, R, "0", 0, wide);
+    const LabelPlace p = PlaceLabel(figure, {LabelKind::kOrigin, zero.cells, kLoosePart, {}});
+    rt.SetFontBold(0, 0);
+    LabelGround(Moved(zero.cells, p.offset.x, p.offset.y));
+    figure.zeroGround = figure.grounds.back();
+    zero.label.draw(p.offset.x, p.offset.y);
   }
   std::vector<AxisLabel> xLabels;
-  const bool redrawZero = zeroBeside && (wide < 16 || quadrant != planeQuadrant);
-  if (redrawZero) {
-    // The plane's "0" wiped (its cell, short of the axes: what of it lies on
-    // the y axis is black on black) and drawn again with the labels.
-    const InkBox g = zeroGround_;
-    WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
-    std::erase_if(figure.grounds, [&](const InkBox& o) {
-      return o.x0 == g.x0 && o.y0 == g.y0 && o.x1 == g.x1 && o.y1 == g.y1;
-    });
-    xLabels.push_back(zero(wide).label);
-  }
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);
-  PlaceAxisLabels(xLabels, true, redrawZero ? InkBox{} : zeroGround_);
+  PlaceAxisLabels(xLabels, true, figure.zeroGround);
   if (!xs.empty()) {
     H = xs.back().point;
     place(at(xs.back(), 16), R + 4);

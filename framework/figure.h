@@ -1,12 +1,15 @@
 // A figure: the plane that DrawCoordinatePlane drew, its mapping of values to
 // the screen, and what it carries (curves, lines, arrows, dots and the
-// grounds of its labels). Lines are drawn whole; a label is placed where
-// nothing of its figure crosses it or lies under its ground.
+// grounds of its labels), those its screen will draw at later steps
+// included. Lines are drawn whole; a label is placed where nothing of its
+// figure crosses it (label_places.h).
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "framework/basic.h"
+#include "framework/figure_setups.h"
 #include "framework/runtime/runtime.h"
 
 namespace lessons {
@@ -15,45 +18,80 @@ struct ScreenPoint {
   Num x = 0, y = 0;
 };
 
-// A piece of the figure a label must keep clear of: a polyline (a curve's
-// run, a line, an arrow's shaft) at its pen's half width, or a dot.
-struct FigureStroke {
-  std::vector<ScreenPoint> points;
-  Num half = 1;     // how far the ink reaches from the polyline
-  int curve = -1;   // which curve of the figure it belongs to (-1: none; kFrame, kEdge: the plane's)
-  bool drawn = true;  // on the screen already (else declared, to be drawn later)
-};
+// The numbers of a figure's parts. Its curves, arrows and points are
+// numbered from 0 in the order the figure first carries them; these name
+// the rest.
+inline constexpr int kLoosePart = -1;  // a line or dot that no label belongs to
+inline constexpr int kAnyPart = -2;    // (asking) every part alike
+inline constexpr int kAxesPart = -3;   // the plane's axes
+inline constexpr int kEdgesPart = -4;  // the plane's outermost grid lines
 
-// The curve numbers of the plane's own lines: its axes, and its edges.
-inline constexpr int kFrame = -3;
-inline constexpr int kEdge = -4;
+enum class PartKind { kCurve, kArrow, kPoint };
 
 // The margin of white a label's ground leaves around its text's cells.
 inline constexpr Num kLabelMargin = 4;
+// How near a label's ground comes to an axis: the axis's half width and two units.
+inline constexpr Num kAxisClearance = 4;
+
+// A piece of the figure a label must keep clear of: a polyline (a run of a
+// curve, a line, an arrow's shaft or a side of its head) at its pen's half
+// width, or a dot. A long run is kept in pieces, each with its own reach.
+struct FigureStroke {
+  std::vector<ScreenPoint> points;
+  Num half = 1;             // how far the ink reaches from the polyline
+  int part = kLoosePart;    // the part it belongs to
+  bool drawn = true;        // on the screen already (else to be drawn at a later step)
+  InkBox reach;             // the box its ink lies in
+};
 
 struct Figure {
   bool drawn = false;  // a plane is on the screen
   // The mapping (X8, R, NO, XSTEP, GGX) and the edges (GY0, ZX, GY1, ZY).
   Num originX = 0, originY = 0, unit = 30, xStep = 1, yStep = 1;
   Num left = 0, top = 0, right = 0, bottom = 0;
+  bool grid = false;  // it has grid lines (and so edges)
   // The values shown.
   Num xFrom = 0, xTo = 0, yFrom = 0, yTo = 0;
   std::vector<FigureStroke> strokes;
-  std::vector<InkBox> grounds;
-  int curves = 0;  // how many curves (and arrows, numbered with them) the figure holds
-  std::vector<bool> arrows;  // which of those numbers are arrows
+  std::vector<InkBox> grounds;     // its labels' grounds
+  std::vector<PartKind> parts;     // by part number
+  std::vector<GraphSetup> curves;  // the set-up of each curve part (others: unused)
+
+  // Of the screen, kept from one plane to the next until the screen is
+  // wiped: the area its wipe cleared (labels stay inside it) and the texts
+  // and table cells written on it (labels keep clear of them).
+  InkBox area;
+  std::vector<InkBox> texts;
+
+  // What the next plane will carry (its set-up's curves, lines, points and
+  // arrows), taken when it is drawn.
+  PlaneSetup pending;
+  // The ground of the origin's "0"; how far from the origin the plane's
+  // first x number stands.
+  InkBox zeroGround;
+  Num xNumbersFrom = 0;
+  // The part a routine is drawing: the curve of DrawFunctionGraph, the arrow
+  // of DrawArrow (kLoosePart: none), the point PlotLabelledPoint plotted
+  // last; the run and rise of the last pair.
+  int drawingCurve = kLoosePart, drawingArrow = kLoosePart, drawingPoint = kLoosePart;
+  int runArrow = kLoosePart, riseArrow = kLoosePart;
 
   Num X(Num u) const { return originX + unit * u / xStep; }
   Num Y(Num v) const { return originY - unit * v / yStep; }
 
+  // A new plane on the same screen.
+  void Begin();
+  // The screen wiped: nothing of it is kept.
   void Clear() { *this = Figure{}; }
-  // How many strokes and grounds (other than `except` curve's) the ground
-  // `g` would meet; 0 when it stands clear.
-  // An axis's numbers stand on the axis and among the grid (withPlane false).
-  int Conflicts(const InkBox& g, int except = -2, bool withGrounds = true,
-                bool withPlane = true) const;
-  // The distance from the box to the nearest stroke of curve `c`.
-  Num DistanceToCurve(const InkBox& g, int c) const;
+  // A rectangle wiped: the texts and grounds inside it go.
+  void Wiped(const InkBox& box);
+  // A new part of this kind: its number.
+  int NewPart(PartKind kind);
+  // Carries a stroke (a long polyline in pieces).
+  void Carry(std::vector<ScreenPoint> points, Num half, int part, bool drawn);
+  // The distance from the box to the nearest ink of part p, or `within`
+  // when none is nearer than that.
+  Num DistanceToPart(const InkBox& box, int part, Num within = 1e9f) const;
 };
 
 // The box grown by d on every side.
@@ -66,5 +104,11 @@ inline bool Overlap(const InkBox& a, const InkBox& b) {
 }
 // Whether the segment from p to q comes into the box.
 bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b);
+// How far the stroke's ink stands from the box (0 or less: it meets it).
+Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b);
+// The segments of an arrow from tail to head: its shaft, and the two sides
+// of its open head (none when the ends are one point).
+std::vector<std::pair<ScreenPoint, ScreenPoint>> ArrowSegments(ScreenPoint tail, ScreenPoint head,
+                                                               Num headLength);
 
 }  // namespace lessons

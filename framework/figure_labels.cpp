@@ -1,200 +1,26 @@
-// Where a figure's labels stand: each on a white ground of its cells and a
-// margin, at the place where least of the figure crosses it (the plane's own
-// numbers and letters at the first clear one of a few). The figure knows its curves before its labels are placed (a plane's
-// set-up names the curves and lines it will carry), so a label stands where
-// it does from its first step.
+// What a figure carries and where its labels stand: each label on a white
+// ground of its cells and a margin, at the place label_places.h chooses. The
+// figure knows what its screen will draw at later steps (a plane's set-up
+// names its curves, lines, points and arrows), so a label stands where it
+// does from its first step; each of them, when drawn, is the one declared.
 #include <algorithm>
 #include <cmath>
 
 #include "framework/figure_util.h"
 #include "framework/fill_box.h"
+#include "framework/label_places.h"
 #include "framework/lesson.h"
 
 namespace lessons {
 
 namespace {
-// How near a ground comes to an axis: the axis's half width and two units.
-constexpr Num kAxisClearance = 4;
 // Dots of a traced curve kept for placing labels (the curve is drawn with more).
 constexpr int kPathSteps = 600;
+// The length of an arrow's head.
+constexpr Num kHeadLength = 16;
 
-Num SegmentBoxDistance(ScreenPoint p, ScreenPoint q, const InkBox& b) {
-  if (SegmentMeetsBox(p, q, b)) return 0;
-  auto pointBox = [&](Num x, Num y) {
-    const Num dx = std::max({b.x0 - x, Num(0), x - b.x1}), dy = std::max({b.y0 - y, Num(0), y - b.y1});
-    return std::sqrt(dx * dx + dy * dy);
-  };
-  auto pointSegment = [&](Num x, Num y) {
-    const Num dx = q.x - p.x, dy = q.y - p.y, l2 = dx * dx + dy * dy;
-    Num t = l2 == 0 ? 0 : ((x - p.x) * dx + (y - p.y) * dy) / l2;
-    t = std::clamp(t, Num(0), Num(1));
-    const Num ex = p.x + t * dx - x, ey = p.y + t * dy - y;
-    return std::sqrt(ex * ex + ey * ey);
-  };
-  return std::min({pointBox(p.x, p.y), pointBox(q.x, q.y), pointSegment(b.x0, b.y0),
-                   pointSegment(b.x1, b.y0), pointSegment(b.x0, b.y1), pointSegment(b.x1, b.y1)});
-}
+bool Near(ScreenPoint a, ScreenPoint b) { return std::fabs(a.x - b.x) + std::fabs(a.y - b.y) < 1; }
 
-Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b) {
-  Num d = 1e9f;
-  if (s.points.size() == 1) return SegmentBoxDistance(s.points[0], s.points[0], b) - s.half;
-  for (size_t i = 1; i < s.points.size(); ++i)
-    d = std::min(d, SegmentBoxDistance(s.points[i - 1], s.points[i], b));
-  return d - s.half;
-}
-}  // namespace
-
-bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {
-  Num t0 = 0, t1 = 1;
-  const Num dx = q.x - p.x, dy = q.y - p.y;
-  const Num ps[4] = {-dx, dx, -dy, dy}, qs[4] = {p.x - b.x0, b.x1 - p.x, p.y - b.y0, b.y1 - p.y};
-  for (int i = 0; i < 4; ++i) {
-    if (ps[i] == 0) {
-      if (qs[i] < 0) return false;
-      continue;
-    }
-    const Num t = qs[i] / ps[i];
-    if (ps[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
-    if (t0 > t1) return false;
-  }
-  return true;
-}
-
-int Figure::Conflicts(const InkBox& g, int except, bool withGrounds, bool withPlane) const {
-  int n = 0;
-  for (const FigureStroke& s : strokes)
-    if ((s.curve != except || except == -2) && (withPlane || (s.curve != kFrame && s.curve != kEdge)))
-      if (StrokeBoxDistance(s, g) < 0) ++n;
-  if (withGrounds)
-    for (const InkBox& o : grounds)
-      if (Overlap(o, g)) ++n;
-  return n;
-}
-
-Num Figure::DistanceToCurve(const InkBox& g, int c) const {
-  Num d = 1e9f;
-  for (const FigureStroke& s : strokes)
-    if (s.curve == c) d = std::min(d, StrokeBoxDistance(s, g));
-  return d;
-}
-
-InkBox Lesson::LabelGroundBox(InkBox cells) const {
-  InkBox g = Grown(cells, kLabelMargin);
-  if (!figure.drawn) return g;
-  // A ground that would reach over an axis stops short of it on the label's side.
-  const Num c = kAxisClearance, x8 = figure.originX, r = figure.originY;
-  const bool left = cells.x0 + cells.x1 < 2 * x8, above = cells.y0 + cells.y1 < 2 * r;
-  if (g.x0 < x8 + c && g.x1 > x8 - c && g.y1 > figure.top && g.y0 < figure.bottom) {
-    if (left) g.x1 = std::min(g.x1, x8 - c);
-    else g.x0 = std::max(g.x0, x8 + c);
-  }
-  if (g.y0 < r + c && g.y1 > r - c && g.x1 > figure.left && g.x0 < figure.right) {
-    if (above) g.y1 = std::min(g.y1, r - c);
-    else g.y0 = std::max(g.y0, r + c);
-  }
-  return g;
-}
-
-void Lesson::LabelGround(InkBox cells) {
-  if (cells.Empty()) return;
-  const InkBox g = LabelGroundBox(cells);
-  if (g.Empty()) return;
-  WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
-  figure.grounds.push_back(g);
-}
-
-void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
-  if (text.empty()) return;
-  LabelGround(rt.TextCells(x, y, text, a, b));
-  rt.DrawText(0, 0, x, y, text, a, b, colour);
-}
-
-size_t Lesson::FirstClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places) const {
-  size_t best = 0;
-  int fewest = 1 << 30;
-  for (size_t i = 0; i < places.size(); ++i) {
-    const InkBox at = Moved(cells, places[i].x, places[i].y);
-    int n = figure.Conflicts(LabelGroundBox(at), -2, false, false);
-    if (n > 0) n += 10 * figure.Conflicts(at, -2, false, false);
-    if (n == 0) return i;
-    if (n < fewest) fewest = n, best = i;
-  }
-  return best;
-}
-
-size_t Lesson::LeastCostPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                              int ownCurve) const {
-  // Its text crossed, or its ground over what is drawn, costs most; then
-  // lying over another label or across an axis from its own place; then its
-  // nearer curve not being its own; then its margin crossed, or standing
-  // nearer to another label than a space; and every unit it moves a little,
-  // so that it stays by what it labels rather than going far to be clear.
-  const InkBox own = Moved(cells, places[0].x, places[0].y);
-  auto side = [&](const InkBox& b) {
-    return std::pair(b.x0 + b.x1 < 2 * figure.originX, b.y0 + b.y1 < 2 * figure.originY);
-  };
-  const Num apart = std::max(Num(0), 0.6f * (cells.y1 - cells.y0) - 2 * kLabelMargin);
-  // Each stroke's reach, to pass over those nowhere near a place.
-  std::vector<InkBox> reach;
-  for (const FigureStroke& s : figure.strokes) {
-    InkBox b{1e9f, 1e9f, -1e9f, -1e9f};
-    for (const ScreenPoint& p : s.points)
-      b = {std::min(b.x0, p.x), std::min(b.y0, p.y), std::max(b.x1, p.x), std::max(b.y1, p.y)};
-    reach.push_back(Grown(b, s.half + 1));
-  }
-  size_t best = 0;
-  Num least = 1e30f;
-  for (size_t i = 0; i < places.size(); ++i) {
-    const InkBox at = Moved(cells, places[i].x, places[i].y);
-    const InkBox g = Grown(at, kLabelMargin);
-    // The cheap costs first: a place that costs more already is passed over.
-    Num cost = std::hypot(places[i].x - places[0].x, places[i].y - places[0].y) / 4;
-    // Inside the area the screen wiped, so that the next screen's wipe takes it.
-    if (!screenArea_.Empty() &&
-        (at.x1 > screenArea_.x1 || at.y1 > screenArea_.y1 || at.x0 < 0 || at.y0 < 0))
-      cost += 1000;
-    if (figure.drawn && i > 0) {
-      const auto [l0, a0] = side(own);
-      const auto [l1, a1] = side(at);
-      if (l0 != l1) cost += 100;
-      if (a0 != a1) cost += 100;
-    }
-    const InkBox wide{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
-    for (const InkBox& o : figure.grounds) cost += Overlap(o, g) ? 100 : Overlap(o, wide) ? 10 : 0;
-    // A ground over what is drawn already would cut it (more than the edge
-    // of its ink); a plane's edge cut reads better than a label far away.
-    for (size_t k = 0; k < figure.strokes.size() && cost < least; ++k) {
-      const FigureStroke& s = figure.strokes[k];
-      if (!Overlap(reach[k], g) || StrokeBoxDistance(s, g) >= 0) continue;
-      if (s.drawn && s.curve == kEdge) cost += 100;
-      else if (s.drawn) cost += StrokeBoxDistance(s, Grown(at, kLabelMargin - 0.5f)) < 0 ? 1000 : 10;
-      else cost += StrokeBoxDistance(s, at) < 0 ? 1000 : 10;  // to be drawn over it
-    }
-    if (ownCurve >= 0 && cost < least) {
-      // Nearer to its own curve (arrow) than to any other curve (arrow).
-      auto arrow = [&](int c) { return c < static_cast<int>(figure.arrows.size()) && figure.arrows[c]; };
-      const Num mine = figure.DistanceToCurve(g, ownCurve);
-      for (int c = 0; c < figure.curves && cost < least; ++c)
-        if (c != ownCurve && arrow(c) == arrow(ownCurve) && figure.DistanceToCurve(g, c) < mine)
-          cost += 50;
-    }
-    if (cost < least) least = cost, best = i;
-  }
-  return best;
-}
-
-std::vector<ScreenPoint> Lesson::NearbyPlaces() {
-  std::vector<ScreenPoint> places{{0, 0}};
-  for (Num r : {6.0f, 12.0f, 18.0f, 26.0f, 36.0f, 48.0f, 64.0f, 80.0f, 100.0f, 128.0f, 160.0f})
-    for (ScreenPoint d : {ScreenPoint{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {1, -1},
-                          {-1, -1}, {1, 0.5f}, {0.5f, 1}, {-0.5f, 1}, {-1, 0.5f}, {-1, -0.5f},
-                          {-0.5f, -1}, {0.5f, -1}, {1, -0.5f}})
-      places.push_back({d.x * r, d.y * r});
-  return places;
-}
-
-namespace {
 // The screen runs of a curve: the dots the trace would draw, split where the
 // curve leaves the plane's top or bottom.
 std::vector<std::vector<ScreenPoint>> CurveRuns(const Figure& f, const GraphSetup& s) {
@@ -228,33 +54,98 @@ std::vector<std::vector<ScreenPoint>> CurveRuns(const Figure& f, const GraphSetu
   std::erase_if(runs, [](const auto& r) { return r.empty(); });
   return runs;
 }
+
+bool SameCurve(const GraphSetup& a, const GraphSetup& b) {
+  return a.form == b.form && a.a == b.a && a.b == b.b && a.c == b.c && a.xFrom == b.xFrom &&
+         a.xTo == b.xTo;
+}
 }  // namespace
 
+std::vector<std::pair<ScreenPoint, ScreenPoint>> ArrowSegments(ScreenPoint tail, ScreenPoint head,
+                                                               Num headLength) {
+  std::vector<std::pair<ScreenPoint, ScreenPoint>> out{{tail, head}};
+  const Num length = std::hypot(head.x - tail.x, head.y - tail.y);
+  if (length == 0) return out;  // no direction: the shaft alone
+  const Num dx = (head.x - tail.x) / length, dy = (head.y - tail.y) / length;
+  const Num bx = head.x - headLength * dx, by = head.y - headLength * dy, half = headLength / 2;
+  out.push_back({{bx + half * -dy, by + half * dx}, head});
+  out.push_back({{bx - half * -dy, by - half * dx}, head});
+  return out;
+}
+
+InkBox Lesson::LabelGroundBox(InkBox cells) const { return GroundAt(figure, cells); }
+
+void Lesson::LabelGround(InkBox cells) {
+  if (cells.Empty()) return;
+  const InkBox g = LabelGroundBox(cells);
+  if (g.Empty()) return;
+  WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+  figure.grounds.push_back(g);
+}
+
+void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
+  if (text.empty()) return;
+  LabelGround(rt.TextCells(x, y, text, a, b));
+  rt.DrawText(0, 0, x, y, text, a, b, colour);
+}
+
+ScreenPoint Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b, LabelKind kind,
+                               const std::vector<ScreenPoint>& places) {
+  const LabelPlace p = PlaceLabel(figure, {kind, rt.TextCells(x, y, text, a, b), kLoosePart, places});
+  GroundedText(x + p.offset.x, y + p.offset.y, text, a, b, CInt(YMOTO));
+  return p.offset;
+}
+
+void Lesson::PlaceFigureLabel(int ownPart) {
+  if (KKAI_s.empty()) return;
+  const InkBox cells = CellsOf([&] { PrintMathText(); });
+  const ScreenPoint d = PlaceLabel(figure, {LabelKind::kFigure, cells, ownPart, {}}).offset;
+  DSM1 += d.x, DSM2 += d.y;
+}
+
+void Lesson::FigureLabel(int ownPart) {
+  PlaceFigureLabel(ownPart);
+  if (KKAI_s.empty()) PrintMathText();
+  else OnGround([&] { PrintMathText(); });
+}
+
 void Lesson::BeginFigure() {
-  figure.Clear();
-  carried_.clear();
-  figure.drawn = true;
+  figure.Begin();
   figure.originX = X8, figure.originY = R, figure.unit = NO;
   figure.xStep = XSTEP, figure.yStep = GGX;
   figure.left = GY0, figure.top = ZX, figure.right = GY1, figure.bottom = ZY;
+  figure.grid = SIZE != 0;
   figure.xFrom = XI2 * XSTEP, figure.xTo = B3 * XSTEP, figure.yFrom = B4 * GGX, figure.yTo = X * GGX;
   // Its axes, and its edges when it has a grid.
-  auto own = [&](Num x1, Num y1, Num x2, Num y2, Num half, int id) {
-    figure.strokes.push_back({{{x1, y1}, {x2, y2}}, half, id});
+  auto own = [&](Num x1, Num y1, Num x2, Num y2, Num half, int part) {
+    figure.Carry({{x1, y1}, {x2, y2}}, half, part, true);
   };
-  own(X8, ZX, X8, ZY, 2, kFrame), own(GY0, R, GY1, R, 2, kFrame);
-  if (SIZE != 0) {
-    own(GY0, ZX, GY1, ZX, 1.5f, kEdge), own(GY0, ZY, GY1, ZY, 1.5f, kEdge);
-    own(GY0, ZX, GY0, ZY, 1.5f, kEdge), own(GY1, ZX, GY1, ZY, 1.5f, kEdge);
+  own(X8, ZX, X8, ZY, 2, kAxesPart), own(GY0, R, GY1, R, 2, kAxesPart);
+  if (figure.grid) {
+    own(GY0, ZX, GY1, ZX, 1.5f, kEdgesPart), own(GY0, ZY, GY1, ZY, 1.5f, kEdgesPart);
+    own(GY0, ZX, GY0, ZY, 1.5f, kEdgesPart), own(GY1, ZX, GY1, ZY, 1.5f, kEdgesPart);
   }
-  // What the figure will carry, so that its labels stand clear of it.
-  const size_t frame = figure.strokes.size();
-  for (const GraphSetup& c : declaredCurves_) CarryCurve(c);
-  for (const LineOnPlane& l : declaredLines_)
-    CarryLine(figure.X(l.x1), figure.Y(l.y1), figure.X(l.x2), figure.Y(l.y2), l.width);
-  for (size_t i = frame; i < figure.strokes.size(); ++i) figure.strokes[i].drawn = false;
-  declaredCurves_.clear();
-  declaredLines_.clear();
+  // What the figure will carry at later steps.
+  const PlaneSetup later = std::move(figure.pending);
+  figure.pending = {};
+  for (const GraphSetup& c : later.curves) CarryCurve(c, false);
+  for (const LineOnPlane& l : later.lines)
+    figure.Carry({{figure.X(l.x1), figure.Y(l.y1)}, {figure.X(l.x2), figure.Y(l.y2)}}, l.width / 2,
+                 kLoosePart, false);
+  for (const PointSetup& p : later.points)
+    figure.Carry({{figure.X(p.x), figure.Y(p.y)}}, p.radius,
+                 p.radius >= 4 ? figure.NewPart(PartKind::kPoint) : kLoosePart, false);
+  for (const ArrowOnPlane& a : later.arrows) {
+    const int part = figure.NewPart(PartKind::kArrow);
+    ScreenPoint p{figure.X(a.x1), figure.Y(a.y1)}, q{figure.X(a.x2), figure.Y(a.y2)};
+    auto heads = [&](ScreenPoint tail, ScreenPoint head) {
+      for (auto [s, e] : ArrowSegments(tail, head, kHeadLength))
+        figure.Carry({s, e}, a.width / 2, part, false);
+    };
+    if (a.heads == ArrowHeads::kAtStart) std::swap(p, q);
+    heads(p, q);
+    if (a.heads == ArrowHeads::kAtBoth) heads(q, p);
+  }
 }
 
 Lesson::AxisLabel Lesson::AxisText(Num x, Num y, const std::string& text, int a, int b) {
@@ -264,218 +155,157 @@ Lesson::AxisLabel Lesson::AxisText(Num x, Num y, const std::string& text, int a,
 }
 
 void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside) {
-  // Each on its own side of the axis, or on the other where something of the
-  // figure would cross it there and nothing would on the other.
-  std::vector<InkBox> grounds[2];
-  std::vector<ScreenPoint> at;
-  // A band or a ground drawn out to the axis or an edge stops short of the
-  // figure's texts already there (the letter y at the top of the axis).
+  // Each on its tick, at the place the figure leaves it; one that has none
+  // is left out.
+  std::vector<InkBox> sides[2];  // its grounds on either side of the axis
+  std::vector<std::pair<size_t, ScreenPoint>> placed;
   const size_t known = figure.grounds.size();
-  auto overText = [&](const InkBox& b) {
+  auto before = [&](const InkBox& g) {
+    return xAxis ? g.y0 + g.y1 < 2 * figure.originY : g.x0 + g.x1 < 2 * figure.originX;
+  };
+  std::vector<InkBox> band;  // the grounds of this axis's numbers, and the "0"'s
+  if (!beside.Empty()) band.push_back(beside);
+  for (size_t i = 0; i < labels.size(); ++i) {
+    const LabelPlace p = PlaceLabel(figure, {xAxis ? LabelKind::kXNumber : LabelKind::kYNumber,
+                                             labels[i].cells, kLoosePart, {}, band});
+    if (p.broken) continue;
+    placed.push_back({i, p.offset});
+    if (p.ground.Empty()) continue;
+    WipeExactly(rt, p.ground.x0, p.ground.y0, p.ground.x1, p.ground.y1);
+    figure.grounds.push_back(p.ground);
+    band.push_back(p.ground);
+    sides[before(p.ground)].push_back(p.ground);
+  }
+  // What a band may not cover: a text already on the figure (the letter y),
+  // or what is drawn of it (but the axes).
+  auto blocked = [&](const InkBox& b) {
     for (size_t k = 0; k < known; ++k) {
       const InkBox& o = figure.grounds[k];
       if (!(o.x0 == beside.x0 && o.y0 == beside.y0) && Overlap(o, b)) return true;
     }
+    for (const InkBox& t : figure.texts)
+      if (Overlap(t, b)) return true;
+    for (const FigureStroke& s : figure.strokes)
+      if (s.drawn && s.part != kAxesPart && Overlap(s.reach, b) && StrokeBoxDistance(s, b) < 0)
+        return true;
     return false;
   };
-  for (const AxisLabel& l : labels) {
-    // Its ground's margin clear of the axis, then its mirror image in the axis.
-    const ScreenPoint off = AwayFromAxes(l.cells, xAxis, !xAxis);
-    const InkBox c = Moved(l.cells, off.x, off.y);
-    const ScreenPoint other = xAxis ? ScreenPoint{0, 2 * figure.originY - c.y0 - c.y1}
-                                    : ScreenPoint{2 * figure.originX - c.x0 - c.x1, 0};
-    // Where both sides are crossed, beside its tick on either side of it
-    // (clear of the labels before it).
-    const Num w = c.x1 - c.x0, h = c.y1 - c.y0;
-    // (so far that its ground clears a line of width 4 at the tick)
-    const Num sx = xAxis ? w / 2 + kLabelMargin + 3 : 0, sy = xAxis ? 0 : h / 2 + kLabelMargin + 3;
-    const ScreenPoint places[] = {{0, 0},        other,           {sx, sy},
-                                  {-sx, -sy},    {other.x + sx, other.y + sy},
-                                  {other.x - sx, other.y - sy}};
-    std::vector<InkBox> before(figure.grounds.begin(), figure.grounds.begin() + known);
-    before.insert(before.end(), grounds[0].begin(), grounds[0].end());
-    before.insert(before.end(), grounds[1].begin(), grounds[1].end());
-    // Away from its own place, as far from the labels there as a space reads
-    // (the origin's "0" beside "-1" would read "-10").
-    const Num apart = std::max(Num(0), 0.6f * h - 2 * kLabelMargin);
-    auto crowds = [&](const InkBox& g) {
-      const InkBox wide = xAxis ? InkBox{g.x0 - apart, g.y0, g.x1 + apart, g.y1}
-                                : InkBox{g.x0, g.y0 - apart, g.x1, g.y1 + apart};
-      return static_cast<int>(std::count_if(before.begin(), before.end(),
-                                            [&](const InkBox& o) { return Overlap(o, wide); }));
-    };
-    const bool crossedOwn = figure.Conflicts(c, -2, false, false) > 0;
-    const InkBox mirror = Moved(c, other.x, other.y);
-    const bool crossedBoth =
-        crossedOwn && (figure.Conflicts(mirror, -2, false, false) > 0 || crowds(LabelGroundBox(mirror)) > 0);
-    size_t best = 0;
-    int fewest = 1 << 30;
-    for (size_t i = 0; i < std::size(places) && fewest > 0; ++i) {
-      // Beside its tick only where its text itself would be crossed on both
-      // sides (not merely its ground's margin).
-      if (i >= 2 && !crossedBoth) break;
-      const InkBox g = LabelGroundBox(Moved(c, places[i].x, places[i].y));
-      int n = figure.Conflicts(g, -2, false, false);
-      if (i >= 1) n += crowds(g);
-      if (n < fewest) fewest = n, best = i;
-    }
-    const ScreenPoint d = places[best];
-    const bool mirrored = best == 1 || best >= 4;
-    at.push_back({off.x + d.x, off.y + d.y});
-    grounds[mirrored].push_back(LabelGroundBox(Moved(l.cells, at.back().x, at.back().y)));
-  }
-  // The grounds of one side join into a band (the x axis's on each side of
-  // the y axis, the y axis's where they stand nearer to each other than a
-  // label is high), so no piece of a line stands between two numbers. A
-  // label already there (the origin's "0") joins the band too.
-  for (auto& side : grounds) {
-    std::erase_if(side, [](const InkBox& g) { return g.Empty(); });
-    if (beside.Empty() || side.empty() ||
-        (xAxis ? (beside.y0 + beside.y1 < 2 * figure.originY) !=
-                     (side[0].y0 + side[0].y1 < 2 * figure.originY)
-               : (beside.x0 + beside.x1 < 2 * figure.originX) !=
-                     (side[0].x0 + side[0].x1 < 2 * figure.originX)))
-      ;
-    else
-      side.push_back(beside);
-    std::sort(side.begin(), side.end(), [&](const InkBox& a, const InkBox& b) {
-      return xAxis ? a.x0 < b.x0 : a.y0 < b.y0;
-    });
-    // The band on either side of the y axis reaches up to it.
-    if (xAxis && !side.empty()) {
+  auto wipe = [&](const InkBox& g) {
+    if (g.Empty() || blocked(g)) return false;
+    WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
+    figure.grounds.push_back(g);
+    return true;
+  };
+  // The grounds on one side of the axis join into a band where they stand
+  // in one row (the x axis's on each side of the y axis, the y axis's where
+  // they stand nearer to each other than a label is high), so that no piece
+  // of a line stands between two numbers; the origin's "0" joins it.
+  for (auto& side : sides) {
+    if (side.empty()) continue;
+    if (!beside.Empty() && before(beside) == before(side[0])) side.push_back(beside);
+    std::sort(side.begin(), side.end(),
+              [&](const InkBox& a, const InkBox& b) { return xAxis ? a.x0 < b.x0 : a.y0 < b.y0; });
+    if (xAxis) {
+      // Up to the y axis on either side of it.
       const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
       auto last = std::find_if(side.rbegin(), side.rend(), [&](const InkBox& g) { return g.x1 <= left; });
       auto first = std::find_if(side.begin(), side.end(), [&](const InkBox& g) { return g.x0 >= right; });
-      if (last != side.rend() && !(last->x0 == beside.x0 && last->y0 == beside.y0) &&
-          !overText({last->x0, last->y0, left, last->y1}))
-        last->x1 = left;
-      if (first != side.end() && !(first->x0 == beside.x0 && first->y0 == beside.y0) &&
-          !overText({right, first->y0, first->x1, first->y1}))
-        first->x0 = right;
+      if (last != side.rend() && last->x1 < left) wipe({last->x1, last->y0, left, last->y1});
+      if (first != side.end() && first->x0 > right) wipe({right, first->y0, first->x0, first->y1});
     }
     // A piece of grid line between a ground and the plane's edge shorter
-    // than half the label would read as a minus: the ground reaches the edge.
-    // (On the label's own side of the axis, and not over another label.)
-    if (SIZE != 0)
-      for (InkBox& g : side) {
-        if (&g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0)) continue;
-        const Num across = (xAxis ? g.x1 - g.x0 : g.y1 - g.y0) / 2;  // as long as a minus
-        const bool before = xAxis ? g.y0 + g.y1 < 2 * figure.originY : g.x0 + g.x1 < 2 * figure.originX;
-        InkBox e = g;
-        Num& out = before ? (xAxis ? e.y0 : e.x0) : (xAxis ? e.y1 : e.x1);
-        const Num edge = before ? (xAxis ? figure.top : figure.left) + 1
-                                : (xAxis ? figure.bottom : figure.right) - 1;
-        if (std::fabs(edge - out) >= across || (before ? out <= edge : out >= edge)) continue;
-        out = edge;
-        if (!overText(e)) g = e;
+    // than half the label would read as a minus: the ground reaches the
+    // edge, leaving the edge's line.
+    if (figure.grid)
+      for (const InkBox& g : side) {
+        if (g.x0 == beside.x0 && g.y0 == beside.y0) continue;
+        const Num across = (xAxis ? g.x1 - g.x0 : g.y1 - g.y0) / 2;
+        const bool low = before(g);  // above the x axis, left of the y axis
+        const Num out = low ? (xAxis ? g.y0 : g.x0) : (xAxis ? g.y1 : g.x1);
+        const Num edge = low ? (xAxis ? figure.top : figure.left) + 1
+                             : (xAxis ? figure.bottom : figure.right) - 1;
+        if (std::fabs(edge - out) >= across || (low ? out <= edge : out >= edge)) continue;
+        InkBox stub = g;
+        Num& from = xAxis ? (low ? stub.y1 : stub.y0) : (low ? stub.x1 : stub.x0);
+        Num& to = xAxis ? (low ? stub.y0 : stub.y1) : (low ? stub.x0 : stub.x1);
+        from = out, to = edge;
+        wipe(stub);
       }
-    for (size_t i = 0; i < side.size(); ++i) {
-      const InkBox& g = side[i];
-      const bool drawn = &g == &beside || (g.x0 == beside.x0 && g.y0 == beside.y0 &&
-                                           g.x1 == beside.x1 && g.y1 == beside.y1);
-      if (!drawn) {
-        WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
-        figure.grounds.push_back(g);
-      }
-      if (i == 0) continue;
-      const InkBox& p = side[i - 1];
+    for (size_t i = 1; i < side.size(); ++i) {
+      const InkBox &p = side[i - 1], &g = side[i];
+      // (In one row: most of the lower one's height side by side.)
+      const bool row = xAxis ? std::min(p.y1, g.y1) - std::max(p.y0, g.y0) >
+                                   std::min(p.y1 - p.y0, g.y1 - g.y0) / 2
+                             : std::fabs(p.x1 - g.x1) < 1;
       const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
-      if (gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room) || overText(gap)) continue;
-      WipeExactly(rt, gap.x0, gap.y0, gap.x1, gap.y1);
+      if (!row || gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room) || !wipe(gap)) continue;
       if (xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX) {
-        // A band across the y axis: the axis is drawn again over it.
-        const int width = rt.GetDrawWidth(0);
-        rt.SetDrawWidth(0, 4);
-        PlainLine(rt, figure.originX, gap.y0, figure.originX, gap.y1, 0);
-        rt.SetDrawWidth(0, width);
+        // A band across the y axis: the axis is drawn again over it, inside the plane.
+        const Num y0 = std::max(gap.y0, figure.top), y1 = std::min(gap.y1, figure.bottom);
+        if (y0 >= y1) continue;
+        const ScopedPenWidth pen(rt, 4);
+        PlainLine(rt, figure.originX, y0, figure.originX, y1, 0);
       }
-      figure.grounds.push_back(gap);
     }
   }
-  for (size_t i = 0; i < labels.size(); ++i) labels[i].draw(at[i].x, at[i].y);
+  for (auto [i, d] : placed) labels[i].draw(d.x, d.y);
 }
 
-ScreenPoint Lesson::AwayFromAxes(const InkBox& cells, bool xAxis, bool yAxis) const {
-  // The axes are 4 wide: a ground's margin stops a unit short of them.
-  const Num clear = 2 + 1 + kLabelMargin;
-  ScreenPoint d;
-  const Num x8 = figure.originX, r = figure.originY;
-  if (yAxis) {
-    if (cells.x0 + cells.x1 < 2 * x8) d.x = std::min(Num(0), x8 - clear - cells.x1);
-    else d.x = std::max(Num(0), x8 + clear - cells.x0);
-  }
-  if (xAxis) {
-    if (cells.y0 + cells.y1 > 2 * r) d.y = std::max(Num(0), r + clear - cells.y0);
-    else d.y = std::min(Num(0), r - clear - cells.y1);
-  }
-  return d;
-}
-
-std::vector<ScreenPoint> Lesson::Quadrants(const InkBox& cells) const {
-  // The cells moved clear of both axes, then mirrored in either or both.
-  const ScreenPoint d = AwayFromAxes(cells, true, true);
-  const InkBox c = Moved(cells, d.x, d.y);
-  const Num mx = 2 * figure.originX - c.x0 - c.x1, my = 2 * figure.originY - c.y0 - c.y1;
-  // Nearest first; then each further out from the origin, for a dot or
-  // curves at the origin itself.
-  const bool left = c.x0 + c.x1 < 2 * figure.originX, above = c.y0 + c.y1 < 2 * figure.originY;
-  std::vector<ScreenPoint> places;
-  auto add = [&](Num ox, Num oy) {
-    if (left) ox = -ox;
-    if (above) oy = -oy;
-    places.insert(places.end(), {{d.x + ox, d.y + oy},
-                                 {d.x + ox, d.y + my - oy},
-                                 {d.x + mx - ox, d.y + oy},
-                                 {d.x + mx - ox, d.y + my - oy}});
-  };
-  for (Num out : {0.0f, 8.0f, 16.0f}) add(out, out);
-  return places;
-}
-
-size_t Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b,
-                          const std::vector<ScreenPoint>& places) {
-  const InkBox cells = rt.TextCells(x, y, text, a, b);
-  const size_t i = FirstClearPlace(cells, places);
-  GroundedText(x + places[i].x, y + places[i].y, text, a, b, CInt(YMOTO));
-  return i;
-}
-
-void Lesson::PlaceFigureLabel(int ownCurve) {
-  if (KKAI_s.empty()) return;
-  const InkBox cells = CellsOf([&] { PrintMathText(); });
-  const std::vector<ScreenPoint> places = NearbyPlaces();
-  const ScreenPoint d = places[LeastCostPlace(cells, places, ownCurve)];
-  DSM1 += d.x, DSM2 += d.y;
-}
-
-void Lesson::FigureLabel(int ownCurve) {
-  PlaceFigureLabel(ownCurve);
-  if (KKAI_s.empty()) PrintMathText();
-  else OnGround([&] { PrintMathText(); });
-}
-
-int Lesson::CarryCurve(const GraphSetup& s) {
+int Lesson::CarryCurve(const GraphSetup& s, bool drawn) {
   // A curve the figure already carries keeps its number.
-  for (size_t i = 0; i < carried_.size(); ++i) {
-    const GraphSetup& c = carried_[i];
-    if (c.form == s.form && c.a == s.a && c.b == s.b && c.c == s.c && c.xFrom == s.xFrom &&
-        c.xTo == s.xTo) {
-      for (FigureStroke& k : figure.strokes)
-        if (k.curve == static_cast<int>(i)) k.drawn = true;
+  for (size_t i = 0; i < figure.parts.size(); ++i)
+    if (figure.parts[i] == PartKind::kCurve && SameCurve(figure.curves[i], s)) {
+      if (drawn)
+        for (FigureStroke& k : figure.strokes)
+          if (k.part == static_cast<int>(i)) k.drawn = true;
       return static_cast<int>(i);
     }
-  }
-  const int n = figure.curves++;
-  carried_.push_back(s);
+  const int n = figure.NewPart(PartKind::kCurve);
+  figure.curves[static_cast<size_t>(n)] = s;
   const Num half = 1 + static_cast<Num>(std::max(rt.GetDrawWidth(0), 5)) / 2;
-  for (auto& run : CurveRuns(figure, s)) figure.strokes.push_back({std::move(run), half, n});
+  for (auto& run : CurveRuns(figure, s)) figure.Carry(std::move(run), half, n, drawn);
   return n;
 }
 
 void Lesson::CarryLine(Num x1, Num y1, Num x2, Num y2, Num width) {
-  figure.strokes.push_back({{{x1, y1}, {x2, y2}}, width / 2, lineOwner_});
+  // The line declared with the same ends (either way round) is this one.
+  const ScreenPoint p{x1, y1}, q{x2, y2};
+  for (FigureStroke& s : figure.strokes)
+    if (s.points.size() == 2 && s.part != kAxesPart && s.part != kEdgesPart &&
+        ((Near(s.points[0], p) && Near(s.points[1], q)) || (Near(s.points[0], q) && Near(s.points[1], p)))) {
+      s.drawn = true;
+      if (figure.drawingArrow != kLoosePart) s.part = figure.drawingArrow;
+      return;
+    }
+  figure.Carry({p, q}, width / 2, figure.drawingArrow, true);
+}
+
+int Lesson::CarryPoint(Num x, Num y, Num radius) {
+  for (FigureStroke& s : figure.strokes)
+    if (s.points.size() == 1 && !s.drawn && Near(s.points[0], {x, y}) && s.half == radius)
+      return s.part;
+  const int part = radius >= 4 ? figure.NewPart(PartKind::kPoint) : kLoosePart;
+  figure.Carry({{x, y}}, radius, part, false);
+  return part;
+}
+
+void Lesson::PointDrawn(Num x, Num y, Num radius) {
+  for (FigureStroke& s : figure.strokes)
+    if (s.points.size() == 1 && !s.drawn && Near(s.points[0], {x, y}) && s.half == radius) {
+      s.drawn = true;
+      return;
+    }
+}
+
+int Lesson::ArrowPart(Num x1, Num y1, Num x2, Num y2) {
+  const ScreenPoint p{x1, y1}, q{x2, y2};
+  for (const FigureStroke& s : figure.strokes)
+    if (s.points.size() == 2 && s.part >= 0 && figure.parts[static_cast<size_t>(s.part)] == PartKind::kArrow &&
+        ((Near(s.points[0], p) && Near(s.points[1], q)) || (Near(s.points[0], q) && Near(s.points[1], p))))
+      return s.part;
+  return figure.NewPart(PartKind::kArrow);
 }
 
 }  // namespace lessons

@@ -3,6 +3,7 @@
 #include "framework/figure_setups.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/lesson.h"
 
@@ -21,14 +22,13 @@ const Figure& Lesson::Plane(const PlaneSetup& s) {
   NO = s.unit;
   SIZE = s.grid ? 1 : 0;
   N = s.numbers ? 0 : -1;
-  declaredCurves_ = s.curves;
-  declaredLines_ = s.lines;
+  figure.pending = s;
   // How far from the origin the x axis's first number stands.
-  xNumbersFrom_ = s.labelEveryX > 0 ? s.unit * std::max(1, CInt(s.labelEveryX))
-                  : s.grid && s.numbers ? 5 * s.unit
-                                        : 1e9f;
+  figure.xNumbersFrom = s.labelEveryX > 0 ? s.unit * std::max(1, CInt(s.labelEveryX))
+                        : s.grid && s.numbers ? 5 * s.unit
+                                              : 1e9f;
   DrawCoordinatePlane();
-  xNumbersFrom_ = 0;
+  figure.xNumbersFrom = 0;
   if (s.labelEveryX > 0 || s.labelEveryY > 0) {
     BB1 = s.labelEveryX, BB2 = s.labelEveryY;
     DrawDecimalAxisLabels();
@@ -36,7 +36,7 @@ const Figure& Lesson::Plane(const PlaneSetup& s) {
   return figure;
 }
 
-void Lesson::Point(const PointSetup& s) {
+int Lesson::Point(const PointSetup& s) {
   KAKUDAI = s.x, SENTAKU = s.y;
   DOTRADIUS = s.radius;
   TKAI2 = static_cast<Num>(s.colour);
@@ -46,9 +46,10 @@ void Lesson::Point(const PointSetup& s) {
   SetIfGiven(XSTEP, s.xStep);
   SetIfGiven(GGX, s.yStep);
   PlotLabelledPoint();
+  return figure.drawingPoint;
 }
 
-void Lesson::Graph(const GraphSetup& s) {
+int Lesson::Graph(const GraphSetup& s) {
   MUKI = static_cast<Num>(s.form);
   AA = s.a;
   if (s.form == GraphForm::kLine || s.form == GraphForm::kEquation) ZX1 = s.b;
@@ -59,7 +60,7 @@ void Lesson::Graph(const GraphSetup& s) {
   if (figure.drawn) {
     XI2 = figure.xFrom, B3 = figure.xTo, B4 = figure.yFrom, X = figure.yTo;
     XSTEP = figure.xStep, GGX = figure.yStep;
-    graphCurve_ = CarryCurve(s);
+    figure.drawingCurve = CarryCurve(s);
   }
   SetIfGiven(XI2, s.xFrom);
   SetIfGiven(B3, s.xTo);
@@ -68,7 +69,7 @@ void Lesson::Graph(const GraphSetup& s) {
   SetIfGiven(XSTEP, s.xStep);
   SetIfGiven(GGX, s.yStep);
   DrawFunctionGraph();
-  graphCurve_ = -2;
+  return std::exchange(figure.drawingCurve, kLoosePart);
 }
 
 namespace {

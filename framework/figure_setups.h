@@ -23,6 +23,14 @@ struct LineOnPlane {
 // Where an arrow has its heads.
 enum class ArrowHeads { kAtEnd, kAtStart, kAtBoth };
 
+// An arrow the figure will carry, in the plane's values: its shaft from the
+// first point to the second, its heads (16 long) as ArrowBetween draws them.
+struct ArrowOnPlane {
+  Num x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  ArrowHeads heads = ArrowHeads::kAtEnd;
+  Num width = 5;
+};
+
 // PlotLabelledPoint: a dot at the value (x, y) of the plane in force.
 struct PointSetup {
   Num x = 0, y = 0;  // KAKUDAI, SENTAKU
@@ -73,9 +81,12 @@ struct PlaneSetup {
   // and every labelEveryY-th y grid line; 0 (both) draws no value labels.
   Num labelEveryX = 0, labelEveryY = 0;
   // What the figure will carry at its later steps: its labels keep clear of
-  // these from the first step.
+  // these from the first step. Each is drawn later by the call that takes
+  // the same set-up (Graph, Point, ArrowBetween, a line of the figure).
   std::vector<GraphSetup> curves{};
   std::vector<LineOnPlane> lines{};
+  std::vector<PointSetup> points{};
+  std::vector<ArrowOnPlane> arrows{};
 };
 
 // DrawTextBox and DrawTextBoxAround. The defaults are a table cell's.

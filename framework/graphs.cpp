@@ -21,22 +21,23 @@ constexpr Num kTraceSteps = 5000;
 void Lesson::PlotLabelledPoint() {
   UnitIfZero(XSTEP);
   UnitIfZero(GGX);
-  HOUKOU = PlaneX(KAKUDAI);
-  N2 = PlaneY(SENTAKU);
+  HOUKOU = X8 + NO * KAKUDAI / XSTEP;
+  N2 = R - NO * SENTAKU / GGX;
 
-  // The label (at the nearest place clear of the figure, its own dot
-  // included) and its ground go down before the dot.
+  // The label (at the place chosen for it, nearer its own dot than any
+  // other) and its ground go down before the dot.
   YMOTO = TKAI2;
   DSM1 = HOUKOU - 20 + JYOU;
   DSM2 = N2 - 40 + LABELDY;
   KKAI_s = ZY0_s;
-  figure.strokes.push_back({{{HOUKOU, N2}}, DOTRADIUS, -1, false});
+  const int part = figure.drawn ? CarryPoint(HOUKOU, N2, DOTRADIUS) : kLoosePart;
+  figure.drawingPoint = part;
   if (!KKAI_s.empty()) {
-    PlaceFigureLabel();
+    PlaceFigureLabel(part);
     LabelGround(CellsOf([&] { PrintMathText(); }));
   }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
-  figure.strokes.back().drawn = true;
+  if (figure.drawn) PointDrawn(HOUKOU, N2, DOTRADIUS);
   PrintMathText();
   JYOU = 0;
   LABELDY = 0;
@@ -69,7 +70,7 @@ void Lesson::DrawFunctionGraph() {
   DSM1 = DSM1 + JYOU;
   DSM2 = DSM2 + LABELDY;
   KKAI_s = ZY0_s;
-  FigureLabel(graphCurve_);
+  FigureLabel(figure.drawingCurve);
 
   JYOU = 0;
   LABELDY = 0;
@@ -93,8 +94,8 @@ void Lesson::TraceCurveDots() {
   TANI = kTraceSteps;
 
   CountedLoop(XI0, 0, TANI, 1, [&](Num) {
-    HOUKOU = PlaneX(x);
-    N2 = PlaneY(y);
+    HOUKOU = X8 + NO * x / XSTEP;
+    N2 = R - NO * y / GGX;
     if (ZX <= N2 && N2 <= ZY) {
       DSM1 = HOUKOU;
       DSM2 = N2;
@@ -108,10 +109,10 @@ void Lesson::TraceCurveDots() {
 
 void Lesson::DrawVerticalGraphLine() {
   rt.SetDrawWidth(0, 5);
-  Num x = PlaneX(R1B);
-  PlainLine(rt, x, PlaneY(B4), x, PlaneY(X), CInt(TKAI2));
+  const Num x = X8 + NO * R1B / XSTEP, y0 = R - NO * B4 / GGX, y1 = R - NO * X / GGX;
+  PlainLine(rt, x, y0, x, y1, CInt(TKAI2));
   DSM1 = x + 10;
-  DSM2 = PlaneY(X);
+  DSM2 = y1;
 }
 
 }  // namespace lessons

@@ -16,6 +16,7 @@
 #include "framework/basic.h"
 #include "framework/figure.h"
 #include "framework/figure_setups.h"
+#include "framework/label_places.h"
 #include "framework/lesson_kit.h"
 #include "framework/runtime/runtime.h"
 
@@ -91,14 +92,17 @@ class Lesson {
   // DrawFunctionGraph, DrawTextBox and DrawTextBoxAround.
   // Plane leaves the figure it drew in `figure`: the curves and lines its
   // set-up names are known to it before any of its labels is placed.
+  // Point and Graph answer the part number the figure gives the point (a
+  // dot of radius 4 or more) or the curve (kLoosePart without a figure).
   const Figure& Plane(const PlaneSetup& setup);
-  void Point(const PointSetup& setup);
-  void Graph(const GraphSetup& setup);
+  int Point(const PointSetup& setup);
+  int Graph(const GraphSetup& setup);
   void TextBox(const BoxSetup& setup);
   void TextBoxAround(const BoxSetup& setup);
   // DrawArrow from (x1, y1) to (x2, y2) in `colour`, head length 16, its
-  // head at the second point, at the first, or at both.
-  void ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour,
+  // head at the second point, at the first, or at both. On a figure it is
+  // one of its parts: its part number (else kLoosePart).
+  int ArrowBetween(Num x1, Num y1, Num x2, Num y2, int colour,
                     ArrowHeads heads = ArrowHeads::kAtEnd);
 
   // ---- figures: marks, arcs, grids, polygons, fraction texts ----
@@ -186,35 +190,36 @@ class Lesson {
   // As InkOf, the routine's cells (as wide as the typesetter advances) and strokes.
   InkBox CellsOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
-  // Of the places (offsets of the label's cells): the first where its ground
-  // meets nothing of the figure but the axes and the grid, else the one where
-  // least is crossed (the plane's letters and "0"); the one of least cost for
-  // a figure's label (the label of curve or arrow `ownCurve` nearest to it).
-  size_t FirstClearPlace(const InkBox& cells, const std::vector<ScreenPoint>& places) const;
-  size_t LeastCostPlace(const InkBox& cells, const std::vector<ScreenPoint>& places,
-                        int ownCurve = -2) const;
-  // Offsets around a label's own place, nearest first.
-  static std::vector<ScreenPoint> NearbyPlaces();
   // PrintMathText of KKAI$ as a figure's label: at (DSM1, DSM2), or the
-  // nearest place around it where its ground is clear of the figure (for
-  // the label of curve `ownCurve`, nearest that curve), on its ground.
-  void FigureLabel(int ownCurve = -2);
+  // place near it that label_places.h chooses (for the label of part
+  // `ownPart`, nearer to it than to any other part of its kind), on its ground.
+  void FigureLabel(int ownPart = kLoosePart);
   // Moves (DSM1, DSM2) to where FigureLabel would write KKAI$, writing nothing.
-  void PlaceFigureLabel(int ownCurve = -2);
+  void PlaceFigureLabel(int ownPart = kLoosePart);
   // An axis's number: its cells at its own place, and how to draw it moved.
   struct AxisLabel {
     InkBox cells;
     std::function<void(Num dx, Num dy)> draw;
   };
   // The ground of the origin's "0" of the plane last drawn.
-  const InkBox& OriginLabelGround() const { return zeroGround_; }
+  const InkBox& OriginLabelGround() const { return figure.zeroGround; }
   // A number of an axis at (x, y) in the font in force, for PlaceAxisLabels.
   AxisLabel AxisText(Num x, Num y, const std::string& text, int a, int b);
-  // Draws the numbers of one axis on grounds joined into bands.
+  // Draws the numbers of one axis, each on its tick, on grounds joined into
+  // bands; a number that has no place there is left out.
   void PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const InkBox& beside = {});
-  // The figure carries a curve (its number) or a line from now on.
-  int CarryCurve(const GraphSetup& curve);
+  // The figure carries a curve (its part number), drawn now or later.
+  int CarryCurve(const GraphSetup& curve, bool drawn = true);
+  // The figure carries a line drawn now: the one declared with these ends,
+  // or a new one (of the arrow being drawn).
   void CarryLine(Num x1, Num y1, Num x2, Num y2, Num width);
+  // The point about to be plotted at (x, y): the one declared there, or a
+  // new one (its part number; kLoosePart for a small dot); PointDrawn once
+  // its dot is on the screen.
+  int CarryPoint(Num x, Num y, Num radius);
+  void PointDrawn(Num x, Num y, Num radius);
+  // The part number of the arrow with this shaft: the one declared, or a new one.
+  int ArrowPart(Num x1, Num y1, Num x2, Num y2);
   // The plane's mapping of a value to the screen (X8, R, NO, XSTEP, GGX).
   Num PlaneX(Num u) const;
   Num PlaneY(Num v) const;
@@ -279,26 +284,12 @@ class Lesson {
 
  private:
   void BeginFigure();
-  // How far cells must move so that their ground's margin clears the x axis
-  // and (or) the y axis, away from the axis on their own side.
-  ScreenPoint AwayFromAxes(const InkBox& cells, bool xAxis, bool yAxis) const;
-  // Offsets that put cells beside the origin clear of the axes: in their own
-  // quadrant, mirrored in the x axis, in the y axis, in both.
-  std::vector<ScreenPoint> Quadrants(const InkBox& cells) const;
-  // The text at the first clear one of the places, on its ground; which was taken.
-  size_t PlacedText(Num x, Num y, const std::string& text, int a, int b,
-                         const std::vector<ScreenPoint>& places);
+  // The text on its ground at the place label_places.h chooses for a label
+  // of this kind (a letter: of `places`); the offset it took.
+  ScreenPoint PlacedText(Num x, Num y, const std::string& text, int a, int b, LabelKind kind,
+                         const std::vector<ScreenPoint>& places = {});
 
   std::string title_;
-  std::vector<GraphSetup> carried_, declaredCurves_;
-  std::vector<LineOnPlane> declaredLines_;
-  size_t zeroQuadrant_ = 0;  // where the origin's "0" went (see Quadrants)
-  InkBox zeroGround_;        // and its ground
-  Num xNumbersFrom_ = 0;  // how far from the origin the plane's first x number stands
-  InkBox screenArea_;        // what the screen's WipeScreen cleared (its labels stay in it)
-  int graphCurve_ = -2;    // the figure's number of the curve DrawFunctionGraph draws
-  int lineOwner_ = -1;     // the figure's number of the arrow being drawn (-1: none)
-  int runArrow_ = -1, riseArrow_ = -1;  // and of the last run and rise
 };
 
 }  // namespace lessons

@@ -97,21 +97,21 @@ void Lesson::LabelAt(Num x, Num y, int colour, const std::string& text) {
 }
 
 void Lesson::KeepClearOfText() {
-  // While a figure is on the screen, its labels keep clear of the texts
-  // written beside it.
-  if (!figure.drawn || KKAI_s.empty()) return;
+  // A figure's labels keep clear of the texts written on the screen.
+  if (KKAI_s.empty()) return;
   const InkBox cells = CellsOf([&] { PrintMathText(); });
-  if (!cells.Empty()) figure.grounds.push_back(cells);
+  if (!cells.Empty()) figure.texts.push_back(cells);
 }
 
 void Lesson::FillRect(Num x, Num y, Num w, Num h, int lineColour, int fillColour) {
   FillBoxSized(rt, x, y, w, h, lineColour, fillColour);
+  if (lineColour == 15 && fillColour == 15) figure.Wiped({x, y, x + w, y + h});
 }
 
 void Lesson::WipeScreen(Num w, Num h) {
-  FillRect(0, 0, w, h, 15, 15);
+  FillBoxSized(rt, 0, 0, w, h, 15, 15);
   figure.Clear();
-  screenArea_ = {0, 0, w, h};
+  figure.area = {0, 0, w, h};
 }
 
 void Lesson::CellStyle(Num height, int lineColour, int fillColour, int textColour) {

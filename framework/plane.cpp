@@ -52,8 +52,8 @@ void Lesson::OnGround(const std::function<void()>& set) {
   set();
 }
 
-Num Lesson::PlaneX(Num u) const { return X8 + NO * u / XSTEP; }
-Num Lesson::PlaneY(Num v) const { return R - NO * v / GGX; }
+Num Lesson::PlaneX(Num u) const { return figure.drawn ? figure.X(u) : X8 + NO * u / XSTEP; }
+Num Lesson::PlaneY(Num v) const { return figure.drawn ? figure.Y(v) : R - NO * v / GGX; }
 
 std::string Lesson::StrippedNumberText(Num v) {
   A_s = Str(v);
@@ -139,28 +139,19 @@ void Lesson::DrawCoordinatePlane() {
   rt.SetDrawWidth(0, 4);
   PlainLine(rt, GY0, R, GY1, R, 0);
 
-  // "0" below the origin, left of the y axis, or in another quadrant where
-  // no curve runs near the origin; then the numbers, the "0" in their band.
+  // "0" below the origin, left of the y axis, or in another of the cells
+  // around the origin where nothing of the figure runs; then the numbers,
+  // the "0" in their band.
   YMOTO = 0;
   rt.SetFontBold(0, -1);
   DSM1 = X8 - NAGASA;
   DSM2 = R;
   KKAI_s = "0";
-  std::vector<ScreenPoint> zeroPlaces = Quadrants(rt.TextCells(DSM1, DSM2, "0", 2, 1));
-  // On a plane without a grid (where a place does not read as a value),
-  // further along the x axis too, into the wedge that steep curves leave
-  // beside it, while clear of the axis's first number.
-  for (Num out : {24.0f, 32.0f, 40.0f})
-    if (SIZE == 0 && out + 3 * NAGASA < xNumbersFrom_)
-      for (size_t q = 0; q < 4; ++q) {
-        const ScreenPoint d = zeroPlaces[q];
-        const bool left = DSM1 + d.x < X8 - NAGASA / 2;
-        zeroPlaces.push_back({d.x + (left ? -out : out), d.y});
-      }
-  zeroQuadrant_ = PlacedText(DSM1, DSM2, KKAI_s, 2, 1, zeroPlaces);
-  zeroGround_ = figure.grounds.empty() ? InkBox{} : figure.grounds.back();
+  const size_t grounds = figure.grounds.size();
+  PlacedText(DSM1, DSM2, KKAI_s, 2, 1, LabelKind::kOrigin);
+  figure.zeroGround = figure.grounds.size() > grounds ? figure.grounds.back() : InkBox{};
   rt.SetFontBold(0, 0);
-  PlaceAxisLabels(xLabels, true, zeroGround_);
+  PlaceAxisLabels(xLabels, true, figure.zeroGround);
   PlaceAxisLabels(yLabels, false);
   rt.SetFontBold(0, -1);
 
@@ -187,11 +178,13 @@ void Lesson::DrawCoordinatePlane() {
     const ScreenPoint d = clearOf(DSM1, DSM2, KKAI_s, 3, 2);
     const InkBox c = Moved(rt.TextCells(DSM1, DSM2, KKAI_s, 3, 2), d.x, d.y);
     const ScreenPoint beyond{GY1 + 2 + 1 + kLabelMargin - c.x0 + d.x, d.y + R - (c.y0 + c.y1) / 2};
-    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, {d, beyond, {d.x, d.y + 2 * R - c.y0 - c.y1}});
+    PlacedText(DSM1, DSM2, KKAI_s, 3, 2, LabelKind::kLetter,
+               {d, beyond, {d.x, d.y + 2 * R - c.y0 - c.y1}});
   }
 
   // "y" at the top of the y axis, half a label cell right of it (clear of a
-  // label that ends at the axis beside it), or as far left of it.
+  // label that ends at the axis beside it); where that crosses the plane's
+  // edge, above the axis's end, just under the edge, or as far left of it.
   rt.SetFontName(0, "ゴシック");
   rt.SetFontSize(0, NAGASA);
   rt.SetFontItalic(0, 0);
@@ -200,9 +193,10 @@ void Lesson::DrawCoordinatePlane() {
   KKAI_s = "y";
   {
     const InkBox c = rt.TextCells(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1);
-    // Last, above the axis's end.
-    const ScreenPoint above{X8 - (c.x0 + c.x1) / 2, ZX - 2 - 1 - kLabelMargin - c.y1};
-    PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, {{0, 0}, {2 * X8 - c.x0 - c.x1, 0}, above});
+    const Num clear = 2 + 1 + kLabelMargin, left = 2 * X8 - c.x0 - c.x1;
+    const ScreenPoint above{X8 - (c.x0 + c.x1) / 2, ZX - clear - c.y1}, under{0, ZX + clear - c.y0};
+    PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, LabelKind::kLetter,
+               {{0, 0}, above, under, {left, 0}, {left, under.y}});
   }
 
   rt.SetFontBold(0, 0);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/figure.h"
 #include "framework/lesson.h"
 
 namespace lessons {
@@ -17,6 +18,9 @@ Num LineHeight(const std::string& text) { return InStr(text, "ﾀ") > 0 ? 50 : 4
 // The filled box, border in SIZE, inside in TKAI2, with the pen in force.
 void DrawBox(Lesson& L, Num x0, Num y0) {
   L.rt.DrawLine(0, 0, x0, y0, 0, x0 + L.TANI, y0 + L.GX0, -1, CInt(L.SIZE), 2, CInt(L.TKAI2), 0, 15);
+  // A figure's labels keep clear of the box and its border.
+  const Num pen = static_cast<Num>(L.rt.GetDrawWidth(0)) / 2;
+  L.figure.texts.push_back(Grown({x0, y0, x0 + L.TANI, y0 + L.GX0}, pen));
 }
 
 // Measures A$ and gives the x offset that centres it in a box TANI wide. A

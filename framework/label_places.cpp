@@ -1,0 +1,198 @@
+// Where a label of a figure stands: the places its kind allows, the rules
+// that rule places out, and the costs among the rest (label_places.h).
+#include "framework/label_places.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lessons {
+
+namespace {
+
+// A place and what it costs before the figure is looked at: how far it moves
+// and how far down its list it stands.
+struct Candidate {
+  ScreenPoint offset;
+  Num cost = 0;
+};
+
+// How far the cells must move so that their ground's margin clears the axis
+// (the x axis, or else the y axis) on their own side: the axes are 4 wide.
+Num AwayFromAxis(const Figure& f, const InkBox& c, bool xAxis) {
+  const Num clear = 2 + 1 + kLabelMargin;
+  if (xAxis) {
+    const Num r = f.originY;
+    return c.y0 + c.y1 > 2 * r ? std::max(Num(0), r + clear - c.y0) : std::min(Num(0), r - clear - c.y1);
+  }
+  const Num x8 = f.originX;
+  return c.x0 + c.x1 < 2 * x8 ? std::min(Num(0), x8 - clear - c.x1) : std::max(Num(0), x8 + clear - c.x0);
+}
+
+// An axis number's places: clear of its axis on its own side, on the other
+// side, then further out on either, along its tick line.
+void NumberPlaces(const Figure& f, const LabelQuery& q, const PlaceWeights& w,
+                  std::vector<Candidate>& out) {
+  const bool xAxis = q.kind == LabelKind::kXNumber;
+  const Num d = AwayFromAxis(f, q.cells, xAxis);
+  const InkBox c = xAxis ? Moved(q.cells, 0, d) : Moved(q.cells, d, 0);
+  const Num mirror = xAxis ? 2 * f.originY - c.y0 - c.y1 : 2 * f.originX - c.x0 - c.x1;
+  const Num outward = mirror < 0 ? 1 : -1;  // away from the axis on its own side
+  auto add = [&](Num along, Num cost) {
+    out.push_back({xAxis ? ScreenPoint{0, along} : ScreenPoint{along, 0}, cost});
+  };
+  for (Num out = 0; out <= kNumberReach; out += 4) {
+    const Num beyond = out == 0 ? 0 : w.numberOtherSide + w.perUnitOut * out;
+    add(d + outward * out, beyond);
+    add(d + mirror - outward * out, w.numberOtherSide + beyond);
+  }
+}
+
+// The origin's "0": clear of both axes in its own quadrant, mirrored in the
+// x axis, in the y axis and in both; each then out from the origin, while
+// its nearer corner stays within a cell of it.
+void OriginPlaces(const Figure& f, const LabelQuery& q, const PlaceWeights& w,
+                  std::vector<Candidate>& out) {
+  const ScreenPoint d{AwayFromAxis(f, q.cells, false), AwayFromAxis(f, q.cells, true)};
+  const InkBox c = Moved(q.cells, d.x, d.y);
+  const Num mx = 2 * f.originX - c.x0 - c.x1, my = 2 * f.originY - c.y0 - c.y1;
+  const Num sx = mx < 0 ? 1 : -1, sy = my < 0 ? 1 : -1;  // outwards in its own quadrant
+  const Num furthest = std::max(Num(0), f.unit - (2 + 1 + kLabelMargin));
+  // Along the x axis no nearer to its first number than three labels' height.
+  const Num furthestX =
+      std::clamp(f.xNumbersFrom - 3 * (q.cells.y1 - q.cells.y0), Num(0), furthest);
+  const ScreenPoint quadrants[] = {{0, 0}, {0, my}, {mx, 0}, {mx, my}};
+  for (size_t k = 0; k < 4; ++k)
+    for (Num ox = 0; ox <= furthestX; ox += 4)
+      for (Num oy = 0; oy <= furthest; oy += 4) {
+        const Num fx = quadrants[k].x == 0 ? sx : -sx, fy = quadrants[k].y == 0 ? sy : -sy;
+        out.push_back({{d.x + quadrants[k].x + fx * ox, d.y + quadrants[k].y + fy * oy},
+                       w.perPlaceLater * static_cast<Num>(k) + w.perUnitAway * (ox + oy)});
+      }
+}
+
+// A figure label's: its own place, then rings around it out to its reach.
+void FigurePlaces(const PlaceWeights& w, std::vector<Candidate>& out) {
+  out.push_back({{0, 0}, 0});
+  for (Num r : {3.0f, 6.0f, 9.0f, 12.0f, 16.0f, 20.0f, 25.0f, 30.0f, 36.0f, 42.0f, 48.0f, 54.0f,
+                kFigureLabelReach})
+    for (int k = 0; k < 16; ++k) {
+      const Num a = static_cast<Num>(k) * 3.14159265f / 8;
+      out.push_back({{r * std::cos(a), r * std::sin(a)}, w.perUnitAway * r});
+    }
+}
+
+bool Inside(const InkBox& b, const InkBox& area) {
+  return b.x0 >= area.x0 && b.y0 >= area.y0 && b.x1 <= area.x1 && b.y1 <= area.y1;
+}
+
+}  // namespace
+
+InkBox GroundAt(const Figure& f, const InkBox& cells) {
+  InkBox g = Grown(cells, kLabelMargin);
+  if (!f.drawn) return g;
+  const Num c = kAxisClearance, x8 = f.originX, r = f.originY;
+  const bool left = cells.x0 + cells.x1 < 2 * x8, above = cells.y0 + cells.y1 < 2 * r;
+  if (g.x0 < x8 + c && g.x1 > x8 - c && g.y1 > f.top && g.y0 < f.bottom) {
+    if (left) g.x1 = std::min(g.x1, x8 - c);
+    else g.x0 = std::max(g.x0, x8 + c);
+  }
+  if (g.y0 < r + c && g.y1 > r - c && g.x1 > f.left && g.x0 < f.right) {
+    if (above) g.y1 = std::min(g.y1, r - c);
+    else g.y0 = std::max(g.y0, r + c);
+  }
+  return g;
+}
+
+LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& w) {
+  std::vector<Candidate> places;
+  switch (q.kind) {
+    case LabelKind::kXNumber:
+    case LabelKind::kYNumber: NumberPlaces(f, q, w, places); break;
+    case LabelKind::kOrigin: OriginPlaces(f, q, w, places); break;
+    case LabelKind::kLetter:
+      for (size_t i = 0; i < q.places.size(); ++i)
+        places.push_back({q.places[i], w.perPlaceLater * static_cast<Num>(i)});
+      break;
+    case LabelKind::kFigure: FigurePlaces(w, places); break;
+  }
+  std::stable_sort(places.begin(), places.end(),
+                   [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+
+  const bool number = q.kind == LabelKind::kXNumber || q.kind == LabelKind::kYNumber ||
+                      q.kind == LabelKind::kOrigin;
+  const Num height = q.cells.y1 - q.cells.y0;
+  // Nearer to another label along its row than this reads as a space (0.6
+  // of its height between the inks, which stand about 3 units inside their
+  // cells).
+  const Num apart = std::max(Num(0), 0.6f * height - 2 * kLabelMargin - 6);
+  auto side = [&](const InkBox& b) {
+    return std::pair(b.x0 + b.x1 < 2 * f.originX, b.y0 + b.y1 < 2 * f.originY);
+  };
+  const auto ownSide = side(q.cells);
+  const int own = q.own;
+  const bool owned = own >= 0 && own < static_cast<int>(f.parts.size());
+
+  LabelPlace best;
+  best.broken = 1 << 30;
+  Num least = 1e30f;
+  for (const Candidate& p : places) {
+    // Places come cheapest first: once a clear place is found, none that
+    // costs more before the figure is looked at can win.
+    if (best.broken == 0 && p.cost >= least) break;
+    const InkBox at = Moved(q.cells, p.offset.x, p.offset.y);
+    const InkBox g = GroundAt(f, at);
+    int broken = 0;
+    Num cost = p.cost;
+    if ((!f.area.Empty() && !Inside(at, f.area)) ||
+        std::any_of(std::begin(kPromptBand), std::end(kPromptBand),
+                    [&](const InkBox& band) { return Overlap(band, at); }))
+      ++broken;
+    if (q.kind == LabelKind::kFigure && f.drawn && side(at) != ownSide) cost += w.acrossAxis;
+    const InkBox wide = q.kind == LabelKind::kYNumber ? InkBox{g.x0, g.y0 - apart, g.x1, g.y1 + apart}
+                                                      : InkBox{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
+    for (const InkBox& o : f.grounds) {
+      const bool mate = std::any_of(q.band.begin(), q.band.end(), [&](const InkBox& b) {
+        return b.x0 == o.x0 && b.y0 == o.y0 && b.x1 == o.x1 && b.y1 == o.y1;
+      });
+      const InkBox other = mate ? Grown(o, -kLabelMargin) : o, mine = mate ? at : g;
+      if (Overlap(other, mine)) ++broken;
+      else if (Overlap(o, wide)) cost += w.crowded;
+    }
+    for (const InkBox& t : f.texts)
+      if (Overlap(t, g)) ++broken;
+    if (broken > best.broken || (broken == best.broken && cost >= least)) continue;
+    // What is drawn, or will be: through its text, under its ground, beside it.
+    const InkBox inner = Grown(g, -0.5f);
+    Num nearest = 2 * kLabelMargin;
+    for (const FigureStroke& s : f.strokes) {
+      if (!Overlap(s.reach, Grown(at, 2 * kLabelMargin))) continue;
+      const bool axis = s.part == kAxesPart;
+      const Num d = StrokeBoxDistance(s, at);
+      if (d < 0) {
+        ++broken;  // through its text
+      } else if (s.drawn && (axis || !Overlap(s.reach, inner) ? false : StrokeBoxDistance(s, inner) < 0)) {
+        ++broken;  // its ground would cut what is drawn
+      } else if (!s.drawn && d < kLabelMargin) {
+        cost += w.underLater;
+      }
+      if (!(number && axis)) nearest = std::min(nearest, d);
+    }
+    cost += w.perUnitNarrow * (2 * kLabelMargin - std::max(Num(0), nearest));
+    if (owned && broken <= best.broken) {
+      // Nearer to its own part than to any other of its kind.
+      const Num mine = f.DistanceToPart(at, own);
+      for (int c = 0; c < static_cast<int>(f.parts.size()); ++c)
+        if (c != own && f.parts[c] == f.parts[own] && f.DistanceToPart(at, c, mine) < mine) {
+          ++broken;
+          break;
+        }
+    }
+    if (broken < best.broken || (broken == best.broken && cost < least)) {
+      best = {p.offset, g, broken};
+      least = cost;
+    }
+  }
+  return best;
+}
+
+}  // namespace lessons
