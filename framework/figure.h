@@ -22,9 +22,8 @@ struct ScreenPoint {
 // numbered from 0 in the order the figure first carries them; these name
 // the rest.
 inline constexpr int kLoosePart = -1;  // a line or dot that no label belongs to
-inline constexpr int kAnyPart = -2;    // (asking) every part alike
-inline constexpr int kAxesPart = -3;   // the plane's axes
-inline constexpr int kEdgesPart = -4;  // the plane's outermost grid lines
+inline constexpr int kAxesPart = -2;   // the plane's axes
+inline constexpr int kEdgesPart = -3;  // the plane's outermost grid lines
 
 enum class PartKind { kCurve, kArrow, kPoint };
 
