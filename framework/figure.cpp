@@ -56,11 +56,18 @@ bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {
   return true;
 }
 
-Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b) {
-  if (s.points.size() == 1) return SegmentBoxDistance(s.points[0], s.points[0], b) - s.half;
-  Num d = 1e9f;
-  for (size_t i = 1; i < s.points.size() && d > 0; ++i)
-    d = std::min(d, SegmentBoxDistance(s.points[i - 1], s.points[i], b));
+Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b, Num limit) {
+  if (s.points.size() == 1) return std::min(limit, SegmentBoxDistance(s.points[0], s.points[0], b) - s.half);
+  // A segment whose own box stands further off than the nearest so far is
+  // passed over.
+  Num d = limit + s.half;
+  for (size_t i = 1; i < s.points.size() && d > 0; ++i) {
+    const ScreenPoint p = s.points[i - 1], q = s.points[i];
+    const Num gx = std::max({b.x0 - std::max(p.x, q.x), Num(0), std::min(p.x, q.x) - b.x1});
+    const Num gy = std::max({b.y0 - std::max(p.y, q.y), Num(0), std::min(p.y, q.y) - b.y1});
+    if (gx >= d || gy >= d) continue;
+    d = std::min(d, SegmentBoxDistance(p, q, b));
+  }
   return d - s.half;
 }
 
@@ -105,7 +112,7 @@ void Figure::Carry(std::vector<ScreenPoint> points, Num half, int part, bool dra
 Num Figure::DistanceToPart(const InkBox& box, int part, Num within) const {
   Num d = within;
   for (const FigureStroke& s : strokes)
-    if (s.part == part && BoxDistance(s.reach, box) < d) d = std::min(d, StrokeBoxDistance(s, box));
+    if (s.part == part && BoxDistance(s.reach, box) < d) d = std::min(d, StrokeBoxDistance(s, box, d));
   return d;
 }
 

@@ -103,8 +103,9 @@ inline bool Overlap(const InkBox& a, const InkBox& b) {
 }
 // Whether the segment from p to q comes into the box.
 bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b);
-// How far the stroke's ink stands from the box (0 or less: it meets it).
-Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b);
+// How far the stroke's ink stands from the box (0 or less: it meets it), or
+// `limit` when it stands no nearer than that.
+Num StrokeBoxDistance(const FigureStroke& s, const InkBox& b, Num limit = 1e9f);
 // The segments of an arrow from tail to head: its shaft, and the two sides
 // of its open head (none when the ends are one point).
 std::vector<std::pair<ScreenPoint, ScreenPoint>> ArrowSegments(ScreenPoint tail, ScreenPoint head,

@@ -186,7 +186,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     for (const InkBox& t : figure.texts)
       if (Overlap(t, b)) return true;
     for (const FigureStroke& s : figure.strokes)
-      if (s.drawn && s.part != kAxesPart && Overlap(s.reach, b) && StrokeBoxDistance(s, b) < 0)
+      if (s.drawn && s.part != kAxesPart && Overlap(s.reach, b) && StrokeBoxDistance(s, b, 0) < 0)
         return true;
     return false;
   };

@@ -81,6 +81,13 @@ void FigurePlaces(const PlaceWeights& w, std::vector<Candidate>& out) {
     }
 }
 
+// The gap between two boxes (0 when they meet).
+Num BoxGap(const InkBox& a, const InkBox& b) {
+  const Num dx = std::max({a.x0 - b.x1, Num(0), b.x0 - a.x1});
+  const Num dy = std::max({a.y0 - b.y1, Num(0), b.y0 - a.y1});
+  return std::sqrt(dx * dx + dy * dy);
+}
+
 bool Inside(const InkBox& b, const InkBox& area) {
   return b.x0 >= area.x0 && b.y0 >= area.y0 && b.x1 <= area.x1 && b.y1 <= area.y1;
 }
@@ -132,6 +139,23 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
   const int own = q.own;
   const bool owned = own >= 0 && own < static_cast<int>(f.parts.size());
 
+  // What of the figure comes near any of the places, and the parts of the
+  // same kind as its own, looked at once rather than at every place.
+  InkBox region = Grown(q.cells, 2 * kLabelMargin);
+  for (const Candidate& p : places) region = region.Joined(Grown(Moved(q.cells, p.offset.x, p.offset.y), 2 * kLabelMargin));
+  std::vector<const FigureStroke*> nearby, kin;
+  for (const FigureStroke& s : f.strokes) {
+    if (Overlap(s.reach, region)) nearby.push_back(&s);
+    if (owned && s.part >= 0 && f.parts[static_cast<size_t>(s.part)] == f.parts[static_cast<size_t>(own)])
+      kin.push_back(&s);
+  }
+  auto distance = [&](const InkBox& box, int part, Num within) {
+    Num d = within;
+    for (const FigureStroke* s : kin)
+      if (s->part == part && BoxGap(s->reach, box) < d) d = std::min(d, StrokeBoxDistance(*s, box, d));
+    return d;
+  };
+
   LabelPlace best;
   best.broken = 1 << 30;
   Num least = 1e30f;
@@ -164,13 +188,15 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
     // What is drawn, or will be: through its text, under its ground, beside it.
     const InkBox inner = Grown(g, -0.5f);
     Num nearest = 2 * kLabelMargin;
-    for (const FigureStroke& s : f.strokes) {
-      if (!Overlap(s.reach, Grown(at, 2 * kLabelMargin))) continue;
+    const InkBox beside = Grown(at, 2 * kLabelMargin);
+    for (const FigureStroke* k : nearby) {
+      const FigureStroke& s = *k;
+      if (!Overlap(s.reach, beside)) continue;
       const bool axis = s.part == kAxesPart;
-      const Num d = StrokeBoxDistance(s, at);
+      const Num d = StrokeBoxDistance(s, at, 2 * kLabelMargin);
       if (d < 0) {
         ++broken;  // through its text
-      } else if (s.drawn && (axis || !Overlap(s.reach, inner) ? false : StrokeBoxDistance(s, inner) < 0)) {
+      } else if (s.drawn && (axis || !Overlap(s.reach, inner) ? false : StrokeBoxDistance(s, inner, 0) < 0)) {
         ++broken;  // its ground would cut what is drawn
       } else if (!s.drawn && d < kLabelMargin) {
         cost += w.underLater;
@@ -180,9 +206,9 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
     cost += w.perUnitNarrow * (2 * kLabelMargin - std::max(Num(0), nearest));
     if (owned && broken <= best.broken) {
       // Nearer to its own part than to any other of its kind.
-      const Num mine = f.DistanceToPart(at, own);
+      const Num mine = distance(at, own, 1e9f);
       for (int c = 0; c < static_cast<int>(f.parts.size()); ++c)
-        if (c != own && f.parts[c] == f.parts[own] && f.DistanceToPart(at, c, mine) < mine) {
+        if (c != own && f.parts[c] == f.parts[own] && distance(at, c, mine) < mine) {
           ++broken;
           break;
         }
