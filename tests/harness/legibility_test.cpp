@@ -249,7 +249,8 @@ const LogLines& TourLog(const std::string& program) {
 // - "crossed by": a line, box outline, polyline, arc or dot (of radius 8 or
 //   less) drawn after a glyph's ground and before the glyph is covered,
 //   through the middle half of its ink (a plotted point, a dot of radius 4 or
-//   more, through its centre: a label may touch its point), and shown so (a
+//   more in the glyph's colour, through its centre: a label may touch its own
+//   point, and shares its colour), and shown so (a
 //   key or a pause comes before the glyph is covered); not the lines the text
 //   took, nor erasing (drawing in colour 15) or what was erased before the
 //   glyph came;
@@ -289,7 +290,7 @@ struct Stroke {
   bool dot = false;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0, w = 1;
   long seq = 0, erased = 0;  // its line in the log; the line that drew it again in colour 15
-  int key = 0;
+  int key = 0, colour = 0;
   bool white = false, point = false;  // drawn in colour 15; a plotted point (radius 4 or more)
   Box Bounds() const {
     return Grow({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, w);
@@ -358,6 +359,7 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
     std::string ch;
     size_t text = 0;
     long ground = 0, born = 0;  // the lines of its ground and of itself
+    int colour = 0;
   };
   struct Text {
     std::string s;
@@ -412,7 +414,8 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
     const Box centre = Grow(middle, -std::max(middle.x1 - middle.x0, middle.y1 - middle.y0));
     auto hit = std::find_if(strokes.begin(), strokes.end(), [&](const Stroke& s) {
       return s.seq > g.ground && s.seq < shown && g.born < shown && !s.white &&
-             (!s.erased || s.erased > g.born) && s.Crosses(s.point ? centre : middle) &&
+             (!s.erased || s.erased > g.born) &&
+             s.Crosses(s.point && s.colour == g.colour ? centre : middle) &&
              std::find(t.lines.begin(), t.lines.end(), &s - strokes.data()) == t.lines.end();
     });
     if (hit != strokes.end())
@@ -530,7 +533,7 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
         if (text.ink.Empty() && ground != fills.rend()) text.cell = *ground;
         if (on == (text.cell.seq ? text.cell.seq : cleared))
           text.ink = text.ink.Empty() ? g : Join(text.ink, g);
-        glyphs.push_back({g, y, b * size, chars[i], t, on, seq});
+        glyphs.push_back({g, y, b * size, chars[i], t, on, seq, colour});
         crowds(glyphs.back());
         live.push_back(glyphs.size() - 1);
         ++text.shown, text.inked = true;
@@ -540,7 +543,8 @@ std::vector<std::string> LabelFaults(const LogLines& log, const std::string& pro
     for (Stroke& st : ReadStrokes(f)) {
       if (!Meet(st.Bounds(), {0, 0, kVisibleWidth, kVisibleHeight})) continue;
       st.seq = seq, st.key = key;
-      st.white = I(f[call == "DrawCircle" ? 4 : call == "DrawLine" ? 6 : 1]) == 15;
+      st.colour = I(f[call == "DrawCircle" ? 4 : call == "DrawLine" ? 6 : 1]);
+      st.white = st.colour == 15;
       if (st.white)
         for (Stroke& o : strokes)
           if (!o.erased && o.dot == st.dot &&
@@ -688,6 +692,15 @@ TEST(Labels, ReportsTextsRunTogetherStruckOrWiderThanTheirCells) {
   EXPECT_NE(f[0].find("\"0.02\" at (220, 233) reaches past its cell (220, 230)-(308, 280)"),
             std::string::npos)
       << f[0];
+
+  // A point may touch its own label (in its colour), not another.
+  b.ClearLog();
+  text(602, 558, "7"), text(702, 558, "8");
+  b.rt.DrawCircle(0, 0, 615, 571, 5, 3, 1, 0, 0, 1, 0, 3, 1);
+  b.rt.DrawCircle(0, 0, 715, 571, 5, 0, 1, 0, 0, 1, 0, 0, 1);
+  f = faults();
+  ASSERT_EQ(f.size(), 1u) << ::testing::PrintToString(f);
+  EXPECT_NE(f[0].find("\"7\" at (602, 558) crossed by a dot at (615, 571)"), std::string::npos) << f[0];
 }
 
 
@@ -717,7 +730,8 @@ TEST(Labels, ReportsTextsRunTogetherStruckOrWiderThanTheirCells) {
 // - "ground over": a label's ground over some of a text still shown or of a
 //   curve (one it covers completely is wiped, not crossed);
 // - "dot over": a dot of radius 3 to 8 drawn over some of a glyph's ink
-//   (through its centre, or for a dot under 4 its middle, Labels reports it).
+//   (through its middle, or for a point in the glyph's colour its centre,
+//   Labels reports it).
 
 struct Drawn {  // a line as drawn, and the stretches of it that boxes drawn later cover
   double x1, y1, x2, y2, w;
@@ -763,6 +777,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
     Box ink;
     std::string ch;
     long call = 0, ground = 0;  // its DrawText's line; its label's ground's (0: not a label)
+    int colour = 0;
   };
   struct Dot {
     double x, y, r;
@@ -932,7 +947,8 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
         const Box middle{(3 * g.ink.x0 + g.ink.x1) / 4, (3 * g.ink.y0 + g.ink.y1) / 4,
                          (g.ink.x0 + 3 * g.ink.x1) / 4, (g.ink.y0 + 3 * g.ink.y1) / 4};
         auto [cx, cy] = centre(g.ink);
-        bool labels = D(f[3]) >= 4 ? std::hypot(cx - x, cy - y) <= r : Distance(x, y, middle) < r;
+        bool labels = D(f[3]) >= 4 && I(f[8]) == g.colour ? std::hypot(cx - x, cy - y) <= r
+                                                          : Distance(x, y, middle) < r;
         // A glyph's corners are mostly blank: the dot must reach its inner two thirds.
         const double ix = (g.ink.x1 - g.ink.x0) / 6, iy = (g.ink.y1 - g.ink.y0) / 6;
         if (!labels && Distance(x, y, {g.ink.x0 + ix, g.ink.y0 + iy, g.ink.x1 - ix, g.ink.y1 - iy}) < r)
@@ -1000,7 +1016,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
           std::erase_if(glyphs, [&](const Glyph& h) { return Meet(Grow(h.ink, -1), ink[i]); });
           continue;
         }
-        glyphs.push_back({ink[i], chars[i], seq, isGround(g) ? g->seq : 0});
+        glyphs.push_back({ink[i], chars[i], seq, isGround(g) ? g->seq : 0, colour});
       }
     } else if (call == "DrawLine" && f.size() > 8 && f[5] == "line" && I(f[6]) != 15) {
       Drawn p{D(f[1]), D(f[2]), D(f[3]), D(f[4]), std::max(1.0, D(f[8])), I(f[6]), key, seq, {}};
