@@ -734,8 +734,13 @@ bool IsGround(const Fill* g) {
 // - "axis drawn beyond its plane": an axis drawn again past its extent;
 // - "ground over the plane's edge", "ground over a table border": a label's
 //   ground over the middle of the plane's outermost grid line or of the border
-//   of a box still shown (one it covers whole it wipes).
-std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& program) {
+//   of a box still shown (one it covers whole it wipes);
+// - "label in the prompt band": lesson text on a ground whose ink meets the band
+//   where the prompts are written and wiped (a screen's lines keep its layout);
+// - "text past the wipe": the ink of any text beyond the last wipe from (0, 0)
+//   (a white box of half the screen or more), which the next one leaves.
+std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& program, Canvas& canvas) {
+  const Box bands[] = {{0, 657, 992, 720}, {96, 639, 400, 675}, {992, 639, 1232, 670}};
   auto lo = [](const Box& b, int a) { return a ? b.y0 : b.x0; };
   auto hi = [](const Box& b, int a) { return a ? b.y1 : b.x1; };
   auto mid = [&](const Box& b, int a) { return (lo(b, a) + hi(b, a)) / 2; };
@@ -771,6 +776,7 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
   std::vector<Box> boxes;                     // with a border, still shown
   std::vector<std::pair<Box, double>> lines;  // before a plane, and their widths
   std::set<long> worded;                      // grounds with other lesson text on them
+  Box area{0, 0, 1e9, 1e9};                   // the last wipe's
   int key = 0;
   long seq = 0, shown = 0;  // the last key or pause
   auto check = [&] {
@@ -832,7 +838,7 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
     if (call == "Key" || call == "Pause") {
       key += call == "Key", shown = seq;
     } else if (call == "ClearScreen") {
-      wipe();
+      wipe(), area = {0, 0, 1e9, 1e9};
     } else if (ReadFill(f, fill)) {
       fill.seq = seq;
       const Box b = Bounds(fill), inner = Grow(b, -0.25);
@@ -841,7 +847,7 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
       auto under = [&](const Number& n) { return fill.Covers(mid(n.cells, 0), mid(n.cells, 1)); };
       if (fill.CoversScreen() || (fill.kind == Fill::kBox && fill.colour == 15 && !fill.border && b.x0 == 0 &&
                                   b.y0 == 0 && covers({0, 0, kVisibleWidth / 2, kVisibleHeight / 2}))) {
-        wipe();
+        wipe(), area = b;
       } else if (IsGround(&fill)) {
         for (const Box& e : plane ? plane->edges : std::vector<Box>{})
           if (Meet(inner, e)) {
@@ -908,6 +914,15 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
       for (auto it = fills.rbegin(); it != fills.rend() && !ground; ++it)
         if (it->Covers(mid(cells, 0), mid(cells, 1))) ground = &*it;
       const bool lesson = 2 * half >= 16 && h >= 24;  // not a prompt's plain text
+      for (const Box& g : canvas.TextInk(x, y, s, I(f[3]), I(f[4]), {f[6], size, f[8] == "1", f[9] == "1"})) {
+        if (g.Empty() || !Meet(g, {0, 0, kVisibleWidth, kVisibleHeight})) continue;
+        if (g.x1 > area.x1 + 0.5 || g.y1 > area.y1 + 0.5)
+          report(key, "text past the wipe " + At(area.x0, area.y0) + "-" + At(area.x1, area.y1) + ": \"" + s +
+                          "\" at " + At(x, y), At(x, y));
+        if (lesson && IsGround(ground) &&
+            std::any_of(std::begin(bands), std::end(bands), [&](const Box& b) { return Meet(g, b); }))
+          report(key, "label in the prompt band: \"" + s + "\" at " + At(x, y), At(x, y));
+      }
       if (!plane || !IsGround(ground) || ground->seq < plane->seq) continue;
       if (s.empty() || s.find_first_not_of("0123456789-.") != std::string::npos) {
         if (lesson) worded.insert(ground->seq);
@@ -968,7 +983,8 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
 //   (through its middle, or for a point in the glyph's colour its centre,
 //   Labels reports it);
 // - and those of PlaneFaults (above): axis numbers off their ticks, axes drawn
-//   beyond their planes, grounds over edges and borders.
+//   beyond their planes, grounds over edges and borders, labels in the prompt
+//   band, texts past the wipe.
 
 struct Drawn {  // a line as drawn, and the stretches of it that boxes drawn later cover
   double x1, y1, x2, y2, w;
@@ -1282,7 +1298,7 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
   if (dotColour >= 0) endCurve();
   look();
   wipe();
-  for (std::string& fault : PlaneFaults(log, program)) faults.push_back(std::move(fault));
+  for (std::string& fault : PlaneFaults(log, program, canvas)) faults.push_back(std::move(fault));
   return faults;
 }
 
@@ -1296,7 +1312,8 @@ TEST(Figures, EveryFigureOfEveryTourReadsWhole) {
     for (const std::string& fault : faults)
       for (const char* kind : {"curve breaks", "line broken", "line ends at", "line runs into",
                                "minus between", "ground over the plane", "ground over a table",
-                               "ground", "dot over", "axis number", "axis drawn"})
+                               "ground", "dot over", "axis number", "axis drawn", "label in the prompt",
+                               "text past"})
         if (fault.find(std::string(": ") + kind) != std::string::npos) {
           if (++kinds[kind] <= 40) report += fault + "\n";
           break;
@@ -1368,6 +1385,8 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
       {plane + label(420, 85, "A", 4), "test key 0: ground over the plane's edge: (416, 81)-(454, 119)"},
       {"DrawLine\t100\t100\t200\t150\tfill\t9\t15\t5\n" + label(190, 110, "A", 4),
        "test key 0: ground over a table border: (186, 106)-(224, 144) over the border of (100, 100)"},
+      {label(200, 630, "A", 4), "test key 0: label in the prompt band: \"A\""},
+      {"DrawLine\t0\t0\t1000\t1000\tfill\t15\t15\t1\n" + label(990, 100, "A", 4), "test key 0: text past the wipe"},
   };
   for (const Case& c : cases) {
     LogLines log;
