@@ -42,7 +42,7 @@ void Lesson::DrawDecimalAxisLabels() {
       d.ink = d.ink.Joined(rt.TextInk(px, py, ".", a, b));
       d.cells = d.cells.Joined(rt.TextCells(px, py, ".", a, b));
     }
-    d.label = {d.cells, [=, this](Num dx, Num dy) {
+    d.label = {d.cells, d.ink, [=, this](Num dx, Num dy) {
                  rt.SetFontSize(0, size);
                  rt.SetFontBold(0, static_cast<int>(bold));
                  rt.DrawText(0, 0, x + dx, y + dy, text, a, b, CInt(YMOTO));
@@ -108,9 +108,9 @@ void Lesson::DrawDecimalAxisLabels() {
     });
     rt.SetFontBold(0, -1);
     const Drawn zero = label(X8 - NAGASA * wide / 16, R, "0", 0, wide);
-    const LabelPlace p = PlaceLabel(figure, {LabelKind::kOrigin, zero.cells, kLoosePart, {}});
+    const LabelPlace p = PlaceLabel(figure, {LabelKind::kOrigin, zero.cells, kLoosePart, {}, {}, zero.ink});
     rt.SetFontBold(0, 0);
-    LabelGround(Moved(zero.cells, p.offset.x, p.offset.y));
+    LabelGround(Moved(zero.cells, p.offset.x, p.offset.y), Moved(zero.ink, p.offset.x, p.offset.y));
     figure.zeroGround = figure.grounds.back();
     zero.label.draw(p.offset.x, p.offset.y);
   }

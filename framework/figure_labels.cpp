@@ -73,11 +73,11 @@ std::vector<std::pair<ScreenPoint, ScreenPoint>> ArrowSegments(ScreenPoint tail,
   return out;
 }
 
-InkBox Lesson::LabelGroundBox(InkBox cells) const { return GroundAt(figure, cells); }
+InkBox Lesson::LabelGroundBox(InkBox cells, InkBox ink) const { return GroundAt(figure, cells, ink); }
 
-void Lesson::LabelGround(InkBox cells) {
+void Lesson::LabelGround(InkBox cells, InkBox ink) {
   if (cells.Empty()) return;
-  const InkBox g = LabelGroundBox(cells);
+  const InkBox g = LabelGroundBox(cells, ink);
   if (g.Empty()) return;
   WipeExactly(rt, g.x0, g.y0, g.x1, g.y1);
   figure.grounds.push_back(g);
@@ -85,21 +85,22 @@ void Lesson::LabelGround(InkBox cells) {
 
 void Lesson::GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour) {
   if (text.empty()) return;
-  LabelGround(rt.TextCells(x, y, text, a, b));
+  LabelGround(rt.TextCells(x, y, text, a, b), rt.TextInk(x, y, text, a, b));
   rt.DrawText(0, 0, x, y, text, a, b, colour);
 }
 
 ScreenPoint Lesson::PlacedText(Num x, Num y, const std::string& text, int a, int b, LabelKind kind,
                                const std::vector<ScreenPoint>& places) {
-  const LabelPlace p = PlaceLabel(figure, {kind, rt.TextCells(x, y, text, a, b), kLoosePart, places});
+  const LabelPlace p = PlaceLabel(
+      figure, {kind, rt.TextCells(x, y, text, a, b), kLoosePart, places, {}, rt.TextInk(x, y, text, a, b)});
   GroundedText(x + p.offset.x, y + p.offset.y, text, a, b, CInt(YMOTO));
   return p.offset;
 }
 
 void Lesson::PlaceFigureLabel(int ownPart) {
   if (KKAI_s.empty()) return;
-  const InkBox cells = CellsOf([&] { PrintMathText(); });
-  const ScreenPoint d = PlaceLabel(figure, {LabelKind::kFigure, cells, ownPart, {}}).offset;
+  const Measured m = MeasureOf([&] { PrintMathText(); });
+  const ScreenPoint d = PlaceLabel(figure, {LabelKind::kFigure, m.cells, ownPart, {}, {}, m.ink}).offset;
   DSM1 += d.x, DSM2 += d.y;
 }
 
@@ -121,9 +122,10 @@ void Lesson::BeginFigure() {
     figure.Carry({{x1, y1}, {x2, y2}}, half, part, true);
   };
   own(X8, ZX, X8, ZY, 2, kAxesPart), own(GY0, R, GY1, R, 2, kAxesPart);
-  if (figure.grid) {
-    own(GY0, ZX, GY1, ZX, 1.5f, kEdgesPart), own(GY0, ZY, GY1, ZY, 1.5f, kEdgesPart);
-    own(GY0, ZX, GY0, ZY, 1.5f, kEdgesPart), own(GY1, ZX, GY1, ZY, 1.5f, kEdgesPart);
+  if (figure.grid) {  // the outermost grid lines, a unit wide, half a unit before the edges
+    const Num top = ZX - 0.5f, bottom = ZY - 0.5f, left = GY0 - 0.5f, right = GY1 - 0.5f;
+    own(left, top, right, top, 0.5f, kEdgesPart), own(left, bottom, right, bottom, 0.5f, kEdgesPart);
+    own(left, top, left, bottom, 0.5f, kEdgesPart), own(right, top, right, bottom, 0.5f, kEdgesPart);
   }
   // What the figure will carry at later steps.
   const PlaneSetup later = std::move(figure.pending);
@@ -149,7 +151,7 @@ void Lesson::BeginFigure() {
 }
 
 Lesson::AxisLabel Lesson::AxisText(Num x, Num y, const std::string& text, int a, int b) {
-  return {rt.TextCells(x, y, text, a, b), [this, x, y, text, a, b](Num dx, Num dy) {
+  return {rt.TextCells(x, y, text, a, b), rt.TextInk(x, y, text, a, b), [this, x, y, text, a, b](Num dx, Num dy) {
             rt.DrawText(0, 0, x + dx, y + dy, text, a, b, CInt(YMOTO));
           }};
 }
@@ -167,7 +169,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
   if (!beside.Empty()) band.push_back(beside);
   for (size_t i = 0; i < labels.size(); ++i) {
     const LabelPlace p = PlaceLabel(figure, {xAxis ? LabelKind::kXNumber : LabelKind::kYNumber,
-                                             labels[i].cells, kLoosePart, {}, band});
+                                             labels[i].cells, kLoosePart, {}, band, labels[i].ink});
     if (p.broken) continue;
     placed.push_back({i, p.offset});
     if (p.ground.Empty()) continue;

@@ -34,7 +34,8 @@ void Lesson::PlotLabelledPoint() {
   figure.drawingPoint = part;
   if (!KKAI_s.empty()) {
     PlaceFigureLabel(part);
-    LabelGround(CellsOf([&] { PrintMathText(); }));
+    const Measured m = MeasureOf([&] { PrintMathText(); });
+    LabelGround(m.cells, m.ink);
   }
   FilledDot(rt, HOUKOU, N2, DOTRADIUS, CInt(TKAI2));
   if (figure.drawn) PointDrawn(HOUKOU, N2, DOTRADIUS);

@@ -61,12 +61,14 @@ void OriginPlaces(const Figure& f, const LabelQuery& q, const PlaceWeights& w,
   const Num furthestX =
       std::clamp(f.xNumbersFrom - 3 * (q.cells.y1 - q.cells.y0), Num(0), furthest);
   const ScreenPoint quadrants[] = {{0, 0}, {0, my}, {mx, 0}, {mx, my}};
+  // (From 4 units nearer the x axis, its ground short of it, for a row
+  // below or above the axis too low for the "0" and its margin.)
   for (size_t k = 0; k < 4; ++k)
     for (Num ox = 0; ox <= furthestX; ox += 4)
-      for (Num oy = 0; oy <= furthest; oy += 4) {
+      for (Num oy = -4; oy <= furthest; oy += 4) {
         const Num fx = quadrants[k].x == 0 ? sx : -sx, fy = quadrants[k].y == 0 ? sy : -sy;
         out.push_back({{d.x + quadrants[k].x + fx * ox, d.y + quadrants[k].y + fy * oy},
-                       w.perPlaceLater * static_cast<Num>(k) + w.perUnitAway * (ox + oy)});
+                       w.perPlaceLater * static_cast<Num>(k) + w.perUnitAway * (std::fabs(ox) + std::fabs(oy))});
       }
 }
 
@@ -88,17 +90,25 @@ Num BoxGap(const InkBox& a, const InkBox& b) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
+// Whether the ground covers more of the stroke than the edge of its ink
+// (half a unit), or its middle.
+bool Covers(const FigureStroke& s, const InkBox& ground) {
+  const Num d = StrokeBoxDistance(s, ground, 0);
+  return d < -0.5f || d <= -s.half;
+}
+
 bool Inside(const InkBox& b, const InkBox& area) {
   return b.x0 >= area.x0 && b.y0 >= area.y0 && b.x1 <= area.x1 && b.y1 <= area.y1;
 }
 
 }  // namespace
 
-InkBox GroundAt(const Figure& f, const InkBox& cells) {
+InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& inkOrEmpty) {
   InkBox g = Grown(cells, kLabelMargin);
   if (!f.drawn) return g;
+  const InkBox& ink = inkOrEmpty.Empty() ? cells : inkOrEmpty;
   const Num c = kAxisClearance, x8 = f.originX, r = f.originY;
-  const bool left = cells.x0 + cells.x1 < 2 * x8, above = cells.y0 + cells.y1 < 2 * r;
+  const bool left = ink.x0 + ink.x1 < 2 * x8, above = ink.y0 + ink.y1 < 2 * r;
   if (g.x0 < x8 + c && g.x1 > x8 - c && g.y1 > f.top && g.y0 < f.bottom) {
     if (left) g.x1 = std::min(g.x1, x8 - c);
     else g.x0 = std::max(g.x0, x8 + c);
@@ -106,6 +116,25 @@ InkBox GroundAt(const Figure& f, const InkBox& cells) {
   if (g.y0 < r + c && g.y1 > r - c && g.x1 > f.left && g.x0 < f.right) {
     if (above) g.y1 = std::min(g.y1, r - c);
     else g.y0 = std::max(g.y0, r + c);
+  }
+  // So does one that would reach over an edge of the plane, up to its line
+  // (a unit wide, just before the edge): from inside, or from outside where
+  // its ink stands clear of the ends of the grid lines there.
+  if (f.grid) {
+    constexpr Num kClearOfEnds = 5;  // (a heavy grid line ends 1.5 beyond the edge)
+    auto clip = [&](Num& lo, Num& hi, Num inkLo, Num inkHi, Num edge, bool insideHigh) {
+      if (lo >= edge || hi <= edge - 1) return;
+      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 1);
+      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge);
+    };
+    if (g.x1 > f.left && g.x0 < f.right) {
+      clip(g.y0, g.y1, ink.y0, ink.y1, f.top, true);
+      clip(g.y0, g.y1, ink.y0, ink.y1, f.bottom, false);
+    }
+    if (g.y1 > f.top && g.y0 < f.bottom) {
+      clip(g.x0, g.x1, ink.x0, ink.x1, f.left, true);
+      clip(g.x0, g.x1, ink.x0, ink.x1, f.right, false);
+    }
   }
   return g;
 }
@@ -164,7 +193,8 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
     // costs more before the figure is looked at can win.
     if (best.broken == 0 && p.cost >= least) break;
     const InkBox at = Moved(q.cells, p.offset.x, p.offset.y);
-    const InkBox g = GroundAt(f, at);
+    const InkBox atInk = q.ink.Empty() ? at : Moved(q.ink, p.offset.x, p.offset.y);
+    const InkBox g = GroundAt(f, at, atInk);
     int broken = 0;
     Num cost = p.cost;
     if ((!f.area.Empty() && !Inside(at, f.area)) ||
@@ -185,18 +215,18 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
     for (const InkBox& t : f.texts)
       if (Overlap(t, g)) ++broken;
     if (broken > best.broken || (broken == best.broken && cost >= least)) continue;
-    // What is drawn, or will be: through its text, under its ground, beside it.
-    const InkBox inner = Grown(g, -0.5f);
+    // What is drawn, or will be: through its text, under its ground (more
+    // than the edge of its ink), beside it.
     Num nearest = 2 * kLabelMargin;
     const InkBox beside = Grown(at, 2 * kLabelMargin);
     for (const FigureStroke* k : nearby) {
       const FigureStroke& s = *k;
       if (!Overlap(s.reach, beside)) continue;
       const bool axis = s.part == kAxesPart;
-      const Num d = StrokeBoxDistance(s, at, 2 * kLabelMargin);
+      const Num d = StrokeBoxDistance(s, atInk, 2 * kLabelMargin);
       if (d < 0) {
         ++broken;  // through its text
-      } else if (s.drawn && (axis || !Overlap(s.reach, inner) ? false : StrokeBoxDistance(s, inner, 0) < 0)) {
+      } else if (s.drawn && !axis && Overlap(s.reach, g) && Covers(s, g)) {
         ++broken;  // its ground would cut what is drawn
       } else if (!s.drawn && d < kLabelMargin) {
         cost += w.underLater;

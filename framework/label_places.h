@@ -61,6 +61,9 @@ struct LabelQuery {
   // The grounds of the labels it may stand in one band with (an axis's
   // numbers and the "0"): its ground may meet theirs, its cells not.
   std::vector<InkBox> band;
+  // Its ink there (empty: its cells). What crosses its cells but not its
+  // ink only crosses its margin.
+  InkBox ink;
 };
 
 struct LabelPlace {
@@ -69,9 +72,10 @@ struct LabelPlace {
   int broken = 0;      // how many rules it breaks there (0: a clear place)
 };
 
-// The ground of a label with these cells: the cells and a margin, stopping
-// short of the plane's axes on the label's side.
-InkBox GroundAt(const Figure& f, const InkBox& cells);
+// The ground of a label with these cells and this ink (empty: its cells):
+// the cells and a margin, stopping short of the plane's axes and edges on
+// the side of its ink.
+InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& ink = {});
 
 // The place for the label: the clear place of least cost; where there is
 // none, the one that breaks fewest rules, then of least cost.

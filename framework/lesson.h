@@ -178,8 +178,8 @@ class Lesson {
   Figure figure;
   // A label's white ground: its cells and a margin, kept off the plane's
   // axes (LabelGroundBox), drawn right before the label.
-  InkBox LabelGroundBox(InkBox cells) const;
-  void LabelGround(InkBox cells);
+  InkBox LabelGroundBox(InkBox cells, InkBox ink = {}) const;
+  void LabelGround(InkBox cells, InkBox ink = {});
   // A text at (x, y) on its ground, in the font in force.
   void GroundedText(Num x, Num y, const std::string& text, int a, int b, int colour);
   // The ink a text routine (PrintMathText, DrawCellText) puts down for KKAI$
@@ -189,6 +189,8 @@ class Lesson {
   InkBox InkOf(const std::function<void()>& set);
   // As InkOf, the routine's cells (as wide as the typesetter advances) and strokes.
   InkBox CellsOf(const std::function<void()>& set);
+  // Both at once.
+  Measured MeasureOf(const std::function<void()>& set);
   void OnGround(const std::function<void()>& set);
   // PrintMathText of KKAI$ as a figure's label: at (DSM1, DSM2), or the
   // place near it that label_places.h chooses (for the label of part
@@ -198,7 +200,7 @@ class Lesson {
   void PlaceFigureLabel(int ownPart = kLoosePart);
   // An axis's number: its cells at its own place, and how to draw it moved.
   struct AxisLabel {
-    InkBox cells;
+    InkBox cells, ink;
     std::function<void(Num dx, Num dy)> draw;
   };
   // The ground of the origin's "0" of the plane last drawn.

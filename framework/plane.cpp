@@ -47,8 +47,11 @@ InkBox Lesson::InkOf(const std::function<void()>& set) { return MeasuredText(*th
 
 InkBox Lesson::CellsOf(const std::function<void()>& set) { return MeasuredText(*this, set).cells; }
 
+Measured Lesson::MeasureOf(const std::function<void()>& set) { return MeasuredText(*this, set); }
+
 void Lesson::OnGround(const std::function<void()>& set) {
-  LabelGround(CellsOf(set));
+  const Measured m = MeasuredText(*this, set);
+  LabelGround(m.cells, m.ink);
   set();
 }
 
@@ -129,7 +132,7 @@ void Lesson::DrawCoordinatePlane() {
       std::string text = indexText(k);
       if (text.empty()) return;
       Num L = static_cast<Num>(Len(text));
-      yLabels.push_back(AxisText(X8 - NAGASA * L, y - NAGASA / 2 - 4, text, 2, 1));
+      yLabels.push_back(AxisText(X8 - NAGASA * L, y - NAGASA / 2, text, 2, 1));
     });
   }
 

@@ -1126,9 +1126,17 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
           Stroke s{false, ax, ay, bx, by, p.w};
           if (s.Crosses(middle)) continue;
           // A line's own end is round, half its width beyond it; an end cut
-          // by a ground is square.
-          double d = std::min(Distance(ax, ay, g.ink) - (t0 > 0 ? 0 : p.w / 2),
-                              Distance(bx, by, g.ink) - (t1 < p.Length() ? 0 : p.w / 2));
+          // by a ground is square. An end on another line (the grid line at
+          // an axis, an edge at the plane's corner) is a joint, not an end.
+          auto joint = [&](double x, double y) {
+            return std::any_of(lines.begin(), lines.end(), [&](const Drawn& o) {
+              return &o != &p && o.w >= p.w && !o.Level() == p.Level() &&
+                     Stroke{false, o.x1, o.y1, o.x2, o.y2, o.w}.Crosses({x, y, x, y});
+            });
+          };
+          double d = std::min(
+              joint(ax, ay) ? 1e9 : Distance(ax, ay, g.ink) - (t0 > 0 ? 0 : p.w / 2),
+              joint(bx, by) ? 1e9 : Distance(bx, by, g.ink) - (t1 < p.Length() ? 0 : p.w / 2));
           if (d >= 3 || !near.insert({p.seq, std::to_string(g.ground)}).second) continue;
           bool minus = g.ch == "-" && p.Level() && (ay + by) / 2 >= g.ink.y0 - p.w / 2 &&
                        (ay + by) / 2 <= g.ink.y1 + p.w / 2;
@@ -1340,6 +1348,10 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
        "test key 0: line ends at \"7\""},
       {"DrawLine\t100\t315\t400\t315\tline\t0\t0\t3\n" + label(200, 300, "-5", 0.5) + "Key\t13\n",
        "test key 0: line runs into the minus of \"-5\""},
+      // A grid line that ends on an axis beside a label ends at the axis.
+      {"DrawLine\t212\t200\t212\t300\tline\t0\t0\t1\nDrawLine\t100\t299\t400\t299\tline\t0\t0\t4\n" +
+           label(200, 300, "7", 0) + "Key\t13\n",
+       ""},
       {"DrawLine\t100\t315\t400\t315\tline\t0\t0\t3\n" + label(150, 300, "7", 6) +
            label(210, 300, "8", 6) + "Key\t13\n",
        "test key 0: minus between \"7\" and \"8\": visible line (186, 315)-(204, 315)"},
