@@ -88,6 +88,12 @@ const Row kRows[] = {
     {"its margin under a line drawn later: a little away",
      [](Figure& f, LabelQuery&) { Line(f, {560, 178}, {700, 178}, false); },
      [](const LabelPlace& p) { return Moves(p) && p.offset.y <= -3 && p.offset.y >= -12; }},
+    {"nearer another label along its row than a space: a little away",
+     [](Figure& f, LabelQuery&) { f.grounds.push_back({635, 146, 680, 180}); },
+     [](const LabelPlace& p) { return Moves(p) && p.offset.x < 0; }},
+    {"a line drawn close beside it: away, for the widest margin",
+     [](Figure& f, LabelQuery&) { Line(f, {560, 184}, {700, 184}); },
+     [](const LabelPlace& p) { return Moves(p) && p.offset.y < 0; }},
     {"across an axis from its own place costs more than moving further on its side",
      [](Figure& f, LabelQuery& q) {
        q.cells = Cells(505, 150);
