@@ -110,9 +110,12 @@ void Lesson::DrawDecimalAxisLabels() {
     const Drawn zero = label(X8 - NAGASA * wide / 16, R, "0", 0, wide);
     const LabelPlace p = PlaceLabel(figure, {LabelKind::kOrigin, zero.cells, kLoosePart, {}, {}, zero.ink});
     rt.SetFontBold(0, 0);
-    LabelGround(Moved(zero.cells, p.offset.x, p.offset.y), Moved(zero.ink, p.offset.x, p.offset.y));
-    figure.zeroGround = figure.grounds.back();
-    zero.label.draw(p.offset.x, p.offset.y);
+    figure.zeroGround = {};
+    if (!p.broken) {
+      LabelGround(Moved(zero.cells, p.offset.x, p.offset.y), Moved(zero.ink, p.offset.x, p.offset.y));
+      figure.zeroGround = figure.grounds.back();
+      zero.label.draw(p.offset.x, p.offset.y);
+    }
   }
   std::vector<AxisLabel> xLabels;
   for (const Label& l : xs) xLabels.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).label);

@@ -209,8 +209,11 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
         return b.x0 == o.x0 && b.y0 == o.y0 && b.x1 == o.x1 && b.y1 == o.y1;
       });
       const InkBox other = mate ? Grown(o, -kLabelMargin) : o, mine = mate ? at : g;
+      // Nearer to another label along its row than a space reads as one
+      // text with it; to a number of its own band, narrowed to keep apart,
+      // it only costs.
       if (Overlap(other, mine)) ++broken;
-      else if (Overlap(o, wide)) cost += w.crowded;
+      else if (Overlap(o, wide)) mate ? cost += w.crowded : ++broken;
     }
     for (const InkBox& t : f.texts)
       if (Overlap(t, g)) ++broken;

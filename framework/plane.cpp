@@ -150,9 +150,14 @@ void Lesson::DrawCoordinatePlane() {
   DSM1 = X8 - NAGASA;
   DSM2 = R;
   KKAI_s = "0";
-  const size_t grounds = figure.grounds.size();
-  PlacedText(DSM1, DSM2, KKAI_s, 2, 1, LabelKind::kOrigin);
-  figure.zeroGround = figure.grounds.size() > grounds ? figure.grounds.back() : InkBox{};
+  // (Left out where every place is crossed, as an axis number is.)
+  const LabelPlace zero = PlaceLabel(figure, {LabelKind::kOrigin, rt.TextCells(DSM1, DSM2, KKAI_s, 2, 1),
+                                              kLoosePart, {}, {}, rt.TextInk(DSM1, DSM2, KKAI_s, 2, 1)});
+  figure.zeroGround = {};
+  if (!zero.broken) {
+    GroundedText(DSM1 + zero.offset.x, DSM2 + zero.offset.y, KKAI_s, 2, 1, CInt(YMOTO));
+    figure.zeroGround = figure.grounds.back();
+  }
   rt.SetFontBold(0, 0);
   PlaceAxisLabels(xLabels, true, figure.zeroGround);
   PlaceAxisLabels(yLabels, false);
