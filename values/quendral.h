@@ -90,8 +90,9 @@ class Quendral : public Lesson {
   void FeatureSummaryUnit();
 
   // ---- figure arrows ----
-  // An arrow from figure point `from` to its head at point `to` (GY5, GY5Y).
-  void FigureArrow(Num from, Num to, int colour);
+  // The arrow `a` of the plane in force, one its set-up declares, in
+  // `colour` and the pen width in force; its part number.
+  int PlaneArrow(const ArrowOnPlane& a, int colour);
 
   // ---- drills ----
   // A whole number 1..n with a random sign: the magnitude draw, then the sign
