@@ -88,7 +88,8 @@ void Quendral::LineThroughPointsScreen() {
   LabelAt(GY1 - 96, ZX - 52, 0, "y=x^2");
   Point(kA);
   Guide(*this, XGuide(kA));
-  LabelAt(aValueX, aValueY, 3, StrippedNumberText(kA.x));
+  YMOTO = 3, DSM1 = aValueX, DSM2 = aValueY, KKAI_s = StrippedNumberText(kA.x);
+  OnGround([&] { PrintMathText(); });
   Guide(*this, YGuide(kA));
   GuideValue(kA.y, false, PlaneY(kA.y), 3, false, 0);
   Point(kB);
