@@ -69,6 +69,7 @@ void Quendral::AverageSpeedExampleScreen() {
   Continue(0, "2×16=");
   WaitAnyKey();
   Continue(3, "32");
+  const Num noteX = YI1;
   WaitAnyKey();
   TextAt(60, 390, 0, "だから、平均の速さは");
   NOTEY = B2;
@@ -85,40 +86,53 @@ void Quendral::AverageSpeedExampleScreen() {
 
   // The graph: 0.5 s and 2 m per grid step, axes only, labels 2, 4 and 10,
   // 20, 30; the curves traced from 0 to 5 seconds, the points as dots of
-  // radius 7 in colour 5 kept in GY5, GY5Y(1) and (2).
-  // The plane knows the curve, the line through the two points, the points
-  // and the two arrows, so that its numbers stand clear of them.
+  // radius 7 in colour 5, the run and rise between them with their lengths.
+  // The plane knows the curves, the points and the arrows, so that its
+  // numbers stand clear of them; and the closing note that comes last,
+  // right of the working's "32", level with the line it sums up: the y
+  // axis's numbers keep clear of it (beside it, "10" would read as the
+  // average speed).
   const GraphSetup cart{.a = 2, .xFrom = 0, .xTo = 5};
   const GraphSetup chord{.form = GraphForm::kLine, .a = 12, .b = -16, .colour = 5, .xFrom = 0,
                          .xTo = 5};
+  const PointSetup start{.x = 2, .y = 8, .radius = 7, .colour = 5};
+  const PointSetup end{.x = 4, .y = 32, .radius = 7, .colour = 5};
+  const ArrowOnPlane run{2, 8, 4, 8}, rise{4, 8, 4, 32};
+  struct NoteLine {
+    const char* text;
+    Num below;  // of the working's line
+  };
+  const NoteLine note[] = {{"平均の速さは", 0}, {"変化の割合", 50}};
+  for (const NoteLine& line : note) {
+    YMOTO = 3, DSM1 = noteX, DSM2 = NOTEY + line.below, KKAI_s = line.text;
+    KeepClearOfText();
+  }
   Plane({.left = 880, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -4, .yTo = 34, .xStep = 0.5f,
          .yStep = 2, .unit = 23, .grid = false, .numbers = false, .labelEveryX = 4,
-         .labelEveryY = 5, .curves = {cart, chord},
-         .lines = {{2, 8, 2, 8, 14}, {4, 32, 4, 32, 14}, {2, 8, 4, 8}, {4, 8, 4, 32}}});
+         .labelEveryY = 5, .curves = {cart, chord}, .points = {start, end},
+         .arrows = {run, rise}});
   Graph(cart);
   LabelAt(GY1 - 96, ZX - 50, 0, "y=2x^2");
   WaitAnyKey();
-  Point({.x = 2, .y = 8, .radius = 7, .colour = 5});
-  GY5(1) = HOUKOU, GY5Y(1) = N2;
+  Point(start);
   WaitAnyKey();
-  Point({.x = 4, .y = 32, .radius = 7, .colour = 5});
-  GY5(2) = HOUKOU, GY5Y(2) = N2;
+  Point(end);
   WaitAnyKey();
-  ArrowBetween(GY5(1), GY5Y(1), GY5(2), GY5Y(1), 7);
+  const int runPart = PlaneArrow(run, 7);
   WaitAnyKey();
-  LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 7, "2");
+  // The run's length under its middle, the rise's right of its middle.
+  YMOTO = 7, DSM1 = (PlaneX(run.x1) + PlaneX(run.x2)) / 2 - 16, DSM2 = PlaneY(run.y1), KKAI_s = "2";
+  FigureLabel(runPart);
   WaitAnyKey();
-  ArrowBetween(GY5(2), GY5Y(1), GY5(2), GY5Y(2), 7);
+  const int risePart = PlaneArrow(rise, 7);
   WaitAnyKey();
-  LabelAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 7, "24");
+  YMOTO = 7, DSM1 = PlaneX(rise.x1), DSM2 = (PlaneY(rise.y1) + PlaneY(rise.y2)) / 2 - 16;
+  KKAI_s = "24";
+  FigureLabel(risePart);
   WaitAnyKey();
   Graph(chord);
   WaitAnyKey();
-  // The note stands right of the plane, level with the working's line it
-  // sums up: left of the plane it would end at the y axis's "10" and read
-  // as "the average speed is 10".
-  LabelAt(GY1 + 24, NOTEY, 3, "平均の速さは");
-  LabelAt(GY1 + 24, NOTEY + 50, 3, "変化の割合");
+  for (const NoteLine& line : note) LabelAt(noteX, NOTEY + line.below, 3, line.text);
   WaitAnyKey();
   TextAt(440, 580, 7, "教科書P109 問3　をしなさい。");
 }

@@ -4,32 +4,32 @@
 // blanks one per key press.
 #include <vector>
 
-#include "framework/figure_util.h"
 #include "values/quendral.h"
 
 namespace lessons {
 
 namespace {
 
-// Run and rise arrows without value labels from figure point k to k + 1.
-void RunRise(Quendral& L, int k) {
-  L.LT2 = L.GY5(k);
-  L.GX4 = L.GY5Y(k);
-  L.RP1 = L.GY5(k + 1);
-  L.GX5 = L.GY5Y(k + 1);
+// The run and rise from (x1, y1) to (x2, y2), in plane values, for a plane's
+// set-up.
+void AddRunRise(std::vector<ArrowOnPlane>& arrows, Num x1, Num y1, Num x2, Num y2) {
+  arrows.push_back({x1, y1, x2, y1});
+  arrows.push_back({x2, y1, x2, y2});
+}
+
+// The run and rise that arrows[k] and arrows[k + 1] declare (AddRunRise),
+// drawn without value labels.
+void RunRise(Quendral& L, const std::vector<ArrowOnPlane>& arrows, size_t k) {
+  L.LT2 = L.PlaneX(arrows[k].x1);
+  L.GX4 = L.PlaneY(arrows[k].y1);
+  L.RP1 = L.PlaneX(arrows[k + 1].x2);
+  L.GX5 = L.PlaneY(arrows[k + 1].y2);
   L.DX_s = "nn";
   L.DrawRunRiseArrows();
 }
 
-// The run and rise of RunRise from (x1, y1) to (x2, y2), in plane values, for
-// a plane's set-up.
-void AddRunRise(std::vector<LineOnPlane>& lines, Num x1, Num y1, Num x2, Num y2) {
-  lines.push_back({x1, y1, x2, y1});
-  lines.push_back({x2, y1, x2, y2});
-}
-
-// A dot of the given radius at (x, y), for a plane's set-up.
-LineOnPlane Dot(Num x, Num y, Num radius) { return {x, y, x, y, 2 * radius}; }
+// The vertex of a parabola as a dot of radius 7 in colour 5.
+const PointSetup kVertex{.radius = 7, .colour = 5};
 
 }  // namespace
 
@@ -72,21 +72,23 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(44, 30, "1次関数 y=ax+b の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(1, YI1, B2, 105, "①");
+  // The run of 1 and its rise a, the blank for the slope right of the rise;
+  // b at the intercept, the blank for it above and left of it.
   const GraphSetup rising{.form = GraphForm::kLine, .a = 1.5f, .b = 2};
-  std::vector<LineOnPlane> runRise;
+  std::vector<ArrowOnPlane> runRise;
   AddRunRise(runRise, 1, 3.5f, 4, 8);
   Plane({.left = B1 + 80, .top = B2 + 100, .xFrom = -3, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .grid = false, .numbers = false, .curves = {rising}, .lines = runRise});
+         .grid = false, .numbers = false, .curves = {rising}, .arrows = runRise});
   Graph(rising);
-  GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
-  GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
-  GY5(3) = PlaneX(0), GY5Y(3) = PlaneY(2);
-  RunRise(*this, 1);
-  LabelAt((GY5(1) + GY5(2)) / 2 - 16, GY5Y(1), 5, "1");
-  TextAt(GY5(2), (GY5Y(1) + GY5Y(2)) / 2 - 16, 5, "a");
-  FillInBlank(2, YI1 + 20, B2, 105, "②");
-  TextAt(GY5(3) - 35, GY5Y(3) - 17, 5, "b");
-  FillInBlank(3, GY5(3) - 140, B2 - 50, 105, "③");
+  RunRise(*this, runRise, 0);
+  YMOTO = 5, DSM1 = (LT2 + RP1) / 2 - 16, DSM2 = GX4, KKAI_s = "1";
+  FigureLabel(figure.runArrow);
+  YMOTO = 5, DSM1 = RP1, DSM2 = (GX4 + GX5) / 2 - 16, KKAI_s = "a";
+  FigureLabel(figure.riseArrow);
+  FillInBlank(2, DSM1 + 20, DSM2, 105, "②");
+  const Num interceptX = PlaneX(0), interceptY = PlaneY(2);
+  TextAt(interceptX - 35, interceptY - 17, 5, "b");
+  FillInBlank(3, interceptX - 140, B2 - 50, 105, "③");
 
   // The right sheet: y = ax² on the parabola y = 0.5x².
   B1 = 700;
@@ -94,22 +96,20 @@ void Quendral::ShapeSummaryScreen() {
   SummaryHeadingBox(700, 30, "関数 y=ax^2 の特徴");
   NewLine(0, 60, 0, " グラフの形…");
   FillInBlank(4, YI1, B2, 140, "①");
+  // The vertex, and the point (2, 2) of the parabola with its guides to the
+  // axes, read as x = 1, y = a.
   const GraphSetup parabola{.a = 0.5f};
+  const LineOnPlane toY{2, 2, 0, 2}, toX{2, 2, 2, 0};
   Plane({.left = 780, .top = 190, .xFrom = -4, .xTo = 4, .yFrom = -3, .yTo = 8, .grid = false,
-         .numbers = false, .curves = {parabola},
-         .lines = {Dot(0, 0, 7), {0, 2, 2, 2}, {2, 0, 2, 2}}});
+         .numbers = false, .curves = {parabola}, .lines = {toY, toX}, .points = {kVertex}});
   Graph(parabola);
-  Point({.radius = 7, .colour = 5});  // the vertex
+  const int vertex = Point(kVertex);
   YMOTO = 5, DSM1 = X8 - 96, DSM2 = R, KKAI_s = "頂点";
-  FigureLabel();  // clear of the origin's "0"
-  // The point (2, 2) of the parabola, read as x = 1, y = a.
-  GY5(5) = PlaneX(0), GY5Y(5) = PlaneY(2);
-  GY5(6) = PlaneX(2), GY5Y(6) = PlaneY(2);
-  GY5(7) = PlaneX(2), GY5Y(7) = PlaneY(0);
-  PlainLine(rt, GY5(5), GY5Y(5), GY5(6), GY5Y(6), 7);
-  PlainLine(rt, GY5(7), GY5Y(7), GY5(6), GY5Y(6), 7);
-  LabelAt(GY5(7) - 16, GY5Y(7), 5, "1");
-  LabelAt(GY5(5) - 35, GY5Y(5) - 22, 5, "a");
+  FigureLabel(vertex);  // clear of the origin's "0"
+  for (const LineOnPlane& g : {toY, toX})
+    FigureLine(PlaneX(g.x2), PlaneY(g.y2), PlaneX(g.x1), PlaneY(g.y1), 7);
+  LabelAt(PlaneX(toX.x2) - 16, PlaneY(toX.y2), 5, "1");
+  LabelAt(PlaneX(toY.x2) - 35, PlaneY(toY.y2) - 22, 5, "a");
 
   RevealBlanks({"直線", "傾き", "切片", "放物線"});
 }
@@ -127,22 +127,18 @@ void Quendral::IncreaseSummaryScreen() {
   NewLine(0, 60, 0, "a<0のとき…つねに");
   FillInBlank(2, YI1 + 20, B2, 105, "②");
   const GraphSetup rising{.form = GraphForm::kLine, .a = 1.5f, .b = 2, .colour = 5};
-  std::vector<LineOnPlane> up, down;
+  std::vector<ArrowOnPlane> up, down;
   AddRunRise(up, 1, 3.5f, 4, 8);
   AddRunRise(down, 0.5f, 7, 3, 2);
   Plane({.left = B1 + 40, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .unit = 25, .grid = false, .numbers = false, .curves = {rising}, .lines = up});
+         .unit = 25, .grid = false, .numbers = false, .curves = {rising}, .arrows = up});
   Graph(rising);
-  GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(3.5f);
-  GY5(2) = PlaneX(4), GY5Y(2) = PlaneY(1.5f * 4 + 2);
-  RunRise(*this, 1);
+  RunRise(*this, up, 0);
   const GraphSetup falling{.form = GraphForm::kLine, .a = -2, .b = 8, .colour = 5};
   Plane({.left = B1 + 40 + 225, .top = B2 + 100, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 10,
-         .unit = 25, .grid = false, .numbers = false, .curves = {falling}, .lines = down});
+         .unit = 25, .grid = false, .numbers = false, .curves = {falling}, .arrows = down});
   Graph(falling);
-  GY5(1) = PlaneX(0.5f), GY5Y(1) = PlaneY(-2 * 0.5f + 8);
-  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(2);
-  RunRise(*this, 1);
+  RunRise(*this, down, 0);
 
   // The right sheet: y = 0.5x² and y = -0.5x² with their common vertex.
   B1 = 595;
@@ -166,19 +162,18 @@ void Quendral::IncreaseSummaryScreen() {
   // the way y goes as x increases, each to the end of its branch's run (the
   // four meet at the vertex).
   const GraphSetup opening{.a = 0.5f, .colour = 3}, closing{.a = -0.5f, .colour = 3};
-  const LineOnPlane arrows[4] = {{-3.5f, 8, -0.5f, 0.5f, 4},
-                                 {0.5f, 0.5f, 3.5f, 8, 4},
-                                 {-3.5f, -8, -0.5f, -0.5f, 4},
-                                 {0.5f, -0.5f, 3.5f, -8, 4}};
+  const std::vector<ArrowOnPlane> arrows = {{-3.5f, 8, -0.5f, 0.5f, ArrowHeads::kAtEnd, 4},
+                                            {0.5f, 0.5f, 3.5f, 8, ArrowHeads::kAtEnd, 4},
+                                            {-3.5f, -8, -0.5f, -0.5f, ArrowHeads::kAtEnd, 4},
+                                            {0.5f, -0.5f, 3.5f, -8, ArrowHeads::kAtEnd, 4}};
   Plane({.left = B1 + 400, .top = 125, .xFrom = -4, .xTo = 4, .yFrom = -8, .yTo = 8, .unit = 25,
-         .grid = false, .numbers = false, .curves = {opening, closing},
-         .lines = {Dot(0, 0, 7), arrows[0], arrows[1], arrows[2], arrows[3]}});
+         .grid = false, .numbers = false, .curves = {opening, closing}, .points = {kVertex},
+         .arrows = arrows});
   Graph(opening);
   Graph(closing);
-  Point({.radius = 7, .colour = 5});  // the vertex
+  Point(kVertex);
   rt.SetDrawWidth(0, 4);
-  for (const LineOnPlane& a : arrows)
-    ArrowBetween(PlaneX(a.x1), PlaneY(a.y1), PlaneX(a.x2), PlaneY(a.y2), 5);
+  for (const ArrowOnPlane& a : arrows) PlaneArrow(a, 5);
 
   RevealBlanks({"増加", "減少", "減少", "最小値0", "増加", "増加", "最大値0", "減少"});
 }
@@ -196,19 +191,15 @@ void Quendral::RateSummaryScreen() {
   FillInBlank(2, YI1, B2, 70, "②");
   TextAt(YI1 + 20, B2, 0, "に等しい。");
   const GraphSetup line{.form = GraphForm::kLine, .a = 2, .b = 1};
-  std::vector<LineOnPlane> steps;
+  std::vector<ArrowOnPlane> steps;
   for (int k = 0; k < 4; ++k) {
     const Num x = static_cast<Num>(k);
     AddRunRise(steps, x, 2 * x + 1, x + 1, 2 * x + 3);
   }
   Plane({.left = B1 + 88, .top = B2 + 80, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11,
-         .grid = false, .curves = {line}, .lines = steps});
+         .grid = false, .curves = {line}, .arrows = steps});
   Graph(line);
-  for (int k = 1; k <= 5; ++k) {
-    const Num x = static_cast<Num>(k - 1);
-    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(2 * x + 1);
-  }
-  for (int k = 1; k <= 4; ++k) RunRise(*this, k);
+  for (size_t k = 0; k < steps.size(); k += 2) RunRise(*this, steps, k);
 
   // The right sheet: six steps of run 1 on y = x², from x = -3 to 3.
   B1 = 595;
@@ -223,13 +214,9 @@ void Quendral::RateSummaryScreen() {
     AddRunRise(steps, x, x * x, x + 1, (x + 1) * (x + 1));
   }
   Plane({.left = B1 + 44, .top = B2 + 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
-         .grid = false, .curves = {square}, .lines = steps});
+         .grid = false, .curves = {square}, .arrows = steps});
   Graph(square);
-  for (int k = 1; k <= 7; ++k) {
-    const Num x = static_cast<Num>(k - 4);
-    GY5(k) = PlaneX(x), GY5Y(k) = PlaneY(x * x);
-  }
-  for (int k = 1; k <= 6; ++k) RunRise(*this, k);
+  for (size_t k = 0; k < steps.size(); k += 2) RunRise(*this, steps, k);
 
   RevealBlanks({"一定", "a", "一定"});
 }

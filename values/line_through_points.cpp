@@ -7,51 +7,43 @@ namespace lessons {
 
 namespace {
 
-// A label of the figure in colour 3 at (x, y), or the nearest clear place.
-void GuideLabel(Quendral& L, Num x, Num y, const std::string& text) {
-  L.YMOTO = 3;
-  L.DSM1 = x;
-  L.DSM2 = y;
-  L.KKAI_s = text;
-  L.FigureLabel();
+// x -4..4, y -1..12, 40 per unit, axes only: the origin at (1040, 560).
+constexpr PlaneSetup kPlane{.left = 880, .top = 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
+                            .unit = 40, .grid = false};
+// The points A(-1, 1) and B(3, 9) of y = x², dots of radius 7 in colour 5
+// with their letters left of them.
+const PointSetup kA{.x = -1, .y = 1, .radius = 7, .colour = 5, .label = "A", .dx = -20};
+const PointSetup kB{.x = 3, .y = 9, .radius = 7, .colour = 5, .label = "B", .dx = -20};
+// The run from A and the rise up to B.
+constexpr ArrowOnPlane kRun{-1, 1, 3, 1}, kRise{3, 1, 3, 9};
+
+// The guides of point p in colour 3, from it to both axes.
+LineOnPlane XGuide(const PointSetup& p) { return {p.x, p.y, p.x, 0}; }
+LineOnPlane YGuide(const PointSetup& p) { return {p.x, p.y, 0, p.y}; }
+
+void Guide(Quendral& L, const LineOnPlane& g) {
+  L.FigureLine(L.PlaneX(g.x1), L.PlaneY(g.y1), L.PlaneX(g.x2), L.PlaneY(g.y2), 3);
 }
 
-// Point k = (x, x²) as a dot of radius 7 in colour 5 with its letter; its
-// pixel goes to GY5(k), GY5Y(k). Guide lines in colour 3 run to both axes, the
-// value of x below the x axis at (point's x + xShift, R + xDrop), the value of
-// y at (X8 + yShift, point's y + yRise), each moved to the nearest clear place.
-void ParabolaPoint(Quendral& L, int k, Num x, const std::string& letter, Num xShift, Num xDrop,
-                   Num yShift, Num yRise) {
-  const Num y = x * x;
-  L.Point({.x = x, .y = y, .radius = 7, .colour = 5, .label = letter, .dx = -20});
-  const Num px = L.HOUKOU, py = L.N2;
-  L.GY5(k) = px;
-  L.GY5Y(k) = py;
-  L.FigureLine(px, py, px, L.R, 3);
-  GuideLabel(L, px + xShift, L.R + xDrop, L.StrippedNumberText(x));
-  L.FigureLine(px, py, L.X8, py, 3);
-  GuideLabel(L, L.X8 + yShift, py + yRise, L.StrippedNumberText(y));
-}
-
-// The run from A and the rise up to B (labelled with their lengths when
-// `labels`), then the rise again in the colour of the run. The run's label
-// starts right of the parabola's branch rather than at the run's middle,
-// where it would stand over A's y "1" and read as "14".
+// The run and rise between A and B (labelled with their lengths when
+// `labels`), then the rise again in the colour of the run. The run's length
+// stands over the run right of the parabola's branch: left of it, it would
+// stand by the y axis and read as one of its numbers.
 void SlopeArrows(Quendral& L, bool labels) {
-  L.LT2 = L.GY5(1);
-  L.GX4 = L.GY5Y(1);
-  L.RP1 = L.GY5(2);
-  L.GX5 = L.GY5Y(2);
+  L.LT2 = L.PlaneX(kRun.x1);
+  L.GX4 = L.PlaneY(kRun.y1);
+  L.RP1 = L.PlaneX(kRise.x2);
+  L.GX5 = L.PlaneY(kRise.y2);
   L.DX_s = labels ? "ny" : "nn";
   L.DrawRunRiseArrows();
   if (labels) {
     L.YMOTO = 7;
     L.DSM1 = L.PlaneX(1.75f);
-    L.DSM2 = L.GY5Y(1) - 44;
+    L.DSM2 = L.GX4 - 44;
     L.KKAI_s = L.RUNTEXT_s;
-    L.FigureLabel();
+    L.FigureLabel(L.figure.runArrow);
   }
-  L.ArrowBetween(L.GY5(2), L.GY5Y(1), L.GY5(2), L.GY5Y(2), 7);
+  L.PlaneArrow(kRise, 7);
 }
 
 }  // namespace
@@ -64,23 +56,47 @@ void Quendral::LineThroughPointsScreen() {
   TextAt(B1 - 30, B2, 0, "課5 y=x^2 のグラフ上に2点A(-1,1),");
   NewLine(0, 50, 0, "B(3,9)がある。直線ABの式を求めなさい。");
 
-  // x -4..4, y -1..12, 40 per unit, axes only: the origin at (1040, 560).
   // The plane knows the curves, the points A and B, their guides and the
-  // run and rise between them, so that its labels stand clear of them.
+  // run and rise between them, so that its labels stand clear of them. A's
+  // value of x stands under its guide, left of the origin, where the plane
+  // would put its "0": it is kept clear for it, and the "0" stands right of
+  // the origin. A's value of y is left out: its guide runs along its tick
+  // line left of the y axis, the run right of it.
   const GraphSetup parabola{.a = 1};
   const GraphSetup line{.form = GraphForm::kLine, .a = 2, .b = 3, .colour = 5};
-  Plane({.left = 880, .top = 80, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12, .unit = 40,
-         .grid = false, .curves = {parabola, line},
-         .lines = {{-1, 1, -1, 1, 14}, {3, 9, 3, 9, 14}, {-1, 1, -1, 0}, {-1, 1, 0, 1},
-                   {3, 9, 3, 0}, {3, 9, 0, 9}, {-1, 1, 3, 1}, {3, 1, 3, 9}}});
+  PlaneSetup plane = kPlane;
+  plane.curves = {parabola, line};
+  plane.points = {kA, kB};
+  plane.lines = {XGuide(kA), YGuide(kA), XGuide(kB), YGuide(kB)};
+  plane.arrows = {kRun, kRise};
+  const Num originX = kPlane.left - kPlane.unit * kPlane.xFrom;
+  const Num originY = kPlane.top + kPlane.unit * kPlane.yTo;
+  // Centred under its tick, a row lower than right under the axis: there
+  // the line AB would cross its minus.
+  YMOTO = 3;
+  KKAI_s = StrippedNumberText(kA.x);
+  DSM1 = originX + kPlane.unit * kA.x;
+  DSM2 = originY + 30;
+  const InkBox cells = CellsOf([&] { PrintMathText(); });
+  DSM1 -= (cells.x0 + cells.x1) / 2 - DSM1;
+  const Num aValueX = DSM1, aValueY = DSM2;
+  KeepClearOfText();
+  Plane(plane);
   Graph(parabola);
   Graph(line);
   // Above the curve's end, clear of its last dots.
   LabelAt(GY1 - 96, ZX - 52, 0, "y=x^2");
-  // A's x a row lower: right under the axis the line AB would cross its
-  // minus, which the label's cells (and so its clear place) leave out.
-  ParabolaPoint(*this, 1, -1, "A", -32, 30, 0, -46);
-  ParabolaPoint(*this, 2, 3, "B", -16, 0, -28, -24);
+  Point(kA);
+  Guide(*this, XGuide(kA));
+  YMOTO = 3, DSM1 = aValueX, DSM2 = aValueY, KKAI_s = StrippedNumberText(kA.x);
+  OnGround([&] { PrintMathText(); });
+  Guide(*this, YGuide(kA));
+  GuideValue(kA.y, false, PlaneY(kA.y), 3, false, 0);
+  Point(kB);
+  Guide(*this, XGuide(kB));
+  GuideValue(kB.x, true, PlaneX(kB.x), 3, false, 0);
+  Guide(*this, YGuide(kB));
+  GuideValue(kB.y, false, PlaneY(kB.y), 3, true, 0);
   WaitAnyKey();
 
   NewLine(0, 70, 7, "<解答>");

@@ -38,22 +38,20 @@ void Quendral::ParabolaChangeScreen(Num a) {
   // and the origin's "0" stand clear of them from the start.
   const GraphSetup curve{.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2"};
   const Num top = 9 * a;
+  const ArrowOnPlane across{-3, top, 3, top, ArrowHeads::kAtEnd, 6};
+  const ArrowOnPlane toVertex{-3, top, 0, 0, ArrowHeads::kAtEnd, 6};
+  const ArrowOnPlane fromVertex{0, 0, 3, top, ArrowHeads::kAtEnd, 6};
   Plane({.left = 792, .top = up ? 60.0f : 50.0f, .xFrom = -4, .xTo = 4,
          .yFrom = up ? -1.0f : -12.0f, .yTo = up ? 12.0f : 1.0f, .unit = 40,
-         .curves = {curve},
-         .lines = {{-3, top, 3, top, 6}, {-3, top, 0, 0, 6}, {0, 0, 3, top, 6}}});
-  GY5(1) = PlaneX(-3), GY5Y(1) = PlaneY(top);
-  GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(top);
-  GY5(3) = PlaneX(0), GY5Y(3) = PlaneY(0);
-  GY5(4) = PlaneX(0), GY5Y(4) = PlaneY(0);
+         .curves = {curve}, .arrows = {across, toVertex, fromVertex}});
   Graph(curve);
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
-  FigureArrow(1, 2, 7);
+  PlaneArrow(across, 7);
   WaitAnyKey();
-  FigureArrow(1, 3, 5);
+  PlaneArrow(toVertex, 5);
   WaitAnyKey();
-  FigureArrow(4, 2, 5);
+  PlaneArrow(fromVertex, 5);
   WaitAnyKey();
   TextAt(60, 130, 7, "<解答>");
   WaitAnyKey();

@@ -72,9 +72,6 @@ class Quendral : public Lesson {
   // an arrow with two heads on the y axis.
   void MarkDomainAndRange();
   void GuideLine(Num x1, Num y1, Num x2, Num y2);
-  // An arrow on the y axis from pixel y `fromY` to `toY`; `head` -1 puts the
-  // head at the start.
-  void YAxisArrow(Num fromY, Num toY, Num head);
   void RangeAnswersScreen();
   void RangeDrill1Screen();
   void RangeDrill2Screen();
@@ -90,8 +87,16 @@ class Quendral : public Lesson {
   void FeatureSummaryUnit();
 
   // ---- figure arrows ----
-  // An arrow from figure point `from` to its head at point `to` (GY5, GY5Y).
-  void FigureArrow(Num from, Num to, int colour);
+  // The arrow `a` of the plane in force, one its set-up declares, in
+  // `colour` and the pen width in force; its part number.
+  int PlaneArrow(const ArrowOnPlane& a, int colour);
+  // The value of a guide drawn from a point to an axis, as a number of that
+  // axis, in `colour`: its cells centred on its tick at pixel `at` along the
+  // axis, `away` from the axis on the side `before` (above the x axis, left
+  // of the y axis), or on the other side, or further out along its tick
+  // line, where the figure leaves it room (label_places.h). Where none does,
+  // it is left out, as an axis number is: false.
+  bool GuideValue(Num value, bool xAxis, Num at, int colour, bool before, Num away);
 
   // ---- drills ----
   // A whole number 1..n with a random sign: the magnitude draw, then the sign

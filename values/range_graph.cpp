@@ -1,6 +1,8 @@
 // Screen ⑥ of unit 1: the range of y read off the graph of y = x² for three
 // domains of x, and the marking of a domain and its range on the plane.
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "values/quendral.h"
 
@@ -12,60 +14,52 @@ namespace {
 constexpr PlaneSetup kRangePlane{.left = 880, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -1,
                                  .yTo = 25, .unit = 20, .grid = false, .numbers = false};
 
+// How far a value of y stands from the y axis: clear of the heads of the
+// range's arrow on it.
+constexpr Num kRangeValueAway = 20;
+
 // The part of y = x² over the domain, drawn solid on the dotted parabola.
 GraphSetup DomainCurve(Num from, Num to) { return {.a = 1, .colour = 3, .xFrom = from, .xTo = to}; }
 
-// The plane with what it will carry for the domain from..to: the dotted
-// parabola, its solid part, the guides from both ends to the axes and the
-// range's arrow on the y axis.
-PlaneSetup RangePlane(Num from, Num to) {
+// The range's arrow on the y axis from `from` to `to`, its head at the
+// start or at both ends.
+ArrowOnPlane RangeArrow(Num from, Num to, ArrowHeads heads) { return {0, from, 0, to, heads, 6}; }
+
+// The plane with what it will carry for the domain from..to: the solid part
+// of the parabola, the guides from both ends to the axes and the arrows of
+// the range on the y axis. (The dotted parabola comes with the plane.)
+PlaneSetup RangePlane(Num from, Num to, std::vector<ArrowOnPlane> arrows) {
   PlaneSetup s = kRangePlane;
-  s.curves = {GraphSetup{.a = 1}, DomainCurve(from, to)};
+  s.curves = {DomainCurve(from, to)};
   const Num y1 = from * from, y2 = to * to;
-  const Num low = from * to > 0 ? std::min(y1, y2) : 0, upper = std::max(y1, y2);
-  // The arrow's heads: 16 long and 16 wide, at 20 a unit.
-  const Num w = 0.4f, l = 0.8f;
-  s.lines = {{from, y1, from, 0},        {from, y1, 0, y1},        {to, y2, to, 0},
-             {to, y2, 0, y2},            {0, low, 0, upper, 6},    {-w, low + l, 0, low, 6},
-             {w, low + l, 0, low, 6},    {-w, upper - l, 0, upper, 6},
-             {w, upper - l, 0, upper, 6}};
+  s.lines = {{from, y1, from, 0}, {from, y1, 0, y1}, {to, y2, to, 0}, {to, y2, 0, y2}};
+  s.arrows = std::move(arrows);
   return s;
 }
 
-// The value x of a guide at pixel px, under it on the x axis (a negative one
-// starts further left for its minus sign), or the nearest clear place.
-void GuideXLabel(Quendral& L, Num value, Num px) {
-  L.KKAI_s = L.StrippedNumberText(value);
-  L.YMOTO = 7;
-  L.DSM1 = px - (value < 0 ? 27 : 13);
-  L.DSM2 = L.R;
-  L.FigureLabel();
-}
-
-// The value y of a guide at pixel py, beside the y axis and level with the
-// guide, on the side away from it (`left`), clear of the heads of the
-// range's arrow on the axis and, right of it, below the letter "y".
-void GuideYLabel(Quendral& L, Num value, Num py, bool left) {
-  L.KKAI_s = L.StrippedNumberText(value);
-  L.YMOTO = 7;
-  L.DSM1 = L.X8;
-  L.DSM2 = py - 24;
-  const InkBox cells = L.CellsOf([&] { L.PrintMathText(); });
-  L.DSM1 = left ? L.X8 - 20 - (cells.x1 - L.X8) : L.X8 + 20;
-  if (!left) L.DSM2 = std::max(L.DSM2, L.ZX + 18);
-  L.FigureLabel();
+// The range's arrow of a domain from..to: from the smaller value of y to the
+// larger (from 0 when the domain holds 0), with both heads.
+ArrowOnPlane DomainRangeArrow(Num from, Num to) {
+  const Num y1 = from * from, y2 = to * to;
+  return RangeArrow(from * to > 0 ? std::min(y1, y2) : 0, std::max(y1, y2), ArrowHeads::kAtBoth);
 }
 }  // namespace
 
 void Quendral::DottedParabola() {
+  // The figure carries the dots as they are: a path no wider than a dot.
+  std::vector<ScreenPoint> dots;
   Num x = XI2;
   Num y = AA * x * x;
   while (x <= B3) {
     const Num px = X8 + NO * x, py = R - NO * y;
-    if (ZX <= py && py <= ZY) rt.DrawCircle(0, 0, px, py, 1, 0, 1, 0, 0, 0, -1, 0, 0);
+    if (ZX <= py && py <= ZY) {
+      rt.DrawCircle(0, 0, px, py, 1, 0, 1, 0, 0, 0, -1, 0, 0);
+      dots.push_back({px, py});
+    }
     x = x + (y > 1.2f ? 0.1f : 0.2f);
     y = AA * x * x;
   }
+  figure.Carry(std::move(dots), 1.5f, kLoosePart, true);
 }
 
 void Quendral::GuideLine(Num x1, Num y1, Num x2, Num y2) {
@@ -73,16 +67,10 @@ void Quendral::GuideLine(Num x1, Num y1, Num x2, Num y2) {
   CarryLine(x1, y1, x2, y2, 5);
 }
 
-void Quendral::YAxisArrow(Num fromY, Num toY, Num head) {
-  ArrowBetween(X8, fromY, X8, toY, 5, head < 0 ? ArrowHeads::kAtStart : ArrowHeads::kAtEnd);
-}
-
 void Quendral::MarkDomainAndRange() {
   DottedParabola();
   Graph(DomainCurve(DOMX1, DOMX2));
   const Num y1 = AA * DOMX1 * DOMX1, y2 = AA * DOMX2 * DOMX2;
-  const Num lower = y2 > y1 ? y1 : y2, upper = y2 > y1 ? y2 : y1;
-  const Num low = DOMX1 * DOMX2 > 0 ? lower : 0;
   const Num p1x = X8 + NO * DOMX1, p1y = R - NO * y1;
   const Num p2x = X8 + NO * DOMX2, p2y = R - NO * y2;
   rt.SetDrawWidth(0, 5);
@@ -90,13 +78,13 @@ void Quendral::MarkDomainAndRange() {
   GuideLine(p1x, p1y, X8, p1y);
   GuideLine(p2x, p2y, p2x, R);
   GuideLine(p2x, p2y, X8, p2y);
-  GuideXLabel(*this, DOMX1, p1x);
-  GuideXLabel(*this, DOMX2, p2x);
-  GuideYLabel(*this, y1, p1y, DOMX2 > 0);
-  GuideYLabel(*this, y2, p2y, DOMX2 > 0);
+  // The values of y on the side of the y axis away from the guides.
+  GuideValue(DOMX1, true, p1x, 7, false, 0);
+  GuideValue(DOMX2, true, p2x, 7, false, 0);
+  GuideValue(y1, false, p1y, 7, DOMX2 > 0, kRangeValueAway);
+  GuideValue(y2, false, p2y, 7, DOMX2 > 0, kRangeValueAway);
   rt.SetDrawWidth(0, 6);
-  YAxisArrow(R - NO * low, R - NO * upper, 1);
-  YAxisArrow(R - NO * low, R - NO * upper, -1);
+  PlaneArrow(DomainRangeArrow(DOMX1, DOMX2), 5);
   rt.SetDrawWidth(0, 5);
 }
 
@@ -109,7 +97,11 @@ void Quendral::RangeGraphScreen() {
   TextAt(B1 + 30, B2 + 50, 0, "yの変域をいいなさい。");
   NewLine(0, 50, 3, "<解答>");
   WaitAnyKey();
-  Plane(RangePlane(-4, 3));
+  // The range 0..16 as two arrows at two steps: from 16 down to 9, then
+  // from 0 up to 9, each with its head at its start.
+  const ArrowOnPlane upper = RangeArrow(16, 9, ArrowHeads::kAtStart);
+  const ArrowOnPlane lower = RangeArrow(0, 9, ArrowHeads::kAtStart);
+  Plane(RangePlane(-4, 3, {upper, lower}));
   AA = 1;
   DottedParabola();
   Graph(DomainCurve(-4, 3));
@@ -119,8 +111,8 @@ void Quendral::RangeGraphScreen() {
   rt.SetDrawWidth(0, 5);
   GuideLine(p1x, p1y, p1x, R);
   GuideLine(p2x, p2y, p2x, R);
-  GuideXLabel(*this, -4, p1x);
-  GuideXLabel(*this, 3, p2x);
+  GuideValue(-4, true, p1x, 7, false, 0);
+  GuideValue(3, true, p2x, 7, false, 0);
   WaitAnyKey();
   GuideLine(p1x, p1y, X8, p1y);
   GuideLine(p2x, p2y, X8, p2y);
@@ -132,7 +124,7 @@ void Quendral::RangeGraphScreen() {
   WaitAnyKey();
   Continue(3, "=16");
   WaitAnyKey();
-  GuideYLabel(*this, 16, p1y, false);
+  GuideValue(16, false, p1y, 7, false, kRangeValueAway);
   WaitAnyKey();
   NewLine(0, 60, 0, "x=3のとき、");
   Continue(0, "y=");
@@ -140,10 +132,10 @@ void Quendral::RangeGraphScreen() {
   WaitAnyKey();
   Continue(3, "=9");
   WaitAnyKey();
-  GuideYLabel(*this, 9, p2y, true);
+  GuideValue(9, false, p2y, 7, true, kRangeValueAway);
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
-  YAxisArrow(p1y, p2y, -1);
+  PlaneArrow(upper, 5);
   rt.SetDrawWidth(0, 3);
   WaitAnyKey();
   NewLine(0, 60, 0, "x=0のとき、");
@@ -152,7 +144,7 @@ void Quendral::RangeGraphScreen() {
   Continue(0, " だから");
   WaitAnyKey();
   rt.SetDrawWidth(0, 6);
-  YAxisArrow(R, p2y, -1);
+  PlaneArrow(lower, 5);
   rt.SetDrawWidth(0, 5);
   WaitAnyKey();
   NewLine(0, 60, 5, "0≦y≦16");
@@ -172,7 +164,7 @@ void Quendral::RangeGraphScreen() {
     NewLine(0, 70, 0, p.text);
     const Num lineEnd = YI1, lineY = B2;
     FillRect(A41 - 40, 0, 1320, 1800, 15, 15);
-    Plane(RangePlane(p.from, p.to));
+    Plane(RangePlane(p.from, p.to, {DomainRangeArrow(p.from, p.to)}));
     AA = 1;
     DOMX1 = p.from;
     DOMX2 = p.to;

@@ -121,14 +121,14 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   // ..., 4 that the table's steps draw, so that its numbers stand clear.
   const GraphSetup curve{.form = p.form, .a = p.aa, .b = p.b, .colour = 3};
   auto f = [&](Num x) { return p.form == GraphForm::kSquare ? p.aa * x * x : p.aa * x + p.b; };
-  std::vector<LineOnPlane> arrows;
+  std::vector<ArrowOnPlane> arrows;
   for (int k = 0; k < 4; ++k) {
     const Num x = static_cast<Num>(k);
     arrows.push_back({x, f(x), x + 1, f(x)});
     arrows.push_back({x + 1, f(x), x + 1, f(x + 1)});
   }
   L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40,
-           .curves = {curve}, .lines = arrows});
+           .curves = {curve}, .arrows = arrows});
   L.Graph(curve);
   L.LabelAt(L.GY1, L.ZX, 0, p.formula);
   L.WaitAnyKey();
@@ -154,15 +154,15 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   for (int k = 1; k <= 5; ++k) L.GY5(k) = L.PlaneX(L.T(k)), L.GY5Y(k) = L.PlaneY(L.F(k));
   for (int k = 1; k <= 4; ++k) {
     if (L.F(k + 1) - L.F(k) < 1) {
-      // A rise under one unit leaves its label no room beside it, between
-      // the curve, the next run and the x axis: the label stands above and
-      // left of the rise's head, over the curve, at the nearest clear place.
+      // A rise under one unit leaves its label no room beside it: the next
+      // run and the x axis pass there, and the curve and the next rise
+      // above it. The label stands under the plane, below the rise.
       RunRiseBetween(L, k, "nn");
       L.YMOTO = 3;
-      L.DSM1 = L.RP1 - 30;
-      L.DSM2 = L.GX5 - 76;
+      L.DSM1 = L.RP1 - 8;
+      L.DSM2 = L.ZY + 4;
       L.KKAI_s = L.RISETEXT_s;
-      L.FigureLabel();
+      L.FigureLabel(L.figure.riseArrow);
     } else {
       RunRiseBetween(L, k, "ny");
     }
@@ -205,7 +205,7 @@ void Quendral::RateOfChangeScreen() {
   NewLine(0, 50, 0, "増加するとき、変化の割合を求めなさい。");
   const GraphSetup curve{.a = 1, .colour = 3};
   Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
-         .curves = {curve}, .lines = {{1, 1, 3, 1}, {3, 1, 3, 9}}});
+         .curves = {curve}, .arrows = {{1, 1, 3, 1}, {3, 1, 3, 9}}});
   Graph(curve);
   LabelAt(GY1, ZX, 0, "y=x^2");
   WaitAnyKey();
@@ -226,15 +226,24 @@ void Quendral::RateOfChangeScreen() {
   WaitAnyKey();
   Continue(0, "=ﾀ9-1/3-1ﾀ=");
   WaitAnyKey();
-  // The arrows again over themselves, now with their lengths 2 and 8.
-  // The rise's "8" stands above the middle of its arrow: at the middle it
-  // would sit on the heavy line of 5, which would join it to the y axis's "5".
-  RunRiseBetween(*this, 1, "yn");
+  // The arrows again over themselves, now with their lengths 2 and 8. The
+  // curve crosses the run's middle and leaves no room for the "2" between it
+  // and the rise, nor does the row under the x axis: the "2" stands under
+  // the plane, below the run's middle (left of the curve it would stand by
+  // the y axis and read as one of its numbers). The rise's "8" stands above
+  // the middle of its arrow: at the middle it would sit on the heavy line of
+  // 5, which would join it to the y axis's "5".
+  RunRiseBetween(*this, 1, "nn");
+  YMOTO = 7;
+  DSM1 = (LT2 + RP1) / 2 - 12;
+  DSM2 = R + 7;
+  KKAI_s = RUNTEXT_s;
+  FigureLabel(figure.runArrow);
   YMOTO = 3;
   DSM1 = RP1;
   DSM2 = PlaneY(6.5f) - 16;
   KKAI_s = RISETEXT_s;
-  FigureLabel();
+  FigureLabel(figure.riseArrow);
   Continue(0, "ﾀ8/2ﾀ=");
   WaitAnyKey();
   Continue(5, "4");

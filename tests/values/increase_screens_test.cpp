@@ -1,7 +1,8 @@
-// Unit 1's increase-and-decrease screens: their figure points, key waits and
-// the return to the sub-menu.
+// Unit 1's increase-and-decrease screens: their arrows, key waits and the
+// return to the sub-menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,19 +14,20 @@
 namespace lessons::testing {
 namespace {
 
-struct Pixel {
-  float x, y;
+// An arrow's shaft, from its tail to its head, in screen units.
+struct Shaft {
+  float x1, y1, x2, y2;
 };
 
-void ExpectPoints(const Quendral& Q, const std::vector<Pixel>& points) {
-  for (size_t k = 0; k < points.size(); ++k) {
-    SCOPED_TRACE("point " + std::to_string(k + 1));
-    EXPECT_FLOAT_EQ(Q.GY5(static_cast<Num>(k + 1)), points[k].x);
-    EXPECT_FLOAT_EQ(Q.GY5Y(static_cast<Num>(k + 1)), points[k].y);
-  }
+void ExpectArrows(const HeadlessHost& host, const std::vector<Shaft>& shafts) {
+  const std::vector<LineCall> lines = LineCalls(host.LogLines());
+  for (const Shaft& a : shafts)
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const LineCall& l) {
+      return l.x1 == a.x1 && l.y1 == a.y1 && l.x2 == a.x2 && l.y2 == a.y2;
+    })) << "an arrow from (" << a.x1 << ", " << a.y1 << ") to (" << a.x2 << ", " << a.y2 << ")";
 }
 
-TEST(QuendralIncreaseScreens, LinearScreensPointsAndKeyWaits) {
+TEST(QuendralIncreaseScreens, LinearScreensArrowsAndKeyWaits) {
   {
     QuendralState b("xxxx");
     b.Q.ZY0_s = "old";  // a label an earlier screen left is not drawn
@@ -33,14 +35,14 @@ TEST(QuendralIncreaseScreens, LinearScreensPointsAndKeyWaits) {
     EXPECT_EQ(b.host.KeysHanded(), 4);
     EXPECT_FLOAT_EQ(b.Q.X8, 912);
     EXPECT_FLOAT_EQ(b.Q.R, 300);
-    ExpectPoints(b.Q, {{822, 330}, {1002, 330}, {1002, 150}, {822, 300}, {972, 150}});
+    ExpectArrows(b.host, {{822, 330, 1002, 330}, {1002, 330, 1002, 150}, {822, 300, 972, 150}});
     for (const TextCall& t : VisibleTexts(b.host.LogLines())) EXPECT_NE(t.text, "o");
   }
   {
     QuendralState b("xxxx");
     b.Q.LinearDecreaseScreen();
     EXPECT_EQ(b.host.KeysHanded(), 4);
-    ExpectPoints(b.Q, {{822, 150}, {1002, 150}, {1002, 330}, {822, 210}, {972, 360}});
+    ExpectArrows(b.host, {{822, 150, 1002, 150}, {1002, 150, 1002, 330}, {822, 210, 972, 360}});
   }
 }
 
@@ -64,14 +66,14 @@ TEST(QuendralIncreaseScreens, RuleAndLastArrowComeWithTheSubMenuLine) {
   }
 }
 
-TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
+TEST(QuendralIncreaseScreens, ParabolaScreensArrowsAndKeyWaits) {
   {
     QuendralState b(std::string(13, 'x'));
     b.Q.ParabolaUpScreen();
     EXPECT_EQ(b.host.KeysHanded(), 13);
     EXPECT_FLOAT_EQ(b.Q.X8, 952);
     EXPECT_FLOAT_EQ(b.Q.R, 540);
-    ExpectPoints(b.Q, {{832, 180}, {1072, 180}, {952, 540}, {952, 540}});
+    ExpectArrows(b.host, {{832, 180, 1072, 180}, {832, 180, 952, 540}, {952, 540, 1072, 180}});
   }
   {
     QuendralState b(std::string(15, 'x'));
@@ -80,7 +82,7 @@ TEST(QuendralIncreaseScreens, ParabolaScreensPointsAndKeyWaits) {
     EXPECT_FLOAT_EQ(b.Q.R, 90);
     // The arrow up the left branch ends at the vertex, where the one down
     // the right branch starts (the "0" moves clear of them instead).
-    ExpectPoints(b.Q, {{832, 450}, {1072, 450}, {952, 90}, {952, 90}});
+    ExpectArrows(b.host, {{832, 450, 1072, 450}, {832, 450, 952, 90}, {952, 90, 1072, 450}});
   }
 }
 

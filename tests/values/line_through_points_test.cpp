@@ -57,11 +57,15 @@ TEST(QuendralLineThroughPoints, FigureStepsArrowsAndNotes) {
   EXPECT_TRUE(s.Has(start, "B(3,9)がある。直線ABの式を求めなさい。"));
   // The point letters and the guides' numbers at the nearest places clear
   // of the figure (which knows its curves, points, guides and arrows): A
-  // left of its dot, B above, the x values under the axis, the y values
-  // right of it.
+  // left of its dot, B above, the x values under their guides, B's y left
+  // of the axis. A's y has no place on its tick line (its guide runs along
+  // it left of the axis, the run right of it) and is left out.
   ExpectGlyphs(s, {{start, 30, 30, 0, "課"}, {start, 60, 80, 0, "B"}, {start, 1104, 28, 0, "y"}});
   ExpectGlyphsNear(s, {{start, 948, 480, 5, "A"}, {start, 1120, 142, 5, "B"}, {start, 995, 608, 3, "1"},
-                       {start, 1040, 462, 3, "1"}, {start, 1144, 572, 3, "3"}, {start, 1006, 176, 3, "9"}});
+                       {start, 1144, 572, 3, "3"}, {start, 1006, 176, 3, "9"}});
+  const std::vector<TextCall> ones = s.Glyphs(start, "1");
+  EXPECT_EQ(std::count_if(ones.begin(), ones.end(), [](const TextCall& t) { return t.colour == 3; }), 1)
+      << "the 1 of A's -1 alone";
   // -1's minus: a stroke of 19 in 3 ending just before a "1", at half its height.
   bool minus = false;
   for (const TextCall& one : s.Glyphs(start, "1"))

@@ -25,8 +25,10 @@ TEST(QuendralRangeGraph, DotsMarkingsAndKeyWaits) {
   EXPECT_FLOAT_EQ(dots.front().x, 880);
   EXPECT_FLOAT_EQ(dots.front().y, 50);
   EXPECT_NEAR(dots.back().x, 1080, 0.01);
-  // Each problem's guide numbers (origin (980, 550), 20 a unit), in 7: x
-  // under its guide, y beside the axis away from the guides.
+  // Each problem's guide numbers (origin (980, 550), 20 a unit), in 7, on
+  // their ticks: x under its guide, y level with its guide beside the axis
+  // (③'s 4 beyond its guide's end, the dotted parabola right of the axis;
+  // its 25 right of the letter y).
   const int second = s.Find("2≦x≦4 のとき"), third = s.Find("5≦x≦2 のとき");
   ASSERT_GT(second, start);
   ASSERT_GT(third, second);
@@ -34,7 +36,7 @@ TEST(QuendralRangeGraph, DotsMarkingsAndKeyWaits) {
                        {second, 1007, 562, 7, "2"},   {second, 1065, 586, 7, "4"},
                        {second, 900, 446, 7, "4"},    {second, 912, 212, 7, "1"},
                        {third, 880, 562, 7, "5"},     {third, 964, 598, 7, "2"},
-                       {third, 1000, 68, 7, "2"},     {third, 1048, 422, 7, "4"}});
+                       {third, 1006, 26, 7, "2"},     {third, 900, 446, 7, "4"}});
   EXPECT_TRUE(s.Has(start + 4, "x=-4のとき、y="));
   // ②: 2 ≦ x ≦ 4 marked at once after the text line, its answer after a key.
   EXPECT_TRUE(s.WipeFrom(second, 840, 0));
