@@ -128,27 +128,22 @@ void Orvenna::MasteryAnswer4Screen() {
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
   MasteryFrame("5", 40);
-  // The levels' x ends and heights in grid steps of 0.5.
+  // The levels' x ends in grid steps of 0.5; each level is filled at its
+  // left end and open at its right, the last filled at both.
   const Num ends[] = {0, 1, 3, 5, 7, 9, 10};
-  // The plane knows the six levels and their end dots; its top 110 keeps
+  std::vector<StepPiece> steps;
+  for (int k = 0; k < 6; ++k)
+    steps.push_back({ends[k], ends[k + 1], static_cast<Num>(2 * k), StepEnd::kFilled,
+                     k == 5 ? StepEnd::kFilled : StepEnd::kOutline});
+  // The plane knows the six levels and their end circles; its top 110 keeps
   // the "y" over its axis clear of the heading box.
-  std::vector<LineOnPlane> levels;
-  for (int k = 0; k < 6; ++k) {
-    const Num x1 = ends[k] / 2, x2 = ends[k + 1] / 2, y = static_cast<Num>(k);
-    levels.push_back({x1, y, x2, y});
-    levels.push_back({x1, y, x1, y, 16});
-    levels.push_back({x2, y, x2, y, 16});
-  }
-  Plane({.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
-         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2, .lines = levels});
+  PlaneSetup plane{.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
+                   .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2,
+                   .labelEveryY = 2};
+  CarrySteps(plane, steps);
+  Plane(plane);
   TKAI2 = 3;
-  for (int k = 1; k <= 7; ++k) T(k) = ends[k - 1];
-  for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
-  for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {
-    const int level = CInt(XI1);
-    DrawStepPiece(T(level), T(level + 1), F(level), StepEnd::kFilled,
-                  level == 6 ? StepEnd::kFilled : StepEnd::kOutline, true);
-  }
+  for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) DrawStepPiece(steps[static_cast<size_t>(XI1) - 1], true);
 }
 
 // ⑥ The rate of change of y = x² from a to a + 2 equals that of y = 6x - 1.

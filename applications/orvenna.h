@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/lesson.h"
 
@@ -83,13 +84,22 @@ class Orvenna : public Lesson {
   // How an end of a step is marked: not at all, by an outline circle (the
   // end does not belong to the step) or by a filled one (it does).
   enum class StepEnd { kNone, kOutline, kFilled };
-  // One step at `level` from x1 to x2 (grid steps from the origin X8, R of
-  // the last plane, NO units each) in colour TKAI2: the circle of radius 8 at
-  // the left end, the one at the right end, then the segment from centre to
-  // centre. With `keyEach` a key wait comes before each of the three. The
-  // centres are left in GX3(1), GY3(1) and GX3(2), GY3(2) (also for an end
-  // without a circle), the last end in HOUKOU, N2.
-  void DrawStepPiece(Num x1, Num x2, Num level, StepEnd left, StepEnd right, bool keyEach);
+  // One step at `level` from x1 to x2, in grid steps from the origin, and
+  // how its ends are marked.
+  struct StepPiece {
+    Num x1, x2, level;
+    StepEnd left, right;
+  };
+  // What the plane of `setup` will carry of these steps: their end circles
+  // and their segments, in its values.
+  static void CarrySteps(PlaneSetup& setup, const std::vector<StepPiece>& steps);
+  // One step (grid steps from the origin X8, R of the last plane, NO units
+  // each) in colour TKAI2: the circle of radius 8 at the left end, the one at
+  // the right end, then the segment from centre to centre. With `keyEach` a
+  // key wait comes before each of the three. The centres are left in GX3(1),
+  // GY3(1) and GX3(2), GY3(2) (also for an end without a circle), the last
+  // end in HOUKOU, N2.
+  void DrawStepPiece(const StepPiece& step, bool keyEach);
 
   // ---- unit 3: the stair tank ----
   void StairTankUnit();

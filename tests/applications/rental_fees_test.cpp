@@ -240,7 +240,7 @@ TEST(StepPiece, EndsKeysSegmentAndCentres) {
     b.rt.SetDrawWidth(0, 5);
     o.X8 = 320, o.R = 420, o.NO = 30, o.TKAI2 = 9;
     b.ClearLog();
-    o.DrawStepPiece(1, 3, 2, c.left, c.right, c.keyEach);
+    o.DrawStepPiece({1, 3, 2, c.left, c.right}, c.keyEach);
     ExpectEnds(CircleCalls(b), c.ends, 9);
     EXPECT_EQ(b.Calls("Key\t").size(), c.keys);
     ASSERT_FALSE(b.Log().empty());
