@@ -50,11 +50,23 @@ class Orvenna : public Lesson {
   void TrianglePath(int a, int b, int c, int colour, bool filled = false, int fillColour = 0);
   // The right-angle mark at point `corner` between the rays to two points.
   void FigureRightAngle(int corner, int ray1, int ray2);
-  // The dotted arc over the points `from` and `to` on the side `side` (XG)
-  // with its label in `colour`, moved by (labelDx, labelDy); DrawCellText
-  // sets the label when `cellText`.
+  // The dotted arc over the points `from` and `to` on the side `side` (XG),
+  // `depth` deep, with its label in `colour`, moved by (labelDx, labelDy);
+  // DrawCellText sets the label when `cellText`.
   void FigureLengthArc(int from, int to, Num side, int colour, const std::string& label,
-                       Num labelDx, Num labelDy, bool cellText);
+                       Num labelDx, Num labelDy, bool cellText, Num depth = 20);
+  // Where that arc's dots stand, drawing nothing.
+  std::vector<ScreenPoint> LengthArcDots(int from, int to, Num side, Num depth);
+  // The figure of the answer page knows what it carries: l, both triangles,
+  // the copy and the overlap as they stand, and the arcs `arcs` its later
+  // steps draw (each a part of its own: their numbers, in order).
+  std::vector<int> CarryTriangleFigure(const std::vector<std::vector<ScreenPoint>>& arcs);
+  // The label "2xcm" of the arc (part `arc`, its dots `dots`) just drawn.
+  InkBox LengthLabel(const std::vector<ScreenPoint>& dots, int arc, Num outX, Num outY,
+                     Num along = 0);
+
+  // How far the ink of a length arc's dots reaches from their centres.
+  static constexpr Num kArcDotReach = 3;
 
   // ---- the cyclist figure ----
   void InitCyclistTemplate();
