@@ -20,14 +20,18 @@ void Orvenna::RateOfChangeQuotient() {
 // ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
 void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
-  // The plane knows its parabola, so that its "0" and numbers stand clear of it.
+  // The plane knows its parabola and the point (2, -2), so that its "0" and
+  // numbers stand clear of them. It reaches two rows above the x axis: the
+  // parabola runs under the numbers 1 and -1, which stand above the axis,
+  // inside the plane.
   const GraphSetup parabola{.a = -0.5f, .colour = 3};
-  Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
+  const PointSetup given{.x = 2, .y = -2, .radius = 8, .colour = 5};
+  Plane({.left = 720, .top = 60, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 1,
          .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
-         .curves = {parabola}});
+         .curves = {parabola}, .points = {given}});
   Graph(parabola);
   WaitAnyKey();
-  Point({.x = 2, .y = -2, .radius = 8, .colour = 5});
+  Point(given);
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");

@@ -166,10 +166,9 @@ class Orvenna : public Lesson {
   // general quotient alone on its line.
   void RateOfChangeQuotient();
   // A labelled point of the triangle figure with a line straight down to the
-  // x axis and its x value written `shift` left of the foot; kept as point
-  // `index` of the point table.
-  void TriangleVertex(Num x, Num y, const std::string& label, int index, const std::string& xText,
-                      Num shift);
+  // x axis and its x value under the foot; kept as point `index` of the
+  // point table.
+  void TriangleVertex(const PointSetup& vertex, int index, const std::string& xText);
   // One part of triangle OAB with the base OC: the height's words, its
   // length with the dotted height from the foot on the y axis to the vertex,
   // then the area; the length's label moved by (labelDx, labelDy) from the
