@@ -72,8 +72,12 @@ void Orvenna::MasteryAnswer2Screen() {
                                {.a = 1, .colour = 5, .label = "②"},
                                {.a = -1, .colour = 7, .label = "③", .dx = -44},
                                {.a = -0.5f, .label = "④", .dx = 10}};
-  Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
-         .grid = false, .numbers = false, .curves = {std::begin(curves), std::end(curves)}});
+  // 20 units a unit, in steps of 2: the plane has no grid, and its "0" may
+  // stand up to a step from the origin, where the four parabolas leave it
+  // room above the x axis.
+  Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .xStep = 2,
+         .yStep = 2, .unit = 40, .grid = false, .numbers = false,
+         .curves = {std::begin(curves), std::end(curves)}});
   for (const GraphSetup& c : curves) Graph(c);
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
