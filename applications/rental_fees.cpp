@@ -26,15 +26,16 @@ const std::vector<Step> kShopB = {{0, 4, 4, End::kOutline, End::kFilled},
                                   {4, 13, 8, End::kOutline, End::kNone}};
 // How far the fees stand left of the y axis: the open circles of the steps
 // that start at 0 hours sit on the axis (radius 8), and a fee ending at the
-// axis would have its last "0" under one, reading "6000".
-constexpr Num kFeeGap = 20;
+// axis would have its last "0" under one, reading "6000"; and the 2000's
+// ground ends short of the letter y's over the axis.
+constexpr Num kFeeGap = 23;
 
-// The plane of 0 to 13 hours and 0 to 2000 yen, corner (740, 200), with the
+// The plane of 0 to 13 hours and 0 to 2000 yen, corner (744, 200), with the
 // steps it will carry. The plane writes the hours only (none of its ten rows
 // is an 11th); the fees are written by FeeValues, which end kFeeGap left of
-// the axis, the text column's longest lines being just left of them.
+// the axis, the text column's longest lines just left of them.
 PlaneSetup FeePlane(const std::vector<Step>& steps) {
-  PlaneSetup plane{.left = 740, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0, .yTo = 2000,
+  PlaneSetup plane{.left = 744, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0, .yTo = 2000,
                    .yStep = kYenPerStep, .unit = 40, .numbers = false, .labelEveryX = 2,
                    .labelEveryY = 11};
   Orvenna::CarrySteps(plane, steps);
