@@ -154,9 +154,9 @@ void Orvenna::OverlapAreaAnswersScreen() {
   auto dot = [&](Num x) { beyond.push_back({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3}); };
   for (int k = -8; k <= 0; ++k) dot(static_cast<Num>(k) / 4);
   for (int k = 40; k <= 44; ++k) dot(static_cast<Num>(k) / 10);
-  Plane({.left = 794, .top = 104, .xFrom = -2.5f, .xTo = 5.5f, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
-         .yStep = 2, .unit = 24, .numbers = false, .labelEveryX = 2, .labelEveryY = 5,
-         .curves = {area}, .points = beyond});
+  Plane({.left = 794, .top = 104, .xFrom = -2.5f, .xTo = 5.5f, .yFrom = -4, .yTo = 40,
+         .xStep = 0.5f, .yStep = 2, .unit = 24, .numbers = false, .labelEveryX = 2,
+         .labelEveryY = 5, .curves = {area}, .points = beyond});
   WaitAnyKey();
   Continue(0, "　右図");
   Graph(area);

@@ -57,8 +57,8 @@ void Orvenna::FeeValues() {
     const std::string fee = NumberText(kYenPerStep * static_cast<Num>(k));
     const Num x = X8 - kFeeGap - size * static_cast<Num>(Len(fee));
     const Num y = R - NO * static_cast<Num>(k) - size / 2;
-    const LabelPlace p =
-        PlaceLabel(figure, {.kind = LabelKind::kYNumber, .cells = rt.TextCells(x, y, fee, 2, 1)}, column);
+    const InkBox cells = rt.TextCells(x, y, fee, 2, 1);
+    const LabelPlace p = PlaceLabel(figure, {.kind = LabelKind::kYNumber, .cells = cells}, column);
     if (p.broken == 0) GroundedText(x + p.offset.x, y + p.offset.y, fee, 2, 1, 0);
   }
   rt.SetFontSize(0, 16);

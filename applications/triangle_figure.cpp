@@ -65,7 +65,8 @@ void Orvenna::FigureLengthArc(int from, int to, Num side, int colour, const std:
   SO = GY5(from), YOKO = PTY(from);
   AAA = GY5(to), A21 = PTY(to);
   YMOTO = static_cast<Num>(colour), SIZE = static_cast<Num>(colour);
-  XG = side, TANI = kArcStep, ARCDEPTH = depth, OKI2 = cellText ? 1 : 0, CCC2 = labelDx, CCC3 = labelDy;
+  XG = side, TANI = kArcStep, ARCDEPTH = depth, OKI2 = cellText ? 1 : 0;
+  CCC2 = labelDx, CCC3 = labelDy;
   ZY0_s = label;
   DrawLengthArc();
 }
