@@ -131,14 +131,18 @@ void Orvenna::BrakingChartPage() {
   for (int k = 2; k <= 10; ++k) GY5(10 + k) = 780 + 40 * (k - 1);
   GY5(21) = GY5(20) + 20;
   rt.DrawLine(0, 0, GY5(10), PTY(10), 0, GY5(21), PTY(16), -1, 3, 1, 3, -1, 7);
-  // The distances centred on their lines, ending 5 short of the frame; the
-  // "0" up and left of the speeds' "0".
-  CellTextAt(*this, 730, 535, 3, "0");
+  // The distances centred on their lines, their grounds ending short of the
+  // frame's line; the "0" up and left of the speeds' "0", clear of the
+  // point (0, 0).
+  CellTextAt(*this, 726, 535, 3, "0");
   for (int k = 1; k <= 6; ++k) {
     rt.DrawLine(0, 0, GY5(10), PTY(10 + k), 0, GY5(21), PTY(10 + k), -1, 3, 0, 3, -1, 7);
-    CellTextAt(*this, 712, PTY(10 + k) - 15, 3, NumberText(static_cast<Num>(10 * k)));
+    CellTextAt(*this, 709, PTY(10 + k) - 15, 3, NumberText(static_cast<Num>(10 * k)));
   }
-  CellTextAt(*this, 760, 30, 3, "制動距離(m)");
+  // The heading over the frame; the typesetter sets a "(" 8 back into the
+  // cell before it, so after the last kanji it leaves a half cell's room.
+  CellTextAt(*this, 760, 30, 3, "制動距離");
+  CellTextAt(*this, DSM1 + 12, 30, 3, "(m)");
   for (int k = 1; k <= 9; ++k) {
     Num v = static_cast<Num>(10 * k);
     rt.DrawLine(0, 0, GY5(10 + k), 550, 1, 40, -0.048f * v * v, -1, 0, 2, 13, 0, 15);
@@ -146,7 +150,7 @@ void Orvenna::BrakingChartPage() {
   // The speeds under their bars in two rows, the upper one clear of the
   // frame and the lower one a row's height lower, so that neighbours do not
   // touch at their corners; the "0" between the rows.
-  const Num upper = 556, lower = 590;
+  const Num upper = 557, lower = 590;
   CellTextAt(*this, 745, 568, 0, "0");
   for (int k = 1; k <= 9; ++k)
     CellTextAt(*this, GY5(10 + k), k % 2 == 1 ? lower : upper, 0,

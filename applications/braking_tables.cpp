@@ -78,12 +78,15 @@ void Orvenna::BrakingExplanationScreen() {
   Continue(0, "だった。");
   NewLine(0, 60, 7, "y=0.006x^2");
   BrakingValuesTable(A1, 150, 9, 15, 15);
-  // The arcs join the centres of the columns 30 and 40, and 50 and 60.
+  // The arcs join the centres of the columns 30 and 40, and 50 and 60,
+  // starting a little under the table's border: at its line they would run
+  // on from the values' decimal points, and "15.0" would read "150".
   GY5(1) = A1 + 40 + 120 + 60;
   for (int k = 2; k <= 4; ++k) GY5(k) = GY5(k - 1) + 120;
   auto arc = [this](Num from, Num to, const std::string& label) {
-    SO = from, YOKO = 250, AAA = to, A21 = 250;
-    YMOTO = 3, SIZE = 3, XG = 1, TANI = 5, ARCDEPTH = 20;
+    const Num top = 250 + 6;
+    SO = from, YOKO = top, AAA = to, A21 = top;
+    YMOTO = 3, SIZE = 3, XG = 1, TANI = 5, ARCDEPTH = 16;
     ZY0_s = label;
     DrawLengthArc();
   };

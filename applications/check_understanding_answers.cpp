@@ -72,11 +72,13 @@ void Orvenna::CheckAnswer3Screen() {
   WaitAnyKey();
   // Each curve over the plane's whole width, cut off at its top and bottom;
   // its label stands where it leaves the plane. The plane knows both, so
-  // that its "0" and numbers stand clear of them.
+  // that its "0" and numbers stand clear of them. Its numbers are the value
+  // labels of every fifth line (the grid's own index numbers stand a little
+  // above their lines).
   const GraphSetup up{.a = 1, .colour = 5, .label = "y=x^2"};
   const GraphSetup down{.a = -0.5f, .colour = 5, .label = "y=-ﾀ1/2ﾀx^2"};
-  Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8,
-         .curves = {up, down}});
+  Plane({.left = 480, .top = 60, .xFrom = -8, .xTo = 8, .yFrom = -8, .yTo = 8, .numbers = false,
+         .labelEveryX = 5, .labelEveryY = 5, .curves = {up, down}});
   Graph(up);
   Graph(down);
 }

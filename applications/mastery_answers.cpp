@@ -20,14 +20,18 @@ void Orvenna::RateOfChangeQuotient() {
 // ① y = ax² through (2, -2): a = -1/2, and y at x = 3/2.
 void Orvenna::MasteryAnswer1Screen() {
   MasteryFrame("1", 0);
-  // The plane knows its parabola, so that its "0" and numbers stand clear of it.
+  // The plane knows its parabola and the point (2, -2), so that its "0" and
+  // numbers stand clear of them. It reaches two rows above the x axis: the
+  // parabola runs under the numbers 1 and -1, which stand above the axis,
+  // inside the plane.
   const GraphSetup parabola{.a = -0.5f, .colour = 3};
-  Plane({.left = 720, .top = 90, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 0.5f,
+  const PointSetup given{.x = 2, .y = -2, .radius = 8, .colour = 5};
+  Plane({.left = 720, .top = 60, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 1,
          .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
-         .curves = {parabola}});
+         .curves = {parabola}, .points = {given}});
   Graph(parabola);
   WaitAnyKey();
-  Point({.x = 2, .y = -2, .radius = 8, .colour = 5});
+  Point(given);
   TextAt(A1, B2 + 60, 3, "(1)");
   Continue(0, "点(2,-2) を通るから");
   TextAt(A1, B2 + 50, 3, "x=2,y=-2");
@@ -68,8 +72,12 @@ void Orvenna::MasteryAnswer2Screen() {
                                {.a = 1, .colour = 5, .label = "②"},
                                {.a = -1, .colour = 7, .label = "③", .dx = -44},
                                {.a = -0.5f, .label = "④", .dx = 10}};
-  Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .unit = 20,
-         .grid = false, .numbers = false, .curves = {std::begin(curves), std::end(curves)}});
+  // 20 units a unit, in steps of 2: the plane has no grid, and its "0" may
+  // stand up to a step from the origin, where the four parabolas leave it
+  // room above the x axis.
+  Plane({.left = 800, .top = 90, .xFrom = -5, .xTo = 5, .yFrom = -12, .yTo = 13, .xStep = 2,
+         .yStep = 2, .unit = 40, .grid = false, .numbers = false,
+         .curves = {std::begin(curves), std::end(curves)}});
   for (const GraphSetup& c : curves) Graph(c);
   TextAt(A1, B2 + 90, 3, "①");
   WaitAnyKey();
@@ -128,27 +136,22 @@ void Orvenna::MasteryAnswer4Screen() {
 // or segment per key.
 void Orvenna::MasteryStepGraphScreen() {
   MasteryFrame("5", 40);
-  // The levels' x ends and heights in grid steps of 0.5.
+  // The levels' x ends in grid steps of 0.5; each level is filled at its
+  // left end and open at its right, the last filled at both.
   const Num ends[] = {0, 1, 3, 5, 7, 9, 10};
-  // The plane knows the six levels and their end dots; its top 110 keeps
+  std::vector<StepPiece> steps;
+  for (int k = 0; k < 6; ++k)
+    steps.push_back({ends[k], ends[k + 1], static_cast<Num>(2 * k), StepEnd::kFilled,
+                     k == 5 ? StepEnd::kFilled : StepEnd::kOutline});
+  // The plane knows the six levels and their end circles; its top 110 keeps
   // the "y" over its axis clear of the heading box.
-  std::vector<LineOnPlane> levels;
-  for (int k = 0; k < 6; ++k) {
-    const Num x1 = ends[k] / 2, x2 = ends[k + 1] / 2, y = static_cast<Num>(k);
-    levels.push_back({x1, y, x2, y});
-    levels.push_back({x1, y, x1, y, 16});
-    levels.push_back({x2, y, x2, y, 16});
-  }
-  Plane({.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f, .xStep = 0.5f,
-         .yStep = 0.5f, .numbers = false, .labelEveryX = 2, .labelEveryY = 2, .lines = levels});
+  PlaneSetup plane{.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
+                   .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2,
+                   .labelEveryY = 2};
+  CarrySteps(plane, steps);
+  Plane(plane);
   TKAI2 = 3;
-  for (int k = 1; k <= 7; ++k) T(k) = ends[k - 1];
-  for (int k = 1; k <= 6; ++k) F(k) = static_cast<Num>(2 * (k - 1));
-  for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) {
-    const int level = CInt(XI1);
-    DrawStepPiece(T(level), T(level + 1), F(level), StepEnd::kFilled,
-                  level == 6 ? StepEnd::kFilled : StepEnd::kOutline, true);
-  }
+  for (XI1 = 1; XI1 <= 6; XI1 = XI1 + 1) DrawStepPiece(steps[static_cast<size_t>(XI1) - 1], true);
 }
 
 // ⑥ The rate of change of y = x² from a to a + 2 equals that of y = 6x - 1.

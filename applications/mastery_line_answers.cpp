@@ -3,23 +3,20 @@
 // y = ½x², the line AB and, on a second text page beside the same plane, the
 // area of triangle OAB. Answer 8: the car's run y = 0.5x² and the line
 // y = 15x of the one that overtakes it.
+#include <vector>
+
 #include "applications/orvenna.h"
 
 namespace lessons {
 
-namespace {
-// A plain line between two points of the point table.
-void JoinPoints(Orvenna& o, int a, int b, int colour) {
-  o.rt.DrawLine(0, 0, o.GY5(a), o.PTY(a), 0, o.GY5(b), o.PTY(b), -1, colour, 0, 0, -1, 7);
-}
-}  // namespace
-
-void Orvenna::TriangleVertex(Num x, Num y, const std::string& label, int index,
-                             const std::string& xText, Num shift) {
-  Point({.x = x, .y = y, .colour = 3, .label = label, .dy = -20});
+void Orvenna::TriangleVertex(const PointSetup& vertex, int index, const std::string& xText) {
+  Point(vertex);
   GY5(index) = HOUKOU, PTY(index) = N2;
-  rt.DrawLine(0, 0, HOUKOU, N2, 0, HOUKOU, R, -1, 3, 0, 0, -1, 7);
-  LabelAt(GY5(index) - shift, R, 3, xText);
+  FigureLine(HOUKOU, N2, HOUKOU, R, 3);
+  // Its x value centred under the foot.
+  YMOTO = 3, DSM1 = 0, DSM2 = 0, KKAI_s = xText;
+  const InkBox ink = InkOf([this] { PrintMathText(); });
+  LabelAt(HOUKOU - (ink.x0 + ink.x1) / 2, R, 3, xText);
 }
 
 void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::string& height,
@@ -38,6 +35,7 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
   OKI2 = 0, CCC2 = labelDx, CCC3 = labelDy;
   ZY0_s = height;
   DrawLengthArc();
+  CarryLine(GY5(foot), PTY(foot), GY5(vertex), PTY(vertex), 6);
   WaitAnyKey();
   NewLine(0, 70, 3, area);
 }
@@ -46,17 +44,24 @@ void Orvenna::TrianglePartOnBaseOC(Num gap, const std::string& name, const std::
 // y axis.
 void Orvenna::MasteryTriangleScreen() {
   MasteryFrame("7", 40);
-  // The plane knows the parabola, the line AB, the drops from A and B to the
-  // x axis and the triangles OAB and OBC of the second page.
+  // The plane knows the parabola, the line AB, the points A, B and C, the
+  // drops from A and B to the x axis, the triangle OAB and the line OC of
+  // the second page, and its dotted heights from the y axis to A and B.
   const GraphSetup parabola{.a = 0.5f, .label = "y=ﾀ1/2ﾀx^2", .dx = -120, .dy = -60};
   const GraphSetup lineAB{.form = GraphForm::kLine, .a = 1, .b = 4};
+  const PointSetup a{.x = -2, .y = 2, .colour = 3, .label = "A", .dy = -20};
+  const PointSetup b{.x = 4, .y = 8, .colour = 3, .label = "B", .dy = -20};
+  // "C" right of the y axis, above the line.
+  const PointSetup c{.x = 0, .y = 4, .colour = 3, .label = "C", .dx = 26, .dy = -48};
   Plane({.left = 814, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 10, .unit = 40,
          .grid = false, .curves = {parabola, lineAB},
-         .lines = {{-2, 2, -2, 0}, {4, 8, 4, 0}, {0, 0, -2, 2, 8}, {0, 0, 4, 8, 8}, {0, 0, 0, 4}}});
+         .lines = {{-2, 2, -2, 0}, {4, 8, 4, 0}, {0, 0, -2, 2, 8}, {0, 0, 4, 8, 8}, {0, 0, 0, 4},
+                   {0, 2, -2, 2, 6}, {0, 8, 4, 8, 6}},
+         .points = {a, b, c}});
   Graph(parabola);
   Graph(lineAB);
-  TriangleVertex(-2, 2, "A", 11, "-2", 32);
-  TriangleVertex(4, 8, "B", 12, "4", 16);
+  TriangleVertex(a, 11, "-2");
+  TriangleVertex(b, 12, "4");
   GY5(14) = X8, PTY(14) = R;
 
   WaitAnyKey();
@@ -83,9 +88,8 @@ void Orvenna::MasteryTriangleScreen() {
   Continue(3, "=4");
   LabelAt(YI1 + 50, B2, 5, "答　y=x+4");
   WaitAnyKey();
-  // "C" right of the y axis, above the line; its y value "4" left of the
-  // axis, clear of the line.
-  Point({.x = 0, .y = 4, .colour = 3, .label = "C", .dx = 26, .dy = -48});
+  // C, and its y value "4" left of the axis, clear of the line.
+  Point(c);
   GY5(13) = HOUKOU, PTY(13) = N2;
   LabelAt(GY5(13) - 30, PTY(13) - 50, 3, "4");
   WaitAnyKey();
@@ -98,9 +102,10 @@ void Orvenna::MasteryTriangleScreen() {
     ScopedPenWidth heavy(rt, 8);
     rt.DrawPolyline(
         0, {{GY5(11), PTY(11)}, {GY5(12), PTY(12)}, {GY5(14), PTY(14)}, {GY5(11), PTY(11)}}, 9, 0, 0);
+    for (int k : {11, 12}) CarryLine(GY5(14), PTY(14), GY5(k), PTY(k), 8);
     WaitAnyKey();
     Continue(0, "△OAB=△OAC+△OBC");
-    JoinPoints(*this, 14, 13, 5);
+    FigureLine(GY5(14), PTY(14), GY5(13), PTY(13), 5);
   }
   // The label of the height of OAC in the corner between the height, OC and
   // AC, off AC and away from "A".
@@ -117,25 +122,29 @@ void Orvenna::MasteryTriangleScreen() {
 void Orvenna::MasteryCarScreen() {
   MasteryFrame("8", 40);
   // The plane's bottom edge (at 630) stays clear of the number entry's field,
-  // which is wiped from y 640 (less half the pen) after each entry.
-  // The parabola on 0 ≦ x ≦ 40 and the overtaking car's line, which the
-  // plane knows from the first step.
+  // which is wiped from y 640 (less half the pen) after each entry; its two
+  // rows below the x axis hold the x numbers, and it reaches to 50, a step
+  // past the 40's room.
+  // The parabola on 0 ≦ x ≦ 40, the dots where it goes on outside and the
+  // overtaking car's line, which the plane knows from the first step.
   const GraphSetup run{.a = 0.5f, .colour = 3, .xFrom = 0, .xTo = 40};
   const GraphSetup overtaking{.form = GraphForm::kLine, .a = 15, .colour = 7, .xFrom = 0, .xTo = 40};
-  Plane({.left = 814, .top = 90, .xFrom = -10, .xTo = 45, .yFrom = -50, .yTo = 850, .xStep = 5,
+  std::vector<PointSetup> beyond;
+  auto dot = [&](Num x) { beyond.push_back({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3}); };
+  for (int x = -10; x <= 0; x += 2) dot(static_cast<Num>(x));
+  for (Num x : {40.5f, 41.0f}) dot(x);
+  Plane({.left = 814, .top = 60, .xFrom = -10, .xTo = 50, .yFrom = -100, .yTo = 850, .xStep = 5,
          .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2,
-         .curves = {run, overtaking}});
+         .curves = {run, overtaking}, .points = beyond});
   TextAt(A1, B2 + 50, 3, "(1)");
   WaitAnyKey();
   Continue(0, "y=ax^2に、x=10,y=50を代入して");
   NewLine(0, 50, 0, "50=a*10^2  100a=50  a=0.5");
   NewLine(0, 50, 3, "y=0.5x^2(0≦x≦40)");
   WaitAnyKey();
-  // The parabola, and dots where it goes on outside.
+  // The parabola, and the dots where it goes on outside.
   Graph(run);
-  auto dot = [this](Num x) { Point({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3}); };
-  for (XI1 = -10; XI1 <= 0; XI1 = XI1 + 2) dot(XI1);
-  for (XI1 = 1; XI1 <= 2; XI1 = XI1 + 1) dot(40 + XI1 / 2);
+  for (const PointSetup& d : beyond) Point(d);
   TextAt(A1, B2 + 60, 3, "(2)");
   WaitAnyKey();
   Continue(0, "y=0.5x^2に、x=18を代入して");

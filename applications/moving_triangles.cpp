@@ -2,9 +2,47 @@
 // second; the pupil pushes it along and watches the overlap, a right
 // isosceles triangle; then its area y = 2x², the graph, and the time when
 // the overlap is half of ABC (2√2 seconds).
+#include <vector>
+
 #include "applications/orvenna.h"
+#include "framework/fill_box.h"
 
 namespace lessons {
+
+namespace {
+constexpr Num kBaseArcDepth = 20;
+constexpr Num kHeightArcDepth = 60;
+}  // namespace
+
+// "2xcm" beside the middle of an arc (its dots) on the side (outX, outY) it
+// bulges to, at the place the figure leaves it there, on its ground. The
+// label is placed by its ink: the typesetter's cells reach well above the
+// letters (room for an exponent), and a ground of them would keep it 30
+// units from its arc. The arc is drawn now: the figure marks it so. Its
+// ground is answered.
+InkBox Orvenna::LengthLabel(const std::vector<ScreenPoint>& dots, int arc, Num outX, Num outY,
+                            Num along) {
+  for (FigureStroke& s : figure.strokes)
+    if (s.part == arc) s.drawn = true;
+  const ScreenPoint mid = dots[dots.size() / 2];
+  YMOTO = 5, DSM1 = 0, DSM2 = 0, KKAI_s = "2xcm";
+  const InkBox ink = InkOf([this] { PrintMathText(); });
+  // Across the arc, its ground a unit clear of the dots' ink; along it, its
+  // middle `along` past the arc's middle.
+  const Num clear = kArcDotReach + kLabelMargin + 1;
+  auto at = [&](Num middle, Num out, Num from, Num to) {
+    if (out != 0) return out > 0 ? middle + clear - from : middle - clear - to;
+    return middle + along - (from + to) / 2;
+  };
+  DSM1 = at(mid.x, outX, ink.x0, ink.x1);
+  DSM2 = at(mid.y, outY, ink.y0, ink.y1);
+  const LabelPlace p =
+      PlaceLabel(figure, {.kind = LabelKind::kFigure, .cells = Moved(ink, DSM1, DSM2), .own = arc});
+  DSM1 += p.offset.x, DSM2 += p.offset.y;
+  LabelGround(Moved(ink, DSM1, DSM2));
+  PrintMathText();
+  return p.ground;
+}
 
 void Orvenna::MovingTrianglesScreen() {
   WipeScreen(1760, 1800);
@@ -66,21 +104,26 @@ void Orvenna::OverlapAreaAnswersScreen() {
   GY5(13) = GY5(5) + 4 * NO;
   DrawTriangles();
   DrawOverlapRegion();
+  // The figure knows the arcs of the next two steps: the overlap's base,
+  // below it, and its height, left of it and deep enough to reach past the
+  // copy's side PQ (which runs 40 left of the height): its label stands
+  // beside it, not beside that side, which is 8 cm.
+  const std::vector<ScreenPoint> base = LengthArcDots(15, 13, 1, kBaseArcDepth);
+  const std::vector<ScreenPoint> height = LengthArcDots(15, 14, -1, kHeightArcDepth);
+  const std::vector<int> arcs = CarryTriangleFigure({base, height});
   // The area's label in the overlap: narrowed to three quarters, it stands
   // clear of AB, of the right-angle mark and of the copy's sloping side.
   textSqueeze = 0.75f;
   LabelAt(GY5(14) + 4, PTY(14) + 87, 5, "ycm^2");
   textSqueeze = 1;
   WaitAnyKey();
-  // The base, below it; its label clear of B.
-  FigureLengthArc(15, 13, 1, 5, "2xcm", 12, 0, false);
+  FigureLengthArc(15, 13, 1, 5, "", 0, 0, false, kBaseArcDepth);
+  // Its label a little right, clear of B; it reaches below the frame,
+  // which (2) wipes with it.
+  const InkBox baseLabel = LengthLabel(base, arcs[0], 0, 1, 12);
   WaitAnyKey();
-  // The height, left of it; its label level with the arc's upper half, in
-  // the gap between PR and the copy's side PQ (which runs between the arc
-  // and PR), its ground clear of both.
-  FigureLengthArc(15, 14, -1, 5, "", 0, 0, false);
-  YMOTO = 5, DSM1 = GY5(15) - 156, DSM2 = PTY(14) + 26, KKAI_s = "2xcm";
-  OnGround([this] { PrintMathText(); });
+  FigureLengthArc(15, 14, -1, 5, "", 0, 0, false, kHeightArcDepth);
+  LengthLabel(height, arcs[1], -1, 0);
   WaitAnyKey();
   Continue(0, "重なる三角形の底辺と高さは");
   Continue(3, "2xcm");
@@ -100,18 +143,24 @@ void Orvenna::OverlapAreaAnswersScreen() {
   WaitAnyKey();
   TextAt(A1, B2 + 50, 3, "(2)");
   EraseTriangleFrame();
-  // The plane knows the parabola of the next step over the domain 0 ≦ x ≦ 4.
+  WipeExactly(rt, baseLabel.x0, baseLabel.y0, baseLabel.x1, baseLabel.y1);
+  // The plane knows the parabola of the next step over the domain 0 ≦ x ≦ 4
+  // and the dots where it goes on outside the domain. It reaches half a
+  // step past -2 and 5, so that those numbers stand inside it rather than
+  // on its edges, and a whole number takes 48 units: the "0" left of the y
+  // axis stands a space clear of the -1.
   const GraphSetup area{.a = 2, .colour = 3, .xFrom = 0, .xTo = 4};
-  Plane({.left = 814, .top = 100, .xFrom = -2, .xTo = 5, .yFrom = -4, .yTo = 40, .xStep = 0.5f,
-         .yStep = 2, .unit = 20, .numbers = false, .labelEveryX = 2, .labelEveryY = 5,
-         .curves = {area}});
+  std::vector<PointSetup> beyond;
+  auto dot = [&](Num x) { beyond.push_back({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3}); };
+  for (int k = -8; k <= 0; ++k) dot(static_cast<Num>(k) / 4);
+  for (int k = 40; k <= 44; ++k) dot(static_cast<Num>(k) / 10);
+  Plane({.left = 794, .top = 104, .xFrom = -2.5f, .xTo = 5.5f, .yFrom = -4, .yTo = 40,
+         .xStep = 0.5f, .yStep = 2, .unit = 24, .numbers = false, .labelEveryX = 2,
+         .labelEveryY = 5, .curves = {area}, .points = beyond});
   WaitAnyKey();
   Continue(0, "　右図");
   Graph(area);
-  // Dots where the parabola goes on outside the domain.
-  auto dot = [this](Num x) { Point({.x = x, .y = 2 * x * x, .radius = 3, .colour = 3}); };
-  for (XI1 = -8; XI1 <= 0; XI1++) dot(XI1 / 4);
-  for (XI1 = 40; XI1 <= 44; XI1++) dot(XI1 / 10);
+  for (const PointSetup& d : beyond) Point(d);
 
   WaitAnyKey();
   TextAt(A1, B2 + 70, 3, "(3)");

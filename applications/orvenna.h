@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/lesson.h"
 
@@ -49,11 +50,23 @@ class Orvenna : public Lesson {
   void TrianglePath(int a, int b, int c, int colour, bool filled = false, int fillColour = 0);
   // The right-angle mark at point `corner` between the rays to two points.
   void FigureRightAngle(int corner, int ray1, int ray2);
-  // The dotted arc over the points `from` and `to` on the side `side` (XG)
-  // with its label in `colour`, moved by (labelDx, labelDy); DrawCellText
-  // sets the label when `cellText`.
+  // The dotted arc over the points `from` and `to` on the side `side` (XG),
+  // `depth` deep, with its label in `colour`, moved by (labelDx, labelDy);
+  // DrawCellText sets the label when `cellText`.
   void FigureLengthArc(int from, int to, Num side, int colour, const std::string& label,
-                       Num labelDx, Num labelDy, bool cellText);
+                       Num labelDx, Num labelDy, bool cellText, Num depth = 20);
+  // Where that arc's dots stand, drawing nothing.
+  std::vector<ScreenPoint> LengthArcDots(int from, int to, Num side, Num depth);
+  // The figure of the answer page knows what it carries: l, both triangles,
+  // the copy and the overlap as they stand, and the arcs `arcs` its later
+  // steps draw (each a part of its own: their numbers, in order).
+  std::vector<int> CarryTriangleFigure(const std::vector<std::vector<ScreenPoint>>& arcs);
+  // The label "2xcm" of the arc (part `arc`, its dots `dots`) just drawn.
+  InkBox LengthLabel(const std::vector<ScreenPoint>& dots, int arc, Num outX, Num outY,
+                     Num along = 0);
+
+  // How far the ink of a length arc's dots reaches from their centres.
+  static constexpr Num kArcDotReach = 3;
 
   // ---- the cyclist figure ----
   void InitCyclistTemplate();
@@ -83,13 +96,22 @@ class Orvenna : public Lesson {
   // How an end of a step is marked: not at all, by an outline circle (the
   // end does not belong to the step) or by a filled one (it does).
   enum class StepEnd { kNone, kOutline, kFilled };
-  // One step at `level` from x1 to x2 (grid steps from the origin X8, R of
-  // the last plane, NO units each) in colour TKAI2: the circle of radius 8 at
-  // the left end, the one at the right end, then the segment from centre to
-  // centre. With `keyEach` a key wait comes before each of the three. The
-  // centres are left in GX3(1), GY3(1) and GX3(2), GY3(2) (also for an end
-  // without a circle), the last end in HOUKOU, N2.
-  void DrawStepPiece(Num x1, Num x2, Num level, StepEnd left, StepEnd right, bool keyEach);
+  // One step at `level` from x1 to x2, in grid steps from the origin, and
+  // how its ends are marked.
+  struct StepPiece {
+    Num x1, x2, level;
+    StepEnd left, right;
+  };
+  // What the plane of `setup` will carry of these steps: their end circles
+  // and their segments, in its values.
+  static void CarrySteps(PlaneSetup& setup, const std::vector<StepPiece>& steps);
+  // One step (grid steps from the origin X8, R of the last plane, NO units
+  // each) in colour TKAI2: the circle of radius 8 at the left end, the one at
+  // the right end, then the segment from centre to centre. With `keyEach` a
+  // key wait comes before each of the three. The centres are left in GX3(1),
+  // GY3(1) and GX3(2), GY3(2) (also for an end without a circle), the last
+  // end in HOUKOU, N2.
+  void DrawStepPiece(const StepPiece& step, bool keyEach);
 
   // ---- unit 3: the stair tank ----
   void StairTankUnit();
@@ -144,10 +166,9 @@ class Orvenna : public Lesson {
   // general quotient alone on its line.
   void RateOfChangeQuotient();
   // A labelled point of the triangle figure with a line straight down to the
-  // x axis and its x value written `shift` left of the foot; kept as point
-  // `index` of the point table.
-  void TriangleVertex(Num x, Num y, const std::string& label, int index, const std::string& xText,
-                      Num shift);
+  // x axis and its x value under the foot; kept as point `index` of the
+  // point table.
+  void TriangleVertex(const PointSetup& vertex, int index, const std::string& xText);
   // One part of triangle OAB with the base OC: the height's words, its
   // length with the dotted height from the foot on the y axis to the vertex,
   // then the area; the length's label moved by (labelDx, labelDy) from the

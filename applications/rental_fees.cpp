@@ -1,38 +1,65 @@
 // ① "レンタサイクルの料金": shop A's fee table, the ends of its intervals
 // filled in, its fees as a step graph; then shop B's table, its graph over
 // shop A's, and the times for which shop A is the cheaper one.
+#include <string>
+#include <vector>
+
 #include "applications/orvenna.h"
 
 namespace lessons {
 
 namespace {
-// Shop A: up to which hour each fee holds, and the fee in yen.
-constexpr Num kShopAEnds[] = {2, 4, 6, 8, 12};
-constexpr Num kShopAFees[] = {600, 1000, 1300, 1500, 1800};
 // The graph's levels are counted in grid steps of 200 yen.
 constexpr Num kYenPerStep = 200;
-// The plane of 0 to 13 hours and 0 to 2000 yen, corner (740, 200). The
-// plane writes the hours only (none of its ten rows is an 11th); the fees
-// are written by FeeValues, which end where the plane's own would (720), the
-// text column's longest lines being just left of them.
-constexpr PlaneSetup kFeePlane{.left = 740, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0,
-                               .yTo = 2000, .yStep = kYenPerStep, .unit = 40, .numbers = false,
-                               .labelEveryX = 2, .labelEveryY = 11};
+using Step = Orvenna::StepPiece;
+using End = Orvenna::StepEnd;
+// Shop A: its five fees (600, 1000, 1300, 1500 and 1800 yen) up to 2, 4, 6,
+// 8 and 12 hours, each with its open left end and filled right end.
+const std::vector<Step> kShopA = {{0, 2, 3, End::kOutline, End::kFilled},
+                                  {2, 4, 5, End::kOutline, End::kFilled},
+                                  {4, 6, 6.5f, End::kOutline, End::kFilled},
+                                  {6, 8, 7.5f, End::kOutline, End::kFilled},
+                                  {8, 12, 9, End::kOutline, End::kFilled}};
+// Shop B: 800 yen up to 4 hours, then 1600 yen on past the plane's right
+// edge at 13 hours.
+const std::vector<Step> kShopB = {{0, 4, 4, End::kOutline, End::kFilled},
+                                  {4, 13, 8, End::kOutline, End::kNone}};
 // How far the fees stand left of the y axis: the open circles of the steps
 // that start at 0 hours sit on the axis (radius 8), and a fee ending at the
-// axis would have its last "0" under one, reading "6000".
-constexpr Num kFeeGap = 20;
+// axis would have its last "0" under one, reading "6000"; and the 2000's
+// ground ends short of the letter y's over the axis.
+constexpr Num kFeeGap = 23;
+
+// The plane of 0 to 13 hours and 0 to 2000 yen, corner (744, 200), with the
+// steps it will carry. The plane writes the hours only (none of its ten rows
+// is an 11th); the fees are written by FeeValues, which end kFeeGap left of
+// the axis, the text column's longest lines just left of them.
+PlaneSetup FeePlane(const std::vector<Step>& steps) {
+  PlaneSetup plane{.left = 744, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0, .yTo = 2000,
+                   .yStep = kYenPerStep, .unit = 40, .numbers = false, .labelEveryX = 2,
+                   .labelEveryY = 11};
+  Orvenna::CarrySteps(plane, steps);
+  return plane;
+}
 }  // namespace
 
-// The fees on every row of the fee plane, on their grounds, ending kFeeGap
-// left of the y axis and centred on their lines, in the plane's label font.
+// The fees on every row of the fee plane, as the y axis's numbers: each
+// centred on its line, ending kFeeGap left of the axis, in the plane's label
+// font, at the place the figure leaves it there (left out where it has
+// none). They stand one a row, so the fees on the rows above and below are
+// the column it belongs to, not a crowd it should move away from.
 void Orvenna::FeeValues() {
   const Num size = NAGASA;
   rt.SetFontSize(0, size);
+  PlaceWeights column;
+  column.crowded = 0;
   for (int k = 1; k <= 10; ++k) {
     const std::string fee = NumberText(kYenPerStep * static_cast<Num>(k));
-    GroundedText(X8 - kFeeGap - size * static_cast<Num>(Len(fee)), R - NO * static_cast<Num>(k) - size / 2,
-                 fee, 2, 1, 0);
+    const Num x = X8 - kFeeGap - size * static_cast<Num>(Len(fee));
+    const Num y = R - NO * static_cast<Num>(k) - size / 2;
+    const InkBox cells = rt.TextCells(x, y, fee, 2, 1);
+    const LabelPlace p = PlaceLabel(figure, {.kind = LabelKind::kYNumber, .cells = cells}, column);
+    if (p.broken == 0) GroundedText(x + p.offset.x, y + p.offset.y, fee, 2, 1, 0);
   }
   rt.SetFontSize(0, 16);
 }
@@ -57,14 +84,8 @@ void Orvenna::RentalFeeTable(int columns, Num width) {
 }
 
 void Orvenna::ShopAFeeGraph(bool keyEach) {
-  T(1) = 0;
-  for (int k = 1; k <= 5; ++k) {
-    T(k + 1) = kShopAEnds[k - 1];
-    F(k) = kShopAFees[k - 1] / kYenPerStep;
-  }
   TKAI2 = 3;
-  for (XI1 = 1; XI1 <= 5; ++XI1)
-    DrawStepPiece(T(XI1), T(XI1 + 1), F(XI1), StepEnd::kOutline, StepEnd::kFilled, keyEach);
+  for (XI1 = 1; XI1 <= 5; ++XI1) DrawStepPiece(kShopA[static_cast<size_t>(XI1) - 1], keyEach);
 }
 
 void Orvenna::RentalFeeScreen() {
@@ -88,8 +109,9 @@ void Orvenna::RentalFeeScreen() {
   TextAt(A1, B2, 3, "A店の");
   NewLine(0, 50, 3, "料金表");
   for (int k = 1; k <= 5; ++k) {
-    A1_s(k) = NumberText(kShopAEnds[k - 1]) + "時間まで";
-    A1_s(k + 5) = NumberText(kShopAFees[k - 1]) + "円";
+    const Step& step = kShopA[static_cast<size_t>(k) - 1];
+    A1_s(k) = NumberText(step.x2) + "時間まで";
+    A1_s(k + 5) = NumberText(step.level * kYenPerStep) + "円";
   }
   RentalFeeTable(5, 200);
   TextAt(A1, B2, 3, "問1");
@@ -120,7 +142,7 @@ void Orvenna::RentalFeeScreen() {
     answerBox(T(k), F(k), k == 5 ? 116 : 60, values[k - 1]);
     WaitAnyKey();
   }
-  Plane(kFeePlane);
+  Plane(FeePlane(kShopA));
   FeeValues();
   NewLine(0, 60, 3, "問2");
   Continue(0, "グラフをかこう。");
@@ -138,7 +160,9 @@ void Orvenna::RentalFeeScreen() {
   TextAt(A1, B2, 3, "B店の");
   NewLine(0, 50, 3, "料金表");
   RentalFeeTable(2, 245);
-  Plane(kFeePlane);
+  std::vector<Step> both = kShopA;
+  both.insert(both.end(), kShopB.begin(), kShopB.end());
+  Plane(FeePlane(both));
   FeeValues();
   ShopAFeeGraph(false);
   TextAt(A1, B2, 3, "話しあおう");
@@ -147,9 +171,7 @@ void Orvenna::RentalFeeScreen() {
   WaitAnyKey();
   NewLine(0, 50, 3, "　グラフをかくと");
   TKAI2 = 7;
-  DrawStepPiece(0, 4, 4, StepEnd::kOutline, StepEnd::kFilled, true);
-  // The second fee holds on past the plane's right edge at 13 hours.
-  DrawStepPiece(4, 13, 8, StepEnd::kOutline, StepEnd::kNone, true);
+  for (const Step& step : kShopB) DrawStepPiece(step, true);
   WaitAnyKey();
   NewLine(0, 70, 0, "グラフが下にある方が安いから、");
   WaitAnyKey();

@@ -74,33 +74,37 @@ void Orvenna::StairTankScreen() {
 
   // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a
   // step; 14 below the table's bottom, so that the "y" over its axis stands
-  // clear of the line of text above. It knows the broken line and the dot
-  // at the origin it will carry.
-  Plane({.left = 120, .top = PTY(12) + 14, .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32,
-         .yStep = 2, .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5,
-         .lines = {{0, 0, 0, 0, 16}, {0, 0, 3, 10}, {3, 10, 9, 20}, {9, 20, 18, 30}}});
+  // clear of the line of text above. It knows the points and the broken
+  // line through them that it will carry.
+  const PointSetup points[] = {{.x = 0, .y = 0, .radius = 8, .colour = 5},
+                               {.x = 3, .y = 10, .radius = 8, .colour = 5},
+                               {.x = 9, .y = 20, .radius = 8, .colour = 5},
+                               {.x = 18, .y = 30, .radius = 8, .colour = 5}};
+  PlaneSetup plane{.left = 120, .top = PTY(12) + 14, .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32,
+                   .yStep = 2, .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5,
+                   .points = {std::begin(points), std::end(points)}};
+  for (int k = 1; k < 4; ++k)
+    plane.lines.push_back({points[k - 1].x, points[k - 1].y, points[k].x, points[k].y});
+  Plane(plane);
 
   // The points alternate between the two remembered places (GX3, GY3) 1
   // and 2; each segment joins the last two.
-  auto point = [this](Num x, Num y, int place) {
-    Point({.x = x, .y = y, .radius = 8, .colour = 5});
+  auto point = [&](int k, int place) {
+    WaitAnyKey();
+    Point(points[k]);
     GX3(place) = HOUKOU;
     GY3(place) = N2;
   };
-  auto segment = [this] { PlainLine(rt, GX3(1), GY3(1), GX3(2), GY3(2), 5); };
-  WaitAnyKey();
-  point(0, 0, 1);
-  WaitAnyKey();
-  point(3, 10, 2);
-  WaitAnyKey();
+  auto segment = [this] {
+    WaitAnyKey();
+    FigureLine(GX3(1), GY3(1), GX3(2), GY3(2), 5);
+  };
+  point(0, 1);
+  point(1, 2);
   segment();
-  WaitAnyKey();
-  point(9, 20, 1);
-  WaitAnyKey();
+  point(2, 1);
   segment();
-  WaitAnyKey();
-  point(18, 30, 2);
-  WaitAnyKey();
+  point(3, 2);
   segment();
 }
 

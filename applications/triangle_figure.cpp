@@ -6,12 +6,21 @@
 // l; 11, 12, 13 P, Q, R of the copy; 14 where the copy's side PR crosses AB,
 // 15 the overlap's right-angle corner (B). The screens move the copy by
 // GY5(13) alone; the rest of 11 to 15 follows from it.
+#include <cmath>
+#include <utility>
+#include <vector>
+
 #include "applications/orvenna.h"
 
 #include "framework/figure_util.h"
 #include "framework/fill_box.h"
 
 namespace lessons {
+
+namespace {
+// A length arc's dots stand every 5 degrees.
+constexpr Num kArcStep = 5;
+}  // namespace
 
 void Orvenna::SetUpTriangleFigure() {
   A41 = 680, I = 80, IB8 = 15, GX0 = 8, NO = 40, SIZE = 15;
@@ -52,16 +61,52 @@ void Orvenna::FigureRightAngle(int corner, int ray1, int ray2) {
 }
 
 void Orvenna::FigureLengthArc(int from, int to, Num side, int colour, const std::string& label,
-                              Num labelDx, Num labelDy, bool cellText) {
+                              Num labelDx, Num labelDy, bool cellText, Num depth) {
   SO = GY5(from), YOKO = PTY(from);
   AAA = GY5(to), A21 = PTY(to);
   YMOTO = static_cast<Num>(colour), SIZE = static_cast<Num>(colour);
-  XG = side, TANI = 5, ARCDEPTH = 20, OKI2 = cellText ? 1 : 0, CCC2 = labelDx, CCC3 = labelDy;
+  XG = side, TANI = kArcStep, ARCDEPTH = depth, OKI2 = cellText ? 1 : 0;
+  CCC2 = labelDx, CCC3 = labelDy;
   ZY0_s = label;
   DrawLengthArc();
 }
 
-void Orvenna::EraseTriangleFrame() { FillBox(rt, GY0, ZX, GY1, ZY, 15, 15); }
+std::vector<ScreenPoint> Orvenna::LengthArcDots(int from, int to, Num side, Num depth) {
+  // As DrawLengthArc: the half-ellipse over the chord, 180 degrees on the
+  // first point and 0 or 360 on the second.
+  SO = GY5(from), YOKO = PTY(from), AAA = GY5(to), A21 = PTY(to);
+  const Num half = std::hypot(AAA - SO, A21 - YOKO) / 2;
+  ZY1 = SO + half, BAIX = YOKO;
+  LineAngle();
+  const Num chord = NAGASA1;
+  std::vector<ScreenPoint> dots;
+  for (Num degrees = side > 0 ? 180 : 0, end = degrees + 180; degrees <= end; degrees += kArcStep) {
+    LengthArcPoint(degrees, chord, depth, half);
+    dots.push_back({II, IJ});
+  }
+  return dots;
+}
+
+std::vector<int> Orvenna::CarryTriangleFigure(const std::vector<std::vector<ScreenPoint>>& arcs) {
+  auto side = [this](int a, int b, Num half) {
+    figure.Carry({{GY5(a), PTY(a)}, {GY5(b), PTY(b)}}, half, kLoosePart, true);
+  };
+  side(7, 8, 1.5f);  // l, at pen 3; the rest at pen 5
+  for (int top : {1, 4, 11})
+    for (int k = 0; k < 3; ++k) side(top + k, top + (k + 1) % 3, 2.5f);
+  for (auto [a, b] : {std::pair{13, 14}, std::pair{14, 15}}) side(a, b, 2.5f);
+  std::vector<int> parts;
+  for (const std::vector<ScreenPoint>& dots : arcs) {
+    parts.push_back(figure.NewPart(PartKind::kCurve));
+    figure.Carry(dots, kArcDotReach, parts.back(), false);
+  }
+  return parts;
+}
+
+void Orvenna::EraseTriangleFrame() {
+  FillBox(rt, GY0, ZX, GY1, ZY, 15, 15);
+  figure.Wiped({GY0, ZX, GY1, ZY});
+}
 
 void Orvenna::DrawTriangles() {
   EraseTriangleFrame();
@@ -81,8 +126,8 @@ void Orvenna::DrawTriangles() {
   triangle(1, "PQR");
   triangle(4, "ABC");
   // The legs of PQR, labelled by DrawCellText; the label of PQ moved right
-  // to stand inside the frame.
-  FigureLengthArc(1, 2, 1, 0, "8cm", 18, 0, true);
+  // to stand inside the frame, its arc less deep to leave it a gap.
+  FigureLengthArc(1, 2, 1, 0, "8cm", 14, 0, true, 16);
   FigureLengthArc(2, 3, 1, 0, "8cm", 0, 0, true);
 }
 

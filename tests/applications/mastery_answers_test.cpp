@@ -109,17 +109,19 @@ TEST(MasteryUnit, EachAnswerWaitsItsKeysThenAsksTheLineAtOnce) {
 TEST(MasteryAnswer1Screen, CurveAloneThenThePointAndTheWorking) {
   Replay r = RunMastery(1, 5);
   Steps s(r.log);
-  ExpectAxes(s, kEntry, 930, 90, 450, 120, 720, 1140);
+  ExpectAxes(s, kEntry, 930, 60, 450, 120, 720, 1140);
   // Labels at the whole numbers, 26 high (those of x narrowed): x from -3
   // to 3 under the axis (120), -1 and 1, which the parabola crosses there,
-  // above it; y from -5 to -1 left of the axis (930).
+  // above it in the plane's two rows there; y from -5 to -2 left of the
+  // axis (930), the -1 left out: the parabola runs through its row on both
+  // sides.
   std::vector<std::string> below, above, left;
   for (const TextCall& t : s.Glyphs(kEntry))
     if (t.b * t.size == 26 && !t.bold && t.x > 700)
       (t.y > 150 ? (t.x < 900 ? left : below) : t.y > 120 ? below : above).push_back(t.text);
   EXPECT_EQ(below, (std::vector<std::string>{"-3", "-2", "2", "3"}));
   EXPECT_EQ(above, (std::vector<std::string>{"-1", "1"}));
-  EXPECT_EQ(left, (std::vector<std::string>{"-5", "-4", "-3", "-2", "-1"}));
+  EXPECT_EQ(left, (std::vector<std::string>{"-5", "-4", "-3", "-2"}));
   // y = -x²/2 traced over x from -7 to 7, kept to the plane's rows: it
   // leaves through the bottom edge at x = ±√11.
   auto curve = Traces(s, kEntry);
@@ -165,8 +167,8 @@ TEST(MasteryAnswer2Screen, FourParabolasLabelledWhereTheyLeaveThePlane) {
     float right, down;
   };
   // Each label by its own curve's end, nearer to it than to the others:
-  // ① up and left of its end (its offsets, then 12 up to clear ②'s end), ②
-  // 12 right of its end, ③ left and ④ right of theirs.
+  // ① up and left of its end, ② right of its end, ③ left and ④ right of
+  // theirs (about there: the figure leaves each its place).
   const Curve curves[] = {{3, 2, 13, "①", -34, -72}, {5, 1, 13, "②", 12, 0},
                           {7, -1, -12, "③", -44, 0}, {0, -0.5f, -12, "④", 10, 0}};
   auto traces = Traces(s, kEntry);
@@ -181,11 +183,8 @@ TEST(MasteryAnswer2Screen, FourParabolasLabelledWhereTheyLeaveThePlane) {
     // It ends at the edge, behind the labels there; its label is put where
     // it ends.
     EXPECT_LE(t.back().x, 900 + reach + 0.1);
-    bool labelled = false;
-    for (const TextCall& g : s.Glyphs(kEntry, c.label))
-      labelled |= g.colour == c.colour && std::fabs(g.x - (900 + reach + c.right)) < 0.1 &&
-                  std::fabs(g.y - (350 - 20 * c.edge + c.down)) < 0.5;
-    EXPECT_TRUE(labelled);
+    EXPECT_TRUE(
+        s.GlyphNear(kEntry, 900 + reach + c.right, 350 - 20 * c.edge + c.down, c.colour, c.label));
   }
   // "①" stands alone at first; each description comes with its label.
   ExpectGlyphs(s, {{4, 40, 120, 3, "①"}, {5, 80, 120, 0, "上"}, {7, 40, 230, 3, "②"},
@@ -433,17 +432,16 @@ TEST(MasteryCarScreen, ParabolaOnItsRangeDotsBeyondThenTheLine) {
   Replay r = RunMastery(8, 6);
   Steps s(r.log);
   // The plane ends at 630, clear of the entry field's wipe from 640 on.
-  ExpectAxes(s, kEntry, 874, 90, 630, 600, 814, 1144);
-  // The numbers under the x axis (600) and left of the y axis (874).
-  std::vector<std::string> labels;
-  for (const TextCall& t : s.Glyphs(kEntry)) {
-    const float right = t.x + 26 * static_cast<float>(t.text.size());
-    if (t.size == 26 && !t.bold && !t.text.empty() &&
-        ((t.y > 600 && t.y < 630 && t.x > 874) || (right < 874 && t.x > 700)))
-      labels.push_back(t.text);
-  }
-  EXPECT_EQ(labels, (std::vector<std::string>{"20", "40", "100", "200", "300", "400", "500", "600",
-                                              "700", "800"}));
+  ExpectAxes(s, kEntry, 874, 60, 630, 570, 814, 1174);
+  // The numbers under the x axis (570), and those of the y axis beside it:
+  // right of it, where the plane has room for them, but for 100 and 200,
+  // which the parabola and the line cross there.
+  std::vector<std::string> under, beside;
+  for (const TextCall& t : s.Glyphs(kEntry))
+    if (t.size == 26 && !t.bold && !t.text.empty() && t.x > 814)
+      (t.y > 570 ? under : beside).push_back(t.text);
+  EXPECT_EQ(under, (std::vector<std::string>{"20", "40"}));
+  EXPECT_EQ(beside, (std::vector<std::string>{"300", "400", "500", "600", "700", "800"}));
   ExpectGlyphs(s, {{kEntry, 40, 80, 3, "("}, {6, 40, 240, 3, "("}, {7, 80, 290, 3, "y"},
                    {7, 40, 350, 3, "("}, {10, 80, 410, 0, "グ"}});
   EXPECT_TRUE(Traces(s, 5).empty());
@@ -452,18 +450,18 @@ TEST(MasteryCarScreen, ParabolaOnItsRangeDotsBeyondThenTheLine) {
   ASSERT_EQ(parabola.size(), 1u);
   EXPECT_EQ(parabola[0].front().colour, 3);
   EXPECT_NEAR(parabola[0].front().x, 874, 0.02);  // x = 0 is traced at 0.002
-  EXPECT_NEAR(parabola[0].front().y, 600, 0.01);
+  EXPECT_NEAR(parabola[0].front().y, 570, 0.01);
   EXPECT_NEAR(parabola[0].back().x, 1114, 0.1);
-  EXPECT_NEAR(parabola[0].back().y, 120, 0.5);
+  EXPECT_NEAR(parabola[0].back().y, 90, 0.5);
   auto dots = s.Dots(6, 3);
   ASSERT_EQ(dots.size(), 8u);
   const float xs[] = {-10, -8, -6, -4, -2, 0, 40.5f, 41};
   for (size_t i = 0; i < 8; ++i) {
     EXPECT_NEAR(dots[i].x, 874 + 6 * xs[i], 0.01) << i;
-    EXPECT_NEAR(dots[i].y, 600 - 0.3f * xs[i] * xs[i], 0.01) << i;
+    EXPECT_NEAR(dots[i].y, 570 - 0.3f * xs[i] * xs[i], 0.01) << i;
     EXPECT_EQ(dots[i].colour, 3);
   }
-  EXPECT_NEAR(dots.back().y, 95.7, 0.01);
+  EXPECT_NEAR(dots.back().y, 65.7, 0.01);
   ExpectHas(s, 7, {"y=0.5×182=9×18=162(m)"});
   EXPECT_TRUE(GlyphIn(s, 7, "m", 3));
   // Key 5: the line y = 15x in 7, no label.
@@ -472,7 +470,7 @@ TEST(MasteryCarScreen, ParabolaOnItsRangeDotsBeyondThenTheLine) {
   EXPECT_EQ(line[0].front().colour, 7);
   EXPECT_NEAR(line[0].front().x, 874, 0.01);
   EXPECT_NEAR(line[0].back().x, 1114, 0.1);
-  EXPECT_NEAR(line[0].back().y, 240, 0.1);
+  EXPECT_NEAR(line[0].back().y, 210, 0.1);
   for (const TextCall& t : s.Glyphs(9)) EXPECT_LT(t.y, 1800) << t.text;
   ExpectHas(s, 10, {"グラフから追いぬくことができる。"});
   EXPECT_TRUE(GlyphIn(s, 10, "追", 3));

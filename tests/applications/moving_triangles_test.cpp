@@ -268,25 +268,27 @@ TEST_F(OverlapAreaAnswersTest, PlaneInPlaceOfTheFigureThenCurveAndDots) {
   for (const LineCall& l : LineCalls(s.Lines(13)))
     frame |= l.shape == "fill" && l.x1 == 680 && l.y1 == 80 && l.x2 == 1280 && l.y2 == 400;
   EXPECT_TRUE(frame);
-  // Value labels at every whole x and every 10 of y.
-  for (const char* label : {"-2", "-1", "1", "2", "3", "4", "5", "10", "20", "30", "40"}) {
+  // Value labels at every whole x and every 10 of y but the 40 on the
+  // plane's top edge.
+  for (const char* label : {"-2", "-1", "1", "2", "3", "4", "5", "10", "20", "30"}) {
     int n = 0;
     for (const TextCall& t : s.Glyphs(13, label)) n += t.x > 780;  // not "(2)"
     EXPECT_EQ(n, 1) << label;
   }
   EXPECT_TRUE(s.Glyphs(13, "0.5").empty());
-  // Key 10: y = 2x² from x 0 to 4, 40 units per x and 10 per y from (894, 500).
+  EXPECT_TRUE(s.Glyphs(13, "40").empty());
+  // Key 10: y = 2x² from x 0 to 4, 48 units per x and 12 per y from (914, 584).
   auto curve = s.Dots(14, 1);
   ASSERT_GE(curve.size(), 5000u);
   for (const CircleCall& d : curve) {
-    float x = (d.x - 894) / 40;
+    float x = (d.x - 914) / 48;
     EXPECT_GE(x, 0);
     EXPECT_LE(x, 4.002);  // the 5000 steps summed in single precision
-    EXPECT_NEAR(d.y, 500 - 20 * x * x, 0.05);
+    EXPECT_NEAR(d.y, 584 - 24 * x * x, 0.05);
     EXPECT_EQ(d.colour, 3);
   }
-  EXPECT_NEAR(curve.back().x, 1054, 0.1);
-  EXPECT_NEAR(curve.back().y, 180, 0.5);
+  EXPECT_NEAR(curve.back().x, 1106, 0.1);
+  EXPECT_NEAR(curve.back().y, 200, 0.5);
   // The 14 dots outside the domain: x -2 to 0 by 0.25, 4 to 4.4 by 0.1.
   auto dots = s.Dots(14, 3);
   std::vector<float> xs;
@@ -295,9 +297,9 @@ TEST_F(OverlapAreaAnswersTest, PlaneInPlaceOfTheFigureThenCurveAndDots) {
   ASSERT_EQ(dots.size(), xs.size());
   for (size_t i = 0; i < xs.size(); ++i) {
     SCOPED_TRACE(xs[i]);
-    EXPECT_NEAR(dots[i].x, 894 + 40 * xs[i], 0.01);
-    EXPECT_NEAR(dots[i].y, 500 - 20 * xs[i] * xs[i], 0.05);
-    EXPECT_GE(dots[i].y, 100);  // inside the plane's top (y 40)
+    EXPECT_NEAR(dots[i].x, 914 + 48 * xs[i], 0.01);
+    EXPECT_NEAR(dots[i].y, 584 - 24 * xs[i] * xs[i], 0.05);
+    EXPECT_GE(dots[i].y, 104);  // inside the plane's top (y 40)
     EXPECT_EQ(dots[i].fillColour, 3);
   }
 }

@@ -44,13 +44,15 @@ void ExpectEnds(const std::vector<CircleCall>& got, const std::vector<End>& want
 }
 
 // Shop A's pieces in pixels: open left end, filled right end, one level.
-// The plane's y axis stands at 740, 20 right of where its fees end, so that
-// the open circles on it stand clear of them.
+// The plane's y axis stands at 744, 23 right of where its fees end, so that
+// the open circles on it stand clear of them; 40 units an hour.
+constexpr float kAxis = 744;
 struct Piece {
   float x1, x2, y;
 };
-const std::vector<Piece> kShopA = {
-    {740, 820, 480}, {820, 900, 400}, {900, 980, 340}, {980, 1060, 300}, {1060, 1220, 240}};
+const std::vector<Piece> kShopA = {{kAxis, kAxis + 80, 480},       {kAxis + 80, kAxis + 160, 400},
+                                   {kAxis + 160, kAxis + 240, 340}, {kAxis + 240, kAxis + 320, 300},
+                                   {kAxis + 320, kAxis + 480, 240}};
 // A segment starts at the ring of its open left end, 8 right of the centre.
 constexpr float kRing = 8;
 
@@ -178,11 +180,11 @@ TEST_F(RentalFeeTest, PageTwoRedrawsShopAAtOnceThenShopBStepByStep) {
     std::vector<Piece> segments;
   };
   for (const Element& e : std::vector<Element>{{27, {}, {}},
-                                               {28, {{740, 440, false}}, {}},
-                                               {29, {{900, 440, true}}, {}},
-                                               {30, {}, {{740 + kRing, 900, 440}}},
-                                               {31, {{900, 280, false}}, {}},
-                                               {32, {}, {{900 + kRing, 1260, 280}}},
+                                               {28, {{kAxis, 440, false}}, {}},
+                                               {29, {{kAxis + 160, 440, true}}, {}},
+                                               {30, {}, {{kAxis + kRing, kAxis + 160, 440}}},
+                                               {31, {{kAxis + 160, 280, false}}, {}},
+                                               {32, {}, {{kAxis + 160 + kRing, kAxis + 520, 280}}},
                                                {33, {}, {}},
                                                {34, {}, {}}}) {
     SCOPED_TRACE(e.step);
@@ -206,7 +208,7 @@ TEST_F(RentalFeeTest, AnswerLinesNameTheHoursWhereShopAIsBelow) {
   };
   std::string cheaper;
   for (int half = 1; half <= 24; ++half) {
-    const float x = 740 + 20 * half;
+    const float x = kAxis + 20 * half;
     cheaper += levelAt(3, x) > levelAt(7, x) ? 'A' : 'B';
   }
   EXPECT_EQ(cheaper, "AAAABBBBAAAAAAAABBBBBBBB");  // 0 < x ≦ 2 and 4 < x ≦ 8
@@ -240,7 +242,7 @@ TEST(StepPiece, EndsKeysSegmentAndCentres) {
     b.rt.SetDrawWidth(0, 5);
     o.X8 = 320, o.R = 420, o.NO = 30, o.TKAI2 = 9;
     b.ClearLog();
-    o.DrawStepPiece(1, 3, 2, c.left, c.right, c.keyEach);
+    o.DrawStepPiece({1, 3, 2, c.left, c.right}, c.keyEach);
     ExpectEnds(CircleCalls(b), c.ends, 9);
     EXPECT_EQ(b.Calls("Key\t").size(), c.keys);
     ASSERT_FALSE(b.Log().empty());
