@@ -210,10 +210,11 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
       });
       const InkBox other = mate ? Grown(o, -kLabelMargin) : o, mine = mate ? at : g;
       // Nearer to another label along its row than a space reads as one
-      // text with it; to a number of its own band, narrowed to keep apart,
-      // it only costs.
+      // text with it; to a number of its own row, narrowed to keep apart,
+      // it only costs (a y axis's numbers stand in a column).
       if (Overlap(other, mine)) ++broken;
-      else if (Overlap(o, wide)) mate ? cost += w.crowded : ++broken;
+      else if (!mate && Overlap(o, wide)) ++broken;
+      else if (mate && q.kind == LabelKind::kXNumber && Overlap(o, wide)) cost += w.crowded;
     }
     for (const InkBox& t : f.texts)
       if (Overlap(t, g)) ++broken;

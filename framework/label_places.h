@@ -58,8 +58,8 @@ struct LabelQuery {
   InkBox cells;                     // its cells at its own place
   int own = kLoosePart;             // the part it labels (kFigure)
   std::vector<ScreenPoint> places;  // kLetter: the offsets it may take, in order
-  // The grounds of the labels it may stand in one band with (an axis's
-  // numbers and the "0"): its ground may meet theirs, its cells not.
+  // The grounds of the labels it may stand in one band with (its axis's
+  // numbers): its ground may meet theirs, its cells not.
   std::vector<InkBox> band;
   // Its ink there (empty: its cells). What crosses its cells but not its
   // ink only crosses its margin.
