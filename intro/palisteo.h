@@ -146,6 +146,11 @@ class Palisteo : public Lesson {
   // `secondColour`; a key after each pair and one more after the last.
   void KeptPointSegments(int count, int first, int firstColour, int second, int secondColour,
                          bool fromAxis);
+  // A curve's name as a text from x beyond the plane's top or bottom edge,
+  // where a curve ends among others: no place beside it within the plane is
+  // clear of them, and beyond the edge only the name's ink has room (at the
+  // top, its cells reach past the screen's edge), not a label's ground.
+  void CurveNameBeyondEdge(Num x, bool top, int colour, const std::string& name);
   // A feature sentence's fill-in box (DrawTextBoxAround, 132 by 50, colour 5
   // on 13, outline 3) at pen position (x, y).
   void FeatureBox(Num x, Num y, const std::string& text);

@@ -46,6 +46,10 @@ void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int
   }
 }
 
+void Palisteo::CurveNameBeyondEdge(Num x, bool top, int colour, const std::string& name) {
+  LabelAt(x, top ? ZX - 50 : ZY + 2, colour, name);
+}
+
 void Palisteo::KeptPointSegments(int count, int first, int firstColour, int second,
                                  int secondColour, bool fromAxis) {
   for (int i = 0; i < count; ++i) {
