@@ -1,18 +1,28 @@
 // Unit 2, screen ⑤ "グラフ": the ball's distances as points on a plane, ever
 // denser until they form the curve of y = 2x², and how this function differs
 // from those met before.
+#include <vector>
+
 #include "intro/palisteo.h"
 
 namespace lessons {
 
 namespace {
 
-// Points of y = 2x² at x = k / perStep for k = 0 to last, unlabelled;
-// `waitEach` waits for a key after every point.
-void PlotSquareRun(Palisteo& L, int perStep, int last, bool waitEach) {
+// The points of y = 2x² at x = k / perStep for k = 0 to last, unlabelled.
+std::vector<PointSetup> SquareRun(int perStep, int last) {
+  std::vector<PointSetup> run;
   for (int k = 0; k <= last; ++k) {
     Num x = static_cast<Num>(k) / static_cast<Num>(perStep);
-    L.Point({.x = x, .y = 2 * x * x, .colour = 3, .dx = -15, .xStep = 0.02f, .yStep = 0.02f});
+    run.push_back({.x = x, .y = 2 * x * x, .colour = 3, .dx = -15, .xStep = 0.02f, .yStep = 0.02f});
+  }
+  return run;
+}
+
+// The run's points; `waitEach` waits for a key after every point.
+void PlotSquareRun(Palisteo& L, const std::vector<PointSetup>& run, bool waitEach) {
+  for (const PointSetup& p : run) {
+    L.Point(p);
     if (waitEach) L.WaitAnyKey();
   }
 }
@@ -35,16 +45,19 @@ void Palisteo::DistanceGraphScreen() {
   }
   WaitAnyKey();
 
-  // The plane: 0 to 0.5 on both axes, 25 steps of 20 units, values every 0.1.
+  // The plane: 0 to 0.5 on both axes, 25 steps of 20 units, values every
+  // 0.1; it carries the points of the three runs from the start.
+  const std::vector<PointSetup> table = SquareRun(10, 5), fifties = SquareRun(50, 25),
+                                hundredths = SquareRun(100, 50);
   Plane({.left = 720, .top = 20 + 70, .xFrom = 0, .xTo = 0.5f, .yFrom = 0, .yTo = 0.5f,
          .xStep = 0.02f, .yStep = 0.02f, .unit = 20, .numbers = false, .labelEveryX = 5,
-         .labelEveryY = 5});
+         .labelEveryY = 5, .points = Joined({table, fifties, hundredths})});
   XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;
 
-  PlotSquareRun(*this, 10, 5, true);  // the table's six points
-  PlotSquareRun(*this, 50, 25, false);
+  PlotSquareRun(*this, table, true);  // the table's six points
+  PlotSquareRun(*this, fifties, false);
   WaitAnyKey();
-  PlotSquareRun(*this, 100, 50, false);
+  PlotSquareRun(*this, hundredths, false);
   WaitAnyKey();
 
   B1 = 30;

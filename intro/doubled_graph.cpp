@@ -7,25 +7,43 @@ namespace lessons {
 
 void Palisteo::DoubledGraphScreen() {
   const std::vector<Num> xs = {-2, -1.5f, -1, -0.5f, 0, 0.5f, 1, 1.5f, 2};
-  // y = x²'s label stands under where its curve leaves the plane's right
-  // edge, over the plane's corner, so that it ends left of x 1320, where the
-  // later screens of the unit wipe to; y = 2x²'s stands right of the plane
-  // beside where its curve leaves the top, clear of the line y = 10.
-  const GraphSetup square{.a = 1, .colour = 7, .label = "y=x^2", .dx = -30, .dy = 130};
-  const GraphSetup twice{.a = 2, .colour = 3, .label = "y=2x^2", .dx = 36};
-  // The plane names both curves and, on its first figure, the segments from
-  // the x axis up to the points of y = 2x².
-  auto plane = [&](bool segments) {
-    std::vector<LineOnPlane> lines;
-    if (segments)
-      for (Num x : xs) lines.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = 2 * x * x});
+  // Each curve's label stands right of the plane, beside where the curve
+  // leaves it (y = x² its right edge, y = 2x² its top): in the plane no
+  // place near the curves' ends is clear of the other curve, and above it
+  // there is no room.
+  const GraphSetup square{.a = 1, .colour = 7, .label = "y=x^2", .dx = 8, .dy = -13};
+  const GraphSetup twice{.a = 2, .colour = 3, .label = "y=2x^2", .dx = 40, .dy = -10};
+  // What the plane carries at each of its three figures: the points of both
+  // curves and the segments that double each y; then the points of y = 2x²
+  // and its ever finer dots; then only the curves.
+  auto points = [&](Num a, Num radius, int colour) {
+    std::vector<PointSetup> row;
+    for (Num x : xs) row.push_back({.x = x, .y = a * x * x, .radius = radius, .colour = colour});
+    return row;
+  };
+  auto dots = [](int from, int to, int by, Num per, Num radius) {
+    std::vector<PointSetup> row;
+    for (int k = from; k <= to; k += by) {
+      const Num x = static_cast<Num>(k) / per;
+      if (2 * x * x <= 11) row.push_back({.x = x, .y = 2 * x * x, .radius = radius, .colour = 3});
+    }
+    return row;
+  };
+  const std::vector<PointSetup> tenths = dots(-30, 30, 1, 10, 5),
+                                twentieths = dots(-300, 300, 5, 100, 3);
+  std::vector<LineOnPlane> segments;
+  for (Num x : xs) {
+    segments.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = x * x});
+    segments.push_back({.x1 = x, .y1 = x * x, .x2 = x, .y2 = 2 * x * x});
+  }
+  auto plane = [&](const std::vector<PointSetup>& carried, const std::vector<LineOnPlane>& lines) {
     Plane({.left = 938, .top = 50, .xFrom = -3, .xTo = 3, .yFrom = -1, .yTo = 11, .unit = 48,
            .numbers = false, .labelEveryX = 1, .labelEveryY = 2, .curves = {square, twice},
-           .lines = lines});
+           .lines = lines, .points = carried});
     Graph(square);
   };
   auto doubled = [&] { Graph(twice); };
-  WipeScreen(1320, 1300);
+  WipeScreen(1760, 1300);  // as wide as the curves' labels reach
   B1 = 88;
   TextAt(B1 - 44, 30, 3, "y=2x^2 のグラフをかこう。");
 
@@ -51,7 +69,7 @@ void Palisteo::DoubledGraphScreen() {
   row(100, 70, 0, "x", 1);
   row(170, 70, 7, "x^2", 0);
   row(240, 65, 3, "2x^2", 0);
-  plane(true);
+  plane(Joined({points(1, 9, 5), points(2, 9, 3)}), segments);
   WaitAnyKey();
 
   std::vector<std::string> squares, doubles;
@@ -70,21 +88,15 @@ void Palisteo::DoubledGraphScreen() {
   WaitAnyKey();
 
   FillRect(938, 0, 1320, 1300, 15, 15);
-  plane(false);
+  plane(Joined({points(2, 7, 3), tenths, twentieths}), {});
   ParabolaPoints(xs, 2, 7, 3, 1, 11, 0);
   WaitAnyKey();
   TextAt(88, 380, 3, "y=x^2のy座標を2倍にして点をとればよい。");
   WaitAnyKey();
   // Ever finer dots of y = 2x² inside the plane (y up to 11).
-  auto dots = [this](int from, int to, int by, Num per, Num radius) {
-    for (int k = from; k <= to; k += by) {
-      const Num x = static_cast<Num>(k) / per;
-      if (2 * x * x <= 11) Point({.x = x, .y = 2 * x * x, .radius = radius, .colour = 3});
-    }
-  };
-  dots(-30, 30, 1, 10, 5);
+  for (const PointSetup& p : tenths) Point(p);
   WaitAnyKey();
-  dots(-300, 300, 5, 100, 3);
+  for (const PointSetup& p : twentieths) Point(p);
   WaitAnyKey();
   doubled();
   WaitAnyKey();
@@ -92,7 +104,7 @@ void Palisteo::DoubledGraphScreen() {
   WaitAnyKey();
 
   FillRect(938, 0, 1320, 1300, 15, 15);
-  plane(false);
+  plane({}, {});
   doubled();
   WaitAnyKey();
   TextAt(44, 570, 3, "教科書P98 問3　をしなさい。");

@@ -11,14 +11,17 @@ void Palisteo::PositiveAAnswersScreen() {
   // As wide as the formula of y = 2x² on screen ① reaches.
   WipeScreen(1760, 1300);
   TextAt(88, 20, 3, "問3 解答");
-  const GraphSetup square{.a = 1, .colour = 7}, doubled{.a = 2, .label = "y=2x^2", .dy = -50},
+  const GraphSetup square{.a = 1, .colour = 7}, doubled{.a = 2},
       half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .xFrom = -3.5f, .xTo = 3.5f};
   Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1, .yTo = 9, .xStep = 0.5f,
          .yStep = 0.5f, .unit = 28, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
-         .curves = {square, doubled, half}});
+         .curves = {square, doubled, half},
+         .points = Joined({ParabolaPointSetups(xs, 1, 5, 7, 0.5f),
+                           ParabolaPointSetups(xs, 0.5f, 5, 3, 0.5f)})});
   Graph(square);
   TextAt(GY1, ZX, 7, "y=x^2");
   Graph(doubled);
+  CurveNameBeyondEdge(PlaneX(std::sqrt(4.5f)), true, 0, "y=2x^2");
   WaitAnyKey();
   ParabolaPoints(xs, 1, 5, 7, 0.5f, 21, 0);
   ParabolaPoints(xs, 0.5f, 5, 3, 0.5f, 21, -1);
@@ -45,28 +48,38 @@ void Palisteo::NegativeAAnswersScreen() {
   WipeScreen(1320, 1300);
   B1 = 88, B2 = 20;
   TextAt(B1, B2, 3, "問4 解答");
-  const GraphSetup doubled{.a = 2, .colour = 7, .label = "y=2x^2", .dy = -40},
+  const GraphSetup doubled{.a = 2, .colour = 7}, down{.a = -2, .colour = 7},
       half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .dy = 40},
-      down{.a = -2, .colour = 7, .label = "y=-2x^2"},
-      // Its label a little higher than the mirror of y = ½x²'s, clear of y = -2x²'s.
-      halfDown{.a = -0.5f, .colour = 3, .label = "y=-ﾀ1/2ﾀx^2", .dy = -60};
-  Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
-         .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
-         .labelEveryY = 2, .curves = {doubled, half, down, halfDown}});
-  Graph(doubled);
-  Graph(half);
-  WaitAnyKey();
-  // y = -2x² at the heights of the grid lines, y = -5.5 up to 0.
+      halfDown{.a = -0.5f, .colour = 3, .label = "y=-ﾀ1/2ﾀx^2", .dy = -40};
+  // The plane carries the points of y = -2x² at the heights of its grid
+  // lines (y = -5.5 up to 0), a pair a key, and those of y = -½x².
+  const std::vector<Num> xs = {-4, -3, -2, -1, 0, 1, 2, 3, 4};
+  std::vector<PointSetup> pairs;
   for (int k = 11; k >= 0; --k) {
     const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 4);
-    Point({.x = -x, .y = y, .radius = 5, .colour = 7});
-    Point({.x = x, .y = y, .radius = 5, .colour = 7});
+    pairs.push_back({.x = -x, .y = y, .radius = 5, .colour = 7});
+    pairs.push_back({.x = x, .y = y, .radius = 5, .colour = 7});
+  }
+  Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
+         .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
+         .labelEveryY = 2, .curves = {doubled, half, down, halfDown},
+         .points = Joined({pairs, ParabolaPointSetups(xs, -0.5f, 5, 3, 0.5f)})});
+  // The names of y = ±2x² stand beyond the plane's edges over and under
+  // their right ends, short of where y = ±½x² leave the plane.
+  Graph(doubled);
+  CurveNameBeyondEdge(PlaneX(0.52f), true, 7, "y=2x^2");
+  Graph(half);
+  WaitAnyKey();
+  for (size_t k = 0; k < pairs.size(); k += 2) {
+    Point(pairs[k]);
+    Point(pairs[k + 1]);
     WaitAnyKey();
   }
   WaitAnyKey();
   Graph(down);
+  CurveNameBeyondEdge(PlaneX(-0.1f), false, 7, "y=-2x^2");
   WaitAnyKey();
-  ParabolaPoints({-4, -3, -2, -1, 0, 1, 2, 3, 4}, -0.5f, 5, 3, 0.5f, 21, 1);
+  ParabolaPoints(xs, -0.5f, 5, 3, 0.5f, 21, 1);
   WaitAnyKey();
   Graph(halfDown);
 }

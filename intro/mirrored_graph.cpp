@@ -9,17 +9,40 @@ namespace lessons {
 
 void Palisteo::MirroredGraphScreen() {
   const std::vector<Num> xs = {-2, -1, 0, 1, 2};
-  const GraphSetup up{.a = 1, .colour = 7, .label = "y=x^2"};
-  const GraphSetup down{.a = -1, .colour = 3, .label = "y=-x^2", .dx = -110, .dy = 10};
-  // The plane names y = -x² and, on its first figure, the segments from the
-  // x axis to the points of both curves, so that its labels stand clear.
-  auto plane = [&](bool segments) {
-    std::vector<LineOnPlane> lines;
-    if (segments)
-      for (Num x : xs) lines.push_back({.x1 = x, .y1 = -x * x, .x2 = x, .y2 = x * x, .width = 4});
+  // Each curve's label stands right of the plane, level with where the
+  // curve leaves it: above the plane there is no room, below it the prompts
+  // are written, and inside it no place near the curve's end is clear.
+  const GraphSetup up{.a = 1, .colour = 7, .label = "y=x^2", .dx = 64, .dy = -13};
+  const GraphSetup down{.a = -1, .colour = 3, .label = "y=-x^2", .dx = 64, .dy = -13};
+  // What the plane carries at each of its three figures: the points of both
+  // curves and the segments from the x axis to them; the points again and
+  // the dots of y = -x², evenly in y, then evenly in x; then only the curves.
+  auto points = [&](Num a) {
+    std::vector<PointSetup> row;
+    for (Num x : xs)
+      row.push_back({.x = x, .y = a * x * x, .colour = 3, .xStep = 0.5f, .yStep = 0.5f});
+    return row;
+  };
+  std::vector<PointSetup> evenInY, evenInX;
+  for (int k = 11; k >= 0; --k) {
+    const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 2);
+    evenInY.push_back({.x = -x, .y = y, .radius = 5, .colour = 3});
+    evenInY.push_back({.x = x, .y = y, .radius = 5, .colour = 3});
+  }
+  for (int k = -20; k <= 20; ++k) {
+    const Num x = static_cast<Num>(k) / 10;
+    evenInX.push_back({.x = x, .y = -x * x, .radius = 5, .colour = 3});
+  }
+  const std::vector<PointSetup> both = Joined({points(-1), points(1)});
+  std::vector<LineOnPlane> segments;
+  for (Num x : xs) {
+    segments.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = -x * x, .width = 4});
+    segments.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = x * x, .width = 4});
+  }
+  auto plane = [&](const std::vector<PointSetup>& carried, const std::vector<LineOnPlane>& lines) {
     Plane({.left = 680, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -5.5f, .yTo = 5.5f,
            .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
-           .labelEveryY = 2, .curves = {up, down}, .lines = lines});
+           .labelEveryY = 2, .curves = {up, down}, .lines = lines, .points = carried});
     Graph(up);
   };
   auto mirrored = [&] { Graph(down); };
@@ -49,7 +72,7 @@ void Palisteo::MirroredGraphScreen() {
   row(140, "x^2", 3, 1);
   row(190, "-x^2", 5, -1);
   B2 = 190;
-  plane(true);
+  plane(both, segments);
   WaitAnyKey();
 
   RevealRowCells(B1 + 130, 190, 60, 50, 9, 5, negatives);
@@ -70,7 +93,7 @@ void Palisteo::MirroredGraphScreen() {
   WaitAnyKey();
 
   FillRect(680, 0, 1320, 1300, 15, 15);
-  plane(false);
+  plane(Joined({both, evenInY, evenInX}), {});
   NewLine(0, 60, 7, "Q 点のとりかたは?");
   WaitAnyKey();
   NewLine(0, 50, 3, "y=x^2の点とx軸について");
@@ -80,22 +103,15 @@ void Palisteo::MirroredGraphScreen() {
   ParabolaPoints(xs, -1, 6, 3, 0.5f, 1, -1);
   WaitAnyKey();
   // Dots evenly in y (y = -5.5 up to 0), then evenly in x.
-  for (int k = 11; k >= 0; --k) {
-    const Num y = -static_cast<Num>(k) / 2, x = std::sqrt(static_cast<Num>(k) / 2);
-    Point({.x = -x, .y = y, .radius = 5, .colour = 3});
-    Point({.x = x, .y = y, .radius = 5, .colour = 3});
-  }
+  for (const PointSetup& p : evenInY) Point(p);
   WaitAnyKey();
-  for (int k = -20; k <= 20; ++k) {
-    const Num x = static_cast<Num>(k) / 10;
-    Point({.x = x, .y = -x * x, .radius = 5, .colour = 3});
-  }
+  for (const PointSetup& p : evenInX) Point(p);
   WaitAnyKey();
   mirrored();
   WaitAnyKey();
 
   FillRect(680, 0, 1320, 1300, 15, 15);
-  plane(false);
+  plane({}, {});
   mirrored();
 }
 

@@ -28,28 +28,8 @@ void Palisteo::NearOriginScreen() {
   B1 = 30, B2 = 20;
   rt.SetDrawWidth(0, 5);
 
-  // The plane: one grid step stands for 0.1 on both axes.
-  Plane({.left = 440, .top = 260, .xFrom = -10, .xTo = 10, .yFrom = -1, .yTo = 11,
-         .numbers = false, .curves = {{.a = 0.1f}}});
-  struct Label {
-    Num x, y;
-    const char* text;
-  };
-  // The axes' numbers: the x labels under the axis in one band with the
-  // "0", the ends' just outside the plane's edges; the y labels left of the
-  // axis, on their lines.
-  const Label xLabels[] = {
-      {GY0 - NO - 15, R, "-1"}, {GY0 + 3 * NO, R, "-0.5"}, {X8 + 4 * NO, R, "0.5"}, {GY1 + 2, R, "1"}};
-  const Label yLabels[] = {{X8 - 2.8f * NO, ZX + 5.2f * NO, "0.5"}, {X8 - NO, ZX + 10, "1"}};
-  YMOTO = 0;
-  for (auto [labels, xAxis] : {std::pair{std::vector<Label>(std::begin(xLabels), std::end(xLabels)), true},
-                               std::pair{std::vector<Label>(std::begin(yLabels), std::end(yLabels)), false}}) {
-    std::vector<AxisLabel> axis;
-    for (const Label& l : labels) axis.push_back(AxisText(l.x, l.y, l.text, 3, 3));
-    PlaceAxisLabels(axis, xAxis, xAxis ? OriginLabelGround() : InkBox{});
-  }
-
-  // The table: x = -1 to -0.1 and 0 to 1, their y rows empty.
+  // The table: x = -1 to -0.1 and 0 to 1, their y rows empty; first, so
+  // that the plane's letters keep clear of it.
   const Num row2 = B2 + 55, row4 = B2 + 165;
   std::vector<std::string> negatives, positives;
   for (int k = -10; k <= -1; ++k) negatives.push_back(DecimalText(static_cast<Num>(k) / 10));
@@ -58,6 +38,29 @@ void Palisteo::NearOriginScreen() {
   NearOriginRow(*this, row2, 3, "y", 3, std::vector<std::string>(10));
   NearOriginRow(*this, B2 + 110, 0, "x", 0, positives);
   NearOriginRow(*this, row4, 3, "y", 3, std::vector<std::string>(11));
+
+  // The plane: one grid step stands for 0.1 on both axes. It carries the
+  // table's points and the curve their fine dots trace.
+  std::vector<PointSetup> points;
+  for (int k = -10; k <= 10; ++k)
+    points.push_back({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k) / 10, .radius = 8,
+                      .colour = 3});
+  Plane({.left = 440, .top = 260, .xFrom = -10, .xTo = 10, .yFrom = -1, .yTo = 11,
+         .numbers = false, .curves = {{.a = 0.1f}}, .points = points});
+  // The axes' numbers in tenths of a grid value, each centred on its tick:
+  // those of x in one band with the "0", those of y beside the y axis.
+  YMOTO = 0;
+  auto numbers = [&](std::initializer_list<std::pair<Num, const char*>> labels, bool xAxis) {
+    std::vector<AxisLabel> axis;
+    for (auto [tenths, text] : labels) {
+      const InkBox cells = rt.TextCells(0, 0, text, 3, 3);
+      axis.push_back(AxisText(xAxis ? PlaneX(tenths) - cells.x1 / 2 : X8 - cells.x1,
+                              xAxis ? R : PlaneY(tenths) - cells.y1 / 2, text, 3, 3));
+    }
+    PlaceAxisLabels(axis, xAxis, xAxis ? OriginLabelGround() : InkBox{});
+  };
+  numbers({{-10, "-1"}, {-5, "-0.5"}, {5, "0.5"}, {10, "1"}}, true);
+  numbers({{5, "0.5"}, {10, "1"}}, false);
   WaitAnyKey();
 
   // The y values one per key, each cell drawn again with its square.
@@ -80,8 +83,8 @@ void Palisteo::NearOriginScreen() {
   WaitAnyKey();
 
   // The table's points at ten times their values, then the curve.
-  for (int k = -10; k <= 10; ++k) {
-    Point({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k) / 10, .radius = 8, .colour = 3});
+  for (const PointSetup& p : points) {
+    Point(p);
     WaitAnyKey();
   }
   WaitAnyKey();

@@ -55,8 +55,9 @@ class Palisteo : public Lesson {
   // point in GY5(1), GY5Y(1), its coordinates as text in XI5$.
   void PickGridPoint();
   void CoordinateQuizScreen();
-  // The plane of x and y from -6 to 6 at 44 units per step, corner (440, 100).
-  void DrawQuizPlane();
+  // The plane of x and y from -6 to 6 at 44 units per step, corner (440, 100),
+  // that will carry these points.
+  void DrawQuizPlane(const std::vector<PointSetup>& points);
   void SquareGraphPlotScreen();
   void NearOriginScreen();
   void SquareGraphFeaturesScreen();
@@ -129,6 +130,11 @@ class Palisteo : public Lesson {
   // `height` high, in text colour `colour`; one more key after the last.
   void RevealRowCells(Num left, Num top, Num width, Num height, int lineColour, int colour,
                       const std::vector<std::string>& texts);
+  // The points of the given rows, one row after another.
+  static std::vector<PointSetup> Joined(std::initializer_list<std::vector<PointSetup>> rows);
+  // The points (x, a·x²) for the given x values, as ParabolaPoints plots them.
+  static std::vector<PointSetup> ParabolaPointSetups(const std::vector<Num>& xs, Num a,
+                                                     Num radius, int colour, Num step);
   // The twin screens for a > 0 and a < 0: the points (x, a·x²) for the given
   // x values, their centres kept in GX3/GY3 from index `keep`; `wait` is
   // 0 (no key), 1 (a key after each point) or -1 (a key before each point).
@@ -140,6 +146,11 @@ class Palisteo : public Lesson {
   // `secondColour`; a key after each pair and one more after the last.
   void KeptPointSegments(int count, int first, int firstColour, int second, int secondColour,
                          bool fromAxis);
+  // A curve's name as a text from x beyond the plane's top or bottom edge,
+  // where a curve ends among others: no place beside it within the plane is
+  // clear of them, and beyond the edge only the name's ink has room (at the
+  // top, its cells reach past the screen's edge), not a label's ground.
+  void CurveNameBeyondEdge(Num x, bool top, int colour, const std::string& name);
   // A feature sentence's fill-in box (DrawTextBoxAround, 132 by 50, colour 5
   // on 13, outline 3) at pen position (x, y).
   void FeatureBox(Num x, Num y, const std::string& text);

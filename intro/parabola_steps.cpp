@@ -19,16 +19,35 @@ void Palisteo::RevealRowCells(Num left, Num top, Num width, Num height, int line
   WaitAnyKey();
 }
 
+std::vector<PointSetup> Palisteo::Joined(std::initializer_list<std::vector<PointSetup>> rows) {
+  std::vector<PointSetup> points;
+  for (const std::vector<PointSetup>& row : rows) points.insert(points.end(), row.begin(), row.end());
+  return points;
+}
+
+std::vector<PointSetup> Palisteo::ParabolaPointSetups(const std::vector<Num>& xs, Num a,
+                                                     Num radius, int colour, Num step) {
+  std::vector<PointSetup> points;
+  for (Num x : xs)
+    points.push_back({.x = x, .y = a * x * x, .radius = radius, .colour = colour, .xStep = step,
+                      .yStep = step});
+  return points;
+}
+
 void Palisteo::ParabolaPoints(const std::vector<Num>& xs, Num a, Num radius, int colour,
                               Num step, int keep, int wait) {
-  for (size_t k = 0; k < xs.size(); ++k) {
+  const std::vector<PointSetup> points = ParabolaPointSetups(xs, a, radius, colour, step);
+  for (size_t k = 0; k < points.size(); ++k) {
     if (wait < 0) WaitAnyKey();
-    Point({.x = xs[k], .y = a * xs[k] * xs[k], .radius = radius, .colour = colour, .xStep = step,
-           .yStep = step});
+    Point(points[k]);
     GX3(keep + static_cast<Num>(k)) = HOUKOU;
     GY3(keep + static_cast<Num>(k)) = N2;
     if (wait > 0) WaitAnyKey();
   }
+}
+
+void Palisteo::CurveNameBeyondEdge(Num x, bool top, int colour, const std::string& name) {
+  LabelAt(x, top ? ZX - 50 : ZY + 2, colour, name);
 }
 
 void Palisteo::KeptPointSegments(int count, int first, int firstColour, int second,

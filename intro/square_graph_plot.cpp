@@ -1,5 +1,7 @@
 // Unit 4, screen ② "P95": the graph of y = x² point by point, from a table of
 // x = -3 to 3 and one of the half-way values x = -2.5 to 2.5.
+#include <vector>
+
 #include "intro/palisteo.h"
 
 namespace lessons {
@@ -25,10 +27,15 @@ void Palisteo::SquareGraphPlotScreen() {
   Cell(40, "…");
 
   // The plane: x from -3.5 to 3.5, y from -1.5 to 9.5, half a unit per step,
-  // a value on every whole number.
+  // a value on every whole number; it carries the points of both tables.
+  const Num halves[] = {-2.5f, -1.5f, -0.5f, 0.5f, 1.5f, 2.5f};
+  std::vector<PointSetup> wholePoints, halfPoints;
+  for (int x = -3; x <= 3; ++x)
+    wholePoints.push_back({.x = static_cast<Num>(x), .y = static_cast<Num>(x * x), .colour = 3});
+  for (Num x : halves) halfPoints.push_back({.x = x, .y = x * x, .colour = 3});
   Plane({.left = 836, .top = 30, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1.5f, .yTo = 9.5f,
          .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
-         .labelEveryY = 2});
+         .labelEveryY = 2, .points = Joined({wholePoints, halfPoints})});
 
   WaitAnyKey();
   for (int x = -3; x <= 3; ++x) {
@@ -38,8 +45,8 @@ void Palisteo::SquareGraphPlotScreen() {
     WaitAnyKey();
   }
   WaitAnyKey();
-  for (int x = -3; x <= 3; ++x) {
-    Point({.x = static_cast<Num>(x), .y = static_cast<Num>(x * x), .colour = 3});
+  for (const PointSetup& p : wholePoints) {
+    Point(p);
     WaitAnyKey();
   }
   WaitAnyKey();
@@ -47,7 +54,6 @@ void Palisteo::SquareGraphPlotScreen() {
   // Table 2: the half-way values.
   TextAt(B1, 200, 3, "教科書P95 問1をやろう。");
   const Num top2 = B2 + 60;
-  const Num halves[] = {-2.5f, -1.5f, -0.5f, 0.5f, 1.5f, 2.5f};
   CellStyle(50, 9, 15, 0);
   DSM1 = B1, DSM2 = top2;
   Cell(40, "x");
@@ -63,8 +69,8 @@ void Palisteo::SquareGraphPlotScreen() {
     Cell(120, DecimalText(halves[i] * halves[i]));
   }
   WaitAnyKey();
-  for (Num x : halves) {
-    Point({.x = x, .y = x * x, .colour = 3});
+  for (const PointSetup& p : halfPoints) {
+    Point(p);
     WaitAnyKey();
   }
   WaitAnyKey();

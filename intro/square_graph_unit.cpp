@@ -1,6 +1,6 @@
 // Unit 4: the graph of y = x². Its goal, its sub-menu, the coordinate quiz ①
 // and the features screen ④.
-#include <algorithm>
+#include <vector>
 
 #include "intro/palisteo.h"
 
@@ -49,39 +49,10 @@ void Palisteo::PickGridPoint() {
   XI5_s = "(" + A1_s(xi) + "," + TITLE_s(yi) + ")";
 }
 
-void Palisteo::DrawQuizPlane() {
-  Plane({.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .unit = 44});
+void Palisteo::DrawQuizPlane(const std::vector<PointSetup>& points) {
+  Plane({.left = 440, .top = 100, .xFrom = -6, .xTo = 6, .yFrom = -6, .yTo = 6, .unit = 44,
+         .points = points});
 }
-
-namespace {
-
-// Whether the label of point p comes near a label already on the plane (an
-// index number, a letter of the axes, another point's label): nearer than
-// 0.6 of the index numbers' height beside it, or 4 units above or below it.
-bool CrowdsPlaneLabel(Palisteo& L, const PointSetup& p) {
-  L.DSM1 = L.PlaneX(p.x) - 20 + p.dx;
-  L.DSM2 = L.PlaneY(p.y) - 40 + p.dy;
-  L.KKAI_s = p.label;
-  L.YMOTO = static_cast<Num>(p.colour);
-  const InkBox ink = L.InkOf([&] { L.PrintMathText(); });
-  return std::any_of(L.figure.grounds.begin(), L.figure.grounds.end(), [&](const InkBox& g) {
-    return std::max(g.x0 - ink.x1, ink.x0 - g.x1) < 0.6f * L.NAGASA &&
-           std::max(g.y0 - ink.y1, ink.y0 - g.y1) < 4;
-  });
-}
-
-// A candidate's label stands above its dot, or as far under it where above
-// it would crowd a label of the plane.
-void QuizDot(Palisteo& L, Num x, Num y, Num radius, int colour, const std::string& label) {
-  PointSetup p{.x = x, .y = y, .radius = radius, .colour = colour, .label = label};
-  if (!label.empty()) {
-    p.dx = 8, p.dy = -20;
-    if (CrowdsPlaneLabel(L, p)) p.dy = 52;
-  }
-  L.Point(p);
-}
-
-}  // namespace
 
 // ① "復習": which of A to D is the point, then the coordinates of a point;
 // each phase repeats with a new point until 1 is entered.
@@ -92,21 +63,30 @@ void Palisteo::CoordinateQuizScreen() {
     B1 = 88, B2 = 30;
     TextAt(B1 - 44, B2, 0, "次の点はどれでしょう。");
     TextAt(B1, B2 + 80, 3, XI5_s);
-    DrawQuizPlane();
-    QuizDot(*this, T(1), F(1), 12, 3, "A");
-    QuizDot(*this, -T(1), F(1), 12, 3, "B");
-    QuizDot(*this, -T(1), -F(1), 12, 3, "C");
-    QuizDot(*this, T(1), -F(1), 12, 3, "D");
+    // The four candidates, each labelled above its dot; under a dot just
+    // below the x axis, where the band of the axis's numbers leaves no room
+    // above it.
+    std::vector<PointSetup> candidates;
+    const char* letters[] = {"A", "B", "C", "D"};
+    const Num signs[][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+    for (int i = 0; i < 4; ++i) {
+      const Num y = signs[i][1] * F(1);
+      candidates.push_back({.x = signs[i][0] * T(1), .y = y, .radius = 12, .colour = 3,
+                            .label = letters[i], .dx = 8, .dy = y == -1 ? Num(52) : Num(-20)});
+    }
+    DrawQuizPlane(candidates);
+    for (const PointSetup& p : candidates) Point(p);
     WaitAnyKey();
-    QuizDot(*this, GY5(1), GY5Y(1), 15, 5, "");
+    Point({.x = GY5(1), .y = GY5Y(1), .radius = 15, .colour = 5});
   });
   RandomDrill([this] {
     PickGridPoint();
     WipeScreen(1760, 1800);
     B1 = 88, B2 = 30;
     TextAt(B1 - 44, B2, 0, "次の点の座標をいいなさい。");
-    DrawQuizPlane();
-    QuizDot(*this, GY5(1), GY5Y(1), 15, 3, "");
+    const PointSetup point{.x = GY5(1), .y = GY5Y(1), .radius = 15, .colour = 3};
+    DrawQuizPlane({point});
+    Point(point);
     WaitAnyKey();
     TextAt(B1, B2 + 80, 5, XI5_s);
   });
@@ -116,10 +96,13 @@ void Palisteo::CoordinateQuizScreen() {
 void Palisteo::SquareGraphFeaturesScreen() {
   WipeScreen(1320, 1300);
   const GraphSetup square{.a = 1, .colour = 3, .label = "y=x^2"};
-  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14,
-         .curves = {square}});
+  std::vector<PointSetup> points;
   for (int k = -3; k <= 3; ++k)
-    Point({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k), .radius = 8, .colour = 3});
+    points.push_back({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k), .radius = 8,
+                      .colour = 3});
+  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14,
+         .curves = {square}, .points = points});
+  for (const PointSetup& p : points) Point(p);
   WaitAnyKey();
   Graph(square);
 

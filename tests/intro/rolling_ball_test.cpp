@@ -264,8 +264,9 @@ TEST_F(DistanceGraphTest, CompletedTableThenTheSixPointsOnePerKey) {
   EXPECT_EQ(rows[70][6].x + rows[70][6].width, 658);
   EXPECT_TRUE(Points(4).empty());
   // Step 5: the plane and the first point, on the origin.
-  // The axes carry the values 0.1 to 0.5 (their digits), never grid indices.
-  EXPECT_EQ(s.Glyphs(5, "01").size() + s.Glyphs(5, "05").size(), 4u);
+  // The axes carry the values (their digits), never grid indices: 0.1 to 0.5
+  // on x, 0.1 to 0.4 on y, whose 0.5 has no room between the table and the axis.
+  EXPECT_EQ(s.Glyphs(5, "01").size() + s.Glyphs(5, "05").size(), 3u);
   EXPECT_TRUE(s.Glyphs(5, "25").empty() && s.Glyphs(5, "5").empty());
   const float xs[] = {0, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f};
   for (int i = 0; i < 6; ++i) {
