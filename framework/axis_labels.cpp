@@ -79,17 +79,25 @@ void Lesson::DrawDecimalAxisLabels() {
     return X8 + NO * l.k - static_cast<Num>(Len(l.text)) * NAGASA * wide / 32;
   };
   // The "0" is narrowed with them when the plane put it below the x axis,
-  // among them: its cells keep their side nearer the y axis.
+  // among them, and placed again: where it would go at each width.
   const InkBox zeroAt = figure.zeroGround;
   const bool zeroBeside = !zeroAt.Empty() && zeroAt.y0 > R;
-  auto zeroCells = [&](int wide) {  // its margin a unit clear of the y axis
-    const Num w = NAGASA * static_cast<Num>(wide) / 16, clear = 2 + 1 + kLabelMargin;
-    if (zeroAt.x0 + zeroAt.x1 < 2 * X8) return InkBox{X8 - clear - w, zeroAt.y0, X8 - clear, zeroAt.y1};
-    return InkBox{X8 + clear, zeroAt.y0, X8 + clear + w, zeroAt.y1};
+  auto same = [&](const InkBox& o) {
+    return o.x0 == zeroAt.x0 && o.y0 == zeroAt.y0 && o.x1 == zeroAt.x1 && o.y1 == zeroAt.y1;
+  };
+  if (zeroBeside) std::erase_if(figure.grounds, same);
+  auto zero = [&](int wide) {
+    rt.SetFontBold(0, -1);
+    const Drawn z = label(X8 - NAGASA * wide / 16, R, "0", 0, wide);
+    rt.SetFontBold(0, 0);
+    return std::pair(z, PlaceLabel(figure, {LabelKind::kOrigin, z.cells, kLoosePart, {}, {}, z.ink}));
   };
   auto fits = [&](int wide) {
     std::vector<InkBox> inks;
-    if (zeroBeside) inks.push_back(zeroCells(wide));
+    if (zeroBeside) {
+      const auto [z, p] = zero(wide);
+      if (!p.broken) inks.push_back(Moved(z.ink, p.offset.x, p.offset.y));
+    }
     for (const Label& l : xs) inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).ink);
     std::sort(inks.begin(), inks.end(),
               [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
@@ -99,22 +107,18 @@ void Lesson::DrawDecimalAxisLabels() {
   };
   int wide = 16;
   while (wide > 8 && !fits(wide)) --wide;
-  if (zeroBeside && wide < 16) {
+  if (zeroBeside && wide == 16) {
+    figure.grounds.push_back(zeroAt);
+  } else if (zeroBeside) {
     // The plane's "0" wiped (its cell, short of the axes: what of it lies on
     // the y axis is black on black) and placed again, as narrow as they.
     WipeExactly(rt, zeroAt.x0, zeroAt.y0, zeroAt.x1, zeroAt.y1);
-    std::erase_if(figure.grounds, [&](const InkBox& o) {
-      return o.x0 == zeroAt.x0 && o.y0 == zeroAt.y0 && o.x1 == zeroAt.x1 && o.y1 == zeroAt.y1;
-    });
-    rt.SetFontBold(0, -1);
-    const Drawn zero = label(X8 - NAGASA * wide / 16, R, "0", 0, wide);
-    const LabelPlace p = PlaceLabel(figure, {LabelKind::kOrigin, zero.cells, kLoosePart, {}, {}, zero.ink});
-    rt.SetFontBold(0, 0);
+    const auto [z, p] = zero(wide);
     figure.zeroGround = {};
     if (!p.broken) {
-      LabelGround(Moved(zero.cells, p.offset.x, p.offset.y), Moved(zero.ink, p.offset.x, p.offset.y));
+      LabelGround(Moved(z.cells, p.offset.x, p.offset.y), Moved(z.ink, p.offset.x, p.offset.y));
       figure.zeroGround = figure.grounds.back();
-      zero.label.draw(p.offset.x, p.offset.y);
+      z.label.draw(p.offset.x, p.offset.y);
     }
   }
   std::vector<AxisLabel> xLabels;

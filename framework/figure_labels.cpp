@@ -165,7 +165,8 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
   auto before = [&](const InkBox& g) {
     return xAxis ? g.y0 + g.y1 < 2 * figure.originY : g.x0 + g.x1 < 2 * figure.originX;
   };
-  std::vector<InkBox> band;  // the grounds of this axis's numbers
+  std::vector<InkBox> band;  // the grounds of this axis's numbers, and the "0"'s
+  if (!beside.Empty()) band.push_back(beside);
   for (size_t i = 0; i < labels.size(); ++i) {
     const LabelPlace p = PlaceLabel(figure, {xAxis ? LabelKind::kXNumber : LabelKind::kYNumber,
                                              labels[i].cells, kLoosePart, {}, band, labels[i].ink});

@@ -202,8 +202,13 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
                     [&](const InkBox& band) { return Overlap(band, at); }))
       ++broken;
     if (q.kind == LabelKind::kFigure && f.drawn && side(at) != ownSide) cost += w.acrossAxis;
-    const InkBox wide = q.kind == LabelKind::kYNumber ? InkBox{g.x0, g.y0 - apart, g.x1, g.y1 + apart}
-                                                      : InkBox{g.x0 - apart, g.y0, g.x1 + apart, g.y1};
+    // Beside another label in one row (most of the lower one's height side
+    // by side) and nearer than a space.
+    auto crowds = [&](const InkBox& o) {
+      const InkBox c = Grown(o, -kLabelMargin);
+      return Overlap(o, {g.x0 - apart, g.y0, g.x1 + apart, g.y1}) &&
+             std::min(c.y1, at.y1) - std::max(c.y0, at.y0) >= std::min(c.y1 - c.y0, height) / 2;
+    };
     for (const InkBox& o : f.grounds) {
       const bool mate = std::any_of(q.band.begin(), q.band.end(), [&](const InkBox& b) {
         return b.x0 == o.x0 && b.y0 == o.y0 && b.x1 == o.x1 && b.y1 == o.y1;
@@ -211,10 +216,9 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
       const InkBox other = mate ? Grown(o, -kLabelMargin) : o, mine = mate ? at : g;
       // Nearer to another label along its row than a space reads as one
       // text with it; to a number of its own row, narrowed to keep apart,
-      // it only costs (a y axis's numbers stand in a column).
+      // it only costs.
       if (Overlap(other, mine)) ++broken;
-      else if (!mate && Overlap(o, wide)) ++broken;
-      else if (mate && q.kind == LabelKind::kXNumber && Overlap(o, wide)) cost += w.crowded;
+      else if (crowds(o)) mate ? cost += w.crowded : ++broken;
     }
     for (const InkBox& t : f.texts)
       if (Overlap(t, g)) ++broken;

@@ -51,7 +51,7 @@ struct PlaceWeights {
 inline constexpr Num kFigureLabelReach = 60;
 // How far an axis number may move out along its tick line beyond the place
 // where its margin clears the axis.
-inline constexpr Num kNumberReach = 36;
+inline constexpr Num kNumberReach = 12;
 
 struct LabelQuery {
   LabelKind kind = LabelKind::kFigure;
@@ -59,7 +59,7 @@ struct LabelQuery {
   int own = kLoosePart;             // the part it labels (kFigure)
   std::vector<ScreenPoint> places;  // kLetter: the offsets it may take, in order
   // The grounds of the labels it may stand in one band with (its axis's
-  // numbers): its ground may meet theirs, its cells not.
+  // numbers, the "0"): its ground may meet theirs, its cells not.
   std::vector<InkBox> band;
   // Its ink there (empty: its cells). What crosses its cells but not its
   // ink only crosses its margin.

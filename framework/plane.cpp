@@ -192,7 +192,8 @@ void Lesson::DrawCoordinatePlane() {
 
   // "y" at the top of the y axis, half a label cell right of it (clear of a
   // label that ends at the axis beside it); where that crosses the plane's
-  // edge, above the axis's end, just under the edge, or as far left of it.
+  // edge, as far right above the axis's end, just under the edge, or as far
+  // left of it.
   rt.SetFontName(0, "ゴシック");
   rt.SetFontSize(0, NAGASA);
   rt.SetFontItalic(0, 0);
@@ -202,7 +203,7 @@ void Lesson::DrawCoordinatePlane() {
   {
     const InkBox c = rt.TextCells(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1);
     const Num clear = 2 + 1 + kLabelMargin, left = 2 * X8 - c.x0 - c.x1;
-    const ScreenPoint above{X8 - (c.x0 + c.x1) / 2, ZX - clear - c.y1}, under{0, ZX + clear - c.y0};
+    const ScreenPoint above{0, ZX - clear - c.y1}, under{0, ZX + clear - c.y0};
     PlacedText(DSM1 + NAGASA / 2, DSM2, KKAI_s, 2, 1, LabelKind::kLetter,
                {{0, 0}, above, under, {left, 0}, {left, under.y}});
   }

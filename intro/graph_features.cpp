@@ -65,9 +65,10 @@ void Palisteo::NegativeAAnswersScreen() {
          .labelEveryY = 2, .curves = {doubled, half, down, halfDown},
          .points = Joined({pairs, ParabolaPointSetups(xs, -0.5f, 5, 3, 0.5f)})});
   // The names of y = ±2x² stand beyond the plane's edges over and under
-  // their right ends, short of where y = ±½x² leave the plane.
+  // their right ends (right of the letter y), short of where y = ±½x² leave
+  // the plane.
   Graph(doubled);
-  CurveNameBeyondEdge(PlaneX(0.52f), true, 7, "y=2x^2");
+  CurveNameBeyondEdge(PlaneX(1.1f), true, 7, "y=2x^2");
   Graph(half);
   WaitAnyKey();
   for (size_t k = 0; k < pairs.size(); k += 2) {
