@@ -165,12 +165,24 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
   auto before = [&](const InkBox& g) {
     return xAxis ? g.y0 + g.y1 < 2 * figure.originY : g.x0 + g.x1 < 2 * figure.originX;
   };
+  std::vector<Num> leftOut;  // where the numbers left out stand along the axis
+  // Whether numbers were left out between two places along the axis: the
+  // band reaches over the place of one (a line there would read as a minus
+  // between its neighbours), not further.
+  auto gapAt = [&](Num a, Num b) {
+    return std::count_if(leftOut.begin(), leftOut.end(),
+                         [&](Num t) { return t > std::min(a, b) && t < std::max(a, b); }) > 1;
+  };
   std::vector<InkBox> band;  // the grounds of this axis's numbers, and the "0"'s
   if (!beside.Empty()) band.push_back(beside);
   for (size_t i = 0; i < labels.size(); ++i) {
     const LabelPlace p = PlaceLabel(figure, {xAxis ? LabelKind::kXNumber : LabelKind::kYNumber,
                                              labels[i].cells, kLoosePart, {}, band, labels[i].ink});
-    if (p.broken) continue;
+    if (p.broken) {
+      const InkBox& c = labels[i].cells;
+      leftOut.push_back(xAxis ? (c.x0 + c.x1) / 2 : (c.y0 + c.y1) / 2);
+      continue;
+    }
     placed.push_back({i, p.offset});
     if (p.ground.Empty()) continue;
     WipeExactly(rt, p.ground.x0, p.ground.y0, p.ground.x1, p.ground.y1);
@@ -212,8 +224,10 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
       auto last = std::find_if(side.rbegin(), side.rend(), [&](const InkBox& g) { return g.x1 <= left; });
       auto first = std::find_if(side.begin(), side.end(), [&](const InkBox& g) { return g.x0 >= right; });
-      if (last != side.rend() && last->x1 < left) wipe({last->x1, last->y0, left, last->y1});
-      if (first != side.end() && first->x0 > right) wipe({right, first->y0, first->x0, first->y1});
+      if (last != side.rend() && last->x1 < left && !gapAt(last->x1, left))
+        wipe({last->x1, last->y0, left, last->y1});
+      if (first != side.end() && first->x0 > right && !gapAt(right, first->x0))
+        wipe({right, first->y0, first->x0, first->y1});
     }
     // A piece of grid line between a ground and the plane's edge shorter
     // than half the label would read as a minus: the ground reaches the
@@ -242,7 +256,8 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
       const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
-      if (!row || gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room) || !wipe(gap)) continue;
+      const bool across = xAxis ? gapAt(p.x1, g.x0) : gapAt(p.y1, g.y0);
+      if (!row || across || gap.Empty() || (!xAxis && gap.y1 - gap.y0 >= room) || !wipe(gap)) continue;
       if (xAxis && gap.x0 < figure.originX && gap.x1 > figure.originX) {
         // A band across the y axis: the axis is drawn again over it, inside the plane.
         const Num y0 = std::max(gap.y0, figure.top), y1 = std::min(gap.y1, figure.bottom);

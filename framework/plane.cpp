@@ -66,6 +66,7 @@ std::string Lesson::StrippedNumberText(Num v) {
 
 void Lesson::DrawCoordinatePlane() {
   YI3 = static_cast<Num>(rt.GetDrawWidth(0));
+  const int callerBold = rt.FontBold() ? -1 : 0;  // the numbers keep the caller's weight
 
   if (XSTEP == 0) XSTEP = 1;
   else if (XSTEP < 0) XSTEP = std::fabs(XSTEP);
@@ -158,7 +159,7 @@ void Lesson::DrawCoordinatePlane() {
     GroundedText(DSM1 + zero.offset.x, DSM2 + zero.offset.y, KKAI_s, 2, 1, CInt(YMOTO));
     figure.zeroGround = figure.grounds.back();
   }
-  rt.SetFontBold(0, 0);
+  rt.SetFontBold(0, callerBold);
   PlaceAxisLabels(xLabels, true, figure.zeroGround);
   PlaceAxisLabels(yLabels, false);
   rt.SetFontBold(0, -1);
