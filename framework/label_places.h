@@ -73,8 +73,8 @@ struct LabelPlace {
 };
 
 // The ground of a label with these cells and this ink (empty: its cells):
-// the cells and a margin, stopping short of the plane's axes and edges on
-// the side of its ink.
+// the cells and a margin, reaching no further than the plane's axes and
+// edge lines on the side of its ink.
 InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& ink = {});
 
 // The place for the label: the clear place of least cost; where there is
