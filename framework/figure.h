@@ -29,8 +29,9 @@ enum class PartKind { kCurve, kArrow, kPoint };
 
 // The margin of white a label's ground leaves around its text's cells.
 inline constexpr Num kLabelMargin = 4;
-// How near a label's ground comes to an axis: the axis's half width.
-inline constexpr Num kAxisClearance = 2;
+// How near a label's ground comes to an axis: the axis's half width and
+// the half unit the wiping pen reaches beyond the ground.
+inline constexpr Num kAxisClearance = 2.5f;
 
 // A piece of the figure a label must keep clear of: a polyline (a run of a
 // curve, a line, an arrow's shaft or a side of its head) at its pen's half

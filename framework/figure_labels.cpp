@@ -231,29 +231,37 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     }
     // A piece of grid line between a ground and the plane's edge shorter
     // than half the label would read as a minus: the ground reaches the
-    // edge, leaving the edge's line.
-    if (figure.grid)
-      for (const InkBox& g : side) {
-        if (g.x0 == beside.x0 && g.y0 == beside.y0) continue;
-        const Num across = (xAxis ? g.x1 - g.x0 : g.y1 - g.y0) / 2;
-        const bool low = before(g);  // above the x axis, left of the y axis
-        const Num out = low ? (xAxis ? g.y0 : g.x0) : (xAxis ? g.y1 : g.x1);
-        const Num edge = low ? (xAxis ? figure.top : figure.left) + 1
-                             : (xAxis ? figure.bottom : figure.right) - 1;
-        if (std::fabs(edge - out) >= across || (low ? out <= edge : out >= edge)) continue;
-        InkBox stub = g;
-        Num& from = xAxis ? (low ? stub.y1 : stub.y0) : (low ? stub.x1 : stub.x0);
-        Num& to = xAxis ? (low ? stub.y0 : stub.y1) : (low ? stub.x0 : stub.x1);
-        from = out, to = edge;
-        wipe(stub);
-      }
+    // edge, leaving the edge's line (a unit wide, before the edge; the
+    // wiping pen reaches half a unit beyond a ground). Out from the axis,
+    // and along the row at its ends.
+    auto toEdge = [&](const InkBox& g, bool alongRow, bool low) {
+      const bool level = xAxis != alongRow;  // the stub runs across the x axis's direction
+      const Num across = (alongRow ? (xAxis ? g.x1 - g.x0 : g.y1 - g.y0)
+                                   : (xAxis ? g.y1 - g.y0 : g.x1 - g.x0)) / 2;
+      const Num lo = level ? figure.top : figure.left, hi = level ? figure.bottom : figure.right;
+      const Num out = low ? (level ? g.y0 : g.x0) : (level ? g.y1 : g.x1);
+      const Num edge = low ? lo + 0.5f : hi - 1.5f;
+      if (std::fabs(edge - out) >= across || (low ? out <= edge : out >= edge)) return;
+      InkBox stub = g;
+      (level ? (low ? stub.y1 : stub.y0) : (low ? stub.x1 : stub.x0)) = out;
+      (level ? (low ? stub.y0 : stub.y1) : (low ? stub.x0 : stub.x1)) = edge;
+      wipe(stub);
+    };
+    if (figure.grid) {
+      for (const InkBox& g : side)
+        if (!(g.x0 == beside.x0 && g.y0 == beside.y0)) toEdge(g, false, before(g));
+      toEdge(side.front(), true, true);
+      toEdge(side.back(), true, false);
+    }
     for (size_t i = 1; i < side.size(); ++i) {
       const InkBox &p = side[i - 1], &g = side[i];
       // (In one row: most of the lower one's height side by side.)
       const bool row = xAxis ? std::min(p.y1, g.y1) - std::max(p.y0, g.y0) >
                                    std::min(p.y1 - p.y0, g.y1 - g.y0) / 2
                              : std::fabs(p.x1 - g.x1) < 1;
-      const InkBox gap = xAxis ? InkBox{p.x1, std::min(p.y0, g.y0), g.x0, std::max(p.y1, g.y1)}
+      // (Along the x axis as high as both, so that it takes no room from
+      // what stands above or below the lower one.)
+      const InkBox gap = xAxis ? InkBox{p.x1, std::max(p.y0, g.y0), g.x0, std::min(p.y1, g.y1)}
                                : InkBox{std::min(p.x0, g.x0), p.y1, std::max(p.x1, g.x1), g.y0};
       const Num room = xAxis ? std::min(p.x1 - p.x0, g.x1 - g.x0) : std::min(p.y1 - p.y0, g.y1 - g.y0);
       const bool across = xAxis ? gapAt(p.x1, g.x0) : gapAt(p.y1, g.y0);

@@ -124,8 +124,9 @@ InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& inkOrEmpty) 
     constexpr Num kClearOfEnds = 5;  // (a heavy grid line ends 1.5 beyond the edge)
     auto clip = [&](Num& lo, Num& hi, Num inkLo, Num inkHi, Num edge, bool insideHigh) {
       if (lo >= edge || hi <= edge - 1) return;
-      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 1);
-      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge);
+      // (The wiping pen reaches half a unit beyond the ground.)
+      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 1.5f);
+      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge + 0.5f);
     };
     if (g.x1 > f.left && g.x0 < f.right) {
       clip(g.y0, g.y1, ink.y0, ink.y1, f.top, true);

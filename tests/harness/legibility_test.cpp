@@ -1126,12 +1126,13 @@ std::vector<std::string> FigureFaults(const LogLines& log, const std::string& pr
           Stroke s{false, ax, ay, bx, by, p.w};
           if (s.Crosses(middle)) continue;
           // A line's own end is round, half its width beyond it; an end cut
-          // by a ground is square. An end on another line (the grid line at
-          // an axis, an edge at the plane's corner) is a joint, not an end.
+          // by a ground is square. An end on another line, or within a unit
+          // of it (the grid line at an axis, an edge at the plane's corner),
+          // is a joint, not an end.
           auto joint = [&](double x, double y) {
             return std::any_of(lines.begin(), lines.end(), [&](const Drawn& o) {
               return &o != &p && o.w >= p.w && !o.Level() == p.Level() &&
-                     Stroke{false, o.x1, o.y1, o.x2, o.y2, o.w}.Crosses({x, y, x, y});
+                     Stroke{false, o.x1, o.y1, o.x2, o.y2, o.w + 2}.Crosses({x, y, x, y});
             });
           };
           double d = std::min(
