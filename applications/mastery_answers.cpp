@@ -144,9 +144,9 @@ void Orvenna::MasteryStepGraphScreen() {
   for (int k = 0; k < 6; ++k)
     steps.push_back({ends[k], ends[k + 1], static_cast<Num>(2 * k), StepEnd::kFilled,
                      k == 5 ? StepEnd::kFilled : StepEnd::kOutline});
-  // The plane knows the six levels and their end circles; its top 110 keeps
-  // the "y" over its axis clear of the heading box.
-  PlaneSetup plane{.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
+  // The plane knows the six levels and their end circles; its top 130 leaves
+  // the "y" room over its axis's end under the heading box.
+  PlaneSetup plane{.left = 320, .top = 130, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
                    .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2,
                    .labelEveryY = 2};
   CarrySteps(plane, steps);

@@ -273,15 +273,15 @@ TEST(MasteryRateScreen, TheLastWorkingLineAndTheAnswerInFive) {
 TEST(MasteryStepGraphScreen, EachLevelItsEndsThenItsSegment) {
   Replay r = RunMastery(5, 18);
   Steps s(r.log);
-  // The plane's top at 110 (its "y" clear of the heading box), its origin
-  // (320, 440).
-  ExpectAxes(s, kEntry, 320, 110, 440, 440, 320, 650);
+  // The plane's top at 130 (its "y" over it, under the heading box), its
+  // origin (320, 460).
+  ExpectAxes(s, kEntry, 320, 130, 460, 460, 320, 650);
   EXPECT_TRUE(s.Dots(kEntry, 8).empty());
   struct Level {
     float left, right, y;
   };
-  const Level levels[] = {{320, 350, 440}, {350, 410, 380}, {410, 470, 320},
-                          {470, 530, 260}, {530, 590, 200}, {590, 620, 140}};
+  const Level levels[] = {{320, 350, 460}, {350, 410, 400}, {410, 470, 340},
+                          {470, 530, 280}, {530, 590, 220}, {590, 620, 160}};
   for (int level = 1; level <= 6; ++level) {
     SCOPED_TRACE(level);
     const Level& l = levels[level - 1];
