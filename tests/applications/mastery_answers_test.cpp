@@ -434,16 +434,15 @@ TEST(MasteryCarScreen, ParabolaOnItsRangeDotsBeyondThenTheLine) {
   Replay r = RunMastery(8, 6);
   Steps s(r.log);
   // The plane ends at 630, clear of the entry field's wipe from 640 on.
-  ExpectAxes(s, kEntry, 874, 60, 630, 570, 814, 1174);
-  // The numbers under the x axis (570), and those of the y axis beside it:
-  // right of it, where the plane has room for them, but for 100 and 200,
-  // which the parabola and the line cross there.
-  std::vector<std::string> under, beside;
+  ExpectAxes(s, kEntry, 874, 60, 630, 570, 784, 1174);
+  // The numbers under the x axis (570), and those of the y axis left of it,
+  // in the plane's three columns there (-100 on its bottom edge left out).
+  std::vector<std::string> under, left;
   for (const TextCall& t : s.Glyphs(kEntry))
-    if (t.size == 26 && !t.bold && !t.text.empty() && t.x > 814)
-      (t.y > 570 ? under : beside).push_back(t.text);
+    if (t.size == 26 && !t.bold && !t.text.empty() && t.x > 784)
+      (t.y > 570 ? under : left).push_back(t.text);
   EXPECT_EQ(under, (std::vector<std::string>{"20", "40"}));
-  EXPECT_EQ(beside, (std::vector<std::string>{"300", "400", "500", "600", "700", "800"}));
+  EXPECT_EQ(left, (std::vector<std::string>{"100", "200", "300", "400", "500", "600", "700", "800"}));
   ExpectGlyphs(s, {{kEntry, 40, 80, 3, "("}, {6, 40, 240, 3, "("}, {7, 80, 290, 3, "y"},
                    {7, 40, 350, 3, "("}, {10, 80, 410, 0, "グ"}});
   EXPECT_TRUE(Traces(s, 5).empty());
