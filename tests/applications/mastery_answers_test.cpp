@@ -113,8 +113,9 @@ TEST(MasteryAnswer1Screen, CurveAloneThenThePointAndTheWorking) {
   // Labels at the whole numbers, 26 high (those of x narrowed): x from -3
   // to 3 under the axis (120), -1 and 1, which the parabola crosses there,
   // above it in the plane's two rows there; y from -5 to -2 left of the
-  // axis (930), the -1 left out: the parabola runs through its row on both
-  // sides.
+  // axis (930), the -1 left out: the "0", which the parabola pushes down
+  // from the origin, and the band of the x numbers joined to it take its
+  // place on the left, the x numbers' band on the right.
   std::vector<std::string> below, above, left;
   for (const TextCall& t : s.Glyphs(kEntry))
     if (t.b * t.size == 26 && !t.bold && t.x > 700)
