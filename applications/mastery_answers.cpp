@@ -65,10 +65,11 @@ void Orvenna::MatchedParabolaAnswer(const std::string& label, const std::string&
 // ② The parabolas ① to ④ and their equations.
 void Orvenna::MasteryAnswer2Screen() {
   MasteryFrame("2", 40);
-  // Each label at the end of its own curve, nearer to it than to the others:
-  // ① above and left of where it leaves the top, clear of ②'s end; ③ below
-  // and left of its end, ④ right of its own.
-  const GraphSetup curves[] = {{.a = 2, .colour = 3, .label = "①", .dx = -34, .dy = -60},
+  // Each label at an end of its own curve, nearer to it than to the others:
+  // ① over its left end (the letter y stands over the axis beside its right
+  // one), ② right of its right end; ③ below and left of its end, ④ right of
+  // its own. (A curve's label is given its place from its right end.)
+  const GraphSetup curves[] = {{.a = 2, .colour = 3, .label = "①", .dx = -118, .dy = -60},
                                {.a = 1, .colour = 5, .label = "②"},
                                {.a = -1, .colour = 7, .label = "③", .dx = -44},
                                {.a = -0.5f, .label = "④", .dx = 10}};
@@ -143,9 +144,9 @@ void Orvenna::MasteryStepGraphScreen() {
   for (int k = 0; k < 6; ++k)
     steps.push_back({ends[k], ends[k + 1], static_cast<Num>(2 * k), StepEnd::kFilled,
                      k == 5 ? StepEnd::kFilled : StepEnd::kOutline});
-  // The plane knows the six levels and their end circles; its top 110 keeps
-  // the "y" over its axis clear of the heading box.
-  PlaneSetup plane{.left = 320, .top = 110, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
+  // The plane knows the six levels and their end circles; its top 130 leaves
+  // the "y" room over its axis's end under the heading box.
+  PlaneSetup plane{.left = 320, .top = 130, .xFrom = 0, .xTo = 5.5f, .yFrom = 0, .yTo = 5.5f,
                    .xStep = 0.5f, .yStep = 0.5f, .numbers = false, .labelEveryX = 2,
                    .labelEveryY = 2};
   CarrySteps(plane, steps);

@@ -124,7 +124,8 @@ void Orvenna::MasteryCarScreen() {
   // The plane's bottom edge (at 630) stays clear of the number entry's field,
   // which is wiped from y 640 (less half the pen) after each entry; its two
   // rows below the x axis hold the x numbers, and it reaches to 50, a step
-  // past the 40's room.
+  // past the 40's room; its three columns left of the y axis hold the y
+  // numbers.
   // The parabola on 0 ≦ x ≦ 40, the dots where it goes on outside and the
   // overtaking car's line, which the plane knows from the first step.
   const GraphSetup run{.a = 0.5f, .colour = 3, .xFrom = 0, .xTo = 40};
@@ -133,7 +134,7 @@ void Orvenna::MasteryCarScreen() {
   auto dot = [&](Num x) { beyond.push_back({.x = x, .y = 0.5f * x * x, .radius = 3, .colour = 3}); };
   for (int x = -10; x <= 0; x += 2) dot(static_cast<Num>(x));
   for (Num x : {40.5f, 41.0f}) dot(x);
-  Plane({.left = 814, .top = 60, .xFrom = -10, .xTo = 50, .yFrom = -100, .yTo = 850, .xStep = 5,
+  Plane({.left = 784, .top = 60, .xFrom = -15, .xTo = 50, .yFrom = -100, .yTo = 850, .xStep = 5,
          .yStep = 50, .numbers = false, .labelEveryX = 4, .labelEveryY = 2,
          .curves = {run, overtaking}, .points = beyond});
   TextAt(A1, B2 + 50, 3, "(1)");

@@ -90,7 +90,6 @@ class Orvenna : public Lesson {
   void RentalFeeTable(int columns, Num width);
   // Shop A's five pieces from the interval ends T(1..6) and levels F(1..5).
   void ShopAFeeGraph(bool keyEach);
-  void FeeValues();
 
   // ---- step graphs ----
   // How an end of a step is marked: not at all, by an outline circle (the

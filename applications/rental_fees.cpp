@@ -24,45 +24,19 @@ const std::vector<Step> kShopA = {{0, 2, 3, End::kOutline, End::kFilled},
 // edge at 13 hours.
 const std::vector<Step> kShopB = {{0, 4, 4, End::kOutline, End::kFilled},
                                   {4, 13, 8, End::kOutline, End::kNone}};
-// How far the fees stand left of the y axis: the open circles of the steps
-// that start at 0 hours sit on the axis (radius 8), and a fee ending at the
-// axis would have its last "0" under one, reading "6000"; and the 2000's
-// ground ends short of the letter y's over the axis.
-constexpr Num kFeeGap = 23;
-
 // The plane of 0 to 13 hours and 0 to 2000 yen, corner (744, 200), with the
-// steps it will carry. The plane writes the hours only (none of its ten rows
-// is an 11th); the fees are written by FeeValues, which end kFeeGap left of
-// the axis, the text column's longest lines just left of them.
+// steps it will carry. It writes the hours on every other line and the fees
+// on every row as its y axis's numbers, each on its line, at the place the
+// figure leaves it there (clear of the open circles that sit on the axis at
+// 0 hours).
 PlaneSetup FeePlane(const std::vector<Step>& steps) {
   PlaneSetup plane{.left = 744, .top = 200, .xFrom = 0, .xTo = 13, .yFrom = 0, .yTo = 2000,
                    .yStep = kYenPerStep, .unit = 40, .numbers = false, .labelEveryX = 2,
-                   .labelEveryY = 11};
+                   .labelEveryY = 1};
   Orvenna::CarrySteps(plane, steps);
   return plane;
 }
 }  // namespace
-
-// The fees on every row of the fee plane, as the y axis's numbers: each
-// centred on its line, ending kFeeGap left of the axis, in the plane's label
-// font, at the place the figure leaves it there (left out where it has
-// none). They stand one a row, so the fees on the rows above and below are
-// the column it belongs to, not a crowd it should move away from.
-void Orvenna::FeeValues() {
-  const Num size = NAGASA;
-  rt.SetFontSize(0, size);
-  PlaceWeights column;
-  column.crowded = 0;
-  for (int k = 1; k <= 10; ++k) {
-    const std::string fee = NumberText(kYenPerStep * static_cast<Num>(k));
-    const Num x = X8 - kFeeGap - size * static_cast<Num>(Len(fee));
-    const Num y = R - NO * static_cast<Num>(k) - size / 2;
-    const InkBox cells = rt.TextCells(x, y, fee, 2, 1);
-    const LabelPlace p = PlaceLabel(figure, {.kind = LabelKind::kYNumber, .cells = cells}, column);
-    if (p.broken == 0) GroundedText(x + p.offset.x, y + p.offset.y, fee, 2, 1, 0);
-  }
-  rt.SetFontSize(0, 16);
-}
 
 void Orvenna::RentalFeeTable(int columns, Num width) {
   GY5(11) = B1 + 120;
@@ -143,7 +117,6 @@ void Orvenna::RentalFeeScreen() {
     WaitAnyKey();
   }
   Plane(FeePlane(kShopA));
-  FeeValues();
   NewLine(0, 60, 3, "問2");
   Continue(0, "グラフをかこう。");
   ShopAFeeGraph(true);
@@ -163,7 +136,6 @@ void Orvenna::RentalFeeScreen() {
   std::vector<Step> both = kShopA;
   both.insert(both.end(), kShopB.begin(), kShopB.end());
   Plane(FeePlane(both));
-  FeeValues();
   ShopAFeeGraph(false);
   TextAt(A1, B2, 3, "話しあおう");
   NewLine(0, 50, 0, "A店で自転車を借りた方が");

@@ -72,16 +72,17 @@ void Orvenna::StairTankScreen() {
     GX3(1) = DSM1;
   }
 
-  // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 25 units a
-  // step; 14 below the table's bottom, so that the "y" over its axis stands
-  // clear of the line of text above. It knows the points and the broken
-  // line through them that it will carry.
+  // The plane: x 0 to 19 minutes, y 0 to 32 cm in steps of 2, 24 units a
+  // step, its x axis just above the prompt band; its top 30 below the
+  // table's second row, so that the "y" over its axis stands clear of the
+  // line of text above. It knows the points and the broken line through
+  // them that it will carry.
   const PointSetup points[] = {{.x = 0, .y = 0, .radius = 8, .colour = 5},
                                {.x = 3, .y = 10, .radius = 8, .colour = 5},
                                {.x = 9, .y = 20, .radius = 8, .colour = 5},
                                {.x = 18, .y = 30, .radius = 8, .colour = 5}};
-  PlaneSetup plane{.left = 120, .top = PTY(12) + 14, .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32,
-                   .yStep = 2, .unit = 25, .numbers = false, .labelEveryX = 3, .labelEveryY = 5,
+  PlaneSetup plane{.left = 120, .top = PTY(12) + 30, .xFrom = 0, .xTo = 19, .yFrom = 0, .yTo = 32,
+                   .yStep = 2, .unit = 24, .numbers = false, .labelEveryX = 3, .labelEveryY = 5,
                    .points = {std::begin(points), std::end(points)}};
   for (int k = 1; k < 4; ++k)
     plane.lines.push_back({points[k - 1].x, points[k - 1].y, points[k].x, points[k].y});

@@ -113,8 +113,9 @@ TEST(MasteryAnswer1Screen, CurveAloneThenThePointAndTheWorking) {
   // Labels at the whole numbers, 26 high (those of x narrowed): x from -3
   // to 3 under the axis (120), -1 and 1, which the parabola crosses there,
   // above it in the plane's two rows there; y from -5 to -2 left of the
-  // axis (930), the -1 left out: the parabola runs through its row on both
-  // sides.
+  // axis (930), the -1 left out: the "0", which the parabola pushes down
+  // from the origin, and the band of the x numbers joined to it take its
+  // place on the left, the x numbers' band on the right.
   std::vector<std::string> below, above, left;
   for (const TextCall& t : s.Glyphs(kEntry))
     if (t.b * t.size == 26 && !t.bold && t.x > 700)
@@ -164,13 +165,15 @@ TEST(MasteryAnswer2Screen, FourParabolasLabelledWhereTheyLeaveThePlane) {
     int colour;
     float a, edge;  // the value of y where the curve leaves the plane
     const char* label;
+    float end;  // at the curve's right end (1) or left end (-1)
     float right, down;
   };
-  // Each label by its own curve's end, nearer to it than to the others:
-  // ① up and left of its end, ② right of its end, ③ left and ④ right of
-  // theirs (about there: the figure leaves each its place).
-  const Curve curves[] = {{3, 2, 13, "①", -34, -72}, {5, 1, 13, "②", 12, 0},
-                          {7, -1, -12, "③", -44, 0}, {0, -0.5f, -12, "④", 10, 0}};
+  // Each label by one of its own curve's ends, nearer to it than to the
+  // others: ① over its left end (the letter y stands by its right one), ②
+  // right of its right end, ③ left and ④ right of theirs (about there: the
+  // figure leaves each its place).
+  const Curve curves[] = {{3, 2, 13, "①", -1, -10, -60}, {5, 1, 13, "②", 1, 12, 0},
+                          {7, -1, -12, "③", 1, -44, 0}, {0, -0.5f, -12, "④", 1, 10, 0}};
   auto traces = Traces(s, kEntry);
   ASSERT_EQ(traces.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
@@ -184,7 +187,7 @@ TEST(MasteryAnswer2Screen, FourParabolasLabelledWhereTheyLeaveThePlane) {
     // it ends.
     EXPECT_LE(t.back().x, 900 + reach + 0.1);
     EXPECT_TRUE(
-        s.GlyphNear(kEntry, 900 + reach + c.right, 350 - 20 * c.edge + c.down, c.colour, c.label));
+        s.GlyphNear(kEntry, 900 + c.end * reach + c.right, 350 - 20 * c.edge + c.down, c.colour, c.label));
   }
   // "①" stands alone at first; each description comes with its label.
   ExpectGlyphs(s, {{4, 40, 120, 3, "①"}, {5, 80, 120, 0, "上"}, {7, 40, 230, 3, "②"},
@@ -271,15 +274,15 @@ TEST(MasteryRateScreen, TheLastWorkingLineAndTheAnswerInFive) {
 TEST(MasteryStepGraphScreen, EachLevelItsEndsThenItsSegment) {
   Replay r = RunMastery(5, 18);
   Steps s(r.log);
-  // The plane's top at 110 (its "y" clear of the heading box), its origin
-  // (320, 440).
-  ExpectAxes(s, kEntry, 320, 110, 440, 440, 320, 650);
+  // The plane's top at 130 (its "y" over it, under the heading box), its
+  // origin (320, 460).
+  ExpectAxes(s, kEntry, 320, 130, 460, 460, 320, 650);
   EXPECT_TRUE(s.Dots(kEntry, 8).empty());
   struct Level {
     float left, right, y;
   };
-  const Level levels[] = {{320, 350, 440}, {350, 410, 380}, {410, 470, 320},
-                          {470, 530, 260}, {530, 590, 200}, {590, 620, 140}};
+  const Level levels[] = {{320, 350, 460}, {350, 410, 400}, {410, 470, 340},
+                          {470, 530, 280}, {530, 590, 220}, {590, 620, 160}};
   for (int level = 1; level <= 6; ++level) {
     SCOPED_TRACE(level);
     const Level& l = levels[level - 1];
@@ -314,8 +317,8 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
   Steps s(r.log);
   ExpectAxes(s, kEntry, 1014, 100, 540, 500, 814, 1214);
   // The parabola leaves through the top at x = ±√20 and is labelled about
-  // Up and left of its last dot, clear of the curve; the line runs
-  // over the whole width.
+  // where its screen puts the label, up and left of its last dot, clear of
+  // the curve and inside the screen; the line runs over the whole width.
   auto traces = Traces(s, kEntry);
   ASSERT_EQ(traces.size(), 2u);
   const auto& parabola = traces[0];
@@ -323,7 +326,7 @@ TEST(MasteryTriangleScreen, FigureStaysForTheSecondPage) {
   EXPECT_NEAR(parabola.front().x, 1014 - 40 * std::sqrt(20.0f), 0.1);
   EXPECT_NEAR(parabola.back().x, 1014 + 40 * std::sqrt(20.0f), 0.1);
   EXPECT_NEAR(parabola.back().y, 100, 0.5);
-  EXPECT_TRUE(s.GlyphNear(kEntry, parabola.back().x - 85, parabola.back().y - 78, 0, "y"));
+  EXPECT_TRUE(s.GlyphNear(kEntry, parabola.back().x - 120, parabola.back().y - 60, 0, "y"));
   EXPECT_FLOAT_EQ(line.front().x, 814);
   EXPECT_FLOAT_EQ(line.front().y, 540);
   EXPECT_NEAR(line.back().x, 1214, 0.1);
@@ -432,16 +435,15 @@ TEST(MasteryCarScreen, ParabolaOnItsRangeDotsBeyondThenTheLine) {
   Replay r = RunMastery(8, 6);
   Steps s(r.log);
   // The plane ends at 630, clear of the entry field's wipe from 640 on.
-  ExpectAxes(s, kEntry, 874, 60, 630, 570, 814, 1174);
-  // The numbers under the x axis (570), and those of the y axis beside it:
-  // right of it, where the plane has room for them, but for 100 and 200,
-  // which the parabola and the line cross there.
-  std::vector<std::string> under, beside;
+  ExpectAxes(s, kEntry, 874, 60, 630, 570, 784, 1174);
+  // The numbers under the x axis (570), and those of the y axis left of it,
+  // in the plane's three columns there (-100 on its bottom edge left out).
+  std::vector<std::string> under, left;
   for (const TextCall& t : s.Glyphs(kEntry))
-    if (t.size == 26 && !t.bold && !t.text.empty() && t.x > 814)
-      (t.y > 570 ? under : beside).push_back(t.text);
+    if (t.size == 26 && !t.bold && !t.text.empty() && t.x > 784)
+      (t.y > 570 ? under : left).push_back(t.text);
   EXPECT_EQ(under, (std::vector<std::string>{"20", "40"}));
-  EXPECT_EQ(beside, (std::vector<std::string>{"300", "400", "500", "600", "700", "800"}));
+  EXPECT_EQ(left, (std::vector<std::string>{"100", "200", "300", "400", "500", "600", "700", "800"}));
   ExpectGlyphs(s, {{kEntry, 40, 80, 3, "("}, {6, 40, 240, 3, "("}, {7, 80, 290, 3, "y"},
                    {7, 40, 350, 3, "("}, {10, 80, 410, 0, "グ"}});
   EXPECT_TRUE(Traces(s, 5).empty());

@@ -44,8 +44,7 @@ void ExpectEnds(const std::vector<CircleCall>& got, const std::vector<End>& want
 }
 
 // Shop A's pieces in pixels: open left end, filled right end, one level.
-// The plane's y axis stands at 744, 23 right of where its fees end, so that
-// the open circles on it stand clear of them; 40 units an hour.
+// The plane's y axis stands at 744, its fees left of it; 40 units an hour.
 constexpr float kAxis = 744;
 struct Piece {
   float x1, x2, y;

@@ -213,9 +213,8 @@ TEST_F(StairTankScreenTest, TableColumnsOnePerKeyWithTheTankInEachState) {
 
 TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
   const int plane = kFilling + 4;
-  // x 0 to 19 minutes and y 0 to 32 cm, 25 units a step, origin (120, 604)
-  // (14 lower, its "y" clear of the text above); the letter y right of the
-  // axis by its top.
+  // x 0 to 19 minutes and y 0 to 32 cm, 24 units a step, origin (120, 604);
+  // the letter y over the axis's top, right of it, clear of the text above.
   ExpectGlyphsNear(s, {{plane, 133, 191, 0, "y"}});
   for (const char* label : {"3", "6", "9", "12", "15", "18", "10", "20", "30"})
     EXPECT_TRUE(s.Has(plane, label)) << label;
@@ -223,7 +222,7 @@ TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
     int step;
     float x, y;
   };
-  for (const Dot& d : std::vector<Dot>{{10, 120, 604}, {11, 195, 479}, {13, 345, 354}, {15, 570, 229}}) {
+  for (const Dot& d : std::vector<Dot>{{10, 120, 604}, {11, 192, 484}, {13, 336, 364}, {15, 552, 244}}) {
     SCOPED_TRACE(d.step);
     auto dots = s.Dots(d.step);
     ASSERT_EQ(dots.size(), 1u);
@@ -239,7 +238,7 @@ TEST_F(StairTankScreenTest, GraphJoinsTheFourPointsOnePerKey) {
     float x1, y1, x2, y2;
   };
   for (const Segment& g : std::vector<Segment>{
-           {12, 120, 604, 195, 479}, {14, 345, 354, 195, 479}, {16, 345, 354, 570, 229}}) {
+           {12, 120, 604, 192, 484}, {14, 336, 364, 192, 484}, {16, 336, 364, 552, 244}}) {
     SCOPED_TRACE(g.step);
     std::vector<LineCall> lines;
     for (const LineCall& l : LineCalls(s.Lines(g.step)))
