@@ -113,15 +113,14 @@ TEST(MasteryAnswer1Screen, CurveAloneThenThePointAndTheWorking) {
   // Labels at the whole numbers, 26 high (those of x narrowed): x from -3
   // to 3 under the axis (120), -1 and 1, which the parabola crosses there,
   // above it in the plane's two rows there; y from -5 to -2 left of the
-  // axis (930), the -1 left out: the "0", which the parabola pushes down
-  // from the origin, and the band of the x numbers joined to it take its
-  // place on the left, the x numbers' band on the right.
-  std::vector<std::string> below, above, left;
+  // axis (930), the -1, which the parabola crosses there, right of it.
+  std::vector<std::string> below, above, left, right;
   for (const TextCall& t : s.Glyphs(kEntry))
     if (t.b * t.size == 26 && !t.bold && t.x > 700)
-      (t.y > 150 ? (t.x < 900 ? left : below) : t.y > 120 ? below : above).push_back(t.text);
+      (t.y > 150 ? (t.x < 900 ? left : right) : t.y > 120 ? below : above).push_back(t.text);
   EXPECT_EQ(below, (std::vector<std::string>{"-3", "-2", "2", "3"}));
   EXPECT_EQ(above, (std::vector<std::string>{"-1", "1"}));
+  EXPECT_EQ(right, (std::vector<std::string>{"-1"}));
   EXPECT_EQ(left, (std::vector<std::string>{"-5", "-4", "-3", "-2"}));
   // y = -x²/2 traced over x from -7 to 7, kept to the plane's rows: it
   // leaves through the bottom edge at x = ±√11.
