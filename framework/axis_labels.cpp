@@ -92,17 +92,24 @@ void Lesson::DrawDecimalAxisLabels() {
     rt.SetFontBold(0, 0);
     return std::pair(z, PlaceLabel(figure, {LabelKind::kOrigin, z.cells, kLoosePart, {}, {}, z.ink}));
   };
+  // (0.6 of their height between the inks, and as far apart as placing a
+  // label asks of its neighbours in a row: that much less 6 between cells.)
   auto fits = [&](int wide) {
-    std::vector<InkBox> inks;
+    std::vector<std::pair<InkBox, InkBox>> all;  // cells, ink
     if (zeroBeside) {
       const auto [z, p] = zero(wide);
-      if (!p.broken) inks.push_back(Moved(z.ink, p.offset.x, p.offset.y));
+      if (!p.broken)
+        all.push_back({Moved(z.cells, p.offset.x, p.offset.y), Moved(z.ink, p.offset.x, p.offset.y)});
     }
-    for (const Label& l : xs) inks.push_back(label(at(l, wide), R + 4, l.text, l.point, wide).ink);
-    std::sort(inks.begin(), inks.end(),
-              [](const InkBox& a, const InkBox& b) { return a.x0 < b.x0; });
-    for (size_t i = 1; i < inks.size(); ++i)
-      if (inks[i].x0 - inks[i - 1].x1 < 0.6f * NAGASA) return false;
+    for (const Label& l : xs) {
+      const Drawn d = label(at(l, wide), R + 4, l.text, l.point, wide);
+      all.push_back({d.cells, d.ink});
+    }
+    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.first.x0 < b.first.x0; });
+    for (size_t i = 1; i < all.size(); ++i)
+      if (all[i].second.x0 - all[i - 1].second.x1 < 0.6f * NAGASA ||
+          all[i].first.x0 - all[i - 1].first.x1 < 0.6f * NAGASA - 6)
+        return false;
     return true;
   };
   int wide = 16;

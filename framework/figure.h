@@ -29,9 +29,10 @@ enum class PartKind { kCurve, kArrow, kPoint };
 
 // The margin of white a label's ground leaves around its text's cells.
 inline constexpr Num kLabelMargin = 4;
-// How near a label's ground comes to an axis: the axis's half width and
-// the half unit the wiping pen reaches beyond the ground.
-inline constexpr Num kAxisClearance = 2.5f;
+// How near a label's ground comes to an axis: the axis's half width, the
+// half unit the wiping pen reaches beyond the ground and the pixel its edge
+// is drawn into.
+inline constexpr Num kAxisClearance = 3;
 
 // A piece of the figure a label must keep clear of: a polyline (a run of a
 // curve, a line, an arrow's shaft or a side of its head) at its pen's half

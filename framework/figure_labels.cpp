@@ -231,16 +231,15 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
     }
     // A piece of grid line between a ground and the plane's edge shorter
     // than half the label would read as a minus: the ground reaches the
-    // edge, leaving the edge's line (a unit wide, before the edge; the
-    // wiping pen reaches half a unit beyond a ground). Out from the axis,
-    // and along the row at its ends.
+    // edge, leaving the edge's line (a unit wide, before the edge; see
+    // GroundAt). Out from the axis, and along the row at its ends.
     auto toEdge = [&](const InkBox& g, bool alongRow, bool low) {
       const bool level = xAxis != alongRow;  // the stub runs across the x axis's direction
       const Num across = (alongRow ? (xAxis ? g.x1 - g.x0 : g.y1 - g.y0)
                                    : (xAxis ? g.y1 - g.y0 : g.x1 - g.x0)) / 2;
       const Num lo = level ? figure.top : figure.left, hi = level ? figure.bottom : figure.right;
       const Num out = low ? (level ? g.y0 : g.x0) : (level ? g.y1 : g.x1);
-      const Num edge = low ? lo + 0.5f : hi - 1.5f;
+      const Num edge = low ? lo + 1 : hi - 2;
       if (std::fabs(edge - out) >= across || (low ? out <= edge : out >= edge)) return;
       InkBox stub = g;
       (level ? (low ? stub.y1 : stub.y0) : (low ? stub.x1 : stub.x0)) = out;

@@ -14,6 +14,7 @@ namespace {
 struct Candidate {
   ScreenPoint offset;
   Num cost = 0;
+  bool across = false;  // an axis number on the other side of its axis
 };
 
 // How far the cells must move so that their ground's margin clears the axis
@@ -37,13 +38,13 @@ void NumberPlaces(const Figure& f, const LabelQuery& q, const PlaceWeights& w,
   const InkBox c = xAxis ? Moved(q.cells, 0, d) : Moved(q.cells, d, 0);
   const Num mirror = xAxis ? 2 * f.originY - c.y0 - c.y1 : 2 * f.originX - c.x0 - c.x1;
   const Num outward = mirror < 0 ? 1 : -1;  // away from the axis on its own side
-  auto add = [&](Num along, Num cost) {
-    out.push_back({xAxis ? ScreenPoint{0, along} : ScreenPoint{along, 0}, cost});
+  auto add = [&](Num along, Num cost, bool across) {
+    out.push_back({xAxis ? ScreenPoint{0, along} : ScreenPoint{along, 0}, cost, across});
   };
   for (Num out = 0; out <= kNumberReach; out += 4) {
     const Num beyond = out == 0 ? 0 : w.numberOtherSide + w.perUnitOut * out;
-    add(d + outward * out, beyond);
-    add(d + mirror - outward * out, w.numberOtherSide + beyond);
+    add(d + outward * out, beyond, false);
+    add(d + mirror - outward * out, w.numberOtherSide + beyond, true);
   }
 }
 
@@ -124,9 +125,10 @@ InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& inkOrEmpty) 
     constexpr Num kClearOfEnds = 5;  // (a heavy grid line ends 1.5 beyond the edge)
     auto clip = [&](Num& lo, Num& hi, Num inkLo, Num inkHi, Num edge, bool insideHigh) {
       if (lo >= edge || hi <= edge - 1) return;
-      // (The wiping pen reaches half a unit beyond the ground.)
-      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 1.5f);
-      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge + 0.5f);
+      // (The wiping pen reaches half a unit beyond the ground, and its edge
+      // is drawn into the pixel it touches.)
+      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 2);
+      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge + 1);
     };
     if (g.x1 > f.left && g.x0 < f.right) {
       clip(g.y0, g.y1, ink.y0, ink.y1, f.top, true);
@@ -171,8 +173,10 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
 
   // What of the figure comes near any of the places, and the parts of the
   // same kind as its own, looked at once rather than at every place.
-  InkBox region = Grown(q.cells, 2 * kLabelMargin);
-  for (const Candidate& p : places) region = region.Joined(Grown(Moved(q.cells, p.offset.x, p.offset.y), 2 * kLabelMargin));
+  const Num around = std::max(2 * kLabelMargin, height);  // (a point beside a number across its axis)
+  InkBox region = Grown(q.cells, around);
+  for (const Candidate& p : places)
+    region = region.Joined(Grown(Moved(q.cells, p.offset.x, p.offset.y), around));
   std::vector<const FigureStroke*> nearby, kin;
   for (const FigureStroke& s : f.strokes) {
     if (Overlap(s.reach, region)) nearby.push_back(&s);
@@ -203,6 +207,15 @@ LabelPlace PlaceLabel(const Figure& f, const LabelQuery& q, const PlaceWeights& 
                     [&](const InkBox& band) { return Overlap(band, at); }))
       ++broken;
     if (q.kind == LabelKind::kFigure && f.drawn && side(at) != ownSide) cost += w.acrossAxis;
+    // An axis number across its axis beside a point of the figure would read
+    // as the point's label.
+    if (p.across)
+      for (const FigureStroke* s : nearby)
+        if (s->part >= 0 && f.parts[static_cast<size_t>(s->part)] == PartKind::kPoint &&
+            Overlap(s->reach, Grown(atInk, height))) {
+          ++broken;
+          break;
+        }
     // Beside another label in one row (most of the lower one's height side
     // by side) and nearer than a space.
     auto crowds = [&](const InkBox& o) {
