@@ -240,7 +240,7 @@ TEST_F(SquareGraphPlotTest, FirstTableAndPlaneBeforeTheFirstKey) {
   for (int i = 3; i < 9; ++i) EXPECT_EQ(yRow[i].text, "") << i;
   for (const TextCall& g : s.Glyphs(4, "9"))
     if (g.y > 140 && g.y < 190) { EXPECT_EQ(g.colour, 0); }
-  // Value labels on the whole numbers only: x -3..3 and y -1..9.
+  // Value labels on the whole numbers only: x -3..3 and y 1..9.
   for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "8"}) EXPECT_FALSE(s.Glyphs(4, n).empty());
   EXPECT_TRUE(s.Dots(4, 6).empty());
 }
@@ -260,8 +260,8 @@ TEST_F(SquareGraphPlotTest, ValuesAndPointsOnePerKey) {
     const int k = 13 + i, x = i - 3;
     auto dots = s.Dots(k, 6);
     ASSERT_EQ(dots.size(), 1u) << k;
-    EXPECT_EQ(dots[0].x, 1011 + 50 * x);
-    EXPECT_EQ(dots[0].y, 505 - 50 * x * x);
+    EXPECT_EQ(dots[0].x, 997 + 46 * x);
+    EXPECT_EQ(dots[0].y, 467 - 46 * x * x);
     EXPECT_GE(dots[0].y - 6, 30);  // inside the plane
     EXPECT_EQ(dots[0].colour, 3);
   }
@@ -290,8 +290,8 @@ TEST_F(SquareGraphPlotTest, ValuesAndPointsOnePerKey) {
   for (int i = 0; i < 6; ++i) {
     auto dots = s.Dots(28 + i, 6);
     ASSERT_EQ(dots.size(), 1u);
-    EXPECT_EQ(dots[0].x, 1011 + 50 * halves[i]);
-    EXPECT_EQ(dots[0].y, 505 - 50 * halves[i] * halves[i]);
+    EXPECT_FLOAT_EQ(dots[0].x, 997 + 46 * halves[i]);
+    EXPECT_FLOAT_EQ(dots[0].y, 467 - 46 * halves[i] * halves[i]);
   }
   EXPECT_TRUE(OnlyAKeyWait(s, 34, 50));
 }
