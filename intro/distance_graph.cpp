@@ -46,10 +46,11 @@ void Palisteo::DistanceGraphScreen() {
   WaitAnyKey();
 
   // The plane: 0 to 0.5 on both axes, 25 steps of 20 units, values every
-  // 0.1; it carries the points of the three runs from the start.
+  // 0.1 (the y axis's 0.5 clear of the table's right border); it carries the
+  // points of the three runs from the start.
   const std::vector<PointSetup> table = SquareRun(10, 5), fifties = SquareRun(50, 25),
                                 hundredths = SquareRun(100, 50);
-  Plane({.left = 720, .top = 20 + 70, .xFrom = 0, .xTo = 0.5f, .yFrom = 0, .yTo = 0.5f,
+  Plane({.left = 730, .top = 20 + 70, .xFrom = 0, .xTo = 0.5f, .yFrom = 0, .yTo = 0.5f,
          .xStep = 0.02f, .yStep = 0.02f, .unit = 20, .numbers = false, .labelEveryX = 5,
          .labelEveryY = 5, .points = Joined({table, fifties, hundredths})});
   XI2 = 0, B3 = 0.5f, B4 = 0, X = 0.5f;

@@ -36,8 +36,10 @@ void Palisteo::DoubledGraphScreen() {
     segments.push_back({.x1 = x, .y1 = 0, .x2 = x, .y2 = x * x});
     segments.push_back({.x1 = x, .y1 = x * x, .x2 = x, .y2 = 2 * x * x});
   }
+  // The plane shows y from 0 up: the x axis is its foot, and its -3 and 3,
+  // on the plane's edges, stand under it on their ticks.
   auto plane = [&](const std::vector<PointSetup>& carried, const std::vector<LineOnPlane>& lines) {
-    Plane({.left = 938, .top = 50, .xFrom = -3, .xTo = 3, .yFrom = -1, .yTo = 11, .unit = 48,
+    Plane({.left = 938, .top = 50, .xFrom = -3, .xTo = 3, .yFrom = 0, .yTo = 11, .unit = 48,
            .numbers = false, .labelEveryX = 1, .labelEveryY = 2, .curves = {square, twice},
            .lines = lines, .points = carried});
     Graph(square);

@@ -13,8 +13,11 @@ void Palisteo::PositiveAAnswersScreen() {
   TextAt(88, 20, 3, "問3 解答");
   const GraphSetup square{.a = 1, .colour = 7}, doubled{.a = 2},
       half{.a = 0.5f, .colour = 3, .label = "y=ﾀ1/2ﾀx^2", .xFrom = -3.5f, .xTo = 3.5f};
-  Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1, .yTo = 9, .xStep = 0.5f,
-         .yStep = 0.5f, .unit = 28, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
+  // y from 0 to 9.5 at 30 a half step: the x numbers under the axis, the
+  // 9 under the top edge, and the y axis's 1 left of the axis, clear of
+  // y = 2x² there (at 28 a step it stood right of the axis, beside (1, 1)).
+  Plane({.left = 400, .top = 50, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = 0, .yTo = 9.5f, .xStep = 0.5f,
+         .yStep = 0.5f, .unit = 30, .numbers = false, .labelEveryX = 2, .labelEveryY = 2,
          .curves = {square, doubled, half},
          .points = Joined({ParabolaPointSetups(xs, 1, 5, 7, 0.5f),
                            ParabolaPointSetups(xs, 0.5f, 5, 3, 0.5f)})});

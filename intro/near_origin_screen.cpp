@@ -39,13 +39,15 @@ void Palisteo::NearOriginScreen() {
   NearOriginRow(*this, B2 + 110, 0, "x", 0, positives);
   NearOriginRow(*this, row4, 3, "y", 3, std::vector<std::string>(11));
 
-  // The plane: one grid step stands for 0.1 on both axes. It carries the
-  // table's points and the curve their fine dots trace.
+  // The plane: one grid step stands for 0.1 on both axes, y from 0 up, so
+  // that the x axis is its foot and the x numbers (48 high) stand under it
+  // on their ticks, above the prompt band and the number entry. It carries
+  // the table's points and the curve their fine dots trace.
   std::vector<PointSetup> points;
   for (int k = -10; k <= 10; ++k)
     points.push_back({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k) / 10, .radius = 8,
                       .colour = 3});
-  Plane({.left = 440, .top = 260, .xFrom = -10, .xTo = 10, .yFrom = -1, .yTo = 11,
+  Plane({.left = 440, .top = 252, .xFrom = -10, .xTo = 10, .yFrom = 0, .yTo = 11,
          .numbers = false, .curves = {{.a = 0.1f}}, .points = points});
   // The axes' numbers in tenths of a grid value, each centred on its tick:
   // those of x in one band with the "0", those of y beside the y axis.

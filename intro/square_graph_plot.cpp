@@ -26,15 +26,18 @@ void Palisteo::SquareGraphPlotScreen() {
   for (int x = -3; x <= 3; ++x) Cell(60, x == -3 ? NumberText(9) : "");
   Cell(40, "…");
 
-  // The plane: x from -3.5 to 3.5, y from -1.5 to 9.5, half a unit per step,
-  // a value on every whole number; it carries the points of both tables.
+  // The plane: x from -3.5 to 3.5, y from -1.5 to 9.5, half a unit per step
+  // of 23, a value on every whole number; it carries the points of both
+  // tables. (At 25 a step the x numbers, narrowed to keep apart, still stand
+  // nearer the "0" than a space: the -1 went above the axis beside the point
+  // (-0.5, 0.25), and the y axis's 1 right of it beside (1, 1).)
   const Num halves[] = {-2.5f, -1.5f, -0.5f, 0.5f, 1.5f, 2.5f};
   std::vector<PointSetup> wholePoints, halfPoints;
   for (int x = -3; x <= 3; ++x)
     wholePoints.push_back({.x = static_cast<Num>(x), .y = static_cast<Num>(x * x), .colour = 3});
   for (Num x : halves) halfPoints.push_back({.x = x, .y = x * x, .colour = 3});
   Plane({.left = 836, .top = 30, .xFrom = -3.5f, .xTo = 3.5f, .yFrom = -1.5f, .yTo = 9.5f,
-         .xStep = 0.5f, .yStep = 0.5f, .unit = 25, .numbers = false, .labelEveryX = 2,
+         .xStep = 0.5f, .yStep = 0.5f, .unit = 23, .numbers = false, .labelEveryX = 2,
          .labelEveryY = 2, .points = Joined({wholePoints, halfPoints})});
 
   WaitAnyKey();

@@ -100,7 +100,9 @@ void Palisteo::SquareGraphFeaturesScreen() {
   for (int k = -3; k <= 3; ++k)
     points.push_back({.x = static_cast<Num>(k), .y = static_cast<Num>(k * k), .radius = 8,
                       .colour = 3});
-  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = -1, .yTo = 14,
+  // y from 0 up: the x axis is the plane's foot, and its -5 and 5, on the
+  // plane's edges, stand under it on their ticks.
+  Plane({.left = 880, .top = 100, .xFrom = -5, .xTo = 5, .yFrom = 0, .yTo = 14,
          .curves = {square}, .points = points});
   for (const PointSetup& p : points) Point(p);
   WaitAnyKey();

@@ -286,13 +286,14 @@ TEST(GraphAnswers, PositiveAHalfSquarePointsOnePerKey) {
   Replay r = Screen(5, 2, 9, 4);
   ExpectWaitsThenLine(r, 9, kLine5);
   Steps s(r.log);
-  ExpectGlyphs(s, {{4, 88, 20, 3, "問"}, {4, 792, 50, 7, "y"}});
+  // The plane's origin at (610, 620), 60 units a unit; y = x²'s name at its top right.
+  ExpectGlyphs(s, {{4, 88, 20, 3, "問"}, {4, 820, 50, 7, "y"}});
   std::vector<float> px, py;
-  for (int x = -3; x <= 3; ++x) px.push_back(596 + 56.0f * x), py.push_back(554 - 56.0f * x * x);
+  for (int x = -3; x <= 3; ++x) px.push_back(610 + 60.0f * x), py.push_back(620 - 60.0f * x * x);
   ExpectDotsAt(s.Dots(5, 5), px, py, 7);
   for (int i = 0; i < 7; ++i)
     ExpectDotsAt(s.Dots(6 + i, 5), {px[static_cast<size_t>(i)]},
-                 {554 - 28.0f * static_cast<float>((i - 3) * (i - 3))}, 3);
+                 {620 - 30.0f * static_cast<float>((i - 3) * (i - 3))}, 3);
   // (a stacked fraction draws its denominator first)
   EXPECT_TRUE(s.Has(13, "y=21x^2"));
 }

@@ -265,14 +265,14 @@ TEST_F(DistanceGraphTest, CompletedTableThenTheSixPointsOnePerKey) {
   EXPECT_TRUE(Points(4).empty());
   // Step 5: the plane and the first point, on the origin.
   // The axes carry the values (their digits), never grid indices: 0.1 to 0.5
-  // on x, 0.1 to 0.4 on y, whose 0.5 has no room between the table and the axis.
-  EXPECT_EQ(s.Glyphs(5, "01").size() + s.Glyphs(5, "05").size(), 3u);
+  // on both, y's 0.5 between the table and the axis.
+  EXPECT_EQ(s.Glyphs(5, "01").size() + s.Glyphs(5, "05").size(), 4u);
   EXPECT_TRUE(s.Glyphs(5, "25").empty() && s.Glyphs(5, "5").empty());
   const float xs[] = {0, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f};
   for (int i = 0; i < 6; ++i) {
     auto p = Points(5 + i);
     ASSERT_EQ(p.size(), 1u) << i;
-    EXPECT_NEAR(p[0].x, 720 + 1000 * xs[i], 0.01);
+    EXPECT_NEAR(p[0].x, 730 + 1000 * xs[i], 0.01);
     EXPECT_NEAR(p[0].y, 590 - 2000 * xs[i] * xs[i], 0.01);
     EXPECT_EQ(p[0].colour, 3);
   }
@@ -286,9 +286,9 @@ TEST_F(DistanceGraphTest, DenserRunsEndInTheTopRightCorner) {
   EXPECT_NEAR(run2[1].x - run2[0].x, 20, 0.01);
   EXPECT_NEAR(run3[1].x - run3[0].x, 10, 0.01);
   for (const auto* run : {&run2, &run3}) {
-    EXPECT_NEAR(run->front().x, 720, 0.01);
+    EXPECT_NEAR(run->front().x, 730, 0.01);
     EXPECT_NEAR(run->front().y, 590, 0.01);
-    EXPECT_NEAR(run->back().x, 1220, 0.01);
+    EXPECT_NEAR(run->back().x, 1230, 0.01);
     EXPECT_NEAR(run->back().y, 90, 0.01);
   }
 }

@@ -3,6 +3,7 @@
 // features, driven by key scripts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -239,7 +240,7 @@ TEST_F(SquareGraphPlotTest, FirstTableAndPlaneBeforeTheFirstKey) {
   for (int i = 3; i < 9; ++i) EXPECT_EQ(yRow[i].text, "") << i;
   for (const TextCall& g : s.Glyphs(4, "9"))
     if (g.y > 140 && g.y < 190) { EXPECT_EQ(g.colour, 0); }
-  // Value labels on the whole numbers only: x -3..3 and y -1..9.
+  // Value labels on the whole numbers only: x -3..3 and y 1..9.
   for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "8"}) EXPECT_FALSE(s.Glyphs(4, n).empty());
   EXPECT_TRUE(s.Dots(4, 6).empty());
 }
@@ -259,8 +260,8 @@ TEST_F(SquareGraphPlotTest, ValuesAndPointsOnePerKey) {
     const int k = 13 + i, x = i - 3;
     auto dots = s.Dots(k, 6);
     ASSERT_EQ(dots.size(), 1u) << k;
-    EXPECT_EQ(dots[0].x, 1011 + 50 * x);
-    EXPECT_EQ(dots[0].y, 505 - 50 * x * x);
+    EXPECT_EQ(dots[0].x, 997 + 46 * x);
+    EXPECT_EQ(dots[0].y, 467 - 46 * x * x);
     EXPECT_GE(dots[0].y - 6, 30);  // inside the plane
     EXPECT_EQ(dots[0].colour, 3);
   }
@@ -289,8 +290,8 @@ TEST_F(SquareGraphPlotTest, ValuesAndPointsOnePerKey) {
   for (int i = 0; i < 6; ++i) {
     auto dots = s.Dots(28 + i, 6);
     ASSERT_EQ(dots.size(), 1u);
-    EXPECT_EQ(dots[0].x, 1011 + 50 * halves[i]);
-    EXPECT_EQ(dots[0].y, 505 - 50 * halves[i] * halves[i]);
+    EXPECT_FLOAT_EQ(dots[0].x, 997 + 46 * halves[i]);
+    EXPECT_FLOAT_EQ(dots[0].y, 467 - 46 * halves[i] * halves[i]);
   }
   EXPECT_TRUE(OnlyAKeyWait(s, 34, 50));
 }
@@ -318,7 +319,7 @@ class NearOriginTest : public ::testing::Test {
 TEST_F(NearOriginTest, TableWithEmptyYRowsAndTheAxisLabels) {
   ASSERT_EQ(r.result.end, RunEnd::kFinished);
   auto rows = s.Cells(4, 55);
-  std::erase_if(rows, [](const auto& row) { return row.first >= 260; });  // grounds on the plane
+  std::erase_if(rows, [](const auto& row) { return row.first >= 250; });  // grounds on the plane
   ASSERT_EQ(rows.size(), 4u);
   ASSERT_EQ(rows[20].size(), 11u);
   ASSERT_EQ(rows[75].size(), 11u);
@@ -336,21 +337,29 @@ TEST_F(NearOriginTest, TableWithEmptyYRowsAndTheAxisLabels) {
   EXPECT_EQ(Canon(rows[130][1].text), "0");
   EXPECT_EQ(Canon(rows[130][11].text), "1");
   // The numbers (the plane itself writes only "0", "x" and "y"), 24 wide a
-  // character and 48 high: those of y left of the axis (740), each centred on
-  // its line; those of x find no clear place on their ticks (the points and
-  // the curve above the axis, the plane's edge and the prompt band below it).
-  const std::pair<const char*, float> numbers[] = {{"0.5", 440}, {"1", 290}};
+  // character and 48 high, each centred on its tick: those of x under the
+  // axis (582), above the prompt band; those of y left of the axis (740).
+  struct Number {
+    const char* text;
+    float at;
+    bool x;
+  };
+  const Number numbers[] = {{"-1", 440, true}, {"-0.5", 590, true}, {"0.5", 890, true},
+                            {"1", 1040, true}, {"0.5", 432, false}, {"1", 282, false}};
   std::vector<TextCall> labels;
   for (const TextCall& t : TextCalls(s.Lines(4)))
-    if (t.a == 3 && t.b == 3 && t.y >= 260 && t.y < 900) labels.push_back(t);
-  ASSERT_EQ(labels.size(), 2u);
-  for (size_t i = 0; i < 2; ++i) {
-    const TextCall& t = labels[i];
-    EXPECT_EQ(t.text, numbers[i].first);
-    EXPECT_EQ(t.colour, 0);
-    EXPECT_TRUE(t.x + 24 * static_cast<float>(t.text.size()) < 740 &&
-                std::fabs(t.y + 24 - numbers[i].second) <= 2)
-        << Where(t);
+    if (t.a == 3 && t.b == 3 && t.y >= 250 && t.y < 900) labels.push_back(t);
+  ASSERT_EQ(labels.size(), 6u);
+  for (const Number& n : numbers) {
+    const auto found = std::find_if(labels.begin(), labels.end(), [&](const TextCall& t) {
+      const float width = 24 * static_cast<float>(t.text.size());
+      return t.text == n.text && (t.y > 582) == n.x &&
+             std::fabs((n.x ? t.x + width / 2 : t.y + 24) - n.at) <= 2;
+    });
+    ASSERT_NE(found, labels.end()) << n.text << " at " << n.at;
+    const float width = 24 * static_cast<float>(found->text.size());
+    EXPECT_EQ(found->colour, 0);
+    EXPECT_TRUE(n.x ? found->y + 48 < 639 : found->x + width < 740) << Where(*found);
   }
 }
 
@@ -380,16 +389,16 @@ TEST_F(NearOriginTest, PointsOnePerKeyThenTheCurveAndTheSubMenu) {
     auto dots = s.Dots(37 + k, 8);
     ASSERT_EQ(dots.size(), 1u) << k;
     EXPECT_EQ(dots[0].x, 740 + 30 * k);
-    EXPECT_FLOAT_EQ(dots[0].y, 590 - 3 * k * k);
+    EXPECT_FLOAT_EQ(dots[0].y, 582 - 3 * k * k);
   }
   EXPECT_TRUE(OnlyAKeyWait(s, 48, 55));
   EXPECT_EQ(s.LastOfRun(kAnyKey, 4), 48);
   auto curve = s.Dots(49, 1);
   ASSERT_EQ(curve.size(), 201u);
   EXPECT_FLOAT_EQ(curve.front().x, 440);
-  EXPECT_FLOAT_EQ(curve.front().y, 290);
+  EXPECT_FLOAT_EQ(curve.front().y, 282);
   EXPECT_FLOAT_EQ(curve.back().x, 1040);
-  EXPECT_FLOAT_EQ(curve.back().y, 290);
+  EXPECT_FLOAT_EQ(curve.back().y, 282);
   EXPECT_TRUE(s.Has(49, kLine));
   EXPECT_FALSE(s.Has(49, kAnyKey));
 }
