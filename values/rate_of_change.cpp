@@ -1,6 +1,7 @@
 // Screens ① to ③ of unit 2: the rate of change of y = 2x + 1 and of
 // y = 1/2 x² in a table of values and increments, and the rate of y = x²
 // from x = 1 to 3 worked out on its graph.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,11 @@ struct RateTableLesson {
   const char* formula;
   const char* rule;    // the conclusion in colour 0
   const char* answer;  // and its end in colour 5
+  // The plane: its top left corner, the x values to xTo, the y values and
+  // its unit; the formula at its top right corner, or (formulaAbove) above
+  // it, right of where the curve leaves its top.
+  Num planeLeft = 792, planeTop = 120, xTo = 5, yFrom = -1, yTo = 11, unit = 40;
+  bool formulaAbove = false;
 };
 
 // The function for x = 0 to 4 in T(1..5), F(1..5), the y increments in
@@ -127,10 +133,14 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
     arrows.push_back({x, f(x), x + 1, f(x)});
     arrows.push_back({x + 1, f(x), x + 1, f(x + 1)});
   }
-  L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40,
-           .curves = {curve}, .arrows = arrows});
+  L.Plane({.left = p.planeLeft, .top = p.planeTop, .xFrom = -1, .xTo = p.xTo, .yFrom = p.yFrom, .yTo = p.yTo,
+           .unit = p.unit, .curves = {curve}, .arrows = arrows});
   L.Graph(curve);
-  L.LabelAt(L.GY1, L.ZX, 0, p.formula);
+  if (p.formulaAbove) {
+    L.LabelAt(L.PlaneX(std::sqrt(p.yTo / p.aa)) + 12, L.ZX - 63, 0, p.formula);
+  } else {
+    L.LabelAt(L.GY1, L.ZX, 0, p.formula);
+  }
   L.WaitAnyKey();
 
   // The skeleton, in the pen width the screen was entered with.
@@ -155,12 +165,13 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   for (int k = 1; k <= 4; ++k) {
     if (L.F(k + 1) - L.F(k) < 1) {
       // A rise under one unit leaves its label no room beside it: the next
-      // run and the x axis pass there, and the curve and the next rise
-      // above it. The label stands under the plane, below the rise.
+      // run and the x axis pass right of it, and under the plane or the axis
+      // it would read as an x value. The label stands over its top, left of
+      // the curve, nearer to it than to the next rise.
       RunRiseBetween(L, k, "nn");
       L.YMOTO = 3;
-      L.DSM1 = L.RP1 - 8;
-      L.DSM2 = L.ZY + 4;
+      L.DSM1 = L.RP1 - 50;
+      L.DSM2 = L.GX5 - 86;
       L.KKAI_s = L.RISETEXT_s;
       L.FigureLabel(L.figure.riseArrow);
     } else {
@@ -187,12 +198,15 @@ void Quendral::LinearRateScreen() {
                           "1次関数y=ax+b の変化の割合は", "一定で、aに等しい。"});
 }
 
-// ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5.
+// ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5. The plane is 55 a
+// unit, from y = 0 to 9 and to x = 6: each rise's length stands beside its
+// rise inside the plane, well left of the letter x, the x axis's 5 under
+// the plane, the formula above it where the curve leaves its top.
 void Quendral::SquareRateScreen() {
   RateTableScreen(*this, {57, 20, 30, "課2 関数 y=ﾀ1/2ﾀx^2 で、xが0から", 70,
                           "1ずつ増加するとき、yはどうなりますか。", GraphForm::kSquare, 0.5f, 0,
                           "y=ﾀ1/2ﾀx^2",
-                          "関数y=ax^2 の変化の割合は", "一定ではない。"});
+                          "関数y=ax^2 の変化の割合は", "一定ではない。", 792, 74, 6, 0, 9, 55, true});
 }
 
 // ③ "変割合": y = x² from x = 1 to 3, the increases on the graph and the
