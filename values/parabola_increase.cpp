@@ -36,7 +36,9 @@ void Quendral::ParabolaChangeScreen(Num a) {
   // The curve and the three arrows (along the top, up the left branch to the
   // vertex, down the right one) are named to the plane, so that its numbers
   // and the origin's "0" stand clear of them from the start.
-  const GraphSetup curve{.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2"};
+  // Below the plane, y = -x²'s name stands a little right of where the
+  // curve leaves it, so that its ground leaves the curve's last dots whole.
+  const GraphSetup curve{.a = a, .colour = 3, .label = up ? "y=x^2" : "y=-x^2", .dx = up ? 0.0f : 8.0f};
   const Num top = 9 * a;
   const ArrowOnPlane across{-3, top, 3, top, ArrowHeads::kAtEnd, 6};
   const ArrowOnPlane toVertex{-3, top, 0, 0, ArrowHeads::kAtEnd, 6};

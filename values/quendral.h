@@ -64,8 +64,8 @@ class Quendral : public Lesson {
   void ConditionAndAnswer(Num y, const std::string& condition, const std::string& answer,
                           bool keys);
   void RangeGraphScreen();
-  // Dots of y = AA·x² from x = XI2 to B3, 0.1 apart where y > 1.2 and 0.2
-  // apart elsewhere, only those within the plane's height.
+  // Dots of y = AA·x² over the plane's x values, 0.1 apart where y > 1.2
+  // and 0.2 apart elsewhere, only those within the plane's height.
   void DottedParabola();
   // On the plane just drawn: the dotted parabola, y = x² over DOMX1..DOMX2,
   // guides from its ends to both axes, their numbers, and the range of y as

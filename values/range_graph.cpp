@@ -9,10 +9,13 @@
 namespace lessons {
 
 namespace {
-// The plane of the screen: corner (880, 50), x -5..5, y -1..25, 20 per unit,
-// axes only.
-constexpr PlaneSetup kRangePlane{.left = 880, .top = 50, .xFrom = -5, .xTo = 5, .yFrom = -1,
-                                 .yTo = 25, .unit = 20, .grid = false, .numbers = false};
+// The plane of the screen: corner (770, 20), x -5..5 at 40 a unit, y -1..28
+// at 20 a unit, axes only. Twice as wide a unit of x as of y leaves each
+// guide's value of x room beside the other's on one row; the axis above 25
+// leaves the letter y room above the value 25.
+constexpr PlaneSetup kRangePlane{.left = 770, .top = 20, .xFrom = -5, .xTo = 5, .yFrom = -1,
+                                 .yTo = 28, .xStep = 0.5f, .unit = 20, .grid = false,
+                                 .numbers = false};
 
 // How far a value of y stands from the y axis: clear of the heads of the
 // range's arrow on it.
@@ -48,10 +51,10 @@ ArrowOnPlane DomainRangeArrow(Num from, Num to) {
 void Quendral::DottedParabola() {
   // The figure carries the dots as they are: a path no wider than a dot.
   std::vector<ScreenPoint> dots;
-  Num x = XI2;
+  Num x = figure.xFrom;
   Num y = AA * x * x;
-  while (x <= B3) {
-    const Num px = X8 + NO * x, py = R - NO * y;
+  while (x <= figure.xTo) {
+    const Num px = PlaneX(x), py = PlaneY(y);
     if (ZX <= py && py <= ZY) {
       rt.DrawCircle(0, 0, px, py, 1, 0, 1, 0, 0, 0, -1, 0, 0);
       dots.push_back({px, py});
@@ -71,8 +74,8 @@ void Quendral::MarkDomainAndRange() {
   DottedParabola();
   Graph(DomainCurve(DOMX1, DOMX2));
   const Num y1 = AA * DOMX1 * DOMX1, y2 = AA * DOMX2 * DOMX2;
-  const Num p1x = X8 + NO * DOMX1, p1y = R - NO * y1;
-  const Num p2x = X8 + NO * DOMX2, p2y = R - NO * y2;
+  const Num p1x = PlaneX(DOMX1), p1y = PlaneY(y1);
+  const Num p2x = PlaneX(DOMX2), p2y = PlaneY(y2);
   rt.SetDrawWidth(0, 5);
   GuideLine(p1x, p1y, p1x, R);
   GuideLine(p1x, p1y, X8, p1y);
@@ -105,8 +108,8 @@ void Quendral::RangeGraphScreen() {
   AA = 1;
   DottedParabola();
   Graph(DomainCurve(-4, 3));
-  const Num p1x = X8 + NO * XI2, p1y = R - NO * AA * XI2 * XI2;
-  const Num p2x = X8 + NO * B3, p2y = R - NO * AA * B3 * B3;
+  const Num p1x = PlaneX(-4), p1y = PlaneY(16);
+  const Num p2x = PlaneX(3), p2y = PlaneY(9);
   WaitAnyKey();
   rt.SetDrawWidth(0, 5);
   GuideLine(p1x, p1y, p1x, R);

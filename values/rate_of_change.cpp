@@ -1,6 +1,7 @@
 // Screens ① to ③ of unit 2: the rate of change of y = 2x + 1 and of
 // y = 1/2 x² in a table of values and increments, and the rate of y = x²
 // from x = 1 to 3 worked out on its graph.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,9 @@ struct RateTableLesson {
   const char* formula;
   const char* rule;    // the conclusion in colour 0
   const char* answer;  // and its end in colour 5
+  // The plane's highest y value and its unit (it shows x from -1 to 6 and y
+  // from 0, its corner at (792, 74)).
+  Num yTo, unit;
 };
 
 // The function for x = 0 to 4 in T(1..5), F(1..5), the y increments in
@@ -127,10 +131,12 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
     arrows.push_back({x, f(x), x + 1, f(x)});
     arrows.push_back({x + 1, f(x), x + 1, f(x + 1)});
   }
-  L.Plane({.left = 792, .top = 120, .xFrom = -1, .xTo = 5, .yFrom = -1, .yTo = 11, .unit = 40,
+  L.Plane({.left = 792, .top = 74, .xFrom = -1, .xTo = 6, .yFrom = 0, .yTo = p.yTo, .unit = p.unit,
            .curves = {curve}, .arrows = arrows});
   L.Graph(curve);
-  L.LabelAt(L.GY1, L.ZX, 0, p.formula);
+  // The formula above the plane, right of where the curve leaves its top.
+  const Num exitX = p.form == GraphForm::kSquare ? std::sqrt(p.yTo / p.aa) : (p.yTo - p.b) / p.aa;
+  L.LabelAt(L.PlaneX(exitX) + 12, L.ZX - 63, 0, p.formula);
   L.WaitAnyKey();
 
   // The skeleton, in the pen width the screen was entered with.
@@ -155,12 +161,13 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
   for (int k = 1; k <= 4; ++k) {
     if (L.F(k + 1) - L.F(k) < 1) {
       // A rise under one unit leaves its label no room beside it: the next
-      // run and the x axis pass there, and the curve and the next rise
-      // above it. The label stands under the plane, below the rise.
+      // run and the x axis pass right of it, and under the plane or the axis
+      // it would read as an x value. The label stands over its top, left of
+      // the curve, nearer to it than to the next rise.
       RunRiseBetween(L, k, "nn");
       L.YMOTO = 3;
-      L.DSM1 = L.RP1 - 8;
-      L.DSM2 = L.ZY + 4;
+      L.DSM1 = L.RP1 - 50;
+      L.DSM2 = L.GX5 - 86;
       L.KKAI_s = L.RISETEXT_s;
       L.FigureLabel(L.figure.riseArrow);
     } else {
@@ -180,19 +187,22 @@ void RateTableScreen(Quendral& L, const RateTableLesson& p) {
 
 }  // namespace
 
-// ① "1次": y = 2x + 1, the rate 2 in every column.
+// ① "1次": y = 2x + 1, the rate 2 in every column; its plane 46 a unit up
+// to y = 11, the x axis's 5 and the origin's 0 under it.
 void Quendral::LinearRateScreen() {
   RateTableScreen(*this, {60, 30, 60, "課1 1次関数 y=2x+1 で、xが0から", 50,
                           "1ずつ増加するとき、yはどうなりますか。", GraphForm::kLine, 2, 1, "y=2x+1",
-                          "1次関数y=ax+b の変化の割合は", "一定で、aに等しい。"});
+                          "1次関数y=ax+b の変化の割合は", "一定で、aに等しい。", 11, 46});
 }
 
-// ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5.
+// ② "2乗比": y = 1/2 x², the rates 0.5, 1.5, 2.5, 3.5; its plane 55 a unit
+// up to y = 9, so that each rise's length stands beside its rise inside the
+// plane, well left of the letter x.
 void Quendral::SquareRateScreen() {
   RateTableScreen(*this, {57, 20, 30, "課2 関数 y=ﾀ1/2ﾀx^2 で、xが0から", 70,
                           "1ずつ増加するとき、yはどうなりますか。", GraphForm::kSquare, 0.5f, 0,
                           "y=ﾀ1/2ﾀx^2",
-                          "関数y=ax^2 の変化の割合は", "一定ではない。"});
+                          "関数y=ax^2 の変化の割合は", "一定ではない。", 9, 55});
 }
 
 // ③ "変割合": y = x² from x = 1 to 3, the increases on the graph and the
@@ -204,10 +214,10 @@ void Quendral::RateOfChangeScreen() {
   TextAt(B1 - 30, B2, 0, "課3 関数 y=x^2 で、xが1から3まで");
   NewLine(0, 50, 0, "増加するとき、変化の割合を求めなさい。");
   const GraphSetup curve{.a = 1, .colour = 3};
-  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 4, .yFrom = -1, .yTo = 12,
+  Plane({.left = 792, .top = 120, .xFrom = -4, .xTo = 5, .yFrom = 0, .yTo = 11, .unit = 40,
          .curves = {curve}, .arrows = {{1, 1, 3, 1}, {3, 1, 3, 9}}});
   Graph(curve);
-  LabelAt(GY1, ZX, 0, "y=x^2");
+  LabelAt(PlaneX(std::sqrt(11.0f)) + 12, ZX - 63, 0, "y=x^2");
   WaitAnyKey();
   GY5(1) = PlaneX(1), GY5Y(1) = PlaneY(1 * 1);
   GY5(2) = PlaneX(3), GY5Y(2) = PlaneY(3 * 3);
@@ -226,17 +236,15 @@ void Quendral::RateOfChangeScreen() {
   WaitAnyKey();
   Continue(0, "=ﾀ9-1/3-1ﾀ=");
   WaitAnyKey();
-  // The arrows again over themselves, now with their lengths 2 and 8. The
-  // curve crosses the run's middle and leaves no room for the "2" between it
-  // and the rise, nor does the row under the x axis: the "2" stands under
-  // the plane, below the run's middle (left of the curve it would stand by
-  // the y axis and read as one of its numbers). The rise's "8" stands above
-  // the middle of its arrow: at the middle it would sit on the heavy line of
-  // 5, which would join it to the y axis's "5".
+  // The arrows again over themselves, now with their lengths 2 and 8. On
+  // the plane of 40 a unit the "2" stands over the run's middle, between the
+  // curve and the rise (under the plane it would read as an x value). The
+  // rise's "8" stands above the middle of its arrow: at the middle it would
+  // sit on the heavy line of 5, which would join it to the y axis's "5".
   RunRiseBetween(*this, 1, "nn");
   YMOTO = 7;
   DSM1 = (LT2 + RP1) / 2 - 12;
-  DSM2 = R + 7;
+  DSM2 = GX4 - 56;
   KKAI_s = RUNTEXT_s;
   FigureLabel(figure.runArrow);
   YMOTO = 3;

@@ -16,30 +16,33 @@ TEST(QuendralRangeGraph, DotsMarkingsAndKeyWaits) {
   Steps s(r.log);
   const int start = s.Find("<解答>");
   ASSERT_GT(start, 0);
-  // The dotted parabola: 90 dots from (-5, 25) on the top edge to x = 5.
+  // The plane: origin (970, 580), 40 a unit of x and 20 of y.
+  auto px = [](float x) { return 970 + 40 * x; };
+  auto py = [](float y) { return 580 - 20 * y; };
+  // The dotted parabola: 90 dots from (-5, 25) to x = 5.
   std::vector<CircleCall> dots;  // the open dots (the arc's are filled)
   for (const CircleCall& c : s.Dots(start + 1, 1))
     if (c.fill == 0) dots.push_back(c);
   EXPECT_EQ(dots.size(), 90u);
   ASSERT_FALSE(dots.empty());
-  EXPECT_FLOAT_EQ(dots.front().x, 880);
-  EXPECT_FLOAT_EQ(dots.front().y, 50);
-  EXPECT_NEAR(dots.back().x, 1080, 0.01);
-  // Each problem's guide numbers (origin (980, 550), 20 a unit), in 7, on
-  // their ticks: x under its guide, y level with its guide beside the axis
-  // (③'s 4 beyond its guide's end, the dotted parabola right of the axis;
-  // its 25 right of the letter y).
+  EXPECT_FLOAT_EQ(dots.front().x, px(-5));
+  EXPECT_FLOAT_EQ(dots.front().y, py(25));
+  EXPECT_NEAR(dots.back().x, px(5), 0.01);
+  // Each problem's guide numbers, in 7, on their ticks: a value of x
+  // (a digit 24 wide) centred under its guide, one of y (48 high) level with
+  // its guide, 20 from the axis on the side away from the guides.
   const int second = s.Find("2≦x≦4 のとき"), third = s.Find("5≦x≦2 のとき");
   ASSERT_GT(second, start);
   ASSERT_GT(third, second);
-  ExpectGlyphsNear(s, {{start + 2, 894, 562, 7, "4"}, {start + 2, 1027, 562, 7, "3"},
-                       {second, 1007, 562, 7, "2"},   {second, 1065, 586, 7, "4"},
-                       {second, 900, 446, 7, "4"},    {second, 912, 212, 7, "1"},
-                       {third, 880, 562, 7, "5"},     {third, 964, 598, 7, "2"},
-                       {third, 1006, 26, 7, "2"},     {third, 900, 446, 7, "4"}});
+  const float under = py(0) + 7, right = px(0) + 20, left = px(0) - 44;
+  ExpectGlyphsNear(s, {{start + 2, px(-4) - 12, under, 7, "4"}, {start + 2, px(3) - 12, under, 7, "3"},
+                       {second, px(2) - 12, under, 7, "2"},     {second, px(4) - 12, under, 7, "4"},
+                       {second, left, py(4) - 24, 7, "4"},      {second, left, py(16) - 24, 7, "6"},
+                       {third, px(-5) - 12, under, 7, "5"},     {third, px(-2) - 12, under, 7, "2"},
+                       {third, right, py(25) - 24, 7, "2"},     {third, right, py(4) - 24, 7, "4"}});
   EXPECT_TRUE(s.Has(start + 4, "x=-4のとき、y="));
   // ②: 2 ≦ x ≦ 4 marked at once after the text line, its answer after a key.
-  EXPECT_TRUE(s.WipeFrom(second, 840, 0));
+  EXPECT_TRUE(s.WipeFrom(second, px(-5) - 40, 0));  // 40 left of the plane
   EXPECT_TRUE(s.Has(second + 1, "4≦y≦16"));
   // ③ and its answer; the answer comes with the sub-menu line.
   EXPECT_TRUE(s.Has(third + 1, "4≦y≦25"));

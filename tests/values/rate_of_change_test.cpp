@@ -99,7 +99,8 @@ struct TableCase {
   void (Quendral::*screen)();
   float left, top;                 // the label cells' x, the first row's top
   std::vector<std::string> ys, increments;
-  std::vector<Pixel> points;       // the pairs of the table on the plane
+  Pixel origin;                    // the plane's: the table's pairs stand
+  float unit;                      // at origin + unit (x, -y)
   std::vector<std::string> rises;  // the rise labels
   float margin;                    // x of the texts below the table
   const char *rule, *ruleFirst, *answer;
@@ -107,10 +108,10 @@ struct TableCase {
 
 const TableCase kTables[] = {
     {"linear", &Quendral::LinearRateScreen, 60, 150, {"1", "3", "5", "7", "9"}, {"2", "2", "2", "2"},
-     {{832, 520}, {872, 440}, {912, 360}, {952, 280}, {992, 200}}, {"2", "2", "2", "2"}, 60,
+     {838, 580}, 46, {"2", "2", "2", "2"}, 60,
      "1次関数y=ax+b の変化の割合は", "1", "一定で、aに等しい。"},
     {"square", &Quendral::SquareRateScreen, 30, 160, {"0", "0.5", "2", "4.5", "8"},
-     {"0.5", "1.5", "2.5", "3.5"}, {{832, 560}, {872, 540}, {912, 480}, {952, 380}, {992, 240}},
+     {"0.5", "1.5", "2.5", "3.5"}, {847, 569}, 55,
      {"0.5", "1.5", "2.5", "3.5"}, 57,
      "関数y=ax^2 の変化の割合は", "関", "一定ではない。"},
 };
@@ -180,7 +181,11 @@ TEST(RateOfChange, IncreaseArrowsBetweenTheTablePairs) {
     ASSERT_EQ(s.size(), 23);
     for (int k = 0; k < 4; ++k) {
       SCOPED_TRACE("arrow pair " + std::to_string(k + 1));
-      const Pixel p = c.points[static_cast<size_t>(k)], q = c.points[static_cast<size_t>(k) + 1];
+      auto point = [&](int x) {
+        return Pixel{c.origin.x + c.unit * static_cast<float>(x),
+                     c.origin.y - c.unit * std::stof(c.ys[static_cast<size_t>(x)])};
+      };
+      const Pixel p = point(k), q = point(k + 1);
       std::vector<LineCall> runs, rises, heads;
       for (const LineCall& l : LineCalls(s.Lines(11 + k))) {
         if (l.shape != "line") continue;
@@ -203,7 +208,7 @@ TEST(RateOfChange, IncreaseArrowsBetweenTheTablePairs) {
       }
       // Only the rise is labelled, from the pixels / NO: at the nearest place
       // right of its arrow clear of the figure (which knows all the table's
-      // arrows), or, shorter than a unit (40), under the plane below it.
+      // arrows), or, shorter than 40, over its top left of the curve.
       std::string rise;
       std::vector<TextCall> glyphs;
       for (TextCall& t : VisibleTexts(s.Lines(11 + k))) {
@@ -216,7 +221,7 @@ TEST(RateOfChange, IncreaseArrowsBetweenTheTablePairs) {
       ASSERT_FALSE(glyphs.empty());
       const TextCall& first = glyphs[0];
       if (p.y - q.y < 40) {
-        EXPECT_TRUE(std::fabs(first.x - q.x) < 32 && first.y > 600) << Where(first);
+        EXPECT_TRUE(first.x > q.x - 64 && first.x < q.x && first.y > q.y - 100 && first.y < q.y) << Where(first);
       } else {
         EXPECT_TRUE(first.x > q.x && first.x < q.x + 64 && first.y > q.y - 64 && first.y < p.y) << Where(first);
       }
@@ -236,17 +241,18 @@ TEST(RateOfChange, GraphScreenWorksTheRateOut) {
   ExpectHas(s, 5, {"だから、変化の割合は", "yの増加量", "xの増加量"});
   // (9 - 1) / (3 - 1) and 8 / 2, stacked after the definition.
   ExpectGlyphs(s, {{6, 276, 370, 0, "9"}, {6, 276, 408, 0, "3"}, {7, 404, 370, 0, "8"}, {7, 404, 408, 0, "2"}});
-  // The parabola inside the plane (top 120, bottom 510), in colour 3.
+  // The parabola inside the plane (top 120, x axis 560), in colour 3.
   const auto dots = s.Dots(0, 1);
   ASSERT_FALSE(dots.empty());
   for (const CircleCall& d : dots) {
     EXPECT_EQ(d.colour, 3);
-    EXPECT_TRUE(d.y >= 120 && d.y <= 510) << d.y;
+    EXPECT_TRUE(d.y >= 120 && d.y <= 560) << d.y;
   }
 
-  // The arrows from (1, 1) to (3, 9): first without lengths, then again
-  // with "2" under the plane below the run (the parabola crosses its middle)
-  // and "8" right of the rise, above its middle (off the heavy line of 5).
+  // The arrows from (1, 1) to (3, 9) (origin (952, 560), 40 a unit): first
+  // without lengths, then again with "2" over the run's middle, between the
+  // parabola and the rise, and "8" right of the rise, above its middle (off
+  // the heavy line of 5).
   for (int k : {1, 7}) {
     SCOPED_TRACE(k);
     std::vector<LineCall> shafts;
@@ -254,15 +260,15 @@ TEST(RateOfChange, GraphScreenWorksTheRateOut) {
       if (l.shape == "line" && l.x1 > 900 && (l.x1 == l.x2 || l.y1 == l.y2)) shafts.push_back(l);
     ASSERT_EQ(shafts.size(), 2u);
     EXPECT_EQ(std::vector<float>({shafts[0].x1, shafts[0].y1, shafts[0].x2, shafts[0].y2}),
-              std::vector<float>({942, 450, 1002, 450}));
+              std::vector<float>({992, 520, 1072, 520}));
     EXPECT_EQ(shafts[0].colour, 7);
     EXPECT_EQ(std::vector<float>({shafts[1].x1, shafts[1].y1, shafts[1].x2, shafts[1].y2}),
-              std::vector<float>({1002, 450, 1002, 210}));
+              std::vector<float>({1072, 520, 1072, 200}));
     EXPECT_EQ(shafts[1].colour, 3);
     EXPECT_EQ(shafts[1].width, 5);
   }
   for (const TextCall& t : VisibleTexts(s.Lines(1))) EXPECT_GT(t.y, 600) << Where(t);
-  ExpectGlyphsNear(s, {{7, 972, 520, 7, "2"}, {7, 1038, 269, 3, "8"}});
+  ExpectGlyphsNear(s, {{7, 1020, 464, 7, "2"}, {7, 1080, 290, 3, "8"}});
 }
 
 TEST(RateOfChange, EachScreenEndsOnTheSubMenuLine) {

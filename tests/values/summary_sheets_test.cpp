@@ -122,15 +122,16 @@ TEST(SummarySheets, ShapeSheetBlanksRevealsAndFigure) {
   const float a = TextWidth("a");
   ExpectBlanksAndReveals(run,
                          {{44 + form, 90, 105, "①", "直線"},
-                          {334 + a + 20, 301.5f, 105, "②", "傾き", 8},  // after the rise's "a"
+                          {334 + a + 20, 301.5f, 105, "②", "傾き", 16},  // after the rise's "a"
                           {74, 363, 105, "③", "切片"},
                           {700 + form, 90, 140, "①", "放物線"}},
                          {"1次関数 y=ax+b の特徴", "関数 y=ax^2 の特徴"});
   EXPECT_EQ(run.widthLeft, 5);
   Steps s(run.log);
   ExpectGlyphs(s, {{0, 179, 413, 5, "b"}, {0, 944, 430, 5, "1"}});
-  // The run's length under the run, 頂点 left of the vertex, clear of the "0".
-  ExpectGlyphsNear(s, {{0, 273, 385, 5, "1"}, {0, 756, 454, 5, "頂"}});
+  // The run's length under the run, 頂点 left of the vertex (900, 430) and
+  // under the x axis, clear of the "0".
+  ExpectGlyphsNear(s, {{0, 273, 385, 5, "1"}, {0, 804, 446, 5, "頂"}});
   // The slope triangle: run 3 steps, rise 4.5, no value labels.
   auto run7 = Shafts(s.Lines(0), 7);
   ASSERT_GE(run7.size(), 3u);
