@@ -802,6 +802,19 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
   };
   auto wipe = [&] { endPlane(), fills.clear(), boxes.clear(), lines.clear(), said.clear(); };
 
+  // An arrow's shaft: a line followed at once by the two sides of its head,
+  // 16 long along it and 8 to the side (an arrow, not a guide).
+  auto shaft = [&](size_t i) {
+    const std::vector<std::string> f = Fields(log[i]);
+    for (size_t k = i + 1; k <= i + 2; ++k) {
+      const std::vector<std::string> h = k < log.size() ? Fields(log[k]) : std::vector<std::string>{};
+      if (h.size() < 9 || h[0] != "DrawLine" || h[5] != "line" ||
+          std::fabs(std::hypot(D(h[3]) - D(h[1]), D(h[4]) - D(h[2])) - std::hypot(16.0, 8.0)) > 0.5 ||
+          std::hypot(D(h[3]) - D(f[3]), D(h[4]) - D(f[4])) > 0.5)
+        return false;
+    }
+    return true;
+  };
   for (size_t i = 0; i < log.size(); ++i) {
     ++seq;
     const std::vector<std::string> f = Fields(log[i]), before = Fields(i ? log[i - 1] : "");
@@ -872,7 +885,8 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
             report(key, "axis drawn beyond its plane: " + At(s.x0, s.y0) + "-" + At(s.x1, s.y1) + ", the plane " +
                             At(plane->extent.x0, plane->extent.y0) + "-" + At(plane->extent.x1, plane->extent.y1),
                    At(s.x0, s.y0) + At(s.x1, s.y1));
-          else if (lo(s, a) == hi(s, a) && std::min(std::fabs(lo(s, !a) - o), std::fabs(hi(s, !a) - o)) <= 3)
+          else if (lo(s, a) == hi(s, a) && std::min(std::fabs(lo(s, !a) - o), std::fabs(hi(s, !a) - o)) <= 3 &&
+                   !shaft(i))
             plane->ticks[a].push_back(lo(s, a)), plane->colours.insert(I(f[6]));  // a guide
         }
       }
@@ -1332,9 +1346,15 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
              "DrawLine\t300\t" + std::to_string(k - 200) + "\t500\t" + std::to_string(k - 200) +
              "\tline\t1\t1\t3\n";
   plane += "DrawLine\t400\t100\t400\t300\tline\t0\t0\t4\nDrawLine\t300\t200\t500\t200\tline\t0\t0\t4\n";
-  auto numbers = [&](double x) {
-    return plane + label(320, 206, "-1", 3) + label(364, 135, "1", 3) + label(x, 206, "1", 3) + "Key\t13\n";
+  auto numbers = [&](double x, const std::string& more = "") {
+    return plane + label(320, 206, "-1", 3) + label(364, 135, "1", 3) + label(x, 206, "1", 3) + more +
+           "Key\t13\n";
   };
+  // A rise arrow up from the x axis and its length in its colour, off the
+  // ticks: an arrow is not a guide, so its colour is not an axis number's.
+  std::string rise = "DrawLine\t430\t200\t430\t160\tline\t3\t3\t5\nDrawLine\t422\t176\t430\t160\tline\t3\t3\t5\n"
+                     "DrawLine\t438\t176\t430\t160\tline\t3\t3\t5\n" + label(440, 150, "2", 3);
+  rise.replace(rise.find("\t0\tゴシック"), 2, "\t3");
   struct Case {
     std::string scene, expected;  // the fault's start; empty: none
   } cases[] = {
@@ -1365,6 +1385,7 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
        "test key 0: dot over \"A\""},
       {numbers(435), ""},
       {numbers(445), "test key 0: axis number off its tick: \"1\" (445, 206) of the x axis centred at 460, its place 450"},
+      {numbers(435, rise), ""},
       {numbers(435) + "DrawLine\t400\t290\t400\t320\tline\t0\t0\t4\n", "test key 1: axis drawn beyond its plane"},
       {plane + label(420, 85, "A", 4), "test key 0: ground over the plane's edge: (416, 81)-(454, 119)"},
       {"DrawLine\t100\t100\t200\t150\tfill\t9\t15\t5\n" + label(190, 110, "A", 4),
