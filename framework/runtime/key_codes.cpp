@@ -27,13 +27,13 @@ bool IsKeypadCharacter(SDL_Keycode sym) {
 
 }  // namespace
 
-// Any key with Ctrl, left Alt or the system key held is none the lessons
-// read (Alt+Enter is not Enter); right Alt is AltGr, which types characters
-// on many layouts.
-int KeyDownCode(const SDL_Keysym& key) {
+// Any key with Ctrl, Alt or the system key held is none the lessons read
+// (Alt+Enter is not Enter). The right Alt key is an Alt on some layouts (us,
+// jp) and AltGr on many others, where it types characters.
+int KeyDownCode(const SDL_Keysym& key, bool rightAltIsAltGr) {
   SDL_Keycode sym = key.sym;
   if (IsModifier(sym)) return 0;
-  if (key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI)) return kKeyOther;
+  if (key.mod & (KMOD_CTRL | KMOD_GUI | (rightAltIsAltGr ? KMOD_LALT : KMOD_ALT))) return kKeyOther;
   switch (sym) {
     case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return kKeyEnter;
     case SDLK_BACKSPACE: case SDLK_KP_BACKSPACE: return kKeyBackspace;

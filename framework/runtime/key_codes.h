@@ -11,6 +11,8 @@ namespace lessons {
 // The code of a key press that gives no text input (Enter, Backspace, an
 // arrow, 127 for a key the lessons do not read): 0 when the key gives
 // nothing here (its character arrives as text input, or it is a modifier).
-int KeyDownCode(const SDL_Keysym& key);
+// `rightAltIsAltGr`: the right Alt key held is AltGr in the current layout
+// (it shifts to the third level and types characters), not an Alt.
+int KeyDownCode(const SDL_Keysym& key, bool rightAltIsAltGr);
 
 }  // namespace lessons

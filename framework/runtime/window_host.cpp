@@ -124,6 +124,7 @@ struct WindowHost::Impl {
   // elsewhere SDL's repeat flag alone counts.
   bool heldDown = true;
   std::bitset<256> keysDown;  // by X key code
+  std::bitset<256> levelThreeDown;  // the keys held that are AltGr, by X key code
   WindowPresenter screen;
   Uint32 lastDrain = 0;  // when a drawing last looked at the events
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
@@ -147,7 +148,7 @@ struct WindowHost::Impl {
         break;
       case SDL_KEYDOWN: {
         const bool repeat = e.key.repeat && heldDown;
-        const int code = KeyDownCode(e.key.keysym);
+        const int code = KeyDownCode(e.key.keysym, RightAltIsAltGr());
         if (code != 0 && !repeat) keys.push_back(code);
         skipText = repeat || code != 0;
         break;
@@ -159,8 +160,10 @@ struct WindowHost::Impl {
           if (x.type == KeyPress) {
             heldDown = keysDown.test(x.xkey.keycode & 0xFF);
             keysDown.set(x.xkey.keycode & 0xFF);
+            levelThreeDown.set(x.xkey.keycode & 0xFF, ShiftsToLevelThree(x.xkey));
           } else if (x.type == KeyRelease) {
             keysDown.reset(x.xkey.keycode & 0xFF);
+            levelThreeDown.reset(x.xkey.keycode & 0xFF);
           } else if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) {
             closed = true;
           }
@@ -174,6 +177,16 @@ struct WindowHost::Impl {
       default:
         break;
     }
+  }
+
+  // The right Alt key held is AltGr: on X11 it is when a key held shifts to
+  // the third level in the current layout (on the us and jp layouts right
+  // Alt is an Alt); elsewhere it is taken as AltGr.
+  bool RightAltIsAltGr() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (x11) return levelThreeDown.any();
+#endif
+    return true;
   }
 
   // Handles every waiting event; throws WindowClosed once the window was closed.

@@ -1,7 +1,9 @@
 #include "framework/runtime/x_connection.h"
 
 #if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 #include <cerrno>
 #include <chrono>
@@ -84,6 +86,12 @@ void WatchConnection(Window window) {
   gWindow = window;
   if (XErrorHandler other = XSetErrorHandler(OnXError); other != OnXError) gOtherErrors = other;
   XSetIOErrorHandler(OnLostDisplay);
+}
+
+bool ShiftsToLevelThree(const XKeyEvent& press) {
+  KeySym sym = XkbKeycodeToKeysym(press.display, press.keycode, XkbGroupForCoreState(press.state), 0);
+  if (sym == NoSymbol) sym = XLookupKeysym(const_cast<XKeyEvent*>(&press), 0);  // the first group's; or no XKB
+  return sym == XK_ISO_Level3_Shift || sym == XK_Mode_switch;
 }
 
 bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {

@@ -1,5 +1,6 @@
 // The X connection: what the window host asks of the X server besides what
-// SDL does. This part owns Xlib's error handlers (a request about the window
+// SDL does. This part owns what a key does in the current layout, Xlib's
+// error handlers (a request about the window
 // that fails because another client destroyed the window is a close; a lost
 // connection ends the program with a line of its own, after a probe for
 // whether the server still takes a new connection), the visual of 8-bit red,
@@ -24,6 +25,10 @@ bool WindowGone();
 // the program). A lost connection ends the program with status 1 and one
 // line saying whether the X server went away or only closed the connection.
 void WatchConnection(Window window);
+
+// The key of `press` shifts to the third level in the current layout (its
+// first keysym is ISO_Level3_Shift or Mode_switch): it is AltGr, not an Alt.
+bool ShiftsToLevelThree(const XKeyEvent& press);
 
 // The window's pixel value of the canvas's white, made as the canvas's
 // pixels are, from the red, green and blue bits, so that it shows as the

@@ -18,7 +18,13 @@
 #     SIGTERM at the menu, after some seconds of waiting (the longest idle
 #     waits), ends it within a second with status 0;
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
-#     without a display it ends within a second, with status 1 and one line.
+#     without a display it ends within a second, with status 1 and one line;
+#   window_test.sh rightalt PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     the right Alt key (X key code 108, pressed through XTEST) is Alt on the
+#     us layout: the end item and then right Alt+Enter, or right Alt+the end
+#     item and then Enter, do not end it; on the lt layout it is AltGr, and
+#     AltGr+the end item's key types the item (a digit: the lt layout's
+#     third level), which Enter takes.
 # A sanitizer build's program takes longer to end (LeakSanitizer looks through
 # its memory at exit): E2E_END_SECONDS is its second.
 # With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
@@ -181,6 +187,16 @@ elif [ "$mode" = signal ]; then
   kill -TERM "$prog_pid"
   expect_end "$within"
   echo "$prog ended with status 0 on SIGTERM"
+elif [ "$mode" = rightalt ]; then
+  sleep 0.5  # let it reach its menu and wait for a key
+  xdotool windowfocus "$window"
+  item=$((end_item == 0 ? 19 : 9 + end_item))  # the digit's key code
+  "$bin/press-keys" "$item" 108+36 22 108+"$item" 36 && sleep 1  # taken before the layout changes
+  kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended on a key with the right Alt, which is Alt on the us layout"
+  setxkbmap lt
+  "$bin/press-keys" 108+"$item" 36
+  expect_end 5
+  echo "$prog ended with status 0 after AltGr+$end_item on the lt layout"
 elif [ "$mode" = screen ]; then
   sleep 0.5  # let it reach its menu and wait for a key
   xdotool windowfocus "$window"

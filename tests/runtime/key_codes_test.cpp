@@ -13,6 +13,7 @@ TEST(KeyCodes, Table) {
     SDL_Keycode sym;
     Uint16 mod;
     int code;
+    bool rightAltIsAltGr = false;
   };
   const Row rows[] = {
       // Keys without a character.
@@ -43,14 +44,19 @@ TEST(KeyCodes, Table) {
       {SDLK_RETURN, KMOD_LALT, kKeyOther},
       {SDLK_BACKSPACE, KMOD_RGUI, kKeyOther},
       {SDLK_DELETE, KMOD_RCTRL, kKeyOther},
-      // AltGr types.
-      {SDLK_9, KMOD_RALT, 0},
+      // The right Alt key is an Alt, or AltGr, which types.
+      {SDLK_9, KMOD_RALT, kKeyOther},
+      {SDLK_RETURN, KMOD_RALT, kKeyOther},
+      {SDLK_9, KMOD_RALT, 0, true},
+      {SDLK_RETURN, KMOD_RALT, kKeyEnter, true},
+      {SDLK_9, KMOD_LALT, kKeyOther, true},
   };
   for (const Row& r : rows) {
     SDL_Keysym key{};
     key.sym = r.sym;
     key.mod = r.mod;
-    EXPECT_EQ(KeyDownCode(key), r.code) << "key " << r.sym << " with modifiers " << r.mod;
+    EXPECT_EQ(KeyDownCode(key, r.rightAltIsAltGr), r.code)
+        << "key " << r.sym << " with modifiers " << r.mod << (r.rightAltIsAltGr ? " (right Alt is AltGr)" : "");
   }
 }
 
