@@ -333,8 +333,13 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
 // The program is ending: the window and the display connection go with the
 // process. Tearing SDL down here would send the X server a last few requests,
 // and an error reply to any of them (say, for a window the server already
-// dropped) makes Xlib end the process with status 1 instead of 0.
-WindowHost::~WindowHost() { FinishLoadingFaces(); }
+// dropped) makes Xlib end the process with status 1 instead of 0. What is
+// left after the faces' thread touches no X server: an end signal's grace
+// stops there.
+WindowHost::~WindowHost() {
+  FinishLoadingFaces();
+  EndReached();
+}
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 

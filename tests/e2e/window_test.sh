@@ -17,6 +17,9 @@
 #   window_test.sh signal PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     SIGTERM at the menu, after some seconds of waiting (the longest idle
 #     waits), ends it within a second with status 0;
+#   window_test.sh stalled PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR KEYS...
+#     after KEYS (which start an animation) the X server is stopped, and
+#     SIGTERM still ends the program within a second with status 0;
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     without a display it ends within a second, with status 1 and one line;
 #   window_test.sh rightalt PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
@@ -43,6 +46,7 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-suppressio
 
 xvfb_pid="" prog_pid=""
 cleanup() {
+  [ -z "$xvfb_pid" ] || kill -CONT "$xvfb_pid" 2>/dev/null || true
   for pid in $prog_pid $xvfb_pid; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -187,6 +191,16 @@ elif [ "$mode" = signal ]; then
   kill -TERM "$prog_pid"
   expect_end "$within"
   echo "$prog ended with status 0 on SIGTERM"
+elif [ "$mode" = stalled ]; then
+  sleep 0.5  # let it reach its menu and wait for a key
+  xdotool windowfocus "$window"
+  xdotool key --delay 100 "${keys[@]}"
+  sleep 0.5
+  kill -STOP "$xvfb_pid"
+  sleep 0.3  # the next frame's present waits for the stopped server
+  kill -TERM "$prog_pid"
+  expect_end "$within"
+  echo "$prog ended with status 0 on SIGTERM while the X server was stopped"
 elif [ "$mode" = rightalt ]; then
   sleep 0.5  # let it reach its menu and wait for a key
   xdotool windowfocus "$window"
