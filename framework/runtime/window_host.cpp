@@ -6,6 +6,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bitset>
 #include <cerrno>
 #include <cstdio>
@@ -303,9 +304,14 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   }
   SDL_Event e;
   while (SDL_PollEvent(&e)) impl_->Handle(e);
+  // The canvas is made once, for the maximised window: the usable area, or
+  // the window when it is larger. It is never resampled (the picture would
+  // stay softer for the rest of the run): a window of another size, such as
+  // one un-maximised to the whole screen, shows it scaled, and the window
+  // maximised again shows the very same pixels.
   int w = usable.w, h = usable.h;
   SDL_GetWindowSize(impl_->window, &w, &h);
-  impl_->scale = FitScale(w, h);
+  impl_->scale = std::max(FitScale(w, h), FitScale(usable.w, usable.h));
   SDL_StartTextInput();
   WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)

@@ -81,7 +81,7 @@ bool CanLend(const SDL_Surface* screen, int pw, int ph) {
          ph <= screen->h && pw > 0 && ph > 0;
 }
 
-// The pixels of the canvas scaled down to pw × ph that the canvas's
+// The pixels of the canvas scaled to pw × ph that the canvas's
 // rectangle `d` reaches, with a pixel more on each side for the filter.
 SDL_Rect ScaledRect(const PixelRect& d, const Canvas& canvas, int pw, int ph) {
   const double kx = pw / static_cast<double>(canvas.PixelWidth());
@@ -93,7 +93,7 @@ SDL_Rect ScaledRect(const PixelRect& d, const Canvas& canvas, int pw, int ph) {
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
-// Paints the canvas scaled down to pw × ph into `to`, within `r` only.
+// Paints the canvas scaled to pw × ph into `to`, within `r` only.
 void PaintScaled(Canvas& canvas, PixelMemory to, int pw, int ph, const SDL_Rect& r) {
   cairo_surface_t* from =
       cairo_image_surface_create_for_data(const_cast<unsigned char*>(canvas.Pixels()), CAIRO_FORMAT_RGB24,
@@ -141,7 +141,7 @@ PixelMemory WindowPresenter::Lend(SDL_Surface* screen, int pw, int ph) {
 // Shows what changed since the last present: only the damaged rectangles
 // are sent; after an expose or a resize the whole window is sent again.
 // When the window surface holds the canvas's pixels, sending is all there
-// is to do; otherwise the damage is first converted (or scaled down) into
+// is to do; otherwise the damage is first converted (or scaled) into
 // the surface from the canvas's image. True when anything was sent.
 bool WindowPresenter::Present(Canvas& canvas) {
   if (lent_) {
@@ -168,18 +168,13 @@ bool WindowPresenter::Present(Canvas& canvas) {
       lent_ = false;
     }
   }
-  // The canvas keeps the largest scale the window has had: a smaller
-  // window shows it scaled down, and shows it as before once it is as
-  // large again. A window larger than ever resamples the canvas up.
+  // The canvas keeps the scale it was made at, whatever the window's size:
+  // a window of another size shows it scaled, and shows the very same
+  // pixels once it is as large as before.
   const double fit = FitScale(screen->w, screen->h);
-  if (fit > 0 && !lent_ && (fit > canvas.Scale() || SameScale(fit, canvas.Scale()))) {
+  if (fit > 0 && !lent_ && SameScale(fit, canvas.Scale())) {
     int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
-    if (!canvas.InLentMemory() && CanLend(screen, pw, ph)) {
-      canvas.Rebind(fit, Lend(screen, pw, ph));
-    } else if (!SameScale(fit, canvas.Scale())) {
-      canvas.Rebind(fit, {});
-      exposed_ = true;
-    }
+    if (!canvas.InLentMemory() && CanLend(screen, pw, ph)) canvas.Rebind(fit, Lend(screen, pw, ph));
   }
   const bool scaled = fit > 0 && !SameScale(fit, canvas.Scale());
   // After an expose everything is sent; the damage is taken after that,
@@ -199,22 +194,22 @@ bool WindowPresenter::Present(Canvas& canvas) {
   }
   showsWhite_ = false;
   // Where the pixels sent come from: the window surface holds them (the
-  // canvas draws there); or the canvas's image; or, in a smaller window,
-  // the canvas scaled down, into the surface when its pixels are the
+  // canvas draws there); or the canvas's image; or, in a window of another
+  // size, the canvas scaled, into the surface when its pixels are the
   // canvas's format, else into memory of the host's own.
   const int pw = scaled ? Canvas::PixelWidthAt(fit) : canvas.PixelWidth();
   const int ph = scaled ? Canvas::PixelHeightAt(fit) : canvas.PixelHeight();
   const SDL_Rect place = CanvasPlace(screen, pw, ph);
   SDL_Surface* image = nullptr;
-  PixelMemory smaller;
+  PixelMemory scaledTo;
   if (scaled && IsCanvasFormat(screen)) {
-    smaller = {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(place.y) * screen->pitch +
+    scaledTo = {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(place.y) * screen->pitch +
                    static_cast<size_t>(place.x) * 4,
                screen->pitch};
   } else if (scaled) {
     scaledImage_.resize(static_cast<size_t>(pw) * ph);
-    smaller = {reinterpret_cast<unsigned char*>(scaledImage_.data()), pw * 4};
-    image = SDL_CreateRGBSurfaceWithFormatFrom(smaller.data, pw, ph, 32, smaller.stride, SDL_PIXELFORMAT_RGB888);
+    scaledTo = {reinterpret_cast<unsigned char*>(scaledImage_.data()), pw * 4};
+    image = SDL_CreateRGBSurfaceWithFormatFrom(scaledTo.data, pw, ph, 32, scaledTo.stride, SDL_PIXELFORMAT_RGB888);
     if (!image) return false;
   } else if (!lent_) {
     image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32,
@@ -229,7 +224,7 @@ bool WindowPresenter::Present(Canvas& canvas) {
   for (const PixelRect& d : damage) {
     SDL_Rect from = scaled ? ScaledRect(d, canvas, pw, ph) : SDL_Rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
     if (from.w <= 0 || from.h <= 0) continue;
-    if (scaled) PaintScaled(canvas, smaller, pw, ph, from);
+    if (scaled) PaintScaled(canvas, scaledTo, pw, ph, from);
     SDL_Rect to{place.x + from.x, place.y + from.y, from.w, from.h};
     if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
     if (to.w > 0 && to.h > 0) rects_.push_back(to);

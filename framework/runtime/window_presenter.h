@@ -60,7 +60,7 @@ class WindowPresenter {
   int lentWindowW_ = 0, lentWindowH_ = 0;
   bool resized_ = false;  // a size change came since the surface was lent
   std::vector<SDL_Rect> rects_;  // scratch for the rectangles sent
-  std::vector<uint32_t> scaledImage_;  // the canvas scaled down, for a surface of another format
+  std::vector<uint32_t> scaledImage_;  // the canvas scaled, for a surface of another format
 };
 
 }  // namespace lessons
