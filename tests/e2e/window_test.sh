@@ -94,7 +94,7 @@ for attempt in $(seq 0 9); do
   xvfb_pid=$!
   for _ in $(seq 100); do
     kill -0 "$xvfb_pid" 2>/dev/null || break
-    if [ "$(tr -d ' \n' < "/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+    if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$number-lock")" = "$xvfb_pid" ] &&
        xdpyinfo -display ":$number" >/dev/null 2>&1; then
       display=":$number"
       break 2
