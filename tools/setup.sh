@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: installs what is missing (as root) and builds.
 PACKAGES_BUILD="g++ cmake make pkg-config libsdl2-dev libx11-dev libcairo2-dev libgtest-dev fonts-morisawa-bizud-gothic fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core"
-PACKAGES_TEST="xvfb xdotool imagemagick x11-utils"
+PACKAGES_TEST="xvfb xdotool imagemagick x11-utils x11-xkb-utils libxtst-dev"
 
 install_missing() {
   local missing=()

@@ -8,7 +8,8 @@
 // the tile damage's (tile_damage.h). It owns the image, and Cairo's view of
 // it: the pixels the parts write directly are written only after Cairo's
 // drawing was flushed, and Cairo draws again only once it was told of them
-// (asserted in debug builds).
+// (asserted in debug builds). Its text (placing, drawing and measuring it) is
+// canvas_text.cpp's; the image and the figures are canvas.cpp's.
 #pragma once
 
 #include <cairo.h>
@@ -37,6 +38,10 @@ class Canvas {
  public:
   static constexpr int kWidth = 1600;  // the visible logical area
   static constexpr int kHeight = 900;
+  // Coordinates are kept within this many logical units of the origin before
+  // they reach Cairo (whose fixed-point coordinates overflow far out); nothing
+  // beyond it can be visible.
+  static constexpr double kFar = 100000;
 
   // The size in pixels of the canvas at a pixel scale.
   static int PixelWidthAt(double pixelScale);

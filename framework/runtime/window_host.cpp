@@ -2,38 +2,29 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
-#include <cairo.h>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <unistd.h>
-#if defined(SDL_VIDEO_DRIVER_X11)
-#include <X11/Xutil.h>
-#endif
 
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
-#include <chrono>
-#include <cmath>
-#include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
 #include <memory>
-#include <mutex>
 #include <stdexcept>
-#include <thread>
-#include <vector>
 
 #include "framework/basic.h"
 #include "framework/runtime/canvas.h"
+#include "framework/runtime/end_signals.h"
 #include "framework/runtime/errors.h"
 #include "framework/runtime/fonts.h"
-#include "framework/runtime/palette.h"
+#include "framework/runtime/key_codes.h"
+#include "framework/runtime/window_presenter.h"
+#include "framework/runtime/x_connection.h"
 
 namespace lessons {
 
@@ -119,246 +110,6 @@ std::string OneLine(std::string text) {
 // composed, so the table is an empty one unless the user named one.
 void SkipComposeTable() { setenv("XCOMPOSEFILE", "/dev/null", 0); }
 
-double FitScale(int w, int h) {
-  return std::min(w / static_cast<double>(Canvas::kWidth), h / static_cast<double>(Canvas::kHeight));
-}
-
-bool SameScale(double a, double b) { return std::abs(a - b) <= 1e-9; }
-
-bool IsModifier(SDL_Keycode sym) {
-  switch (sym) {
-    case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
-    case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
-    case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK: case SDLK_MODE:
-    case SDLK_APPLICATION:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// A keypad key that types a character while Num Lock is on.
-bool IsKeypadCharacter(SDL_Keycode sym) {
-  return (sym >= SDLK_KP_1 && sym <= SDLK_KP_0) || sym == SDLK_KP_PERIOD || sym == SDLK_KP_DIVIDE ||
-         sym == SDLK_KP_MULTIPLY || sym == SDLK_KP_MINUS || sym == SDLK_KP_PLUS ||
-         sym == SDLK_KP_EQUALS || sym == SDLK_KP_COMMA;
-}
-
-// The code of a key press that gives no text input: 0 when the key gives
-// nothing here (its character arrives as text input, or it is a modifier).
-// Any key with Ctrl, left Alt or the system key held is none the lessons
-// read (Alt+Enter is not Enter); right Alt is AltGr, which types characters
-// on many layouts.
-int KeyDownCode(const SDL_Keysym& key) {
-  SDL_Keycode sym = key.sym;
-  if (IsModifier(sym)) return 0;
-  if (key.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI)) return kKeyOther;
-  switch (sym) {
-    case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return kKeyEnter;
-    case SDLK_BACKSPACE: case SDLK_KP_BACKSPACE: return kKeyBackspace;
-    case SDLK_DELETE: return kKeyClear;
-    case SDLK_TAB: case SDLK_KP_TAB: return kKeyTab;
-    case SDLK_ESCAPE: return kKeyEscape;
-    case SDLK_RIGHT: return kKeyRight;
-    case SDLK_LEFT: return kKeyLeft;
-    case SDLK_UP: return kKeyUp;
-    case SDLK_DOWN: return kKeyDown;
-    default: break;
-  }
-  if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyFunction1 + (sym - SDLK_F1);
-  if (sym >= 0x20 && sym < 0x7F) return 0;
-  if (IsKeypadCharacter(sym)) return key.mod & KMOD_NUM ? 0 : kKeyOther;
-  if (!(sym & SDLK_SCANCODE_MASK)) return 0;  // a character key of another layout
-  return kKeyOther;
-}
-
-bool gWindowGone = false;  // another client destroyed the window
-
-// SIGINT and SIGTERM end the program as a close does. SDL's handler notes
-// them for its next look at the events, which an idle wait on the display
-// connection does not take for seconds: the handler here notes them too
-// (before SDL's, which it calls) and wakes the idle wait through a pipe.
-volatile sig_atomic_t gEndSignalled = 0;
-int gEndSignalPipe[2] = {-1, -1};
-struct sigaction gSdlOnInt, gSdlOnTerm;
-
-void OnEndSignal(int sig) {
-  const int saved = errno;
-  gEndSignalled = 1;
-  const struct sigaction& sdl = sig == SIGINT ? gSdlOnInt : gSdlOnTerm;
-  sdl.sa_handler(sig);  // it puts itself back in place: this one again
-  struct sigaction self {};
-  self.sa_handler = OnEndSignal;
-  self.sa_flags = SA_RESTART;
-  sigemptyset(&self.sa_mask);
-  sigaction(sig, &self, nullptr);
-  if (gEndSignalPipe[1] >= 0) {
-    const char wake = 0;
-    [[maybe_unused]] ssize_t n = write(gEndSignalPipe[1], &wake, 1);
-  }
-  errno = saved;
-}
-
-// Takes SIGINT and SIGTERM over from SDL's handler. A signal SDL left alone
-// (ignored, or with its default action, which ends the program at once)
-// stays so.
-void WakeOnEndSignals() {
-  if (gEndSignalPipe[0] < 0 && pipe2(gEndSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-    gEndSignalPipe[0] = gEndSignalPipe[1] = -1;
-  for (int sig : {SIGINT, SIGTERM}) {
-    struct sigaction now {};
-    if (sigaction(sig, nullptr, &now) != 0 || (now.sa_flags & SA_SIGINFO) || now.sa_handler == SIG_DFL ||
-        now.sa_handler == SIG_IGN || now.sa_handler == OnEndSignal)
-      continue;
-    (sig == SIGINT ? gSdlOnInt : gSdlOnTerm) = now;
-    struct sigaction self {};
-    self.sa_handler = OnEndSignal;
-    self.sa_flags = SA_RESTART;
-    sigemptyset(&self.sa_mask);
-    sigaction(sig, &self, nullptr);
-  }
-}
-
-#if defined(SDL_VIDEO_DRIVER_X11)
-// The window's pixel value of the canvas's white, made as the canvas's
-// pixels are, from the red, green and blue bits, so that it shows as the
-// canvas's does. False when the window's pixels are not made so (a visual
-// with a palette).
-bool CanvasWhitePixel(Display* display, Window window, unsigned long& pixel) {
-  XWindowAttributes a;
-  if (!XGetWindowAttributes(display, window, &a) || !a.visual ||
-      (a.visual->c_class != TrueColor && a.visual->c_class != DirectColor))
-    return false;
-  const Rgb c = PaletteColour(kColourWhite);
-  pixel = 0;
-  const std::pair<unsigned long, int> parts[3] = {
-      {a.visual->red_mask, c.r}, {a.visual->green_mask, c.g}, {a.visual->blue_mask, c.b}};
-  for (const auto& [mask, value] : parts) {
-    if (mask == 0) return false;
-    const int shift = __builtin_ctzl(mask);
-    const unsigned long top = mask >> shift;  // all ones
-    pixel |= ((static_cast<unsigned long>(value) * top + 127) / 255) << shift;
-  }
-  return true;
-}
-
-// Xlib's reports. A request about the window that fails because another
-// client destroyed the window is taken as a close; any other error goes to
-// the handler that was there before (Xlib's prints it and ends the program).
-// A lost connection ends the program with a line of its own instead of
-// Xlib's.
-Window gWindow = 0;
-XErrorHandler gOtherErrors = nullptr;
-
-int OnXError(Display* display, XErrorEvent* e) {
-  if (e->resourceid == gWindow && (e->error_code == BadWindow || e->error_code == BadDrawable)) {
-    gWindowGone = true;
-    return 0;
-  }
-  return gOtherErrors ? gOtherErrors(display, e) : 0;
-}
-
-// SDL has no window surface for the pixels of a 30-bit screen (the window
-// stays white: "Unknown window pixel format"): the window then gets a visual
-// of 8-bit red, green and blue, which the X server shows on that screen. The
-// id of one on the default screen, 24 bits deep if there is one; 0 when
-// none. `depth` is the screen's.
-VisualID EightBitVisual(int& depth) {
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return 0;
-  depth = DefaultDepth(display, DefaultScreen(display));
-  XVisualInfo want{};
-  want.screen = DefaultScreen(display);
-  want.c_class = TrueColor;
-  int n = 0;
-  XVisualInfo* found = XGetVisualInfo(display, VisualScreenMask | VisualClassMask, &want, &n);
-  VisualID id = 0;
-  for (int i = 0; i < n; ++i)
-    if (found[i].red_mask == 0xFF0000 && found[i].green_mask == 0xFF00 && found[i].blue_mask == 0xFF &&
-        (id == 0 || found[i].depth == 24))
-      id = found[i].visualid;
-  if (found) XFree(found);
-  XCloseDisplay(display);
-  return id;
-}
-
-// The display still takes a new connection, tried for half a second (on a
-// thread of its own: a server that has stopped answering keeps it waiting).
-bool DisplayAnswers(const char* name) {
-  struct Answer {
-    std::mutex m;
-    std::condition_variable done;
-    bool given = false, yes = false;
-  };
-  auto answer = std::make_shared<Answer>();
-  try {
-    std::thread([answer, name = std::string(name)] {
-      Display* d = XOpenDisplay(name.c_str());
-      if (d) XCloseDisplay(d);
-      std::lock_guard<std::mutex> lock(answer->m);
-      answer->given = true, answer->yes = d != nullptr;
-      answer->done.notify_one();
-    }).detach();
-  } catch (...) {
-    return false;
-  }
-  std::unique_lock<std::mutex> lock(answer->m);
-  answer->done.wait_for(lock, std::chrono::milliseconds(500), [&] { return answer->given; });
-  return answer->yes;
-}
-
-// The connection is gone: the X server went away, or it closed this
-// connection at another client's request (xkill, a window manager's forced
-// close) and is still there.
-int OnLostDisplay(Display* display) {
-  const char* name = DisplayString(display);
-  if (DisplayAnswers(name))
-    std::fprintf(stderr, "%s: the connection to the display %s was closed (the X server still runs)\n",
-                 program_invocation_short_name, name);
-  else
-    std::fprintf(stderr, "%s: lost the display %s (the X server went away)\n", program_invocation_short_name, name);
-  std::_Exit(1);
-}
-#endif
-
-// Has the kernel give the pages of [at, at + bytes) their memory now, a
-// few threads sharing the work, and leaves their contents as they are. A new
-// window surface is shared memory whose pages the kernel provides one at a
-// time as they are first written: the first picture, which clears all of
-// them, would otherwise wait for each in turn. Without kernel support (Linux
-// before 5.14) nothing happens here, and the pages come as before.
-void ProvidePages(void* at, size_t bytes) {
-#ifdef __linux__
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23
-#endif
-  const long pageSize = sysconf(_SC_PAGESIZE);
-  if (!at || bytes == 0 || pageSize <= 0) return;
-  const uintptr_t page = static_cast<uintptr_t>(pageSize);
-  const uintptr_t from = reinterpret_cast<uintptr_t>(at) & ~(page - 1);
-  const uintptr_t to = reinterpret_cast<uintptr_t>(at) + bytes;
-  const uintptr_t parts = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-  const uintptr_t share = ((to - from) / parts + page - 1) & ~(page - 1);
-  auto provide = [to](uintptr_t a, uintptr_t b) {
-    b = std::min(b, to);
-    if (a < b) madvise(reinterpret_cast<void*>(a), b - a, MADV_POPULATE_WRITE);
-  };
-  std::vector<std::thread> helpers;
-  helpers.reserve(parts);
-  for (uintptr_t a = from + share; a < to; a += share) {
-    try {
-      helpers.emplace_back(provide, a, a + share);
-    } catch (...) {
-      provide(a, a + share);  // no thread: here
-    }
-  }
-  provide(from, from + share);
-  for (std::thread& helper : helpers) helper.join();
-#else
-  (void)at, (void)bytes;
-#endif
-}
-
 }  // namespace
 
 struct WindowHost::Impl {
@@ -374,20 +125,11 @@ struct WindowHost::Impl {
   // elsewhere SDL's repeat flag alone counts.
   bool heldDown = true;
   std::bitset<256> keysDown;  // by X key code
-  bool exposed = true;  // the window needs the whole picture again
-  Uint32 lastPresent = 0;
+  std::bitset<256> levelThreeDown;  // the keys held that are AltGr, by X key code
+  WindowPresenter screen;
   Uint32 lastDrain = 0;  // when a drawing last looked at the events
   Uint32 lastWait = 0;  // when the program last waited (Idle or Pause)
   int emptyPolls = 0;   // Idles in a row that found nothing to show
-  SDL_Surface* lastScreen = nullptr;  // the window surface of the last present
-  int lastW = 0, lastH = 0;
-  // The canvas draws straight into the window surface (lastScreen), whose
-  // pixels are the canvas's format; the window size when it was lent.
-  bool lent = false;
-  int lentWindowW = 0, lentWindowH = 0;
-  bool resized = false;  // a size change came since the surface was lent
-  std::vector<SDL_Rect> rects;  // scratch for the rectangles sent
-  std::vector<uint32_t> scaledImage;  // the canvas scaled down, for a surface of another format
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
@@ -401,13 +143,13 @@ struct WindowHost::Impl {
                  e.window.event == SDL_WINDOWEVENT_RESIZED ||
                  e.window.event == SDL_WINDOWEVENT_RESTORED ||
                  e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
-          exposed = true;
+          screen.Invalidate();
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED)
-          resized = true;
+          screen.Resized();
         break;
       case SDL_KEYDOWN: {
         const bool repeat = e.key.repeat && heldDown;
-        const int code = KeyDownCode(e.key.keysym);
+        const int code = KeyDownCode(e.key.keysym, RightAltIsAltGr());
         if (code != 0 && !repeat) keys.push_back(code);
         skipText = repeat || code != 0;
         break;
@@ -419,8 +161,10 @@ struct WindowHost::Impl {
           if (x.type == KeyPress) {
             heldDown = keysDown.test(x.xkey.keycode & 0xFF);
             keysDown.set(x.xkey.keycode & 0xFF);
+            levelThreeDown.set(x.xkey.keycode & 0xFF, ShiftsToLevelThree(x.xkey));
           } else if (x.type == KeyRelease) {
             keysDown.reset(x.xkey.keycode & 0xFF);
+            levelThreeDown.reset(x.xkey.keycode & 0xFF);
           } else if (x.type == DestroyNotify && x.xdestroywindow.window == x11Window) {
             closed = true;
           }
@@ -436,11 +180,21 @@ struct WindowHost::Impl {
     }
   }
 
+  // The right Alt key held is AltGr: on X11 it is when a key held shifts to
+  // the third level in the current layout (on the us and jp layouts right
+  // Alt is an Alt); elsewhere it is taken as AltGr.
+  bool RightAltIsAltGr() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (x11) return levelThreeDown.any();
+#endif
+    return true;
+  }
+
   // Handles every waiting event; throws WindowClosed once the window was closed.
   void Drain() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) Handle(e);
-    if (closed || gWindowGone || gEndSignalled) throw WindowClosed{};
+    if (closed || WindowGone() || EndSignalled()) throw WindowClosed{};
   }
 
   // Waits up to `ms` for an event and handles it with any others waiting.
@@ -465,8 +219,9 @@ struct WindowHost::Impl {
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (x11 && ++quietWaits < kQuietWaitsBeforeLook && QLength(x11) == 0 &&
         SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-      pollfd p[2] = {{ConnectionNumber(x11), POLLIN, 0}, {gEndSignalPipe[0], POLLIN, 0}};
-      if (poll(p, gEndSignalPipe[0] >= 0 ? 2 : 1, static_cast<int>(ms)) > 0 || gEndSignalled) {
+      const int signalled = EndSignalWakeFd();
+      pollfd p[2] = {{ConnectionNumber(x11), POLLIN, 0}, {signalled, POLLIN, 0}};
+      if (poll(p, signalled >= 0 ? 2 : 1, static_cast<int>(ms)) > 0 || EndSignalled()) {
         quietWaits = 0;
         Drain();
       }
@@ -476,199 +231,12 @@ struct WindowHost::Impl {
 #endif
     WaitEvents(ms);
   }
-  // The window shows white everywhere and nothing of the canvas yet: the
-  // first frame sends only the tiles that are not white.
-  bool showsWhite = false;
 #if defined(SDL_VIDEO_DRIVER_X11)
   Display* x11 = nullptr;  // the display connection, on X11
   Window x11Window = 0;
   static constexpr int kQuietWaitsBeforeLook = 30;
   int quietWaits = 0;
 #endif
-
-  // Where the canvas lies on a surface: centred.
-  static SDL_Rect CanvasPlace(const SDL_Surface* screen, int pw, int ph) {
-    return {(screen->w - pw) / 2, (screen->h - ph) / 2, pw, ph};
-  }
-
-  // The pixels of `screen` are the canvas's format (Cairo's RGB24 is
-  // 32-bit 0x00RRGGBB).
-  static bool IsCanvasFormat(const SDL_Surface* screen) {
-    return screen->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen);
-  }
-
-  // The canvas may draw into `screen` when its pixels are the canvas's
-  // format and the canvas fits, and only on X11, where the surface stays
-  // what it is until the window's size changes (other video drivers may swap
-  // it at every update).
-  static bool CanLend(const SDL_Surface* screen, int pw, int ph) {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "x11") == 0 && IsCanvasFormat(screen) && pw <= screen->w &&
-           ph <= screen->h && pw > 0 && ph > 0;
-  }
-
-  // The pixels of the canvas scaled down to pw × ph that the canvas's
-  // rectangle `d` reaches, with a pixel more on each side for the filter.
-  static SDL_Rect ScaledRect(const PixelRect& d, const Canvas& canvas, int pw, int ph) {
-    const double kx = pw / static_cast<double>(canvas.PixelWidth());
-    const double ky = ph / static_cast<double>(canvas.PixelHeight());
-    const int x0 = std::max(0, static_cast<int>(std::floor(d.x0 * kx)) - 1);
-    const int y0 = std::max(0, static_cast<int>(std::floor(d.y0 * ky)) - 1);
-    const int x1 = std::min(pw, static_cast<int>(std::ceil(d.x1 * kx)) + 1);
-    const int y1 = std::min(ph, static_cast<int>(std::ceil(d.y1 * ky)) + 1);
-    return {x0, y0, x1 - x0, y1 - y0};
-  }
-
-  // Paints the canvas scaled down to pw × ph into `to`, within `r` only.
-  static void PaintScaled(Canvas& canvas, PixelMemory to, int pw, int ph, const SDL_Rect& r) {
-    cairo_surface_t* from =
-        cairo_image_surface_create_for_data(const_cast<unsigned char*>(canvas.Pixels()), CAIRO_FORMAT_RGB24,
-                                            canvas.PixelWidth(), canvas.PixelHeight(), canvas.Stride());
-    cairo_surface_t* into = cairo_image_surface_create_for_data(to.data, CAIRO_FORMAT_RGB24, pw, ph, to.stride);
-    cairo_t* cr = cairo_create(into);
-    cairo_rectangle(cr, r.x, r.y, r.w, r.h);
-    cairo_clip(cr);
-    cairo_scale(cr, pw / static_cast<double>(canvas.PixelWidth()), ph / static_cast<double>(canvas.PixelHeight()));
-    cairo_set_source_surface(cr, from, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(into);
-    cairo_surface_destroy(into);
-    cairo_surface_destroy(from);
-  }
-
-  // Lends the canvas's place on `screen`, white around it.
-  PixelMemory Lend(SDL_Surface* screen, int pw, int ph) {
-    ProvidePages(screen->pixels, static_cast<size_t>(screen->pitch) * screen->h);
-    SDL_Rect at = CanvasPlace(screen, pw, ph);
-    Rgb bg = PaletteColour(kColourWhite);
-    Uint32 white = SDL_MapRGB(screen->format, bg.r, bg.g, bg.b);
-    SDL_Rect margins[4] = {{0, 0, screen->w, at.y},
-                           {0, at.y + ph, screen->w, screen->h - at.y - ph},
-                           {0, at.y, at.x, ph},
-                           {at.x + pw, at.y, screen->w - at.x - pw, ph}};
-    for (const SDL_Rect& m : margins)
-      if (m.w > 0 && m.h > 0) SDL_FillRect(screen, &m, white);
-    lent = true;
-    resized = false;
-    SDL_GetWindowSize(window, &lentWindowW, &lentWindowH);
-    lastScreen = screen, lastW = screen->w, lastH = screen->h;
-    exposed = true;
-    return {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(at.y) * screen->pitch +
-                static_cast<size_t>(at.x) * 4,
-            screen->pitch};
-  }
-
-  // Shows what changed since the last present: only the damaged rectangles
-  // are sent; after an expose or a resize the whole window is sent again.
-  // When the window surface holds the canvas's pixels, sending is all there
-  // is to do; otherwise the damage is first converted (or scaled down) into
-  // the surface from the canvas's image. True when anything was sent.
-  bool Present(Canvas& canvas) {
-    if (lent) {
-      // A size change makes SDL free the surface at the next
-      // SDL_GetWindowSurface: take the picture out of it first.
-      int w = 0, h = 0;
-      SDL_GetWindowSize(window, &w, &h);
-      if (resized || w != lentWindowW || h != lentWindowH) {
-        canvas.Rebind(canvas.Scale(), {});
-        lent = false;
-      } else if (!exposed && !canvas.HasDamage()) {
-        return false;  // nothing was drawn: nothing to look at
-      }
-    }
-    SDL_Surface* screen = SDL_GetWindowSurface(window);
-    if (!screen) return false;
-    if (screen != lastScreen || screen->w != lastW || screen->h != lastH) {
-      lastScreen = screen, lastW = screen->w, lastH = screen->h;
-      exposed = true;  // a new surface holds nothing yet
-      if (lent) {
-        // SDL replaced the surface the canvas draws into without a size
-        // change: its pixels are gone, and the picture with them.
-        canvas.Rebind(canvas.Scale(), {}, false);
-        lent = false;
-      }
-    }
-    // The canvas keeps the largest scale the window has had: a smaller
-    // window shows it scaled down, and shows it as before once it is as
-    // large again. A window larger than ever resamples the canvas up.
-    const double fit = FitScale(screen->w, screen->h);
-    if (fit > 0 && !lent && (fit > canvas.Scale() || SameScale(fit, canvas.Scale()))) {
-      int pw = Canvas::PixelWidthAt(fit), ph = Canvas::PixelHeightAt(fit);
-      if (!canvas.InLentMemory() && CanLend(screen, pw, ph)) {
-        canvas.Rebind(fit, Lend(screen, pw, ph));
-      } else if (!SameScale(fit, canvas.Scale())) {
-        canvas.Rebind(fit, {});
-        exposed = true;
-      }
-    }
-    const bool scaled = fit > 0 && !SameScale(fit, canvas.Scale());
-    // After an expose everything is sent; the damage is taken after that,
-    // so that comparing the picture (all of it, the first time) does not
-    // hold up the first frame. Only a first frame into a window that shows
-    // white leaves out what is white.
-    std::vector<PixelRect> damage;
-    if (exposed && lent && showsWhite) {
-      exposed = false;
-      damage = canvas.TakeDamageOver(kColourWhite);
-      if (damage.empty()) return false;
-    } else if (!exposed) {
-      damage = canvas.TakeDamage();
-      if (damage.empty()) return false;
-    } else {
-      damage = {{0, 0, canvas.PixelWidth(), canvas.PixelHeight()}};
-    }
-    showsWhite = false;
-    // Where the pixels sent come from: the window surface holds them (the
-    // canvas draws there); or the canvas's image; or, in a smaller window,
-    // the canvas scaled down, into the surface when its pixels are the
-    // canvas's format, else into memory of the host's own.
-    const int pw = scaled ? Canvas::PixelWidthAt(fit) : canvas.PixelWidth();
-    const int ph = scaled ? Canvas::PixelHeightAt(fit) : canvas.PixelHeight();
-    const SDL_Rect place = CanvasPlace(screen, pw, ph);
-    SDL_Surface* image = nullptr;
-    PixelMemory smaller;
-    if (scaled && IsCanvasFormat(screen)) {
-      smaller = {static_cast<unsigned char*>(screen->pixels) + static_cast<size_t>(place.y) * screen->pitch +
-                     static_cast<size_t>(place.x) * 4,
-                 screen->pitch};
-    } else if (scaled) {
-      scaledImage.resize(static_cast<size_t>(pw) * ph);
-      smaller = {reinterpret_cast<unsigned char*>(scaledImage.data()), pw * 4};
-      image = SDL_CreateRGBSurfaceWithFormatFrom(smaller.data, pw, ph, 32, smaller.stride, SDL_PIXELFORMAT_RGB888);
-      if (!image) return false;
-    } else if (!lent) {
-      image = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(canvas.Pixels()), pw, ph, 32,
-                                                 canvas.Stride(), SDL_PIXELFORMAT_RGB888);
-      if (!image) return false;
-    }
-    if (exposed && !lent) {
-      Rgb bg = PaletteColour(kColourWhite);
-      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, bg.r, bg.g, bg.b));
-    }
-    rects.clear();
-    for (const PixelRect& d : damage) {
-      SDL_Rect from = scaled ? ScaledRect(d, canvas, pw, ph) : SDL_Rect{d.x0, d.y0, d.x1 - d.x0, d.y1 - d.y0};
-      if (from.w <= 0 || from.h <= 0) continue;
-      if (scaled) PaintScaled(canvas, smaller, pw, ph, from);
-      SDL_Rect to{place.x + from.x, place.y + from.y, from.w, from.h};
-      if (image) SDL_BlitSurface(image, &from, screen, &to);  // `to` becomes the rectangle drawn
-      if (to.w > 0 && to.h > 0) rects.push_back(to);
-    }
-    if (exposed) {
-      SDL_UpdateWindowSurface(window);
-      canvas.TakeDamage();
-    } else if (!rects.empty()) {
-      SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
-    }
-    if (image) SDL_FreeSurface(image);
-    exposed = false;
-    lastPresent = SDL_GetTicks();
-    return true;
-  }
 };
 
 WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>()) {
@@ -726,6 +294,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     SDL_Quit();
     throw std::runtime_error("cannot open a window: " + why);
   }
+  impl_->screen.SetWindow(impl_->window);
   // A window manager maximises the window a moment later: give it that
   // moment, so that the canvas starts at the final size.
   Uint32 start = SDL_GetTicks();
@@ -735,9 +304,14 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
   }
   SDL_Event e;
   while (SDL_PollEvent(&e)) impl_->Handle(e);
+  // The canvas is made once, for the maximised window: the usable area, or
+  // the window when it is larger. It is never resampled (the picture would
+  // stay softer for the rest of the run): a window of another size, such as
+  // one un-maximised to the whole screen, shows it scaled, and the window
+  // maximised again shows the very same pixels.
   int w = usable.w, h = usable.h;
   SDL_GetWindowSize(impl_->window, &w, &h);
-  impl_->scale = FitScale(w, h);
+  impl_->scale = std::max(FitScale(w, h), FitScale(usable.w, usable.h));
   SDL_StartTextInput();
   WakeOnEndSignals();
 #if defined(SDL_VIDEO_DRIVER_X11)
@@ -747,9 +321,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
     Display* display = info.info.x11.display;
     impl_->x11 = display;
     impl_->x11Window = info.info.x11.window;
-    gWindow = impl_->x11Window;
-    if (XErrorHandler other = XSetErrorHandler(OnXError); other != OnXError) gOtherErrors = other;
-    XSetIOErrorHandler(OnLostDisplay);
+    WatchConnection(impl_->x11Window);
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for DestroyNotify, KeyPress and KeyRelease
     unsigned long white = 0;
     if (CanvasWhitePixel(display, impl_->x11Window, white)) {
@@ -758,7 +330,7 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
       // the margins around it).
       XSetWindowBackground(display, impl_->x11Window, white);
       XClearWindow(display, impl_->x11Window);
-      impl_->showsWhite = true;
+      impl_->screen.ShowsWhite();
     }
   }
 #endif
@@ -767,19 +339,20 @@ WindowHost::WindowHost(const std::string& title) : impl_(std::make_unique<Impl>(
 // The program is ending: the window and the display connection go with the
 // process. Tearing SDL down here would send the X server a last few requests,
 // and an error reply to any of them (say, for a window the server already
-// dropped) makes Xlib end the process with status 1 instead of 0.
-WindowHost::~WindowHost() { FinishLoadingFaces(); }
+// dropped) makes Xlib end the process with status 1 instead of 0. What is
+// left after the faces' thread touches no X server: an end signal's grace
+// stops there.
+WindowHost::~WindowHost() {
+  FinishLoadingFaces();
+  EndReached();
+}
 
 double WindowHost::PixelScale() const { return impl_->scale; }
 
 // The canvas is made at PixelScale, the scale that fits the window: it draws
 // straight into the window surface when the surface's pixels allow it.
 PixelMemory WindowHost::CanvasMemory(int width, int height) {
-  SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
-  if (!screen || !Impl::CanLend(screen, width, height) ||
-      !SameScale(FitScale(screen->w, screen->h), impl_->scale))
-    return {};
-  return impl_->Lend(screen, width, height);
+  return impl_->screen.CanvasMemory(width, height, impl_->scale);
 }
 
 bool WindowHost::TakeKey(Canvas& canvas, int& code) {
@@ -796,12 +369,12 @@ bool WindowHost::TakeKey(Canvas& canvas, int& code) {
 }
 
 void WindowHost::Idle(Canvas& canvas) {
-  if (impl_->Present(canvas)) impl_->emptyPolls = 0;
+  if (impl_->screen.Present(canvas)) impl_->emptyPolls = 0;
   else if (impl_->emptyPolls < kPollsBeforeRest) ++impl_->emptyPolls;
   impl_->IdleWait(impl_->emptyPolls >= kPollsBeforeRest       ? kRestingWaitMs
                   : impl_->emptyPolls >= kPollsBeforeLongWait ? kLongIdleWaitMs
                                                               : kIdleWaitMs);
-  if (impl_->exposed) impl_->Present(canvas);
+  if (impl_->screen.Invalid()) impl_->screen.Present(canvas);
   impl_->lastWait = SDL_GetTicks();
   impl_->justWaited = true;
 }
@@ -809,13 +382,13 @@ void WindowHost::Idle(Canvas& canvas) {
 void WindowHost::Pause(Canvas& canvas, int n) {
   impl_->emptyPolls = 0;
   impl_->justWaited = false;
-  impl_->Present(canvas);
+  impl_->screen.Present(canvas);
   impl_->Drain();
   if (n <= 0) return;
   Uint64 end = SDL_GetTicks64() + static_cast<Uint64>(n) * 10;
   for (Uint64 now = SDL_GetTicks64(); now < end; now = SDL_GetTicks64()) {
     impl_->WaitEvents(static_cast<Uint32>(end - now));
-    if (impl_->exposed) impl_->Present(canvas);
+    if (impl_->screen.Invalid()) impl_->screen.Present(canvas);
   }
   impl_->lastWait = SDL_GetTicks();
 }
@@ -832,15 +405,15 @@ void WindowHost::Poll(Canvas& canvas) {
   if (now - impl_->lastDrain < kDrawingEventsMs) return;
   impl_->lastDrain = now;
   impl_->Drain();
-  if (impl_->exposed || (now - impl_->lastWait >= kDrawingPresentMs &&
-                         now - impl_->lastPresent >= kDrawingPresentMs))
-    impl_->Present(canvas);
+  if (impl_->screen.Invalid() || (now - impl_->lastWait >= kDrawingPresentMs &&
+                                 now - impl_->screen.LastPresent() >= kDrawingPresentMs))
+    impl_->screen.Present(canvas);
 }
 
 void WindowHost::WaitForClose(Canvas& canvas) {
   impl_->keys.clear();
-  while (!impl_->closed && !gWindowGone && !gEndSignalled) {
-    impl_->Present(canvas);
+  while (!impl_->closed && !WindowGone() && !EndSignalled()) {
+    impl_->screen.Present(canvas);
     SDL_Event e;
     if (SDL_WaitEvent(&e)) impl_->Handle(e);
     while (SDL_PollEvent(&e)) impl_->Handle(e);

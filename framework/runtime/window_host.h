@@ -1,5 +1,8 @@
 // The window host: one SDL window, maximised, showing the canvas scaled to
-// its client area; key presses become ReadKey characters.
+// its client area; key presses become ReadKey characters. It owns opening
+// the window, its events and the waits; its parts are the key translation
+// (key_codes.h), the end signals (end_signals.h), the X connection
+// (x_connection.h) and presenting the canvas (window_presenter.h).
 #pragma once
 
 #include <memory>

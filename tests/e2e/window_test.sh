@@ -14,11 +14,26 @@
 #     script SCRIPT) the window shows what lesson-replay draws for SCRIPT:
 #     what the screens wiped and drew again on the way left nothing stale;
 #     shrunk to 2x2 and restored, the window shows that picture again;
+#   window_test.sh workarea PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     with a work area 19 pixels lower than the screen (_NET_WORKAREA, as a
+#     panel leaves), the window opens as large as the work area; made as
+#     large as the screen and the work area again (un-maximised and
+#     maximised), or larger than the screen and back, it shows the very same
+#     pixels as before;
 #   window_test.sh signal PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
 #     SIGTERM at the menu, after some seconds of waiting (the longest idle
 #     waits), ends it within a second with status 0;
+#   window_test.sh stalled PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR KEYS...
+#     after KEYS (which start an animation) the X server is stopped, and
+#     SIGTERM still ends the program within a second with status 0;
 #   window_test.sh nodisplay PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
-#     without a display it ends within a second, with status 1 and one line.
+#     without a display it ends within a second, with status 1 and one line;
+#   window_test.sh rightalt PROGRAM TITLE END_ITEM BIN_DIR OUT_DIR
+#     the right Alt key (X key code 108, pressed through XTEST) is Alt on the
+#     us layout: the end item and then right Alt+Enter, or right Alt+the end
+#     item and then Enter, do not end it; on the lt layout it is AltGr, and
+#     AltGr+the end item's key types the item (a digit: the lt layout's
+#     third level), which Enter takes.
 # A sanitizer build's program takes longer to end (LeakSanitizer looks through
 # its memory at exit): E2E_END_SECONDS is its second.
 # With E2E_NO_JAPANESE_FACE set, the program sees fonts without a Japanese
@@ -37,6 +52,7 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-suppressio
 
 xvfb_pid="" prog_pid=""
 cleanup() {
+  [ -z "$xvfb_pid" ] || kill -CONT "$xvfb_pid" 2>/dev/null || true
   for pid in $prog_pid $xvfb_pid; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -78,7 +94,7 @@ for attempt in $(seq 0 9); do
   xvfb_pid=$!
   for _ in $(seq 100); do
     kill -0 "$xvfb_pid" 2>/dev/null || break
-    if [ "$(tr -d ' \n' < "/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+    if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$number-lock")" = "$xvfb_pid" ] &&
        xdpyinfo -display ":$number" >/dev/null 2>&1; then
       display=":$number"
       break 2
@@ -91,6 +107,7 @@ for attempt in $(seq 0 9); do
 done
 [ -n "$display" ] || fail "Xvfb did not start"
 export DISPLAY=$display
+[ "$mode" = workarea ] && xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 19, 1920, 1061"
 
 "$bin/$prog" >"$out/program.log" 2>&1 &
 prog_pid=$!
@@ -122,7 +139,8 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$prog_pid/stat"; }
 
 # Waits until the window shows what lesson-replay draws for the key script
 # $1 (its final picture), up to 10 s; the normalised RMSE must stay under $2.
-# The window holds the canvas scaled to 1920x1080: compare at 1600x900, both
+# The window holds the canvas scaled to 1920x1080 (or lies in $canvas_area
+# of the screen): compare at 1600x900, both
 # slightly blurred so that the comparison weighs what is drawn where rather
 # than how each glyph was antialiased at its scale. (A menu and its replay
 # differ by about 0.010 to 0.014, another program's menu by over 0.02; the
@@ -139,7 +157,8 @@ matches_replay() {
   similar() { awk -v e="${rmse:-1}" -v f="${far:--1}" -v l="$limit" 'BEGIN { exit !(e < l && f >= 0 && f < 50) }'; }
   for _ in $(seq 50); do
     import -window root "$out/window.png"
-    convert "$out/window.png" -resize '1600x900!' -blur 0x2 "$out/window-blurred.png"
+    convert "$out/window.png" ${canvas_area:+-crop "$canvas_area" +repage} -resize '1600x900!' -blur 0x2 \
+      "$out/window-blurred.png"
     rmse=$(compare -metric RMSE "$out/window-blurred.png" "$out/replay-blurred.png" null: 2>&1 \
              | sed -n 's/.*(\(.*\)).*/\1/p') || true
     far=$(compare -metric AE -fuzz 30% "$out/window-blurred.png" "$out/replay-blurred.png" null: 2>&1) || true
@@ -148,6 +167,19 @@ matches_replay() {
   done
   similar || fail "window differs from the replay (RMSE $rmse, $far pixels far off)"
   echo "window matches the replay (normalised RMSE $rmse, $far pixels far off)"
+}
+
+# Waits up to 2 s for the screen to show the very same pixels as the picture
+# $1 again, after what $2 says was done to the window.
+shows_again() {
+  local differ=""
+  for _ in $(seq 20); do
+    sleep 0.1
+    import -window root "$out/again.png"
+    differ=$(compare -metric AE "$out/again.png" "$1" null: 2>&1) || true
+    [ "$differ" = 0 ] && return 0
+  done
+  fail "$2, the window shows another picture ($differ pixels differ)"
 }
 
 if [ "$mode" = menu ]; then
@@ -181,6 +213,36 @@ elif [ "$mode" = signal ]; then
   kill -TERM "$prog_pid"
   expect_end "$within"
   echo "$prog ended with status 0 on SIGTERM"
+elif [ "$mode" = workarea ]; then
+  canvas_area=1886x1061+17+19 matches_replay "" 0.015  # the window, 1920x1061 at y 19, holds the canvas
+  cp "$out/window.png" "$out/maximised.png"
+  for size in "1920 1080" "2400 1350"; do
+    xdotool windowsize "$window" $size && sleep 0.5 && xdotool windowsize "$window" 1920 1061
+    shows_again "$out/maximised.png" "made ${size/ /x} and the work area's size again"
+  done
+  echo "made as large as the screen, or larger, and the work area's size again, the window shows the same picture"
+  "$bin/send-close-request" "$window"
+  expect_end 5
+elif [ "$mode" = stalled ]; then
+  sleep 0.5  # let it reach its menu and wait for a key
+  xdotool windowfocus "$window"
+  xdotool key --delay 100 "${keys[@]}"
+  sleep 0.5
+  kill -STOP "$xvfb_pid"
+  sleep 0.3  # the next frame's present waits for the stopped server
+  kill -TERM "$prog_pid"
+  expect_end "$within"
+  echo "$prog ended with status 0 on SIGTERM while the X server was stopped"
+elif [ "$mode" = rightalt ]; then
+  sleep 0.5  # let it reach its menu and wait for a key
+  xdotool windowfocus "$window"
+  item=$((end_item == 0 ? 19 : 9 + end_item))  # the digit's key code
+  "$bin/press-keys" "$item" 108+36 22 108+"$item" 36 && sleep 1  # taken before the layout changes
+  kill -0 "$prog_pid" 2>/dev/null || fail "$prog ended on a key with the right Alt, which is Alt on the us layout"
+  setxkbmap lt
+  "$bin/press-keys" 108+"$item" 36
+  expect_end 5
+  echo "$prog ended with status 0 after AltGr+$end_item on the lt layout"
 elif [ "$mode" = screen ]; then
   sleep 0.5  # let it reach its menu and wait for a key
   xdotool windowfocus "$window"
@@ -188,13 +250,7 @@ elif [ "$mode" = screen ]; then
   matches_replay "$script" 0.035
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool windowsize "$window" 2 2 && sleep 0.3 && xdotool windowsize "$window" "$WIDTH" "$HEIGHT"
-  for _ in $(seq 20); do
-    sleep 0.1
-    import -window root "$out/restored.png"
-    differ=$(compare -metric AE "$out/restored.png" "$out/window.png" null: 2>&1) || true
-    [ "$differ" = 0 ] && break
-  done
-  [ "$differ" = 0 ] || fail "shrunk to 2x2 and restored, the window shows another picture ($differ pixels differ)"
+  shows_again "$out/window.png" "shrunk to 2x2 and restored"
   echo "restored after 2x2, the window shows the same picture"
   "$bin/send-close-request" "$window"
   expect_end 5
