@@ -109,11 +109,4 @@ void Figure::Carry(std::vector<ScreenPoint> points, Num half, int part, bool dra
   }
 }
 
-Num Figure::DistanceToPart(const InkBox& box, int part, Num within) const {
-  Num d = within;
-  for (const FigureStroke& s : strokes)
-    if (s.part == part && BoxDistance(s.reach, box) < d) d = std::min(d, StrokeBoxDistance(s, box, d));
-  return d;
-}
-
 }  // namespace lessons

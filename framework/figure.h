@@ -90,9 +90,6 @@ struct Figure {
   int NewPart(PartKind kind);
   // Carries a stroke (a long polyline in pieces).
   void Carry(std::vector<ScreenPoint> points, Num half, int part, bool drawn);
-  // The distance from the box to the nearest ink of part p, or `within`
-  // when none is nearer than that.
-  Num DistanceToPart(const InkBox& box, int part, Num within = 1e9f) const;
 };
 
 // The box grown by d on every side.
