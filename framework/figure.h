@@ -5,6 +5,7 @@
 // figure crosses it (label_places.h).
 #pragma once
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -29,10 +30,25 @@ enum class PartKind { kCurve, kArrow, kPoint };
 
 // The margin of white a label's ground leaves around its text's cells.
 inline constexpr Num kLabelMargin = 4;
-// How near a label's ground comes to an axis: the axis's half width, the
-// half unit the wiping pen reaches beyond the ground and the pixel its edge
-// is drawn into.
-inline constexpr Num kAxisClearance = 3;
+// The width of the axes.
+inline constexpr Num kAxisWidth = 4;
+// How near a ground comes to a line `width` wide along `middle`, as the
+// canvas lays both on pixels at scale 1: an odd width has its middle pixel
+// at `middle`, an even one its middle between pixels. A ground is wiped
+// with a pen a unit wide that the canvas widens by a unit over antialiased
+// fringes, so it paints from the pixel before its first unit to the pixel
+// after its last. The last unit a ground may reach before the line, and
+// the first after it:
+inline Num GroundEndBefore(Num middle, Num width) {
+  const Num first = static_cast<int>(width) % 2 ? std::floor(middle) - (width - 1) / 2
+                                                : std::round(middle) - width / 2;
+  return first - 2;
+}
+inline Num GroundStartAfter(Num middle, Num width) {
+  const Num last = static_cast<int>(width) % 2 ? std::floor(middle) + (width - 1) / 2
+                                               : std::round(middle) + width / 2 - 1;
+  return last + 2;
+}
 
 // A piece of the figure a label must keep clear of: a polyline (a run of a
 // curve, a line, an arrow's shaft or a side of its head) at its pen's half

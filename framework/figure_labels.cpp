@@ -221,7 +221,8 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
               [&](const InkBox& a, const InkBox& b) { return xAxis ? a.x0 < b.x0 : a.y0 < b.y0; });
     if (xAxis) {
       // Up to the y axis on either side of it.
-      const Num left = figure.originX - kAxisClearance, right = figure.originX + kAxisClearance;
+      const Num left = GroundEndBefore(figure.originX, kAxisWidth),
+                right = GroundStartAfter(figure.originX, kAxisWidth);
       auto last = std::find_if(side.rbegin(), side.rend(), [&](const InkBox& g) { return g.x1 <= left; });
       auto first = std::find_if(side.begin(), side.end(), [&](const InkBox& g) { return g.x0 >= right; });
       if (last != side.rend() && last->x1 < left && !gapAt(last->x1, left))
@@ -239,7 +240,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
                                    : (xAxis ? g.y1 - g.y0 : g.x1 - g.x0)) / 2;
       const Num lo = level ? figure.top : figure.left, hi = level ? figure.bottom : figure.right;
       const Num out = low ? (level ? g.y0 : g.x0) : (level ? g.y1 : g.x1);
-      const Num edge = low ? lo + 1 : hi - 2;
+      const Num edge = low ? GroundStartAfter(lo - 0.5f, 1) : GroundEndBefore(hi - 0.5f, 1);
       if (std::fabs(edge - out) >= across || (low ? out <= edge : out >= edge)) return;
       InkBox stub = g;
       (level ? (low ? stub.y1 : stub.y0) : (low ? stub.x1 : stub.x0)) = out;

@@ -108,27 +108,26 @@ InkBox GroundAt(const Figure& f, const InkBox& cells, const InkBox& inkOrEmpty) 
   InkBox g = Grown(cells, kLabelMargin);
   if (!f.drawn) return g;
   const InkBox& ink = inkOrEmpty.Empty() ? cells : inkOrEmpty;
-  const Num c = kAxisClearance, x8 = f.originX, r = f.originY;
+  const Num x8 = f.originX, r = f.originY;
   const bool left = ink.x0 + ink.x1 < 2 * x8, above = ink.y0 + ink.y1 < 2 * r;
-  if (g.x0 < x8 + c && g.x1 > x8 - c && g.y1 > f.top && g.y0 < f.bottom) {
-    if (left) g.x1 = std::min(g.x1, x8 - c);
-    else g.x0 = std::max(g.x0, x8 + c);
-  }
-  if (g.y0 < r + c && g.y1 > r - c && g.x1 > f.left && g.x0 < f.right) {
-    if (above) g.y1 = std::min(g.y1, r - c);
-    else g.y0 = std::max(g.y0, r + c);
-  }
+  auto clear = [](Num& lo, Num& hi, Num middle, Num width, bool before) {
+    const Num end = GroundEndBefore(middle, width), start = GroundStartAfter(middle, width);
+    if (lo >= start || hi <= end) return;
+    if (before) hi = std::min(hi, end);
+    else lo = std::max(lo, start);
+  };
+  if (g.y1 > f.top && g.y0 < f.bottom) clear(g.x0, g.x1, x8, kAxisWidth, left);
+  if (g.x1 > f.left && g.x0 < f.right) clear(g.y0, g.y1, r, kAxisWidth, above);
   // So does one that would reach over an edge of the plane, up to its line
   // (a unit wide, just before the edge): from inside, or from outside where
   // its ink stands clear of the ends of the grid lines there.
   if (f.grid) {
     constexpr Num kClearOfEnds = 5;  // (a heavy grid line ends 1.5 beyond the edge)
     auto clip = [&](Num& lo, Num& hi, Num inkLo, Num inkHi, Num edge, bool insideHigh) {
-      if (lo >= edge || hi <= edge - 1) return;
-      // (The wiping pen reaches half a unit beyond the ground, and its edge
-      // is drawn into the pixel it touches.)
-      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, edge - 2);
-      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, edge + 1);
+      const Num end = GroundEndBefore(edge - 0.5f, 1), start = GroundStartAfter(edge - 0.5f, 1);
+      if (lo >= start || hi <= end) return;
+      if (inkHi <= edge - 1 - (insideHigh ? kClearOfEnds : 0)) hi = std::min(hi, end);
+      else if (inkLo >= edge + (insideHigh ? 0 : kClearOfEnds)) lo = std::max(lo, start);
     };
     if (g.x1 > f.left && g.x0 < f.right) {
       clip(g.y0, g.y1, ink.y0, ink.y1, f.top, true);

@@ -683,6 +683,13 @@ bool IsGround(const Fill* g) {
          std::fabs(g->x2 - g->x1) <= 400 && std::fabs(g->y2 - g->y1) <= 200;
 }
 
+// The pixels a ground paints (at scale 1): the canvas wipes it with a pen a
+// unit wide, widened by a unit over antialiased fringes, its sides on pixel
+// middles, so from the pixel before its first to the pixel after its last.
+Box Painted(const Box& b) {
+  return {std::floor(b.x0) - 1, std::floor(b.y0) - 1, std::floor(b.x1) + 2, std::floor(b.y1) + 2};
+}
+
 // ---- Every plane reads true ------------------------------------------------
 //
 // A plane is a vertical line of width 4 in colour 0 and, at once after it, a
@@ -826,7 +833,7 @@ std::vector<std::string> PlaneFaults(const LogLines& log, const std::string& pro
       wipe(), area = {0, 0, 1e9, 1e9};
     } else if (ReadFill(f, fill)) {
       fill.seq = seq;
-      const Box b = Bounds(fill), inner = Grow(b, -0.25);
+      const Box b = Bounds(fill), inner = Grow(IsGround(&fill) ? Painted(b) : b, -0.25);
       const std::string at = At(b.x0, b.y0) + "-" + At(b.x1, b.y1);
       auto covers = [&](const Box& o) { return b.x0 <= o.x0 && b.x1 >= o.x1 && b.y0 <= o.y0 && b.y1 >= o.y1; };
       auto under = [&](const Number& n) { return fill.Covers(mid(n.cells, 0), mid(n.cells, 1)); };
@@ -1388,6 +1395,8 @@ TEST(Figures, ReportsFiguresDrawnBrokenOrCrowdingTheirLabels) {
       {numbers(435, rise), ""},
       {numbers(435) + "DrawLine\t400\t290\t400\t320\tline\t0\t0\t4\n", "test key 1: axis drawn beyond its plane"},
       {plane + label(420, 85, "A", 4), "test key 0: ground over the plane's edge: (416, 81)-(454, 119)"},
+      // Clear of the line by a unit, but its wiping pen paints over it.
+      {plane + label(420, 65, "A", 4), "test key 0: ground over the plane's edge: (416, 61)-(454, 99)"},
       {"DrawLine\t100\t100\t200\t150\tfill\t9\t15\t5\n" + label(190, 110, "A", 4),
        "test key 0: ground over a table border: (186, 106)-(224, 144) over the border of (100, 100)"},
       {label(200, 630, "A", 4), "test key 0: label in the prompt band: \"A\""},
