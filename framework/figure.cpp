@@ -31,12 +31,6 @@ Num SegmentBoxDistance(ScreenPoint p, ScreenPoint q, const InkBox& b) {
                    PointSegmentDistance(b.x0, b.y1, p, q), PointSegmentDistance(b.x1, b.y1, p, q)});
 }
 
-// The distance between two boxes (0 when they meet).
-Num BoxDistance(const InkBox& a, const InkBox& b) {
-  const Num dx = std::max({a.x0 - b.x1, Num(0), b.x0 - a.x1});
-  const Num dy = std::max({a.y0 - b.y1, Num(0), b.y0 - a.y1});
-  return std::sqrt(dx * dx + dy * dy);
-}
 }  // namespace
 
 bool SegmentMeetsBox(ScreenPoint p, ScreenPoint q, const InkBox& b) {

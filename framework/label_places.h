@@ -57,13 +57,13 @@ struct LabelQuery {
   LabelKind kind = LabelKind::kFigure;
   InkBox cells;                     // its cells at its own place
   int own = kLoosePart;             // the part it labels (kFigure)
-  std::vector<ScreenPoint> places;  // kLetter: the offsets it may take, in order
+  std::vector<ScreenPoint> places{};  // kLetter: the offsets it may take, in order
   // The grounds of the labels it may stand in one band with (its axis's
   // numbers, the "0"): its ground may meet theirs, its cells not.
-  std::vector<InkBox> band;
+  std::vector<InkBox> band{};
   // Its ink there (empty: its cells). What crosses its cells but not its
   // ink only crosses its margin.
-  InkBox ink;
+  InkBox ink{};
 };
 
 struct LabelPlace {

@@ -248,9 +248,10 @@ TEST(StepPiece, EndsKeysSegmentAndCentres) {
     auto last = Segments(LogLines{b.Log().back()}, 9);
     ASSERT_EQ(last.size(), 1u);
     ExpectLevelLine(last[0], c.x1, c.x2, 360, 5);
-    for (const CircleCall& e : CircleCalls(b))
-      if (e.fillColour == 15)
-        EXPECT_TRUE(last[0].x2 <= e.x - e.r || last[0].x1 >= e.x + e.r) << e.x;
+    for (const CircleCall& e : CircleCalls(b)) {
+      if (e.fillColour != 15) continue;
+      EXPECT_TRUE(last[0].x2 <= e.x - e.r || last[0].x1 >= e.x + e.r) << e.x;
+    }
     EXPECT_EQ(std::vector<Num>({o.GX3(1), o.GY3(1), o.GX3(2), o.GY3(2)}),
               std::vector<Num>({350, 360, 410, 360}));
   }
