@@ -270,7 +270,7 @@ void Lesson::PlaceAxisLabels(std::vector<AxisLabel>& labels, bool xAxis, const I
         // A band across the y axis: the axis is drawn again over it, inside the plane.
         const Num y0 = std::max(gap.y0, figure.top), y1 = std::min(gap.y1, figure.bottom);
         if (y0 >= y1) continue;
-        const ScopedPenWidth pen(rt, 4);
+        const ScopedPenWidth pen(rt, kAxisWidth);
         PlainLine(rt, figure.originX, y0, figure.originX, y1, 0);
       }
     }

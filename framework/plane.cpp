@@ -138,9 +138,9 @@ void Lesson::DrawCoordinatePlane() {
   }
 
   // The axes.
-  rt.SetDrawWidth(0, 4);
+  rt.SetDrawWidth(0, kAxisWidth);
   PlainLine(rt, X8, ZX, X8, ZY, 0);
-  rt.SetDrawWidth(0, 4);
+  rt.SetDrawWidth(0, kAxisWidth);
   PlainLine(rt, GY0, R, GY1, R, 0);
 
   // "0" below the origin, left of the y axis, or in another of the cells
